@@ -1,0 +1,24 @@
+// The file-error box: rikishi.r could not be opened for reading.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class TErrorBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TErrorBox(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPushButton* BitBtn1;
+};
+
+extern TErrorBox* ErrorBox;
+
+// Shows the file-error box modally over `parent` and returns when the player
+// has dismissed it.
+void showFileError(QWidget* parent);

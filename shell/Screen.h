@@ -1,0 +1,57 @@
+// Small helpers every screen shares: dialogs, buttons, labels and texts.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Names in the save file are 8-bit Latin-1 text.
+inline QString toQt(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+inline std::string fromQt(const QString& s) { const QByteArray b = s.toLatin1(); return std::string(b.constData(), static_cast<std::size_t>(b.size())); }
+
+// A screen of the game. Esc does nothing (a stray key must not leave a step
+// half done), Enter presses no button by itself, and onShown() runs when the
+// program shows the screen, never when the player restores it from the task
+// bar. A screen may refuse to be closed by its frame while a step is open.
+class ScreenDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ScreenDialog(QWidget* parent = nullptr);
+
+protected:
+    virtual void onShown() {}
+    virtual bool mayClose() const { return true; }
+
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+};
+
+// A push button with its object name, caption (with & for the mnemonic) and
+// no auto-default, so Enter in an edit never presses it.
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption);
+
+// A label with its object name that shows text, never markup.
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& caption = QString());
+
+// A click can arrive from a mnemonic after the button was hidden or disabled:
+// handlers act only when their button is really offered.
+bool isOffered(const QPushButton* button);
+
+// Shows a screen and brings it to the front, also when it is already open.
+void bringUp(QWidget* screen);
+
+// Loads the career into gameState(). On failure shows the file-error box
+// modally and closes `screen` from a queued call (not inside its show
+// event, which would leave a ghost window); returns false, and the caller's
+// handler stops there.
+bool loadRosterOrReport(QWidget* screen);
+
+// Saves gameState()'s roster; a failure is reported in a message box on top
+// of `screen` (the old file stays intact). Returns whether the save succeeded.
+bool saveRosterOrReport(QWidget* screen);
