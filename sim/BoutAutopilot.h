@@ -1,0 +1,31 @@
+// The headless front-end's way of fighting the player's bout: the autopilot
+// clicks through the bout exactly as a player clicks the bout screen.
+#pragma once
+
+#include "bout/PlayerBout.h"
+
+#include <memory>
+
+class Autopilot;
+class Transcript;
+class BoutEngine;
+
+class AutopilotBout : public PlayerBout {
+public:
+    // With saveOnClose, Close saves game.roster as the bout screen does (a
+    // failed save throws FileError); without it nothing is written.
+    AutopilotBout(Autopilot& pilot, Transcript& transcript, bool saveOnClose);
+    ~AutopilotBout() override;
+    AutopilotBout(const AutopilotBout&) = delete;
+    AutopilotBout& operator=(const AutopilotBout&) = delete;
+
+    // Fights the bout in game.playerCopy / opponentCopy at game.curDay,
+    // writing its transcript lines; the playoff line is the caller's.
+    void fight(Game& game) override;
+
+private:
+    Autopilot& m_pilot;
+    Transcript& m_transcript;
+    bool m_saveOnClose;
+    std::unique_ptr<BoutEngine> m_engine;   // lives as long as this object
+};
