@@ -1,0 +1,41 @@
+// The banzuke view: all 40 wrestlers in East/West rows grouped by rank, with
+// their record in the current basho; a click on a name opens the viewer.
+#pragma once
+
+#include "shell/Screen.h"
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QWidget;
+
+class TViewBanzuke : public ScreenDialog {
+    Q_OBJECT
+public:
+    explicit TViewBanzuke(QWidget* parent = nullptr);
+
+    QLabel* BanzukeLabel;
+    QLabel* Label5;
+    QLabel* Label6;
+    QPushButton* Button3;
+
+    // The scrolling area and the list inside it, rebuilt at every showing.
+    QScrollArea* scrollArea;
+    QWidget* list;
+    // The name buttons of the current list, in slot order of placement.
+    std::vector<QPushButton*> nameButtons;
+
+public slots:
+    // Reads the save file and rebuilds the title and the list.
+    void FormActivate();
+    void Button3Click();
+    // A click on the name button of roster slot `slot`.
+    void nameClick(int slot);
+
+protected:
+    void onShown() override;
+};
+
+extern TViewBanzuke* ViewBanzuke;
