@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -22,8 +23,10 @@ ScreenDialog::ScreenDialog(QWidget* parent) : QDialog(parent)
 void ScreenDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
+        centreOnScreen(this);
         onShown();
+    }
 }
 
 void ScreenDialog::keyPressEvent(QKeyEvent* e)
@@ -72,6 +75,16 @@ void bringUp(QWidget* screen)
     screen->show();
     screen->raise();
     screen->activateWindow();
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 bool loadRosterOrReport(QWidget* screen)

@@ -46,6 +46,9 @@ bool isOffered(const QPushButton* button);
 // Shows a screen and brings it to the front, also when it is already open.
 void bringUp(QWidget* screen);
 
+// Puts a window in the middle of the screen it is on.
+void centreOnScreen(QWidget* window);
+
 // Loads the career into gameState(). On failure shows the file-error box
 // modally and closes `screen` from a queued call (not inside its show
 // event, which would leave a ghost window); returns false, and the caller's
