@@ -1,0 +1,76 @@
+// A tournament day as both front-ends play it: the day step, the player's
+// bout and what follows it (leaderboard, advance and save, or the basho's end).
+#pragma once
+
+#include "core/Rikishi.h"
+#include "tournament/DaySheet.h"
+
+struct Game;
+class PlayerBout;
+class BashoEndScreens;
+
+// What a front-end supplies to the day flow. The game opens its screens and
+// reports failures in message boxes; the headless front-end runs its
+// autopilot, writes the transcript and throws on a failed file.
+class DayHost {
+public:
+    virtual ~DayHost() = default;
+    // Reads the save file into `roster`. False when it cannot be opened: the
+    // host has told the player, and the flow stops without touching anything.
+    virtual bool load(Roster& roster) = 0;
+    // Writes game.roster; a failure is reported by the host in its own way.
+    virtual void save(const Game& game) = 0;
+    // Shows the leaderboard of game.curDay over game.roster (days 8 to 14).
+    virtual void leaderboard(Game& game) = 0;
+    virtual PlayerBout& playerBout() = 0;
+    virtual BashoEndScreens& bashoEndScreens() = 0;
+    // The screen's own moments around the bout (hide before it, show again
+    // after it, hide before the basho's end). Nothing by default.
+    virtual void boutStarting() {}
+    virtual void boutFinished() {}
+    virtual void bashoEnding() {}
+};
+
+enum class StepOutcome {
+    LoadFailed,   // the save file could not be read; nothing changed
+    NothingNew,   // this day was produced already; the roster in memory is left as it is
+    Produced,     // a new sheet: the day's lines, or what keeps the career from a day
+};
+
+struct DayStep {
+    StepOutcome outcome = StepOutcome::NothingNew;
+    DaySheet sheet;
+};
+
+// The day step, run when the day results screen is opened, on Next Day and
+// when the player comes back to that screen from another window of the game.
+// Reads the file into a scratch roster; only when its day is later than
+// game.lastResultsDay does it replace game.roster and game.curDay and produce
+// the day: the 19 computer bouts decided in line order 0..19 (table
+// positions 38-2k, 39-2k), the player's pair copied into game.playerCopy /
+// game.opponentCopy, the roster saved and game.lastResultsDay set to the day.
+// A roster that already holds the day's computer results (a restart in the
+// middle of the day) is shown without deciding them again and not saved. A
+// roster that cannot be played (see DaySheetKind) produces a sheet that says
+// why; nothing is written.
+DayStep dayStep(Game& game, DayHost& host);
+
+enum class BoutOutcome {
+    LoadFailed,   // the save file could not be read; no bout was fought
+    Refused,      // the roster has no playable bout for game.curDay; nothing changed
+    DayDone,      // the bout is in the roster, the day advanced and saved
+    BashoEnded,   // day 15: the end-of-basho sequence has run
+    Stopped,      // the program is quitting; the sequence stopped early
+};
+
+// The player's bout and what follows it: reload the file (the day step saved
+// it), fight through host.playerBout(), copy the two records back to their
+// slots; then on days 1 to 14 the leaderboard (days 8 to 14), every day + 1,
+// the body ratings, game.curDay from record 0 and a save; after day 15 the
+// end-of-basho sequence instead.
+BoutOutcome fightDay(Game& game, DayHost& host);
+
+// A career saved at day 16 (the program ended during the end of a basho):
+// the body ratings of all 40, then the banzuke revision, which starts the
+// next basho and saves.
+void finishInterruptedBasho(Game& game, BashoEndScreens& screens);
