@@ -24,6 +24,10 @@ public:
     void fight(Game& game) override;
 
 private:
+    // The bonus screen: the first listed ability still offered, again and
+    // again, then Done.
+    void spendBonus(Game& game);
+
     Autopilot& m_pilot;
     Transcript& m_transcript;
     bool m_saveOnClose;

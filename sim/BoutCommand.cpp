@@ -1,8 +1,63 @@
-// kirimaki-sim bout: not written yet.
+// kirimaki-sim bout: one bout of the bout screen between two wrestlers of the
+// save file, fought by the autopilot.
+#include "bout/BoutEngine.h"
+#include "core/Game.h"
 #include "sim/Args.h"
+#include "sim/BoutAutopilot.h"
 #include "sim/Commands.h"
+#include "sim/Session.h"
 
-int runBout(const std::vector<std::string>&)
+#include <stdexcept>
+
+namespace {
+
+constexpr std::int64_t kLastSlot = static_cast<std::int64_t>(kRosterSize) - 1;
+constexpr std::int64_t kPlayoffDay = 16;
+
+} // namespace
+
+int runBout(const std::vector<std::string>& argv)
 {
-    throw UsageError("the bout subcommand is not available yet");
+    // Every option is checked before anything is read or written.
+    const Args args(argv, commonOptions() + autopilotOptions() +
+                              std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true},
+                                                      {"--write", false}});
+    const auto player = static_cast<std::size_t>(args.requiredNumber("--player", 0, kLastSlot));
+    const auto opponent = static_cast<std::size_t>(args.requiredNumber("--opponent", 0, kLastSlot));
+    if (player == opponent)
+        throw UsageError("options --player and --opponent name the same wrestler");
+    const bool dayGiven = args.has("--day");
+    const auto day = static_cast<std::int32_t>(args.number("--day", 1, kPlayoffDay, 0));
+    const bool write = args.has("--write");
+    Autopilot pilot = autopilotFrom(args);
+    Game game;
+    useSaveFile(args, game);
+    seedFrom(args, game.rng);
+    const std::string transcriptPath = args.text("--transcript", "");
+
+    loadOrFail(game);
+    game.curDay = dayGiven ? day : game.roster[0].day;
+    if (game.curDay < 1 || game.curDay > kPlayoffDay)
+        throw std::runtime_error("the save file's day is " + std::to_string(game.curDay) +
+                                 ", not 1 to 16; give the bout's day with --day");
+
+    Transcript transcript;
+    transcript.open(transcriptPath);
+    game.playerCopy = game.roster[player];
+    game.opponentCopy = game.roster[opponent];
+    game.playoffWins = 0;
+    game.playoffLosses = 0;
+
+    AutopilotBout bout(pilot, transcript, write);
+    bout.fight(game);
+    if (isPlayoffDay(game.curDay))
+        transcript.line({"playoff", num(game.playoffWins), num(game.playoffLosses)});
+
+    if (write) {
+        game.roster[player] = game.playerCopy;
+        game.roster[opponent] = game.opponentCopy;
+        saveOrFail(game);
+    }
+    transcript.close();
+    return 0;
 }

@@ -1,0 +1,60 @@
+// The stat loss after a defeat and in old age.
+#include "bout/StatLoss.h"
+
+#include "core/Rng.h"
+#include "core/Wrap.h"
+
+#include <array>
+
+namespace {
+
+// The chain of abilities in the order the draw numbers them.
+constexpr std::array<std::int32_t Rikishi::*, 12> kChain{{
+    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
+    &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump,
+    &Rikishi::receive, &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina,
+}};
+
+constexpr std::int32_t kWeightFloor = 70;
+
+// True when a draw can still lower some field.
+bool anythingLeftToLose(const Rikishi& r)
+{
+    for (auto field : kChain)
+        if (r.*field > 1)
+            return true;
+    return r.intangibles > 1 || r.weight >= kWeightFloor;
+}
+
+} // namespace
+
+void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng)
+{
+    while (pointPool > 0) {
+        // With every field at its floor only the weight draw spends, about
+        // one draw in fifteen; a pool from a damaged file would take hours.
+        if (pointPool > kStatLossDrawLimit && !anythingLeftToLose(r)) {
+            pointPool = 0;
+            return;
+        }
+        const int k = rng.draw(2340) + 1;
+        if (k <= 12) {
+            std::int32_t& field = r.*kChain[static_cast<std::size_t>(k - 1)];
+            // An ability never goes below 1; a damaged 0 or less stays put
+            // rather than sinking further.
+            if (field <= 1)
+                continue;
+            field = wrap::sub(field, 1);
+        } else if (k == 13) {
+            if (r.intangibles <= 1)
+                continue;
+            r.intangibles = wrap::sub(r.intangibles, 1);
+        } else if (k == 14) {
+            if (r.weight >= kWeightFloor)
+                r.weight = wrap::sub(r.weight, 1);
+        } else {
+            continue;
+        }
+        pointPool = wrap::sub(pointPool, 1);
+    }
+}

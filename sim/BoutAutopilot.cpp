@@ -1,0 +1,105 @@
+// The autopilot's bout: every button clicked as soon as it is offered, the
+// strategies taken from the --tachiai and --moves lists.
+#include "sim/BoutAutopilot.h"
+
+#include "bashoend/StatIncrease.h"
+#include "bout/BoutEngine.h"
+#include "core/Game.h"
+#include "sim/Autopilot.h"
+#include "sim/Session.h"
+#include "sim/Transcript.h"
+#include "sim/TrainPilot.h"
+
+#include <stdexcept>
+
+namespace {
+
+void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const Game& game)
+{
+    const BoutView& v = engine.view();
+    t.line({event, v.timeElapsed, num(game.playerCopy.genki), num(game.opponentCopy.genki)});
+    t.line({"user", v.userStrategy});
+    t.line({"comp", v.compStrategy});
+    t.line({"userpts", v.userPoints});
+    t.line({"comppts", v.compPoints});
+    t.line({"outcome", v.outcome});
+}
+
+void writeSetup(Transcript& t, const Game& game)
+{
+    t.line({"setup", num(game.playerCopy.genki), num(game.opponentCopy.genki)});
+}
+
+void writeRecord(Transcript& t, const char* result, const BoutEngine& engine, const Game& game)
+{
+    t.line({"record", result});
+    if (!isPlayoffDay(game.curDay))
+        t.line({"labels", engine.view().visibleResultLabels()});
+}
+
+} // namespace
+
+AutopilotBout::AutopilotBout(Autopilot& pilot, Transcript& transcript, bool saveOnClose)
+    : m_pilot(pilot), m_transcript(transcript), m_saveOnClose(saveOnClose), m_engine(std::make_unique<BoutEngine>())
+{
+}
+
+AutopilotBout::~AutopilotBout() = default;
+
+void AutopilotBout::spendBonus(Game& game)
+{
+    StatIncreaseVisit visit;
+    visit.fill(game.playerCopy, game.pointPool);
+    const auto enabled = [&visit](int row) { return visit.view().enabled[static_cast<std::size_t>(row)]; };
+    for (int row = nextTrainRow(m_pilot.train(), enabled); row >= 0; row = nextTrainRow(m_pilot.train(), enabled)) {
+        visit.click(game.playerCopy, game.pointPool, row);
+        m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
+    }
+}
+
+void AutopilotBout::fight(Game& game)
+{
+    BoutEngine& engine = *m_engine;
+    Transcript& t = m_transcript;
+    engine.setUp(game);
+    writeSetup(t, game);
+    for (;;) {
+        const BoutView& v = engine.view();
+        if (v.tachiaiButtons) {
+            engine.tachiai(game, m_pilot.nextTachiai());
+            writePlay(t, "tachiai", engine, game);
+        } else if (v.exchangeButtons) {
+            engine.exchange(game, m_pilot.nextMove());
+            writePlay(t, "exchange", engine, game);
+            if (v.endLabel)
+                t.line({"end", v.endText});
+        } else if (v.monoiiClose) {
+            engine.callMonoii();
+            t.line({"end", v.endText});
+        } else if (v.monoiiStart) {
+            const MonoiiDecision decision = engine.judgesDecide(game);
+            t.line({"end", v.endText});
+            if (engine.resultRecorded())
+                writeRecord(t, decision == MonoiiDecision::PlayerWins ? "win" : "lose", engine, game);
+        } else if (v.monoiiFight) {
+            engine.toriNaoshi(game);
+            writeSetup(t, game);
+        } else if (v.win) {
+            engine.recordWin(game);
+            writeRecord(t, "win", engine, game);
+        } else if (v.lose) {
+            engine.recordLoss(game);
+            writeRecord(t, "lose", engine, game);
+        } else if (v.bonus) {
+            spendBonus(game);
+            engine.bonusSpent();
+        } else if (v.close) {
+            engine.close();
+            if (m_saveOnClose)
+                saveOrFail(game);
+            return;
+        } else {
+            throw std::logic_error("the bout offers no button");
+        }
+    }
+}
