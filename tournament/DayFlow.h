@@ -2,7 +2,6 @@
 // bout and what follows it (leaderboard, advance and save, or the basho's end).
 #pragma once
 
-#include "core/Rikishi.h"
 #include "tournament/DaySheet.h"
 
 struct Game;
@@ -15,9 +14,9 @@ class BashoEndScreens;
 class DayHost {
 public:
     virtual ~DayHost() = default;
-    // Reads the save file into `roster`. False when it cannot be opened: the
-    // host has told the player, and the flow stops without touching anything.
-    virtual bool load(Roster& roster) = 0;
+    // Reads the save file into game.roster. False when it cannot be opened:
+    // the host has told the player, the roster is as it was, and the flow stops.
+    virtual bool load(Game& game) = 0;
     // Writes game.roster; a failure is reported by the host in its own way.
     virtual void save(const Game& game) = 0;
     // Shows the leaderboard of game.curDay over game.roster (days 8 to 14).
@@ -29,6 +28,10 @@ public:
     virtual void boutStarting() {}
     virtual void boutFinished() {}
     virtual void bashoEnding() {}
+    // True once the program is quitting: the flow opens nothing further and
+    // leaves an unrecorded bout out of the roster. By default the end-of-basho
+    // screens' own answer.
+    virtual bool stopped();
 };
 
 enum class StepOutcome {
@@ -44,20 +47,21 @@ struct DayStep {
 
 // The day step, run when the day results screen is opened, on Next Day and
 // when the player comes back to that screen from another window of the game.
-// Reads the file into a scratch roster; only when its day is later than
-// game.lastResultsDay does it replace game.roster and game.curDay and produce
-// the day: the 19 computer bouts decided in line order 0..19 (table
+// Reads the file; only when its day is later than game.lastResultsDay does it
+// keep what it read, set game.curDay and produce the day (otherwise the roster
+// in memory is put back as it was, since it may hold a bout not saved yet): the 19 computer bouts decided in line order 0..19 (table
 // positions 38-2k, 39-2k), the player's pair copied into game.playerCopy /
 // game.opponentCopy, the roster saved and game.lastResultsDay set to the day.
 // A roster that already holds the day's computer results (a restart in the
 // middle of the day) is shown without deciding them again and not saved. A
-// roster that cannot be played (see DaySheetKind) produces a sheet that says
-// why; nothing is written.
+// roster that cannot be played (CareerCheck.h) produces, at every step, a
+// sheet that says why; nothing is written.
 DayStep dayStep(Game& game, DayHost& host);
 
 enum class BoutOutcome {
     LoadFailed,   // the save file could not be read; no bout was fought
-    Refused,      // the roster has no playable bout for game.curDay; nothing changed
+    Refused,      // the file no longer holds the day that was produced (or cannot
+                  // be played); no bout was fought: run the day step again
     DayDone,      // the bout is in the roster, the day advanced and saved
     BashoEnded,   // day 15: the end-of-basho sequence has run
     Stopped,      // the program is quitting; the sequence stopped early
@@ -67,7 +71,8 @@ enum class BoutOutcome {
 // it), fight through host.playerBout(), copy the two records back to their
 // slots; then on days 1 to 14 the leaderboard (days 8 to 14), every day + 1,
 // the body ratings, game.curDay from record 0 and a save; after day 15 the
-// end-of-basho sequence instead.
+// end-of-basho sequence instead. When the program quits during the bout,
+// nothing of it is taken into the roster: a restart resumes the day.
 BoutOutcome fightDay(Game& game, DayHost& host);
 
 // A career saved at day 16 (the program ended during the end of a basho):
