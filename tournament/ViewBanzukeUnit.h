@@ -21,10 +21,10 @@ public:
     QLabel* Label6;
     QPushButton* Button3;
 
-    // The scrolling area and the list inside it, rebuilt at every showing.
+    // The scrolling page: title, column headings and the list below them.
     QScrollArea* scrollArea;
     QWidget* list;
-    // The name buttons of the current list, in slot order of placement.
+    // The name buttons of the current list, in the order they were placed.
     std::vector<QPushButton*> nameButtons;
 
 public slots:
@@ -36,6 +36,10 @@ public slots:
 
 protected:
     void onShown() override;
+
+private:
+    // Everything the last showing built; removed before the next one builds.
+    std::vector<QWidget*> m_built;
 };
 
 extern TViewBanzuke* ViewBanzuke;

@@ -6,7 +6,7 @@
 
 class QLabel;
 class QPushButton;
-class QScrollBar;
+class ScrollEventBar;
 
 class TViewRikishi : public ScreenDialog {
     Q_OBJECT
@@ -22,10 +22,12 @@ public:
     // shows the new number at its next showing or scroll.
     void showRikishi(int number);
 
-    QScrollBar* rikishinum;
+    ScrollEventBar* rikishinum;
     QLabel* LabelRikishiNum;
     QPushButton* Button1;
 
+    // Named after the record fields they show. The label `height` hides
+    // QWidget::height(): on this screen write QWidget::height() instead.
     QLabel* Shikona;
     QLabel* RealName;
     QLabel* height;
