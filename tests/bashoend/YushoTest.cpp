@@ -1,0 +1,390 @@
+// The yusho decision and every shape of playoff, on fixed seeds.
+#include "bashoend/YushoDecision.h"
+
+#include "RosterFixture.h"
+#include "bout/PlayerBout.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Fights the player's playoff bouts by a script: 1 a win, 0 a loss, -1 a
+// bout that records nothing (as when the program quits in the middle).
+class ScriptedBout : public PlayerBout {
+public:
+    explicit ScriptedBout(std::vector<int> script) : m_script(std::move(script)) {}
+
+    struct Call {
+        std::string player, opponent;
+        int day, winsBefore, lossesBefore;
+    };
+    std::vector<Call> calls;
+
+    void fight(Game& game) override
+    {
+        calls.push_back({shikonaOf(game.playerCopy), shikonaOf(game.opponentCopy), game.curDay,
+                         game.playoffWins, game.playoffLosses});
+        const int result = m_script.at(calls.size() - 1);
+        if (result == 1) {
+            ++game.playoffWins;
+            game.playoffLosses = 0;
+        } else if (result == 0) {
+            ++game.playoffLosses;
+            game.playoffWins = 0;
+        }
+        // A real bout screen works on the copies only.
+        game.playerCopy.cbw = 99;
+        game.opponentCopy.gmw = 99;
+    }
+
+private:
+    std::vector<int> m_script;
+};
+
+class RecordingHost : public PlayoffHost {
+public:
+    std::vector<std::string> announced;
+    std::vector<int> pauses;
+    bool quitting = false;
+    void announce(const std::string& a) override { announced.push_back(a); }
+    void pause(int ms) override { pauses.push_back(ms); }
+    bool stopped() const override { return quitting; }
+};
+
+// Makes roster records i tie on 12 wins with the given powers; everybody
+// else has 9.
+Game tiedGame(const std::vector<std::pair<std::size_t, int>>& entrants)
+{
+    Game game = makeGame();
+    for (Rikishi& r : game.roster)
+        setRecord(r, 9);
+    for (auto [index, power] : entrants) {
+        setRecord(game.roster[index], 12);
+        game.roster[index].power = power;
+    }
+    return game;
+}
+
+std::vector<int> yushoCounts(const Game& g)
+{
+    std::vector<int> v;
+    for (const Rikishi& r : g.roster)
+        v.push_back(r.yusho);
+    return v;
+}
+std::vector<int> junYushoCounts(const Game& g)
+{
+    std::vector<int> v;
+    for (const Rikishi& r : g.roster)
+        v.push_back(r.junyusho);
+    return v;
+}
+
+} // namespace
+
+TEST(Yusho, ClearWinnerWithOneRunnerUpIsDecidedWithoutDraws)
+{
+    Game game = makeGame();
+    game.curDay = 15;
+    setRecord(game.roster[17], 15);
+    setRecord(game.roster[4], 14);
+    setRecord(game.roster[9], 13);
+    game.rng.seed(5);
+
+    YushoDecision d;
+    d.setUp(game);
+    EXPECT_EQ(d.state(), YushoDecision::State::Decided);
+    EXPECT_EQ(game.curDay, 16);
+    EXPECT_EQ(d.view().announcement, "R17 takes the yusho with a 15 - 0 record!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R04    ");
+    EXPECT_TRUE(d.view().announcementVisible && d.view().junYushoVisible && d.view().okVisible);
+    EXPECT_FALSE(d.view().beginVisible);
+    EXPECT_EQ(game.roster[17].yusho, 1);
+    EXPECT_EQ(game.roster[4].junyusho, 1);
+    EXPECT_EQ(game.roster[9].junyusho, 0);
+    EXPECT_EQ(game.rng.state(), 5u);
+
+    // Nothing to run afterwards.
+    ScriptedBout bout({});
+    RecordingHost host;
+    EXPECT_FALSE(d.runPlayoff(game, bout, host));
+}
+
+TEST(Yusho, EveryWrestlerOnTheSecondTotalIsJunYushoInRosterOrder)
+{
+    Game game = makeGame();
+    for (Rikishi& r : game.roster)
+        setRecord(r, 6);
+    setRecord(game.roster[30], 11);
+    for (std::size_t i : {2u, 20u, 38u})
+        setRecord(game.roster[i], 9);
+    setRecord(game.roster[1], 0);
+
+    YushoDecision d;
+    d.setUp(game);
+    EXPECT_EQ(d.view().announcement, "R30 takes the yusho with a 11 - 4 record!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R02    R20    R38    ");
+    int junYusho = 0;
+    for (const Rikishi& r : game.roster)
+        junYusho += r.junyusho;
+    EXPECT_EQ(junYusho, 3);
+}
+
+TEST(Yusho, TieWaitsForThePlayoffAndAnnouncesTheEntrants)
+{
+    Game game = tiedGame({{5, 0}, {2, 0}});
+    YushoDecision d;
+    d.setUp(game);
+    EXPECT_EQ(d.state(), YushoDecision::State::Tie);
+    EXPECT_EQ(d.view().announcement, "Kettei sen participants:   R02    R05    ");
+    EXPECT_TRUE(d.view().announcementVisible && d.view().beginVisible);
+    EXPECT_FALSE(d.view().junYushoVisible || d.view().okVisible);
+    EXPECT_EQ(d.entrants(), (std::vector<int>{2, 5}));
+    EXPECT_EQ(yushoCounts(game), std::vector<int>(40, 0));
+}
+
+TEST(Yusho, FinalOfTwoComputerWrestlers)
+{
+    // The stronger one wins for sure: a random part is only 0 to 10.
+    Game game = tiedGame({{3, 50}, {7, 100}});
+    game.rng.seed(1);
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(d.state(), YushoDecision::State::Finished);
+    EXPECT_EQ(d.view().announcement, "R07 takes the yusho!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R03");
+    EXPECT_TRUE(d.view().okVisible && d.view().junYushoVisible && !d.view().beginVisible);
+    EXPECT_EQ(game.roster[7].yusho, 1);
+    EXPECT_EQ(game.roster[3].junyusho, 1);
+    EXPECT_TRUE(host.pauses.empty());
+    EXPECT_TRUE(host.announced.empty());
+    Rng twoDraws;
+    twoDraws.seed(1);
+    twoDraws.next();
+    twoDraws.next();
+    EXPECT_EQ(game.rng.state(), twoDraws.state());
+}
+
+TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
+{
+    // Find a seed whose two draws give equal random parts.
+    std::uint32_t seed = 0;
+    for (std::uint32_t s = 1; s < 100000 && seed == 0; ++s) {
+        Rng r;
+        r.seed(s);
+        const int a = r.draw(3276);
+        if (a == r.draw(3276) && a < 5)
+            seed = s;
+    }
+    ASSERT_NE(seed, 0u);
+    Game game = tiedGame({{10, 40}, {11, 40}});
+    game.rng.seed(seed);
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(d.view().announcement, "R10 takes the yusho!");
+}
+
+TEST(Yusho, ThreeWayPlayoffRotatesUntilTwoWinsInARow)
+{
+    // R20 beats R21 (challenger wins), R22 beats R21, R22 beats R20 again.
+    Game game = tiedGame({{20, 0}, {21, 50}, {22, 100}});
+    game.rng.seed(9);
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(host.announced,
+              (std::vector<std::string>{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
+    EXPECT_EQ(host.pauses, (std::vector<int>{3000, 3000, 3000}));
+    EXPECT_EQ(d.view().announcement,
+              "As the dust from the yusho playoff battle settles, R22 emerges victorious as Yusho winner!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R20    R21    ");
+    EXPECT_EQ(game.roster[22].yusho, 1);
+    EXPECT_EQ(game.roster[20].junyusho, 1);
+    EXPECT_EQ(game.roster[21].junyusho, 1);
+}
+
+TEST(Yusho, FourEntrantsPlayPairsThenAFinal)
+{
+    Game game = tiedGame({{0, 0}, {1, 100}, {2, 100}, {3, 0}});
+    game.roster[2].power = 200;
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(host.pauses, (std::vector<int>{1000, 1000}));
+    EXPECT_TRUE(host.announced.empty());   // pair results are not shown
+    EXPECT_EQ(d.view().announcement, "R02 takes the yusho!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R00    R03    R01");
+    std::vector<int> junYusho(40, 0);
+    junYusho[0] = junYusho[1] = junYusho[3] = 1;
+    EXPECT_EQ(junYushoCounts(game), junYusho);
+    std::vector<int> yusho(40, 0);
+    yusho[2] = 1;
+    EXPECT_EQ(yushoCounts(game), yusho);
+}
+
+TEST(Yusho, FiveEntrantsSendTheFifthStraightIntoTheThreeWay)
+{
+    Game game = tiedGame({{30, 0}, {31, 100}, {32, 0}, {33, 150}, {34, 300}});
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(host.pauses, (std::vector<int>{1000, 1000, 3000, 3000, 3000}));
+    EXPECT_EQ(host.announced,
+              (std::vector<std::string>{"R33 defeats R31", "R34 defeats R33", "R34 defeats R31"}));
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R30    R32    R31    R33    ");
+    EXPECT_EQ(game.roster[34].yusho, 1);
+}
+
+TEST(Yusho, SixEntrantsPlayThreePairsAndSeventhIsLeftOut)
+{
+    Game game = tiedGame({{12, 10}, {13, 100}, {14, 100}, {15, 10}, {16, 300}, {17, 10}, {18, 900}});
+    YushoDecision d;
+    d.setUp(game);
+    EXPECT_EQ(d.entrants(), (std::vector<int>{12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(d.view().announcement, "Kettei sen participants:   R12    R13    R14    R15    R16    R17    ");
+    ScriptedBout bout({});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(host.pauses.size(), 3u + host.announced.size());
+    EXPECT_EQ(game.roster[16].yusho, 1);
+    EXPECT_EQ(game.roster[18].yusho + game.roster[18].junyusho, 0);
+    int junYusho = 0;
+    for (const Rikishi& r : game.roster)
+        junYusho += r.junyusho;
+    EXPECT_EQ(junYusho, 5);
+}
+
+TEST(Yusho, PlayerFightsHisPlayoffBoutsThroughTheBoutScreen)
+{
+    Game game = tiedGame({{4, 0}, {39, 0}});
+    game.roster[39].isPlayer = 1;
+    setShikona(game.roster[39], "Kiriyama");
+    const Roster before = game.roster;
+    game.playoffWins = 7;   // left from an earlier playoff
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({1});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    ASSERT_EQ(bout.calls.size(), 1u);
+    EXPECT_EQ(bout.calls[0].player, "Kiriyama");
+    EXPECT_EQ(bout.calls[0].opponent, "R04");
+    EXPECT_EQ(bout.calls[0].day, 16);
+    EXPECT_EQ(bout.calls[0].winsBefore, 0);
+    EXPECT_EQ(bout.calls[0].lossesBefore, 0);
+    EXPECT_EQ(d.view().announcement, "Kiriyama takes the yusho!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R04");
+    EXPECT_TRUE(host.announced.empty() && host.pauses.empty());
+    // The playoff changes only the two counters: no record moved or lost,
+    // nobody's basho or career record touched.
+    for (std::size_t i = 0; i < 40; ++i) {
+        Rikishi expected = before[i];
+        expected.yusho = i == 39 ? 1 : 0;
+        expected.junyusho = i == 4 ? 1 : 0;
+        EXPECT_EQ(std::memcmp(&expected, &game.roster[i], sizeof(Rikishi)), 0) << i;
+    }
+}
+
+TEST(Yusho, PlayerResultsSteerTheThreeWayPlayoff)
+{
+    // The player (R01) is the challenger of bout one and wins; as champion he
+    // meets R02 and loses; R02 then meets R00, who loses to the strong R02.
+    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
+    game.roster[1].isPlayer = 1;
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({1, 0});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    ASSERT_EQ(bout.calls.size(), 2u);
+    EXPECT_EQ(bout.calls[0].opponent, "R00");
+    EXPECT_EQ(bout.calls[1].opponent, "R02");
+    // Cleared before each bout, not once for the stage.
+    EXPECT_EQ(bout.calls[1].winsBefore, 0);
+    EXPECT_EQ(host.announced, (std::vector<std::string>{"R02 defeats R00"}));
+    EXPECT_EQ(d.view().announcement,
+              "As the dust from the yusho playoff battle settles, R02 emerges victorious as Yusho winner!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R00    R01    ");
+}
+
+TEST(Yusho, UnrecordedPlayerBoutIsNotAWinLeftFromTheLastOne)
+{
+    // Three-way: the player wins his first bout; his second records
+    // nothing and must count as lost, not as a second win in a row.
+    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
+    game.roster[1].isPlayer = 1;
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({1, -1});
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    EXPECT_EQ(game.roster[1].yusho, 0);
+    EXPECT_EQ(game.roster[2].yusho, 1);
+}
+
+TEST(Yusho, QuittingAbandonsThePlayoffWithoutCredits)
+{
+    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
+    game.roster[1].isPlayer = 1;
+    YushoDecision d;
+    d.setUp(game);
+    ScriptedBout bout({-1});
+    RecordingHost host;
+    host.quitting = true;
+    EXPECT_FALSE(d.runPlayoff(game, bout, host));
+    EXPECT_TRUE(bout.calls.empty());
+    EXPECT_EQ(d.state(), YushoDecision::State::Abandoned);
+    EXPECT_EQ(yushoCounts(game), std::vector<int>(40, 0));
+    EXPECT_EQ(junYushoCounts(game), std::vector<int>(40, 0));
+}
+
+TEST(Yusho, DamagedTotalsStillEndTheSearch)
+{
+    // Every total above 15: the highest of all wins; the next below it is jun-yusho.
+    Game game = makeGame();
+    for (std::size_t i = 0; i < 40; ++i)
+        setRecord(game.roster[i], 20 + static_cast<int>(i));
+    YushoDecision d;
+    d.setUp(game);
+    EXPECT_EQ(d.view().announcement, "R39 takes the yusho with a 59 - -44 record!");
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R38    ");
+
+    // Only one total at or below 15; the jun-yusho search goes on below it and
+    // comes round to the others.
+    Game low = makeGame();
+    for (Rikishi& r : low.roster)
+        r.cbw = INT_MAX;
+    low.roster[8].cbw = INT_MIN;
+    low.roster[9].cbw = 100;
+    YushoDecision d2;
+    d2.setUp(low);
+    EXPECT_EQ(d2.view().announcement.substr(0, 36), "R08 takes the yusho with a -21474836");
+    EXPECT_EQ(d2.entrants(), (std::vector<int>{8}));
+    EXPECT_EQ(low.roster[0].junyusho, 1);
+    EXPECT_EQ(low.roster[9].junyusho, 0);
+
+    // Negative totals everywhere.
+    Game negative = makeGame();
+    for (std::size_t i = 0; i < 40; ++i)
+        negative.roster[i].cbw = -5 - static_cast<int>(i);
+    YushoDecision d3;
+    d3.setUp(negative);
+    EXPECT_EQ(d3.entrants(), (std::vector<int>{0}));
+    EXPECT_EQ(negative.roster[1].junyusho, 1);
+}
