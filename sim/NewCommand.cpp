@@ -1,8 +1,55 @@
-// kirimaki-sim new: not written yet.
+// kirimaki-sim new: a new career, as Save on the creation screen makes it.
+#include "career/CreationValues.h"
+#include "career/NameText.h"
+#include "career/NewCareer.h"
 #include "sim/Args.h"
 #include "sim/Commands.h"
+#include "sim/Session.h"
 
-int runNew(const std::vector<std::string>&)
+#include <cstddef>
+
+namespace {
+
+// A name from the (UTF-8) command line in the save file's encoding, within
+// the length the creation screen's edit allows.
+std::string nameOption(const Args& args, const std::string& option, const std::string& sample, std::size_t maxChars)
 {
-    throw UsageError("the new subcommand is not available yet");
+    if (!args.has(option))
+        return sample;
+    const std::optional<std::string> latin1 = latin1NameFromUtf8(args.text(option, ""));
+    if (!latin1)
+        throw UsageError("option " + option + " takes printable Latin-1 characters only");
+    if (latin1->size() > maxChars)
+        throw UsageError("option " + option + " takes at most " + std::to_string(maxChars) + " characters");
+    return *latin1;
+}
+
+} // namespace
+
+int runNew(const std::vector<std::string>& arguments)
+{
+    const Args args(arguments, {{"--shikona", true},
+                                {"--real-name", true},
+                                {"--height", true},
+                                {"--weight", true},
+                                {"--stats", true},
+                                {"--file", true}});
+    const CreationValues opening;
+    CreationValues values;
+    values.shikona = nameOption(args, "--shikona", opening.shikona, kShikonaMax);
+    values.realName = nameOption(args, "--real-name", opening.realName, kRealNameMax);
+    values.height = static_cast<std::int32_t>(args.number("--height", kMinHeight, kMaxHeight, opening.height));
+    values.weight = static_cast<std::int32_t>(args.number("--weight", kMinWeight, kMaxWeight, opening.weight));
+    const std::vector<int> stats = args.list("--stats", kMinAbility, kMaxAbility,
+                                             std::vector<int>(opening.abilities.begin(), opening.abilities.end()));
+    if (stats.size() != kAbilityCount)
+        throw UsageError("option --stats takes twelve values 1 to 6, separated by commas");
+    for (std::size_t i = 0; i < kAbilityCount; ++i)
+        values.abilities[i] = stats[i];
+
+    Game game;
+    useSaveFile(args, game);
+    buildNewCareer(game, values);
+    saveOrFail(game);
+    return 0;
 }
