@@ -47,15 +47,17 @@ struct DayStep {
 
 // The day step, run when the day results screen is opened, on Next Day and
 // when the player comes back to that screen from another window of the game.
-// Reads the file; only when its day is later than game.lastResultsDay does it
-// keep what it read, set game.curDay and produce the day (otherwise the roster
-// in memory is put back as it was, since it may hold a bout not saved yet): the 19 computer bouts decided in line order 0..19 (table
-// positions 38-2k, 39-2k), the player's pair copied into game.playerCopy /
-// game.opponentCopy, the roster saved and game.lastResultsDay set to the day.
-// A roster that already holds the day's computer results (a restart in the
-// middle of the day) is shown without deciding them again and not saved. A
-// roster that cannot be played (CareerCheck.h) produces, at every step, a
-// sheet that says why; nothing is written.
+// Reads the file. Only when its day is later than game.lastResultsDay does it
+// keep what it read, set game.curDay and produce the day; otherwise it puts
+// the roster in memory back as it was, since that may hold a bout not saved
+// yet. Producing a day: the 19 computer bouts decided in line order 0..19
+// (table positions 38-2k, 39-2k), the player's pair copied into
+// game.playerCopy / game.opponentCopy, the roster saved and
+// game.lastResultsDay set to the day. A roster that already holds the day's
+// computer results (a restart in the middle of the day) is shown without
+// deciding them again and not saved. A roster that cannot be played
+// (CareerCheck.h) produces, at every step, a sheet that says why; nothing is
+// written.
 DayStep dayStep(Game& game, DayHost& host);
 
 enum class BoutOutcome {
@@ -75,7 +77,15 @@ enum class BoutOutcome {
 // nothing of it is taken into the roster: a restart resumes the day.
 BoutOutcome fightDay(Game& game, DayHost& host);
 
+enum class FinishOutcome {
+    LoadFailed,   // the save file could not be read; nothing changed
+    Refused,      // the file is no longer at day 16; nothing changed
+    Finished,     // the new banzuke is drawn up and saved: the next basho begins
+    Stopped,      // the program is quitting; the revision was not opened
+};
+
 // A career saved at day 16 (the program ended during the end of a basho):
-// the body ratings of all 40, then the banzuke revision, which starts the
-// next basho and saves.
-void finishInterruptedBasho(Game& game, BashoEndScreens& screens);
+// reload the file and, if it is still at day 16 with one player's wrestler,
+// compute the body ratings of all 40, then run the banzuke revision, which
+// starts the next basho and saves.
+FinishOutcome finishInterruptedBasho(Game& game, DayHost& host);

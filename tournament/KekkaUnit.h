@@ -3,6 +3,9 @@
 
 #include "shell/Screen.h"
 
+#include <QPointer>
+#include <QWindow>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -12,7 +15,6 @@ class PlayerBout;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QWindow;
 struct DaySheet;
 
 class TKekka : public ScreenDialog {
@@ -55,14 +57,16 @@ public slots:
 private:
     class Host;
     void FormCreate();
+    void runDayStep();
     void showSheet(const DaySheet& sheet);
     void onFocusWindowChanged(QWindow* now);
 
     PlayerBout* m_playerBout = nullptr;
     BashoEndScreens* m_bashoEnd = nullptr;
     std::unique_ptr<Host> m_host;
-    QWindow* m_previousFocus = nullptr;
-    bool m_busy = false;   // one of this screen's handlers (or the basho's end) is running
+    QPointer<QWindow> m_lastFocus;   // the game's window that had the focus before
+    bool m_busy = false;             // a handler of this screen (or the basho's end) runs
+    bool m_closePending = false;     // a failed load is closing the screen
 };
 
 extern TKekka* Kekka;

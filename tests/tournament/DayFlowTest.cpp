@@ -286,23 +286,37 @@ TEST(FightDay, RefusesABoutForACareerThatMovedOnAndKeepsAnUnfinishedBoutOut)
     EXPECT_TRUE(computerBoutsRecorded(quitting.file, 2));
 }
 
-TEST(FinishInterruptedBasho, RatesTheBodiesAndDrawsUpTheNewBanzuke)
+TEST(FinishInterruptedBasho, RatesTheBodiesAndDrawsUpTheNewBanzukeOfADaySixteenFile)
 {
-    Game game;
-    game.roster = makeRoster(16);
-    FakeBashoEnd end;
-    finishInterruptedBasho(game, end);
-    EXPECT_EQ(end.calls, std::vector<std::string>{"newBanzuke"});
+    FakeDayHost host;
+    host.file = makeRoster(16);
+    Game game = startedGame(host, 1);
+    EXPECT_EQ(dayStep(game, host).sheet.kind, DaySheetKind::Unfinished);
+    EXPECT_EQ(finishInterruptedBasho(game, host), FinishOutcome::Finished);
+    EXPECT_EQ(host.end.calls, std::vector<std::string>{"newBanzuke"});
     Rikishi expected = makeRoster(16)[7];
     computeBodyRatings(expected);
-    EXPECT_EQ(game.roster[7].power, expected.power);
-    EXPECT_EQ(game.roster[0].day, 1);
-    EXPECT_EQ(game.lastResultsDay, 0);
+    EXPECT_EQ(host.file[7].power, expected.power);
+    EXPECT_EQ(host.file[0].day, 1);
+    // The next step produces day 1 of the new basho.
+    const DayStep next = dayStep(game, host);
+    EXPECT_EQ(next.sheet.kind, DaySheetKind::Bouts);
+    EXPECT_EQ(next.sheet.day, 1);
 
-    FakeBashoEnd stopped;
-    stopped.stop = true;
-    Game quitting;
-    quitting.roster = makeRoster(16);
-    finishInterruptedBasho(quitting, stopped);
-    EXPECT_TRUE(stopped.calls.empty());
+    // A file that is no longer at day 16 (a new career written meanwhile)
+    // is left alone; so is everything when the program is quitting.
+    FakeDayHost moved;
+    moved.file = makeRoster(16);
+    Game g = startedGame(moved, 1);
+    moved.file = makeRoster(1);
+    EXPECT_EQ(finishInterruptedBasho(g, moved), FinishOutcome::Refused);
+    EXPECT_TRUE(moved.end.calls.empty());
+
+    FakeDayHost quitting;
+    quitting.file = makeRoster(16);
+    quitting.end.stop = true;
+    Game q = startedGame(quitting, 1);
+    EXPECT_EQ(finishInterruptedBasho(q, quitting), FinishOutcome::Stopped);
+    EXPECT_TRUE(quitting.end.calls.empty());
+    EXPECT_EQ(quitting.file[0].day, 16);
 }

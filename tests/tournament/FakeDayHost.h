@@ -17,9 +17,12 @@
 struct FakeBout : PlayerBout {
     int fought = 0;
     bool playerWins = true;
+    std::function<void()> during;   // runs while the bout is open
     void fight(Game& game) override
     {
         ++fought;
+        if (during)
+            during();
         Rikishi& winner = playerWins ? game.playerCopy : game.opponentCopy;
         Rikishi& loser = playerWins ? game.opponentCopy : game.playerCopy;
         winner.cbw = wrap::add(winner.cbw, 1);
@@ -35,6 +38,7 @@ struct FakeBashoEnd : BashoEndScreens {
     std::vector<std::string> calls;
     Roster* file = nullptr;
     std::function<void(Game&)> atYusho;
+    std::function<void(Game&)> afterBanzuke;   // e.g. the revision's save to disk
     bool stop = false;
     void yusho(Game& game) override { calls.push_back("yusho"); if (atYusho) atYusho(game); }
     void chanko(Game&) override { calls.push_back("chanko"); }
@@ -53,6 +57,8 @@ struct FakeBashoEnd : BashoEndScreens {
         game.lastResultsDay = 0;
         if (file)
             *file = game.roster;
+        if (afterBanzuke)
+            afterBanzuke(game);
     }
     bool stopped() const override { return stop; }
 };
