@@ -53,6 +53,7 @@ TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
     addPair(names, 0, 0, title("Label1", "Shikona:"), Shikona);
     addPair(names, 1, 0, title("Label3", "Real name:"), RealName);
     names->setColumnMinimumWidth(1, 160);
+    names->setColumnStretch(2, 1);
     auto* body = new QHBoxLayout;
     body->addWidget(title("Label5", "Height:"));
     body->addWidget(height);
@@ -178,6 +179,7 @@ TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
     layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
 
     connect(rikishinum, &ScrollEventBar::scrolled, this, &TViewRikishi::rikishinumScroll);
     connect(rikishinum, &QAbstractSlider::valueChanged, this, &TViewRikishi::FormActivate);
