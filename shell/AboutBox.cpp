@@ -45,22 +45,25 @@ QPixmap ringPicture()
     p.setBrush(QColor(120, 60, 40));
     p.drawRect(4, 2, 88, 4);
 
-    // Two wrestlers leaning into each other.
-    auto wrestler = [&p](double x, double lean, const QColor& belt) {
+    // Two wrestlers leaning into each other at the charge, arms locked.
+    const QColor skin(236, 190, 150);
+    auto wrestler = [&](double x, double lean, const QColor& belt) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(236, 190, 150));
-        p.drawEllipse(QRectF(x - 11, 38, 22, 26));            // body
-        p.drawEllipse(QRectF(x - 6 + lean, 28, 12, 12));      // head
+        p.setBrush(skin);
+        p.drawEllipse(QRectF(x - 10, 40, 20, 24));            // body
+        p.drawEllipse(QRectF(x - 5 + lean, 30, 11, 11));      // head
         p.setBrush(QColor(30, 30, 30));
-        p.drawEllipse(QRectF(x - 3 + lean, 25, 6, 5));        // topknot
+        p.drawEllipse(QRectF(x - 2 + lean, 27, 5, 4));        // topknot
         p.setBrush(belt);
-        p.drawRect(QRectF(x - 11, 52, 22, 6));                // mawashi
-        p.setBrush(QColor(236, 190, 150));
-        p.drawRect(QRectF(x - 9, 60, 6, 9));                   // legs
-        p.drawRect(QRectF(x + 3, 60, 6, 9));
+        p.drawRect(QRectF(x - 10, 53, 20, 6));                // mawashi
+        p.setBrush(skin);
+        p.drawRect(QRectF(x - 8, 60, 5, 9));                  // legs
+        p.drawRect(QRectF(x + 3, 60, 5, 9));
+        p.setPen(QPen(skin, 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x + lean, 46), QPointF(x + 3.2 * lean, 52));  // arm reaching across
     };
-    wrestler(38, 5, QColor(90, 40, 120));
-    wrestler(58, -5, QColor(20, 90, 60));
+    wrestler(33, 4, QColor(90, 40, 120));
+    wrestler(63, -4, QColor(20, 90, 60));
     return pix;
 }
 
