@@ -152,4 +152,7 @@ void TChanko::apply()
         valueLabels[i]->setText(toQt(v.values[i]));
     for (std::size_t i = 0; i < kChankoButtonCount; ++i)
         button(i)->setEnabled(v.enabled[i]);
+    // Size the fixed window for the new texts now, not at the next turn of
+    // the event loop, so that the message is never shown clipped.
+    layout()->activate();
 }

@@ -9,6 +9,7 @@
 namespace {
 
 bool g_quitting = false;
+QObject* g_filter = nullptr;   // owned by the application object
 
 class QuitFilter : public QObject {
 public:
@@ -32,9 +33,10 @@ protected:
 void watchApplicationQuit()
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || app->findChild<QuitFilter*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!app || (g_filter && g_filter->parent() == app))
         return;
-    app->installEventFilter(new QuitFilter(app));
+    g_filter = new QuitFilter(app);
+    app->installEventFilter(g_filter);
 }
 
 bool applicationQuitting()

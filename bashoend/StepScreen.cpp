@@ -49,6 +49,11 @@ void StepScreen::onShown()
 void StepScreen::runAndShow()
 {
     m_text->setText(toQt(runStep(gameState())));
+    // A long list wraps onto more lines: grow the window to show all of it.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
     m_ok->setFocus(Qt::OtherFocusReason);
     saveRosterOrReport(this);
 }
