@@ -4,8 +4,10 @@
 JOBS ?= 2
 RELEASE := build/release
 TEST := build/test
+FUZZ := build/fuzz
+SECONDS ?= 600
 
-.PHONY: run test deps build fuzz bench clean
+.PHONY: run test deps build fuzzer fuzz clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(RELEASE)/kirimaki; \
@@ -15,10 +17,24 @@ build: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DKIRIMAKI_TESTS=OFF
 	cmake --build $(RELEASE) -j $(JOBS)
 
-test: deps
-	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON
+test: deps fuzzer
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON \
+	  -DKIRIMAKI_FUZZER=$(CURDIR)/$(FUZZ)/kirimaki-fuzz
 	cmake --build $(TEST) -j $(JOBS)
 	cd $(TEST) && ctest --output-on-failure -j $(JOBS)
+
+# The save-file fuzzer: clang, libFuzzer and both sanitizers over the rules.
+fuzzer: deps
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRIMAKI_SANITIZE=ON \
+	  -DKIRIMAKI_FUZZ=ON -DKIRIMAKI_GUI=OFF -DKIRIMAKI_TESTS=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target kirimaki-fuzz
+
+# A long fuzzing run by hand: `make fuzz SECONDS=3600`. New inputs are kept in
+# build/fuzz-corpus; findings are written to the current directory.
+fuzz: fuzzer
+	mkdir -p build/fuzz-corpus
+	./$(FUZZ)/kirimaki-fuzz -max_total_time=$(SECONDS) -timeout=20 -rss_limit_mb=4096 \
+	  -close_fd_mask=2 -print_final_stats=1 build/fuzz-corpus fuzz/corpus
 
 deps:
 	@./tools/install-deps
