@@ -1,0 +1,155 @@
+// The stat loss: which draw takes what, the floors, and that it always ends.
+#include "bout/StatLoss.h"
+
+#include "BoutTestSupport.h"
+#include "core/Rng.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+// k = rand()/2340 + 1: a pin for draw number `index` to give k.
+Pin k(int index, int value) { return {index, 2340, value - 1, value - 1}; }
+
+Rikishi trained()
+{
+    Rikishi r{};
+    r.baseStrength = 10;
+    r.baseAgility = 11;
+    r.tachiai = 12;
+    r.oshi = 13;
+    r.yotsu = 14;
+    r.tenage = 15;
+    r.tsuppari = 16;
+    r.jump = 17;
+    r.receive = 18;
+    r.hatakikomi = 19;
+    r.defense = 20;
+    r.stamina = 21;
+    r.intangibles = 22;
+    r.weight = 150;
+    return r;
+}
+
+Rikishi atTheFloor(std::int32_t weight)
+{
+    Rikishi r{};
+    for (auto field : {&Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
+                       &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump, &Rikishi::receive,
+                       &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina, &Rikishi::intangibles})
+        r.*field = 1;
+    r.weight = weight;
+    return r;
+}
+
+TEST(StatLoss, EachDrawTakesFromItsFieldInTheChainOrder)
+{
+    Rikishi r = trained();
+    Rng rng;
+    // k: 4 oshi, 8 jump, 14 weight, 13 intangibles, 12 stamina.
+    rng.seed(seedWhere({k(0, 4), k(1, 8), k(2, 14), k(3, 13), k(4, 12)}));
+    std::int32_t pool = 5;
+    LoseStatPoints(r, pool, rng);
+    Rikishi expected = trained();
+    expected.oshi = 12;
+    expected.jump = 16;
+    expected.weight = 149;
+    expected.intangibles = 21;
+    expected.stamina = 20;
+    EXPECT_EQ(pool, 0);
+    EXPECT_EQ(std::memcmp(&r, &expected, sizeof r), 0);
+
+    // 15 (only the last eight generator values) takes nothing: draw again.
+    r = trained();
+    rng.seed(seedWhere({k(0, 15), k(1, 1)}));
+    pool = 1;
+    LoseStatPoints(r, pool, rng);
+    EXPECT_EQ(r.baseStrength, 9);
+    EXPECT_EQ(r.weight, 150);
+}
+
+TEST(StatLoss, FloorsCostNothingButTheWeightCaseAlwaysSpends)
+{
+    // At 1 (and, in a damaged record, at 0) an ability stays put and the
+    // point is drawn again.
+    Rikishi r = trained();
+    r.baseStrength = 1;
+    r.baseAgility = 0;
+    r.intangibles = 1;
+    Rng rng;
+    rng.seed(seedWhere({k(0, 1), k(1, 2), k(2, 13), k(3, 3)}));
+    std::int32_t pool = 1;
+    LoseStatPoints(r, pool, rng);
+    EXPECT_EQ(r.baseStrength, 1);
+    EXPECT_EQ(r.baseAgility, 0);
+    EXPECT_EQ(r.intangibles, 1);
+    EXPECT_EQ(r.tachiai, 11);
+    EXPECT_EQ(pool, 0);
+
+    // Everything at its floor and a weight of 69: only the weight case
+    // spends, and nothing changes but the pool.
+    Rikishi floor = atTheFloor(69);
+    const Rikishi before = floor;
+    pool = 3;
+    LoseStatPoints(floor, pool, rng);
+    EXPECT_EQ(pool, 0);
+    EXPECT_EQ(std::memcmp(&floor, &before, sizeof floor), 0);
+}
+
+TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
+{
+    for (std::uint32_t seed : {1u, 2u, 3u, 99u, 12345u}) {
+        Rikishi r = trained();
+        Rng rng;
+        rng.seed(seed);
+        std::int32_t pool = 3;
+        LoseStatPoints(r, pool, rng);
+        const Rikishi t = trained();
+        const std::int64_t lost = std::int64_t{t.baseStrength} - r.baseStrength + t.baseAgility - r.baseAgility +
+                                  t.tachiai - r.tachiai + t.oshi - r.oshi + t.yotsu - r.yotsu + t.tenage - r.tenage +
+                                  t.tsuppari - r.tsuppari + t.jump - r.jump + t.receive - r.receive +
+                                  t.hatakikomi - r.hatakikomi + t.defense - r.defense + t.stamina - r.stamina +
+                                  t.intangibles - r.intangibles + t.weight - r.weight;
+        EXPECT_EQ(lost, 3) << seed;
+        EXPECT_EQ(pool, 0);
+    }
+    // An empty (or negative) pool draws nothing and takes nothing.
+    for (std::int32_t none : {0, -4}) {
+        Rikishi r = trained();
+        Rng rng;
+        rng.seed(7);
+        std::int32_t pool = none;
+        LoseStatPoints(r, pool, rng);
+        EXPECT_EQ(rng.state(), 7u);
+        EXPECT_EQ(pool, none);
+        const Rikishi t = trained();
+        EXPECT_EQ(std::memcmp(&r, &t, sizeof r), 0);
+    }
+}
+
+TEST(StatLoss, AHugePoolFromADamagedFileEnds)
+{
+    // The abilities are worn down to their floors and the weight to 69 kg;
+    // what is left of the pool is then written off instead of drawn for.
+    Rikishi r = trained();
+    Rng rng;
+    rng.seed(5);
+    std::int32_t pool = INT_MAX;
+    LoseStatPoints(r, pool, rng);
+    EXPECT_EQ(pool, 0);
+    const Rikishi worn = atTheFloor(69);
+    EXPECT_EQ(std::memcmp(&r, &worn, sizeof r), 0);
+
+    // A small pool at the floor is still drawn for, point by point, as a
+    // real bout's penalty always is: the generator moves on.
+    Rikishi floor = atTheFloor(20);
+    rng.seed(5);
+    pool = 3;
+    LoseStatPoints(floor, pool, rng);
+    EXPECT_GE(drawsBetween(5, rng.state()), 3);
+}
+
+} // namespace
