@@ -24,40 +24,49 @@ void CreationPools::reset()
     m_statPoints = kStartingStatPoints;
 }
 
+// The height and the weight bar follow one rule, each with the other as its
+// partner: a bar's chosen value, its memory and its range.
+struct CreationPools::BodyBar {
+    std::int32_t CreationPools::*chosen;
+    std::int32_t BodyScrollMemory::*lastPos;
+    std::int32_t min;
+    std::int32_t max;
+};
+
+const CreationPools::BodyBar CreationPools::kHeightBar{&CreationPools::m_height, &BodyScrollMemory::lastHeightPos,
+                                                       kMinHeight, kMaxHeight};
+const CreationPools::BodyBar CreationPools::kWeightBar{&CreationPools::m_weight, &BodyScrollMemory::lastWeightPos,
+                                                       kMinWeight, kMaxWeight};
+
+std::int32_t CreationPools::scrollBody(const BodyBar& own, const BodyBar& partner, std::int32_t p)
+{
+    std::int32_t& value = this->*own.chosen;
+    m_memory.*own.lastPos = p;
+    if (m_hwPoints <= 0 && p > value) {
+        p = value;
+    } else if (wrap::add(m_memory.lastHeightPos, m_memory.lastWeightPos) > kBodyTotal) {
+        // Make room by moving the partner as if its own bar had been scrolled.
+        // That inner run leaves the two memories summing to exactly the
+        // total, so it never calls back into this one.
+        const std::int32_t room = wrap::sub(kBodyTotal, m_memory.*own.lastPos);
+        if (room >= partner.min && room <= partner.max)
+            scrollBody(partner, own, room);
+        else
+            p = value;
+    }
+    m_hwPoints = wrap::sub(m_hwPoints, wrap::sub(p, value));
+    value = p;
+    return p;
+}
+
 std::int32_t CreationPools::scrollHeight(std::int32_t p)
 {
-    m_memory.lastHeightPos = p;
-    if (m_hwPoints <= 0 && p > m_height) {
-        p = m_height;
-    } else if (wrap::add(m_memory.lastHeightPos, m_memory.lastWeightPos) > kBodyTotal) {
-        const std::int32_t w = wrap::sub(kBodyTotal, m_memory.lastHeightPos);
-        // The inner run leaves the two memories summing to exactly the total,
-        // so it never calls back into this handler.
-        if (w >= kMinWeight && w <= kMaxWeight)
-            scrollWeight(w);
-        else
-            p = m_height;
-    }
-    m_hwPoints = wrap::sub(m_hwPoints, wrap::sub(p, m_height));
-    m_height = p;
-    return p;
+    return scrollBody(kHeightBar, kWeightBar, p);
 }
 
 std::int32_t CreationPools::scrollWeight(std::int32_t p)
 {
-    m_memory.lastWeightPos = p;
-    if (m_hwPoints <= 0 && p > m_weight) {
-        p = m_weight;
-    } else if (wrap::add(m_memory.lastHeightPos, m_memory.lastWeightPos) > kBodyTotal) {
-        const std::int32_t h = wrap::sub(kBodyTotal, m_memory.lastWeightPos);
-        if (h >= kMinHeight && h <= kMaxHeight)
-            scrollHeight(h);
-        else
-            p = m_weight;
-    }
-    m_hwPoints = wrap::sub(m_hwPoints, wrap::sub(p, m_weight));
-    m_weight = p;
-    return p;
+    return scrollBody(kWeightBar, kHeightBar, p);
 }
 
 std::int32_t CreationPools::scrollAbility(std::size_t index, std::int32_t p)

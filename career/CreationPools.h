@@ -67,6 +67,11 @@ public:
     CreationValues values(const std::string& shikona, const std::string& realName) const;
 
 private:
+    struct BodyBar;
+    static const BodyBar kHeightBar;
+    static const BodyBar kWeightBar;
+    std::int32_t scrollBody(const BodyBar& own, const BodyBar& partner, std::int32_t proposed);
+
     BodyScrollMemory& m_memory;
     std::int32_t m_height = 0;
     std::int32_t m_weight = 0;
