@@ -143,20 +143,4 @@ TEST_F(CreationPoolsTest, AbilityPoolRefusesOnlyWhenSpent)
     EXPECT_EQ(pools.statPoints(), -4);
 }
 
-TEST_F(CreationPoolsTest, ValuesCarryTheChoicesInDisplayOrder)
-{
-    pools.scrollWeight(120);
-    pools.scrollHeight(190);
-    pools.scrollAbility(2, 4);
-    pools.scrollAbility(10, 3);
-    const CreationValues v = pools.values("Ryu", "Ken Abe");
-    EXPECT_EQ(v.shikona, "Ryu");
-    EXPECT_EQ(v.realName, "Ken Abe");
-    EXPECT_EQ(v.height, 190);
-    EXPECT_EQ(v.weight, 120);
-    EXPECT_EQ(v.abilities[2], 4);
-    EXPECT_EQ(v.abilities[10], 3);
-    EXPECT_EQ(v.abilities[0], 1);
-}
-
 } // namespace
