@@ -1,0 +1,401 @@
+// The bout screen: copies the bout engine's view onto its controls and turns
+// clicks (and the letter keys) into the engine's steps.
+#include "bout/FightUnit.h"
+
+#include "bashoend/StatIncreaseUnit.h"
+#include "core/Game.h"
+#include "shell/GameState.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+TFight* Fight = nullptr;
+
+namespace {
+
+constexpr int kWidth = 620;
+constexpr int kHeight = 480;
+constexpr int kBarX = 170;
+constexpr int kBarHeight = 16;
+constexpr int kPanelWidth = kWidth - 32;
+constexpr int kLineWidth = kPanelWidth - 32;
+constexpr int kButtonY = 104;
+constexpr int kButtonHeight = 30;
+
+QFrame* makePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(2);
+    return panel;
+}
+
+QFrame* makeBar(QWidget* parent, const char* name, int y)
+{
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAutoFillBackground(true);
+    bar->setGeometry(kBarX, y, 0, kBarHeight);
+    return bar;
+}
+
+QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QString& caption = QString())
+{
+    QLabel* label = makeLabel(parent, name, caption);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(12, y, kLineWidth, height);
+    return label;
+}
+
+void showBar(QFrame* bar, const GenkiBar& view)
+{
+    bar->setFixedWidth(view.width);
+    bar->setVisible(view.width > 0);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, view.colour == BarColour::Blue ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    bar->setPalette(palette);
+}
+
+// The letter a caption marks with '&', upper case, or 0.
+QChar mnemonicOf(const QString& caption)
+{
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return QChar();
+}
+
+} // namespace
+
+TFight::TFight(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+{
+    setObjectName(QStringLiteral("Fight"));
+    setWindowTitle(QStringLiteral("Fight"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+    connectButtons();
+}
+
+void TFight::buildControls()
+{
+    UserShikonaLabel = makeLabel(this, "UserShikonaLabel");
+    UserShikonaLabel->setGeometry(16, 14, kBarX - 24, 20);
+    UserGenkiBar = makeBar(this, "UserGenkiBar", 16);
+    CompShikonaLabel = makeLabel(this, "CompShikonaLabel");
+    CompShikonaLabel->setGeometry(16, 42, kBarX - 24, 20);
+    CompGenkiBar = makeBar(this, "CompGenkiBar", 44);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Time:"));
+    Label1->setGeometry(16, 70, 44, 20);
+    TimeElapsedLabel = makeLabel(this, "TimeElapsedLabel");
+    TimeElapsedLabel->setGeometry(64, 70, 80, 20);
+
+    // The centre panel: the end of the bout above, and one area below that
+    // every phase's buttons share.
+    Panel1 = makePanel(this, "Panel1", QFrame::Raised);
+    Panel1->setGeometry(16, 98, kPanelWidth, 150);
+    EndLabel = makeLabel(Panel1, "EndLabel");
+    EndLabel->setWordWrap(true);
+    EndLabel->setAlignment(Qt::AlignCenter);
+    EndLabel->setGeometry(16, 10, kPanelWidth - 32, 84);
+    QFont endFont = EndLabel->font();
+    endFont.setBold(true);
+    endFont.setPointSize(endFont.pointSize() + 2);
+    EndLabel->setFont(endFont);
+
+    const char* tachiaiNames[] = {"Button1", "Button2", "Button3", "Button4"};
+    const char* tachiaiCaptions[] = {"&Jump", "&Receive", "&Tsuppari", "&Henka"};
+    for (int i = 0; i < 4; ++i) {
+        QPushButton* b = makeButton(Panel1, tachiaiNames[i], QString::fromLatin1(tachiaiCaptions[i]));
+        b->setGeometry(30 + i * 136, kButtonY, 120, kButtonHeight);
+        m_tachiaiButtons[static_cast<std::size_t>(i)] = b;
+    }
+    Button1 = m_tachiaiButtons[0];
+    Button2 = m_tachiaiButtons[1];
+    Button3 = m_tachiaiButtons[2];
+    Button4 = m_tachiaiButtons[3];
+
+    const char* exchangeNames[] = {"Button5", "Button6", "Button7", "Button8", "Button9", "Button10"};
+    const char* exchangeCaptions[] = {"&Oshi", "&Yotsu", "&Tsuppari", "Te&nage", "&Hatakikomi", "Defense"};
+    for (int i = 0; i < 6; ++i) {
+        QPushButton* b = makeButton(Panel1, exchangeNames[i], QString::fromLatin1(exchangeCaptions[i]));
+        b->setGeometry(22 + i * 92, kButtonY, 84, kButtonHeight);
+        m_exchangeButtons[static_cast<std::size_t>(i)] = b;
+    }
+    Button5 = m_exchangeButtons[0];
+    Button6 = m_exchangeButtons[1];
+    Button7 = m_exchangeButtons[2];
+    Button8 = m_exchangeButtons[3];
+    Button9 = m_exchangeButtons[4];
+    Button10 = m_exchangeButtons[5];
+
+    const QRect centre((kPanelWidth - 120) / 2, kButtonY, 120, kButtonHeight);
+    MonoiiClose = makeButton(Panel1, "MonoiiClose", QStringLiteral("Close"));
+    MonoiiStart = makeButton(Panel1, "MonoiiStart", QStringLiteral("Mono-ii"));
+    MonoiiFight = makeButton(Panel1, "MonoiiFight", QStringLiteral("Fight!"));
+    WinButton = makeButton(Panel1, "WinButton", QStringLiteral("Win"));
+    LoseButton = makeButton(Panel1, "LoseButton", QStringLiteral("Lose"));
+    CloseButton = makeButton(Panel1, "CloseButton", QStringLiteral("Close"));
+    for (QPushButton* b : {MonoiiClose, MonoiiStart, MonoiiFight, WinButton, LoseButton, CloseButton})
+        b->setGeometry(centre);
+
+    // The bottom panel: what each side did, the points, and who gained what;
+    // the result messages take the same places once the bout is recorded.
+    Panel2 = makePanel(this, "Panel2", QFrame::Sunken);
+    Panel2->setGeometry(16, 256, kPanelWidth, 208);
+    Panel3 = makePanel(Panel2, "Panel3", QFrame::Raised);
+    Panel3->setGeometry(8, 8, kPanelWidth - 16, 76);
+    UserStrategyLabel = makeLine(Panel3, "UserStrategyLabel", 4, 34);
+    CompStrategyLabel = makeLine(Panel3, "CompStrategyLabel", 38, 34);
+    Panel4 = makePanel(Panel2, "Panel4", QFrame::Raised);
+    Panel4->setGeometry(8, 88, kPanelWidth - 16, 52);
+    UserPoints = makeLine(Panel4, "UserPoints", 4, 22);
+    CompPoints = makeLine(Panel4, "CompPoints", 26, 22);
+    Panel5 = makePanel(Panel2, "Panel5", QFrame::Raised);
+    Panel5->setGeometry(8, 144, kPanelWidth - 16, 56);
+    Outcome = makeLine(Panel5, "Outcome", 4, 48);
+
+    auto result = [this](ResultLabel label, QWidget* panel, int y, int height) {
+        QLabel* l = makeLine(panel, resultLabelName(label), y, height, QString::fromLatin1(resultLabelCaption(label)));
+        l->hide();
+        m_resultLabels[label] = l;
+        return l;
+    };
+    KachiKoshiLabel = result(kKachiKoshiLabel, Panel3, 4, 34);
+    LastDayLabel = result(kLastDayLabel, Panel3, 38, 34);
+    MakeKoshiLabel = result(kMakeKoshiLabel, Panel3, 4, 34);
+    DrainLabel = result(kDrainLabel, Panel3, 4, 34);
+    PotentialLabel = result(kPotentialLabel, Panel4, 4, 44);
+    UpsetPotentialLabel = result(kUpsetPotentialLabel, Panel4, 4, 44);
+    YaochoLabel = result(kYaochoLabel, Panel4, 4, 44);
+    SappedLabel = result(kSappedLabel, Panel4, 4, 44);
+    BonusLabel = result(kBonusLabel, Panel5, 2, 22);
+    UpsetBonusLabel = result(kUpsetBonusLabel, Panel5, 2, 22);
+    BonusButton = makeButton(Panel5, "BonusButton", QStringLiteral("Bonus"));
+    BonusButton->setGeometry((kPanelWidth - 16 - 120) / 2, 25, 120, 26);
+
+    for (QPushButton* b : Panel1->findChildren<QPushButton*>())
+        b->hide();
+    BonusButton->hide();
+    EndLabel->hide();
+}
+
+void TFight::connectButtons()
+{
+    for (QPushButton* b : m_tachiaiButtons)
+        connect(b, &QPushButton::clicked, this, [this, b] { TachiaiButtonClick(b); });
+    for (QPushButton* b : m_exchangeButtons)
+        connect(b, &QPushButton::clicked, this, [this, b] { FightButtonClick(b); });
+    connect(MonoiiClose, &QPushButton::clicked, this, &TFight::MonoiiCloseClick);
+    connect(MonoiiStart, &QPushButton::clicked, this, &TFight::MonoiiStartClick);
+    connect(MonoiiFight, &QPushButton::clicked, this, &TFight::MonoiiFightClick);
+    connect(WinButton, &QPushButton::clicked, this, &TFight::WinButtonClick);
+    connect(LoseButton, &QPushButton::clicked, this, &TFight::LoseButtonClick);
+    connect(BonusButton, &QPushButton::clicked, this, &TFight::BonusButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TFight::CloseButtonClick);
+}
+
+void TFight::fight(Game& game)
+{
+    m_game = &game;
+    exec();
+}
+
+void TFight::onShown()
+{
+    FormActivate();
+}
+
+bool TFight::mayClose() const
+{
+    return m_engine.resultRecorded();
+}
+
+void TFight::FormActivate()
+{
+    m_engine.setUp(*m_game);
+    apply();
+}
+
+void TFight::TachiaiButtonClick(QPushButton* sender)
+{
+    for (std::size_t i = 0; i < m_tachiaiButtons.size(); ++i) {
+        if (sender == m_tachiaiButtons[i] && isOffered(sender)) {
+            m_engine.tachiai(*m_game, static_cast<int>(i) + 1);
+            apply();
+            return;
+        }
+    }
+}
+
+void TFight::FightButtonClick(QPushButton* sender)
+{
+    for (std::size_t i = 0; i < m_exchangeButtons.size(); ++i) {
+        if (sender == m_exchangeButtons[i] && isOffered(sender)) {
+            m_engine.exchange(*m_game, static_cast<int>(i) + 1);
+            apply();
+            return;
+        }
+    }
+}
+
+void TFight::MonoiiCloseClick()
+{
+    if (!isOffered(MonoiiClose))
+        return;
+    m_engine.callMonoii();
+    apply();
+}
+
+void TFight::MonoiiStartClick()
+{
+    if (!isOffered(MonoiiStart))
+        return;
+    m_engine.judgesDecide(*m_game);
+    apply();
+}
+
+void TFight::MonoiiFightClick()
+{
+    if (!isOffered(MonoiiFight))
+        return;
+    m_engine.toriNaoshi(*m_game);
+    apply();
+}
+
+void TFight::WinButtonClick()
+{
+    if (!isOffered(WinButton))
+        return;
+    m_engine.recordWin(*m_game);
+    apply();
+}
+
+void TFight::LoseButtonClick()
+{
+    if (!isOffered(LoseButton))
+        return;
+    m_engine.recordLoss(*m_game);
+    apply();
+}
+
+void TFight::BonusButtonClick()
+{
+    // A second click (a late mnemonic, a key held down) while the bonus
+    // screen is open must not open it again.
+    if (!isOffered(BonusButton) || m_inBonus)
+        return;
+    m_inBonus = true;
+    if (StatIncrease)
+        StatIncrease->open(*m_game);
+    m_inBonus = false;
+    m_engine.bonusSpent();
+    apply();
+}
+
+void TFight::CloseButtonClick()
+{
+    if (!isOffered(CloseButton))
+        return;
+    m_engine.close();
+    apply();
+    // The bout's own changes are in the two copies, which the screen that
+    // opened the bout takes back; this save keeps the file as the roster
+    // stands, and a failure is reported rather than lost.
+    saveRosterOrReport(this);
+    accept();
+}
+
+void TFight::apply()
+{
+    const BoutView& v = m_engine.view();
+    UserShikonaLabel->setText(toQt(v.userShikona));
+    CompShikonaLabel->setText(toQt(v.compShikona));
+    TimeElapsedLabel->setText(toQt(v.timeElapsed));
+    showBar(UserGenkiBar, v.userBar);
+    showBar(CompGenkiBar, v.compBar);
+
+    UserStrategyLabel->setText(toQt(v.userStrategy));
+    CompStrategyLabel->setText(toQt(v.compStrategy));
+    UserPoints->setText(toQt(v.userPoints));
+    CompPoints->setText(toQt(v.compPoints));
+    Outcome->setText(toQt(v.outcome));
+    EndLabel->setText(toQt(v.endText));
+    for (QLabel* l : {UserStrategyLabel, CompStrategyLabel, UserPoints, CompPoints, Outcome})
+        l->setVisible(v.boutLabels);
+    EndLabel->setVisible(v.endLabel);
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i)
+        m_resultLabels[i]->setVisible(v.resultLabels[i]);
+
+    for (QPushButton* b : m_tachiaiButtons)
+        b->setVisible(v.tachiaiButtons);
+    for (QPushButton* b : m_exchangeButtons)
+        b->setVisible(v.exchangeButtons);
+    MonoiiClose->setVisible(v.monoiiClose);
+    MonoiiStart->setVisible(v.monoiiStart);
+    MonoiiFight->setVisible(v.monoiiFight);
+    WinButton->setVisible(v.win);
+    LoseButton->setVisible(v.lose);
+    CloseButton->setVisible(v.close);
+    BonusButton->setVisible(v.bonus);
+    if (QPushButton* b = focusButton(v.focus))
+        b->setFocus(Qt::OtherFocusReason);
+}
+
+QPushButton* TFight::focusButton(BoutFocus focus) const
+{
+    switch (focus) {
+    case BoutFocus::Receive: return Button2;
+    case BoutFocus::Yotsu: return Button6;
+    case BoutFocus::MonoiiClose: return MonoiiClose;
+    case BoutFocus::MonoiiStart: return MonoiiStart;
+    case BoutFocus::MonoiiFight: return MonoiiFight;
+    case BoutFocus::Win: return WinButton;
+    case BoutFocus::Lose: return LoseButton;
+    case BoutFocus::Close: return CloseButton;
+    case BoutFocus::Bonus: return BonusButton;
+    case BoutFocus::None: break;
+    }
+    return nullptr;
+}
+
+void TFight::keyPressEvent(QKeyEvent* e)
+{
+    const bool plain = (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        // The screen has no text field: Enter presses the button that has
+        // the focus, once per press.
+        auto* b = qobject_cast<QPushButton*>(focusWidget());
+        if (!e->isAutoRepeat() && b && isAncestorOf(b) && isOffered(b))
+            b->click();
+        e->accept();
+        return;
+    }
+    const QString text = e->text();
+    if (plain && text.size() == 1 && text[0].isLetter()) {
+        // The underlined letter alone presses the one offered button that
+        // carries it: only one phase's buttons are visible at a time, so the
+        // T of both Tsuppari buttons never clashes. A held key presses once.
+        e->accept();
+        if (e->isAutoRepeat())
+            return;
+        for (QPushButton* b : Panel1->findChildren<QPushButton*>()) {
+            if (isOffered(b) && mnemonicOf(b->text()) == text[0].toUpper()) {
+                b->click();
+                return;
+            }
+        }
+        return;
+    }
+    ScreenDialog::keyPressEvent(e);
+}
