@@ -72,7 +72,7 @@ private slots:
 private:
     // Compares every caption, visibility, bar and the focus with the view.
     void expectView(const BoutView& v);
-    void grabIfWanted(const char* name);
+    void grabIfWanted(const char* name, QWidget* screen = Fight);
     // Clicks one bout through the open screen, replaying each click on the
     // model engine and comparing the screen with it after every step.
     void playBout(BoutEngine& engine, Game& model);
@@ -107,12 +107,12 @@ void FightScreenTest::cleanup()
     m_dir.reset();
 }
 
-void FightScreenTest::grabIfWanted(const char* name)
+void FightScreenTest::grabIfWanted(const char* name, QWidget* screen)
 {
     // KIRIMAKI_SCREENSHOTS=dir keeps pictures of the real screen.
     const QByteArray dir = qgetenv("KIRIMAKI_SCREENSHOTS");
     if (!dir.isEmpty())
-        QVERIFY(Fight->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name)));
+        QVERIFY(screen->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name)));
 }
 
 void FightScreenTest::expectView(const BoutView& v)
@@ -354,6 +354,7 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
         QCOMPARE(StatIncrease->windowTitle(), QStringLiteral("Bonus Statistic Increase"));
         QCOMPARE(StatIncrease->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
         QCOMPARE(StatIncrease->PointsLeftLabel->text(), QStringLiteral("1"));
+        grabIfWanted("stat-increase.png", StatIncrease);
         // A second click on Bonus while the screen is open does nothing.
         Fight->BonusButtonClick();
         QTest::mouseClick(StatIncrease->buttons[0], Qt::LeftButton);
@@ -374,7 +375,6 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
     QVERIFY(!Fight->BonusButton->isVisible());
     QVERIFY(Fight->CloseButton->isVisible());
     QCOMPARE(Fight->focusWidget(), Fight->CloseButton);
-    grabIfWanted("bout-bonus.png");
     Fight->CloseButton->click();
     QVERIFY(!Fight->isVisible());
 }
