@@ -1,11 +1,11 @@
 // The bonus stat increase screen: twelve "+" buttons over the rules' visit.
 #include "bashoend/StatIncreaseUnit.h"
 
+#include "bashoend/StatRowsPanel.h"
 #include "core/Game.h"
 #include "shell/GameState.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,31 +24,10 @@ TStatIncrease::TStatIncrease(QWidget* parent) : ScreenDialog(parent), m_game(&ga
     bold.setBold(true);
     PointsLeftLabel->setFont(bold);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* grid = new QGridLayout(Panel1);
-    grid->setContentsMargins(16, 12, 16, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(6);
-    const auto& rows = statRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        // Two columns of six rows: caption, value, "+".
-        const int row = static_cast<int>(i % 6);
-        const int column = static_cast<int>(i / 6) * 4;
-        QLabel* caption = makeLabel(Panel1, "", QString::fromLatin1(rows[i].caption));
-        valueLabels[i] = makeLabel(Panel1, rows[i].valueLabelName);
-        valueLabels[i]->setMinimumWidth(28);
-        valueLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        buttons[i] = makeButton(Panel1, rows[i].buttonName, QStringLiteral("+"));
-        buttons[i]->setFixedSize(32, 26);
-        grid->addWidget(caption, row, column);
-        grid->addWidget(valueLabels[i], row, column + 1);
-        grid->addWidget(buttons[i], row, column + 2);
-        QPushButton* b = buttons[i];
-        connect(b, &QPushButton::clicked, this, [this, b] { StrengthButtonClick(b); });
-    }
-    grid->setColumnMinimumWidth(3, 24);
+    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
+    Panel1 = rows.panel;
+    buttons = rows.buttons;
+    valueLabels = rows.valueLabels;
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

@@ -64,6 +64,14 @@ void BoutEngine::addTime(Game& game)
     m_view.timeElapsed = std::to_string(m_timeElapsed);
 }
 
+void BoutEngine::addRandomPoints(Rng& rng)
+{
+    const int userExtra = rng.draw(3276);
+    m_userPts = wrap::add(m_userPts, userExtra);
+    const int compExtra = rng.draw(3276);
+    m_compPts = wrap::add(m_compPts, compExtra);
+}
+
 void BoutEngine::showBarsAfterPlay(const Game& game)
 {
     // Play only ever turns a bar red; blue comes back at the next set-up.
@@ -153,13 +161,7 @@ MonoiiDecision BoutEngine::judgesDecide(Game& game)
         }
     } else {
         // A playoff bout records only who won, and the judges' word is final.
-        if (playerWins) {
-            game.playoffWins = wrap::add(game.playoffWins, 1);
-            game.playoffLosses = 0;
-        } else {
-            game.playoffLosses = wrap::add(game.playoffLosses, 1);
-            game.playoffWins = 0;
-        }
+        recordPlayoffResult(game, playerWins);
         m_recorded = true;
         m_view.close = true;
         m_view.focus = BoutFocus::Close;

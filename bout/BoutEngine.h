@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+class Rng;
 struct Game;
 
 // The judges' decision after a mono-ii.
@@ -72,6 +73,13 @@ private:
     void showBarsAfterPlay(const Game& game);
     void decideBout(Game& game);
     void showResultButtons(bool& button, BoutFocus focus);
+    // userPts and compPts each gain rand()/3276, the player's first.
+    void addRandomPoints(Rng& rng);
+    // The common start of recording: the result button gives way to Close.
+    // A playoff bout records only who won; returns true when that was all.
+    bool recordPlayoffOnly(Game& game, bool& resultButton, bool playerWon);
+    // playoffWins / playoffLosses after the player's playoff bout.
+    static void recordPlayoffResult(Game& game, bool playerWon);
 
     BoutView m_view;
     std::int32_t m_timeElapsed = 0;

@@ -66,10 +66,7 @@ void BoutEngine::exchange(Game& game, int userCode)
     m_userPts = exchangeBasePoints(player, u);
     m_compPts = exchangeBasePoints(opponent, c);
     exchangeLuckyDraws(rng, player, u, m_userPts, opponent, c, m_compPts);
-    const int userExtra = rng.draw(3276);
-    m_userPts = add(m_userPts, userExtra);
-    const int compExtra = rng.draw(3276);
-    m_compPts = add(m_compPts, compExtra);
+    addRandomPoints(rng);
 
     moveStrength(rng, add(player.agility, player.strength), "--A super weak move!", userLabel, m_userPts);
 

@@ -19,21 +19,34 @@ constexpr std::int32_t kMaxLossPoints = 3;
 
 } // namespace
 
-void BoutEngine::recordWin(Game& game)
+void BoutEngine::recordPlayoffResult(Game& game, bool playerWon)
 {
-    if (!m_view.win)
-        return;
-    m_recorded = true;
-    m_view.boutLabels = false;
-    m_view.win = false;
-    m_view.close = true;
-    m_view.focus = BoutFocus::Close;
-
-    if (isPlayoffDay(game.curDay)) {
+    if (playerWon) {
         game.playoffWins = add(game.playoffWins, 1);
         game.playoffLosses = 0;
-        return;
+    } else {
+        game.playoffLosses = add(game.playoffLosses, 1);
+        game.playoffWins = 0;
     }
+}
+
+bool BoutEngine::recordPlayoffOnly(Game& game, bool& resultButton, bool playerWon)
+{
+    m_recorded = true;
+    m_view.boutLabels = false;
+    resultButton = false;
+    m_view.close = true;
+    m_view.focus = BoutFocus::Close;
+    if (!isPlayoffDay(game.curDay))
+        return false;
+    recordPlayoffResult(game, playerWon);
+    return true;
+}
+
+void BoutEngine::recordWin(Game& game)
+{
+    if (!m_view.win || recordPlayoffOnly(game, m_view.win, true))
+        return;
 
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;
@@ -71,19 +84,8 @@ void BoutEngine::recordWin(Game& game)
 
 void BoutEngine::recordLoss(Game& game)
 {
-    if (!m_view.lose)
+    if (!m_view.lose || recordPlayoffOnly(game, m_view.lose, false))
         return;
-    m_recorded = true;
-    m_view.boutLabels = false;
-    m_view.lose = false;
-    m_view.close = true;
-    m_view.focus = BoutFocus::Close;
-
-    if (isPlayoffDay(game.curDay)) {
-        game.playoffLosses = add(game.playoffLosses, 1);
-        game.playoffWins = 0;
-        return;
-    }
 
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;

@@ -56,10 +56,7 @@ void BoutEngine::tachiai(Game& game, int userCode)
     m_userPts = tachiaiBasePoints(player, u);
     m_compPts = tachiaiBasePoints(opponent, c);
     tachiaiLuckyDraws(rng, player, u, m_userPts, opponent, c, m_compPts);
-    const int userExtra = rng.draw(3276);
-    m_userPts = add(m_userPts, userExtra);
-    const int compExtra = rng.draw(3276);
-    m_compPts = add(m_compPts, compExtra);
+    addRandomPoints(rng);
 
     powerfulTachiai(rng, player, m_view.userStrategy, m_userPts);
     powerfulTachiai(rng, opponent, m_view.compStrategy, m_compPts);

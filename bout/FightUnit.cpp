@@ -12,6 +12,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+
 TFight* Fight = nullptr;
 
 namespace {
@@ -227,66 +229,51 @@ void TFight::FormActivate()
     apply();
 }
 
+void TFight::act(QPushButton* button, const std::function<void()>& step)
+{
+    if (!isOffered(button))
+        return;
+    step();
+    apply();
+}
+
 void TFight::TachiaiButtonClick(QPushButton* sender)
 {
-    for (std::size_t i = 0; i < m_tachiaiButtons.size(); ++i) {
-        if (sender == m_tachiaiButtons[i] && isOffered(sender)) {
-            m_engine.tachiai(*m_game, static_cast<int>(i) + 1);
-            apply();
-            return;
-        }
-    }
+    const auto it = std::find(m_tachiaiButtons.begin(), m_tachiaiButtons.end(), sender);
+    if (it != m_tachiaiButtons.end())
+        act(sender, [&] { m_engine.tachiai(*m_game, static_cast<int>(it - m_tachiaiButtons.begin()) + 1); });
 }
 
 void TFight::FightButtonClick(QPushButton* sender)
 {
-    for (std::size_t i = 0; i < m_exchangeButtons.size(); ++i) {
-        if (sender == m_exchangeButtons[i] && isOffered(sender)) {
-            m_engine.exchange(*m_game, static_cast<int>(i) + 1);
-            apply();
-            return;
-        }
-    }
+    const auto it = std::find(m_exchangeButtons.begin(), m_exchangeButtons.end(), sender);
+    if (it != m_exchangeButtons.end())
+        act(sender, [&] { m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1); });
 }
 
 void TFight::MonoiiCloseClick()
 {
-    if (!isOffered(MonoiiClose))
-        return;
-    m_engine.callMonoii();
-    apply();
+    act(MonoiiClose, [this] { m_engine.callMonoii(); });
 }
 
 void TFight::MonoiiStartClick()
 {
-    if (!isOffered(MonoiiStart))
-        return;
-    m_engine.judgesDecide(*m_game);
-    apply();
+    act(MonoiiStart, [this] { m_engine.judgesDecide(*m_game); });
 }
 
 void TFight::MonoiiFightClick()
 {
-    if (!isOffered(MonoiiFight))
-        return;
-    m_engine.toriNaoshi(*m_game);
-    apply();
+    act(MonoiiFight, [this] { m_engine.toriNaoshi(*m_game); });
 }
 
 void TFight::WinButtonClick()
 {
-    if (!isOffered(WinButton))
-        return;
-    m_engine.recordWin(*m_game);
-    apply();
+    act(WinButton, [this] { m_engine.recordWin(*m_game); });
 }
 
 void TFight::LoseButtonClick()
 {
-    if (!isOffered(LoseButton))
-        return;
-    m_engine.recordLoss(*m_game);
-    apply();
+    act(LoseButton, [this] { m_engine.recordLoss(*m_game); });
 }
 
 void TFight::BonusButtonClick()

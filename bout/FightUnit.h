@@ -5,6 +5,7 @@
 #include "shell/Screen.h"
 
 #include <array>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -89,6 +90,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // Runs one step of the bout when its button is really offered, then
+    // shows the result.
+    void act(QPushButton* button, const std::function<void()>& step);
     void buildControls();
     void connectButtons();
     // Copies the engine's view onto the controls.
