@@ -115,25 +115,26 @@ void TFight::buildControls()
     endFont.setPointSize(endFont.pointSize() + 2);
     EndLabel->setFont(endFont);
 
-    const char* tachiaiNames[] = {"Button1", "Button2", "Button3", "Button4"};
-    const char* tachiaiCaptions[] = {"&Jump", "&Receive", "&Tsuppari", "&Henka"};
-    for (int i = 0; i < 4; ++i) {
-        QPushButton* b = makeButton(Panel1, tachiaiNames[i], QString::fromLatin1(tachiaiCaptions[i]));
-        b->setGeometry(30 + i * 136, kButtonY, 120, kButtonHeight);
-        m_tachiaiButtons[static_cast<std::size_t>(i)] = b;
-    }
+    // One row of strategy buttons, evenly spaced across the panel.
+    auto row = [this](auto& buttons, const char* const names[], const char* const captions[], int width, int gap) {
+        const int n = static_cast<int>(buttons.size());
+        const int left = (kPanelWidth - n * width - (n - 1) * gap) / 2;
+        for (int i = 0; i < n; ++i) {
+            QPushButton* b = makeButton(Panel1, names[i], QString::fromLatin1(captions[i]));
+            b->setGeometry(left + i * (width + gap), kButtonY, width, kButtonHeight);
+            buttons[static_cast<std::size_t>(i)] = b;
+        }
+    };
+    const char* const tachiaiNames[] = {"Button1", "Button2", "Button3", "Button4"};
+    const char* const tachiaiCaptions[] = {"&Jump", "&Receive", "&Tsuppari", "&Henka"};
+    row(m_tachiaiButtons, tachiaiNames, tachiaiCaptions, 120, 16);
+    const char* const exchangeNames[] = {"Button5", "Button6", "Button7", "Button8", "Button9", "Button10"};
+    const char* const exchangeCaptions[] = {"&Oshi", "&Yotsu", "&Tsuppari", "Te&nage", "&Hatakikomi", "Defense"};
+    row(m_exchangeButtons, exchangeNames, exchangeCaptions, 84, 8);
     Button1 = m_tachiaiButtons[0];
     Button2 = m_tachiaiButtons[1];
     Button3 = m_tachiaiButtons[2];
     Button4 = m_tachiaiButtons[3];
-
-    const char* exchangeNames[] = {"Button5", "Button6", "Button7", "Button8", "Button9", "Button10"};
-    const char* exchangeCaptions[] = {"&Oshi", "&Yotsu", "&Tsuppari", "Te&nage", "&Hatakikomi", "Defense"};
-    for (int i = 0; i < 6; ++i) {
-        QPushButton* b = makeButton(Panel1, exchangeNames[i], QString::fromLatin1(exchangeCaptions[i]));
-        b->setGeometry(22 + i * 92, kButtonY, 84, kButtonHeight);
-        m_exchangeButtons[static_cast<std::size_t>(i)] = b;
-    }
     Button5 = m_exchangeButtons[0];
     Button6 = m_exchangeButtons[1];
     Button7 = m_exchangeButtons[2];
