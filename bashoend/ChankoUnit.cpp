@@ -7,7 +7,6 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,11 +28,12 @@ TChanko::TChanko(QWidget* parent) : ScreenDialog(parent)
     message->setContentsMargins(12, 10, 12, 10);
     message->addWidget(ChankoMessage);
 
-    Label1 = makeLabel(this, "Label1");
-    PointsLeftLabel = makeLabel(this, "PointsLeftLabel");
-    QFont bold = PointsLeftLabel->font();
-    bold.setBold(true);
-    PointsLeftLabel->setFont(bold);
+    const TrainingFrame frame = makeTrainingFrame(this);
+    Label1 = frame.title;
+    PointsLeftLabel = frame.pointsLeft;
+    Bevel1 = frame.bevel;
+    DoneButton = frame.done;
+    connect(DoneButton, &QPushButton::clicked, this, &TChanko::DoneButtonClick);
 
     const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
     Panel1 = rows.panel;
@@ -74,28 +74,14 @@ TChanko::TChanko(QWidget* parent) : ScreenDialog(parent)
         connect(b, &QPushButton::clicked, this, [this, b] { StrengthButtonClick(b); });
     }
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    DoneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
-    DoneButton->setMinimumWidth(96);
-    connect(DoneButton, &QPushButton::clicked, this, &TChanko::DoneButtonClick);
-
-    auto* title = new QHBoxLayout;
-    title->addWidget(Label1);
-    title->addWidget(PointsLeftLabel);
-    title->addStretch();
-    auto* done = new QHBoxLayout;
-    done->addStretch();
-    done->addWidget(DoneButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addWidget(Panel);
-    layout->addLayout(title);
+    layout->addLayout(frame.titleRow);
     layout->addWidget(Panel1);
     layout->addWidget(Panel2);
     layout->addWidget(Bevel1);
-    layout->addLayout(done);
+    layout->addLayout(frame.doneRow);
     // Word wrap needs a width to wrap at: the panels' own.
     ChankoMessage->setMinimumWidth(Panel1->sizeHint().width() - 24);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,4 +38,28 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
     }
     grid->setColumnMinimumWidth(3, 24);
     return rows;
+}
+
+TrainingFrame makeTrainingFrame(QWidget* parent)
+{
+    TrainingFrame f;
+    f.title = makeLabel(parent, "Label1");
+    f.pointsLeft = makeLabel(parent, "PointsLeftLabel");
+    QFont bold = f.pointsLeft->font();
+    bold.setBold(true);
+    f.pointsLeft->setFont(bold);
+    f.titleRow = new QHBoxLayout;
+    f.titleRow->addWidget(f.title);
+    f.titleRow->addWidget(f.pointsLeft);
+    f.titleRow->addStretch();
+
+    f.bevel = new QFrame(parent);
+    f.bevel->setObjectName(QStringLiteral("Bevel1"));
+    f.bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    f.done = makeButton(parent, "DoneButton", QStringLiteral("Done"));
+    f.done->setMinimumWidth(96);
+    f.doneRow = new QHBoxLayout;
+    f.doneRow->addStretch();
+    f.doneRow->addWidget(f.done);
+    return f;
 }
