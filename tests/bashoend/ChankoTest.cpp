@@ -122,13 +122,3 @@ TEST(Chanko, StatisticsStopAtTheirCeilingsAndWhenPointsRunOut)
     EXPECT_EQ(enabledCount(v), 0);
     EXPECT_FALSE(v.click(game, 3));
 }
-
-TEST(Chanko, ButtonsAreToldApartByName)
-{
-    EXPECT_EQ(ChankoVisit::buttonByName("HeightButton"), kChankoHeight);
-    EXPECT_EQ(ChankoVisit::buttonByName("WeightDecreaseButton"), kChankoWeightDown);
-    EXPECT_EQ(ChankoVisit::buttonByName("HatakikomiButton"), 10u);
-    EXPECT_EQ(ChankoVisit::buttonByName("DoneButton"), kChankoButtonCount);
-    EXPECT_EQ(ChankoVisit::buttonName(kChankoWeightUp), "WeightIncreaseButton");
-    EXPECT_EQ(ChankoVisit::buttonName(6), "OshiButton");
-}

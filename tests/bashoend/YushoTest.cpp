@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <vector>
@@ -69,24 +70,18 @@ Game tiedGame(const std::vector<std::pair<std::size_t, int>>& entrants)
     return game;
 }
 
-std::vector<int> yushoCounts(const Game& g)
+// All yusho and jun-yusho credits on the roster.
+int totalCredits(const Game& g)
 {
-    std::vector<int> v;
+    int n = 0;
     for (const Rikishi& r : g.roster)
-        v.push_back(r.yusho);
-    return v;
-}
-std::vector<int> junYushoCounts(const Game& g)
-{
-    std::vector<int> v;
-    for (const Rikishi& r : g.roster)
-        v.push_back(r.junyusho);
-    return v;
+        n += r.yusho + r.junyusho;
+    return n;
 }
 
 } // namespace
 
-TEST(Yusho, ClearWinnerWithOneRunnerUpIsDecidedWithoutDraws)
+TEST(Yusho, ClearWinnerIsDecidedWithoutDrawsAndRunnersUpListed)
 {
     Game game = makeGame();
     game.curDay = 15;
@@ -112,11 +107,9 @@ TEST(Yusho, ClearWinnerWithOneRunnerUpIsDecidedWithoutDraws)
     ScriptedBout bout({});
     RecordingHost host;
     EXPECT_FALSE(d.runPlayoff(game, bout, host));
-}
 
-TEST(Yusho, EveryWrestlerOnTheSecondTotalIsJunYushoInRosterOrder)
-{
-    Game game = makeGame();
+    // Everybody on the second-best total is jun-yusho, in roster order.
+    game = makeGame();
     for (Rikishi& r : game.roster)
         setRecord(r, 6);
     setRecord(game.roster[30], 11);
@@ -124,52 +117,10 @@ TEST(Yusho, EveryWrestlerOnTheSecondTotalIsJunYushoInRosterOrder)
         setRecord(game.roster[i], 9);
     setRecord(game.roster[1], 0);
 
-    YushoDecision d;
     d.setUp(game);
     EXPECT_EQ(d.view().announcement, "R30 takes the yusho with a 11 - 4 record!");
     EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R02    R20    R38    ");
-    int junYusho = 0;
-    for (const Rikishi& r : game.roster)
-        junYusho += r.junyusho;
-    EXPECT_EQ(junYusho, 3);
-}
-
-TEST(Yusho, TieWaitsForThePlayoffAndAnnouncesTheEntrants)
-{
-    Game game = tiedGame({{5, 0}, {2, 0}});
-    YushoDecision d;
-    d.setUp(game);
-    EXPECT_EQ(d.state(), YushoDecision::State::Tie);
-    EXPECT_EQ(d.view().announcement, "Kettei sen participants:   R02    R05    ");
-    EXPECT_TRUE(d.view().announcementVisible && d.view().beginVisible);
-    EXPECT_FALSE(d.view().junYushoVisible || d.view().okVisible);
-    EXPECT_EQ(d.entrants(), (std::vector<int>{2, 5}));
-    EXPECT_EQ(yushoCounts(game), std::vector<int>(40, 0));
-}
-
-TEST(Yusho, FinalOfTwoComputerWrestlers)
-{
-    // The stronger one wins for sure: a random part is only 0 to 10.
-    Game game = tiedGame({{3, 50}, {7, 100}});
-    game.rng.seed(1);
-    YushoDecision d;
-    d.setUp(game);
-    ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(d.state(), YushoDecision::State::Finished);
-    EXPECT_EQ(d.view().announcement, "R07 takes the yusho!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R03");
-    EXPECT_TRUE(d.view().okVisible && d.view().junYushoVisible && !d.view().beginVisible);
-    EXPECT_EQ(game.roster[7].yusho, 1);
-    EXPECT_EQ(game.roster[3].junyusho, 1);
-    EXPECT_TRUE(host.pauses.empty());
-    EXPECT_TRUE(host.announced.empty());
-    Rng twoDraws;
-    twoDraws.seed(1);
-    twoDraws.next();
-    twoDraws.next();
-    EXPECT_EQ(game.rng.state(), twoDraws.state());
+    EXPECT_EQ(totalCredits(game), 4);
 }
 
 TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
@@ -194,80 +145,65 @@ TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
     EXPECT_EQ(d.view().announcement, "R10 takes the yusho!");
 }
 
-TEST(Yusho, ThreeWayPlayoffRotatesUntilTwoWinsInARow)
+// Computer-only playoffs of two to seven entrants. A power gap of more than
+// 10 decides a bout for sure (the random part is 0 to 10).
+TEST(Yusho, ComputerPlayoffsOfEveryShape)
 {
-    // R20 beats R21 (challenger wins), R22 beats R21, R22 beats R20 again.
-    Game game = tiedGame({{20, 0}, {21, 50}, {22, 100}});
-    game.rng.seed(9);
-    YushoDecision d;
-    d.setUp(game);
-    ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(host.announced,
-              (std::vector<std::string>{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
-    EXPECT_EQ(host.pauses, (std::vector<int>{3000, 3000, 3000}));
-    EXPECT_EQ(d.view().announcement,
-              "As the dust from the yusho playoff battle settles, R22 emerges victorious as Yusho winner!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R20    R21    ");
-    EXPECT_EQ(game.roster[22].yusho, 1);
-    EXPECT_EQ(game.roster[20].junyusho, 1);
-    EXPECT_EQ(game.roster[21].junyusho, 1);
-}
+    struct Case {
+        std::vector<std::pair<std::size_t, int>> tied;   // roster index, power
+        std::string entrants;                             // the set-up's announcement
+        std::vector<std::string> announced;               // three-way results
+        std::vector<int> pauses;
+        std::string announcement;                         // at the end
+        std::string junYusho;
+        std::size_t winner;
+    };
+    const std::string dust = "As the dust from the yusho playoff battle settles, ";
+    const std::vector<Case> cases = {
+        {{{3, 50}, {7, 100}}, "R03    R07    ", {}, {}, "R07 takes the yusho!", "Jun-Yusho:  R03", 7},
+        // The next challenger is the one who sat out, never the last loser:
+        // after R22 beats R20, R21 comes in although R20 follows R22.
+        {{{20, 50}, {21, 0}, {22, 100}}, "R20    R21    R22    ",
+         {"R20 defeats R21", "R22 defeats R20", "R22 defeats R21"}, {3000, 3000, 3000},
+         dust + "R22 emerges victorious as Yusho winner!", "Jun-Yusho:  R20    R21    ", 22},
+        // Pairs (results not shown), then a final.
+        {{{0, 0}, {1, 100}, {2, 200}, {3, 0}}, "R00    R01    R02    R03    ", {}, {1000, 1000},
+         "R02 takes the yusho!", "Jun-Yusho:  R00    R03    R01", 2},
+        // The fifth entrant goes straight into the three-way playoff.
+        {{{30, 0}, {31, 100}, {32, 0}, {33, 150}, {34, 300}}, "R30    R31    R32    R33    R34    ",
+         {"R33 defeats R31", "R34 defeats R33", "R34 defeats R31"}, {1000, 1000, 3000, 3000, 3000},
+         dust + "R34 emerges victorious as Yusho winner!", "Jun-Yusho:  R30    R32    R31    R33    ", 34},
+        // Six play three pairs; a seventh on the same total is left out.
+        {{{12, 10}, {13, 100}, {14, 150}, {15, 10}, {16, 300}, {17, 10}, {18, 900}},
+         "R12    R13    R14    R15    R16    R17    ",
+         {"R14 defeats R13", "R16 defeats R14", "R16 defeats R13"}, {1000, 1000, 1000, 3000, 3000, 3000},
+         dust + "R16 emerges victorious as Yusho winner!", "Jun-Yusho:  R12    R15    R17    R13    R14    ", 16},
+    };
+    for (const Case& c : cases) {
+        Game game = tiedGame(c.tied);
+        game.rng.seed(1);
+        YushoDecision d;
+        d.setUp(game);
+        ASSERT_EQ(d.state(), YushoDecision::State::Tie);
+        EXPECT_EQ(d.view().announcement, "Kettei sen participants:   " + c.entrants);
+        EXPECT_TRUE(d.view().announcementVisible && d.view().beginVisible);
+        EXPECT_FALSE(d.view().junYushoVisible || d.view().okVisible);
+        EXPECT_EQ(totalCredits(game), 0);   // nothing credited before the playoff
 
-TEST(Yusho, FourEntrantsPlayPairsThenAFinal)
-{
-    Game game = tiedGame({{0, 0}, {1, 100}, {2, 100}, {3, 0}});
-    game.roster[2].power = 200;
-    YushoDecision d;
-    d.setUp(game);
-    ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(host.pauses, (std::vector<int>{1000, 1000}));
-    EXPECT_TRUE(host.announced.empty());   // pair results are not shown
-    EXPECT_EQ(d.view().announcement, "R02 takes the yusho!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R00    R03    R01");
-    std::vector<int> junYusho(40, 0);
-    junYusho[0] = junYusho[1] = junYusho[3] = 1;
-    EXPECT_EQ(junYushoCounts(game), junYusho);
-    std::vector<int> yusho(40, 0);
-    yusho[2] = 1;
-    EXPECT_EQ(yushoCounts(game), yusho);
-}
-
-TEST(Yusho, FiveEntrantsSendTheFifthStraightIntoTheThreeWay)
-{
-    Game game = tiedGame({{30, 0}, {31, 100}, {32, 0}, {33, 150}, {34, 300}});
-    YushoDecision d;
-    d.setUp(game);
-    ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(host.pauses, (std::vector<int>{1000, 1000, 3000, 3000, 3000}));
-    EXPECT_EQ(host.announced,
-              (std::vector<std::string>{"R33 defeats R31", "R34 defeats R33", "R34 defeats R31"}));
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R30    R32    R31    R33    ");
-    EXPECT_EQ(game.roster[34].yusho, 1);
-}
-
-TEST(Yusho, SixEntrantsPlayThreePairsAndSeventhIsLeftOut)
-{
-    Game game = tiedGame({{12, 10}, {13, 100}, {14, 100}, {15, 10}, {16, 300}, {17, 10}, {18, 900}});
-    YushoDecision d;
-    d.setUp(game);
-    EXPECT_EQ(d.entrants(), (std::vector<int>{12, 13, 14, 15, 16, 17}));
-    EXPECT_EQ(d.view().announcement, "Kettei sen participants:   R12    R13    R14    R15    R16    R17    ");
-    ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(host.pauses.size(), 3u + host.announced.size());
-    EXPECT_EQ(game.roster[16].yusho, 1);
-    EXPECT_EQ(game.roster[18].yusho + game.roster[18].junyusho, 0);
-    int junYusho = 0;
-    for (const Rikishi& r : game.roster)
-        junYusho += r.junyusho;
-    EXPECT_EQ(junYusho, 5);
+        ScriptedBout bout({});
+        RecordingHost host;
+        ASSERT_TRUE(d.runPlayoff(game, bout, host));
+        EXPECT_EQ(host.announced, c.announced);
+        EXPECT_EQ(host.pauses, c.pauses);
+        EXPECT_EQ(d.view().announcement, c.announcement);
+        EXPECT_EQ(d.view().junYusho, c.junYusho);
+        EXPECT_TRUE(d.view().okVisible && d.view().junYushoVisible && !d.view().beginVisible);
+        // Exactly one yusho; every other entrant a jun-yusho, nobody else anything.
+        EXPECT_EQ(game.roster[c.winner].yusho, 1);
+        EXPECT_EQ(game.roster[18].yusho + game.roster[18].junyusho, 0);
+        const int entrants = static_cast<int>(std::min<std::size_t>(c.tied.size(), 6));
+        EXPECT_EQ(totalCredits(game), entrants);
+    }
 }
 
 TEST(Yusho, PlayerFightsHisPlayoffBoutsThroughTheBoutScreen)
@@ -350,8 +286,7 @@ TEST(Yusho, QuittingAbandonsThePlayoffWithoutCredits)
     EXPECT_FALSE(d.runPlayoff(game, bout, host));
     EXPECT_TRUE(bout.calls.empty());
     EXPECT_EQ(d.state(), YushoDecision::State::Abandoned);
-    EXPECT_EQ(yushoCounts(game), std::vector<int>(40, 0));
-    EXPECT_EQ(junYushoCounts(game), std::vector<int>(40, 0));
+    EXPECT_EQ(totalCredits(game), 0);
 }
 
 TEST(Yusho, DamagedTotalsStillEndTheSearch)
