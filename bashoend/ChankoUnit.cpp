@@ -2,6 +2,7 @@
 #include "bashoend/ChankoUnit.h"
 
 #include "bashoend/StatRowsPanel.h"
+#include "bashoend/StepScreen.h"
 #include "core/Game.h"
 #include "shell/GameState.h"
 
@@ -138,7 +139,5 @@ void TChanko::apply()
         valueLabels[i]->setText(toQt(v.values[i]));
     for (std::size_t i = 0; i < kChankoButtonCount; ++i)
         button(i)->setEnabled(v.enabled[i]);
-    // Size the fixed window for the new texts now, not at the next turn of
-    // the event loop, so that the message is never shown clipped.
-    layout()->activate();
+    growToFitText(this);
 }

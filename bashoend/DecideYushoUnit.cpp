@@ -2,6 +2,7 @@
 #include "bashoend/DecideYushoUnit.h"
 
 #include "bashoend/QuitWatch.h"
+#include "bashoend/StepScreen.h"
 #include "core/Game.h"
 #include "shell/GameState.h"
 
@@ -27,7 +28,7 @@ public:
         m_screen.KetteisenAnnounceLabel->show();
         // Lay the label out for its new text before painting, or a longer
         // announcement would be clipped to the old one's size.
-        m_screen.layout()->activate();
+        growToFitText(&m_screen);
         m_screen.repaint();
     }
 
@@ -150,6 +151,7 @@ void TDecideYusho::apply()
     JunYushoWinners->setVisible(v.junYushoVisible);
     OKButton->setVisible(v.okVisible);
     BeginKetteisenButton->setVisible(v.beginVisible);
+    growToFitText(this);
     QPushButton* offered = v.beginVisible ? BeginKetteisenButton : v.okVisible ? OKButton : nullptr;
     if (offered)
         offered->setFocus();

@@ -8,6 +8,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+void growToFitText(QWidget* screen)
+{
+    QLayout* layout = screen->layout();
+    layout->activate();
+    const int needed = layout->totalHeightForWidth(screen->width());
+    if (needed > screen->height())
+        screen->resize(screen->width(), needed);
+}
+
 StepScreen::StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
                        const QString& title, const char* textName, const char* okName)
     : ScreenDialog(parent)
@@ -49,11 +58,7 @@ void StepScreen::onShown()
 void StepScreen::runAndShow()
 {
     m_text->setText(toQt(runStep(gameState())));
-    // A long list wraps onto more lines: grow the window to show all of it.
-    layout()->activate();
-    const int needed = layout()->totalHeightForWidth(width());
-    if (needed > height())
-        resize(width(), needed);
+    growToFitText(this);
     m_ok->setFocus(Qt::OtherFocusReason);
     saveRosterOrReport(this);
 }

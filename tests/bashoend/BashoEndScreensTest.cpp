@@ -117,6 +117,7 @@ private slots:
             DecideYusho->OKButtonClick();
             QVERIFY(DecideYusho->isVisible());
             QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
+            shoot(DecideYusho, "yusho-tie.png");
 
             QTest::mouseClick(DecideYusho->BeginKetteisenButton, Qt::LeftButton);
             QCOMPARE(m_bout.fought, 1);
