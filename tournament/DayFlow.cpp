@@ -85,19 +85,19 @@ BoutOutcome fightDay(Game& game, DayHost& host)
     return screens.stopped() ? BoutOutcome::Stopped : BoutOutcome::BashoEnded;
 }
 
-FinishOutcome finishInterruptedBasho(Game& game, DayHost& host)
+BoutOutcome finishInterruptedBasho(Game& game, DayHost& host)
 {
     // The sheet that offered this may be old: another screen can have written
     // a new career since, which must not be revised.
     if (!host.load(game))
-        return FinishOutcome::LoadFailed;
+        return BoutOutcome::LoadFailed;
     game.curDay = game.roster[0].day;
     if (careerState(game.roster) != CareerState::BashoUnfinished)
-        return FinishOutcome::Refused;
+        return BoutOutcome::Refused;
     computeBodyRatings(game.roster);
     BashoEndScreens& screens = host.bashoEndScreens();
     if (screens.stopped())
-        return FinishOutcome::Stopped;
+        return BoutOutcome::Stopped;
     screens.newBanzuke(game);
-    return FinishOutcome::Finished;
+    return BoutOutcome::BashoEnded;
 }

@@ -77,15 +77,10 @@ enum class BoutOutcome {
 // nothing of it is taken into the roster: a restart resumes the day.
 BoutOutcome fightDay(Game& game, DayHost& host);
 
-enum class FinishOutcome {
-    LoadFailed,   // the save file could not be read; nothing changed
-    Refused,      // the file is no longer at day 16; nothing changed
-    Finished,     // the new banzuke is drawn up and saved: the next basho begins
-    Stopped,      // the program is quitting; the revision was not opened
-};
-
 // A career saved at day 16 (the program ended during the end of a basho):
 // reload the file and, if it is still at day 16 with one player's wrestler,
 // compute the body ratings of all 40, then run the banzuke revision, which
-// starts the next basho and saves.
-FinishOutcome finishInterruptedBasho(Game& game, DayHost& host);
+// starts the next basho and saves. BashoEnded when the revision has run;
+// Refused when the file is no longer at day 16; LoadFailed or Stopped
+// (quitting) with nothing changed.
+BoutOutcome finishInterruptedBasho(Game& game, DayHost& host);

@@ -245,16 +245,32 @@ void TKekka::GoToFightClick()
     if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
     Busy busy(m_busy);
-    switch (fightDay(gameState(), *m_host)) {
-    case BoutOutcome::LoadFailed:
-    case BoutOutcome::DayDone:
+    afterFlow(fightDay(gameState(), *m_host));
+}
+
+void TKekka::FinishBashoButtonClick()
+{
+    if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
+        return;
+    Busy busy(m_busy);
+    FinishBashoButton->setEnabled(false);
+    afterFlow(finishInterruptedBasho(gameState(), *m_host));
+}
+
+void TKekka::afterFlow(BoutOutcome outcome)
+{
+    switch (outcome) {
+    case BoutOutcome::LoadFailed:   // the failed load is closing the screen
+    case BoutOutcome::DayDone:      // the screen waits for Next Day
         return;
     case BoutOutcome::Refused:
-        // The file moved on since this day was listed: show what it holds now.
+        // The file moved on since this screen was filled: show what it holds now.
         runDayStep();
         return;
     case BoutOutcome::BashoEnded:
     case BoutOutcome::Stopped:
+        // As after any basho: back to the main menu, whose Tournament button
+        // opens day 1 of the next one.
         close();
         return;
     }
@@ -262,11 +278,7 @@ void TKekka::GoToFightClick()
 
 void TKekka::MainMenuButtonClick()
 {
-    if (!isOffered(MainMenuButton))
-        return;
-    if (showMainMenu)
-        showMainMenu();
-    close();
+    handOver(MainMenuButton, showMainMenu);
 }
 
 void TKekka::NextDayButtonClick()
@@ -278,32 +290,16 @@ void TKekka::NextDayButtonClick()
 
 void TKekka::ShowBanzukeButtonClick()
 {
-    if (!isOffered(ShowBanzukeButton))
-        return;
-    if (showBanzuke)
-        showBanzuke();
-    close();
+    handOver(ShowBanzukeButton, showBanzuke);
 }
 
-void TKekka::FinishBashoButtonClick()
+void TKekka::handOver(const QPushButton* button, const std::function<void()>& showNext)
 {
-    if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
+    if (!isOffered(button))
         return;
-    Busy busy(m_busy);
-    FinishBashoButton->setEnabled(false);
-    switch (finishInterruptedBasho(gameState(), *m_host)) {
-    case FinishOutcome::LoadFailed:
-        return;
-    case FinishOutcome::Refused:
-        runDayStep();
-        return;
-    case FinishOutcome::Finished:
-    case FinishOutcome::Stopped:
-        // As after any basho: back to the main menu, whose Tournament button
-        // opens day 1.
-        close();
-        return;
-    }
+    if (showNext)
+        showNext();
+    close();
 }
 
 void TKekka::onFocusWindowChanged(QWindow* now)

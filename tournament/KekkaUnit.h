@@ -16,6 +16,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 struct DaySheet;
+enum class BoutOutcome;
 
 class TKekka : public ScreenDialog {
     Q_OBJECT
@@ -59,6 +60,8 @@ private:
     void FormCreate();
     void runDayStep();
     void showSheet(const DaySheet& sheet);
+    void afterFlow(BoutOutcome outcome);
+    void handOver(const QPushButton* button, const std::function<void()>& showNext);
     void onFocusWindowChanged(QWindow* now);
 
     PlayerBout* m_playerBout = nullptr;

@@ -292,7 +292,7 @@ TEST(FinishInterruptedBasho, RatesTheBodiesAndDrawsUpTheNewBanzukeOfADaySixteenF
     host.file = makeRoster(16);
     Game game = startedGame(host, 1);
     EXPECT_EQ(dayStep(game, host).sheet.kind, DaySheetKind::Unfinished);
-    EXPECT_EQ(finishInterruptedBasho(game, host), FinishOutcome::Finished);
+    EXPECT_EQ(finishInterruptedBasho(game, host), BoutOutcome::BashoEnded);
     EXPECT_EQ(host.end.calls, std::vector<std::string>{"newBanzuke"});
     Rikishi expected = makeRoster(16)[7];
     computeBodyRatings(expected);
@@ -309,14 +309,14 @@ TEST(FinishInterruptedBasho, RatesTheBodiesAndDrawsUpTheNewBanzukeOfADaySixteenF
     moved.file = makeRoster(16);
     Game g = startedGame(moved, 1);
     moved.file = makeRoster(1);
-    EXPECT_EQ(finishInterruptedBasho(g, moved), FinishOutcome::Refused);
+    EXPECT_EQ(finishInterruptedBasho(g, moved), BoutOutcome::Refused);
     EXPECT_TRUE(moved.end.calls.empty());
 
     FakeDayHost quitting;
     quitting.file = makeRoster(16);
     quitting.end.stop = true;
     Game q = startedGame(quitting, 1);
-    EXPECT_EQ(finishInterruptedBasho(q, quitting), FinishOutcome::Stopped);
+    EXPECT_EQ(finishInterruptedBasho(q, quitting), BoutOutcome::Stopped);
     EXPECT_TRUE(quitting.end.calls.empty());
     EXPECT_EQ(quitting.file[0].day, 16);
 }
