@@ -195,6 +195,7 @@ void TKekka::FormShow()
 
 void TKekka::runDayStep()
 {
+    m_leftForOurWindow = false;
     const DayStep step = dayStep(gameState(), *m_host);
     if (step.outcome == StepOutcome::Produced)
         showSheet(step.sheet);
@@ -304,14 +305,25 @@ void TKekka::handOver(const QPushButton* button, const std::function<void()>& sh
 
 void TKekka::onFocusWindowChanged(QWindow* now)
 {
+    QWindow* mine = windowHandle();
     const QPointer<QWindow> previous = m_lastFocus;
     m_lastFocus = now;
-    // Only a real switch from another window of the game counts: not a
-    // return from another program (no previous window), not the screen's
-    // own modal screens closing while one of its handlers runs.
-    if (!now || now != windowHandle() || !previous || previous == now)
+    if (!mine || previous == now)
         return;
-    if (m_busy || m_closePending || !isVisible())
+    if (previous == mine) {
+        // Leaving counts only when the player turns to another window of
+        // the game himself: not to another program (no focus window), not to
+        // a screen that one of this screen's handlers opened.
+        m_leftForOurWindow = now && !m_busy;
         return;
-    FormShow();
+    }
+    if (now != mine)
+        return;
+    // Coming back. The window system reports the return after the handler
+    // that caused it (the bout screen closing, the leaderboard's OK) has
+    // already ended, so the flag set on leaving decides, not m_busy alone.
+    const bool cameBack = m_leftForOurWindow && previous;
+    m_leftForOurWindow = false;
+    if (cameBack && !m_busy && !m_closePending && isVisible())
+        FormShow();
 }

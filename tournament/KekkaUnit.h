@@ -68,6 +68,7 @@ private:
     BashoEndScreens* m_bashoEnd = nullptr;
     std::unique_ptr<Host> m_host;
     QPointer<QWindow> m_lastFocus;   // the game's window that had the focus before
+    bool m_leftForOurWindow = false; // the player left this screen for another of the game's
     bool m_busy = false;             // a handler of this screen (or the basho's end) runs
     bool m_closePending = false;     // a failed load is closing the screen
 };

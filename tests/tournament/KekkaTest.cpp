@@ -9,6 +9,7 @@
 #include "TestRoster.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -241,10 +242,19 @@ void KekkaTest::aSwitchFromAnotherWindowProducesOnlyAfterTheDayIsDone()
     QCOMPARE(k.DayLabel->text(), QStringLiteral("3"));
     QCOMPARE(fileBytes(), pending);
 
-    // After the bout of day 3 the screen still shows day 3, Next Day focused.
+    // After the bout of day 3 the screen still shows day 3, Next Day focused,
+    // although the bout's own window took the focus and gave it back (the
+    // window system reports that after the click's handler has returned).
+    // Like the game's bout screen, that window lives on, hidden.
+    QDialog fight;
+    fight.setWindowTitle(QStringLiteral("Fight"));
+    m_bout.during = [&fight] {
+        QTimer::singleShot(50, &fight, [&fight] { fight.accept(); });
+        fight.exec();
+    };
     QTest::mouseClick(k.GoToFight, Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(&k));
-    QTest::qWait(20);
+    QTest::qWait(50);
     QCOMPARE(k.DayLabel->text(), QStringLiteral("3"));
     QCOMPARE(k.focusWidget(), k.NextDayButton);
 
