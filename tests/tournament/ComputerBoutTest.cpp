@@ -2,7 +2,7 @@
 #include "tournament/ComputerBout.h"
 
 #include "core/Rng.h"
-#include "TestRoster.h"
+#include "DayFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -10,165 +10,97 @@
 
 namespace {
 
-struct Pair {
+struct Bout {
     Rikishi a{};
     Rikishi b{};
-    Pair(int powerA, int powerB)
+    Rng rng;
+    ResultLine line;
+    int draws = 0;
+    // Fights A (power pa) against B (power pb) on a generator seeded with s.
+    Bout(int pa, int pb, std::uint32_t s)
     {
         setShikona(a, "Alpha");
         setShikona(b, "Beta");
-        a.power = powerA;
-        b.power = powerB;
+        a.power = pa;
+        b.power = pb;
+        rng.seed(s);
+        line = decideComputerBout(a, b, rng);
+        Rng probe;
+        probe.seed(s);
+        while (probe.state() != rng.state() && draws < 5) {
+            probe.next();
+            ++draws;
+        }
     }
+    std::string text() const { return line.first + " " + line.middle + " " + line.second; }
 };
 
-int firstR(Rng& rng) { return rng.draw(327); }
-
-// How many draws the bout took from a generator seeded with `seed`.
-int drawsTaken(std::uint32_t seed, const Rng& after)
+std::uint32_t firstR(int lo, int hi)
 {
-    Rng probe;
-    probe.seed(seed);
-    for (int n = 0; n < 4; ++n) {
-        if (probe.state() == after.state())
-            return n;
-        probe.next();
-    }
-    return -1;
+    return seedWhere([lo, hi](Rng& g) { const int r = g.draw(327); return r >= lo && r <= hi; });
+}
+
+// A contest in which A's draw / 3276 is da and B's is db.
+std::uint32_t contest(int da, int db)
+{
+    return seedWhere([da, db](Rng& g) {
+        const int r = g.draw(327);
+        const int a = g.draw(3276);
+        const int b = g.draw(3276);
+        return r >= 10 && r < 95 && a == da && b == db;
+    });
 }
 
 } // namespace
 
-TEST(ComputerBout, TheFirstDrawsEndTheBoutWhateverThePower)
+TEST(ComputerBout, OneDrawDecidesAtTheEdgesWhateverThePower)
 {
-    // r = 95 is the lowest draw that gives A the bout, even against far more power.
-    const std::uint32_t s95 = seedWhere([](Rng& g) { return firstR(g) == 95; });
-    Pair p(0, 1000);
-    Rng rng;
-    rng.seed(s95);
-    ResultLine line = decideComputerBout(p.a, p.b, rng);
-    EXPECT_EQ(line.first, "Alpha");
-    EXPECT_EQ(line.middle, "defeats");
-    EXPECT_EQ(line.second, "Beta");
-    EXPECT_EQ(drawsTaken(s95, rng), 1);
-    EXPECT_EQ(p.a.gmw, 1);
-    EXPECT_EQ(p.a.cbw, 1);
-    EXPECT_EQ(p.b.gml, 1);
-    EXPECT_EQ(p.b.cbl, 1);
-    EXPECT_EQ(p.a.gml + p.a.cbl + p.b.gmw + p.b.cbw, 0);
+    const Bout high(0, 1000, firstR(95, 95));
+    EXPECT_EQ(high.text(), "Alpha defeats Beta");
+    EXPECT_EQ(high.draws, 1);
+    EXPECT_EQ(high.a.gmw + high.a.cbw + high.b.gml + high.b.cbl, 4);
+    EXPECT_EQ(high.a.gml + high.a.cbl + high.b.gmw + high.b.cbw, 0);
 
-    // r = 9 is the highest draw of a henka: B wins, named first.
-    const std::uint32_t s9 = seedWhere([](Rng& g) { return firstR(g) == 9; });
-    Pair q(1000, 0);
-    rng.seed(s9);
-    line = decideComputerBout(q.a, q.b, rng);
-    EXPECT_EQ(line.first, "Beta");
-    EXPECT_EQ(line.middle, "henkas");
-    EXPECT_EQ(line.second, "Alpha");
-    EXPECT_EQ(drawsTaken(s9, rng), 1);
-    EXPECT_EQ(q.b.gmw, 1);
-    EXPECT_EQ(q.b.cbw, 1);
-    EXPECT_EQ(q.a.gml, 1);
-    EXPECT_EQ(q.a.cbl, 1);
+    const Bout henka(1000, 0, firstR(9, 9));
+    EXPECT_EQ(henka.text(), "Beta henkas Alpha");
+    EXPECT_EQ(henka.draws, 1);
+    EXPECT_EQ(henka.b.gmw + henka.b.cbw + henka.a.gml + henka.a.cbl, 4);
 }
 
-TEST(ComputerBout, ContestsGoByPowerAndTheirBoundaries)
+TEST(ComputerBout, ContestsGoByPowerTiesToAAndAsDrawIsFirst)
 {
-    // r = 10 and r = 94 are contests: two more draws.
-    for (int r : {10, 94}) {
-        const std::uint32_t s = seedWhere([r](Rng& g) { return firstR(g) == r; });
-        Pair p(50, 50);
-        Rng rng;
-        rng.seed(s);
-        decideComputerBout(p.a, p.b, rng);
-        EXPECT_EQ(drawsTaken(s, rng), 3) << "r = " << r;
-    }
+    EXPECT_EQ(Bout(50, 50, firstR(10, 10)).draws, 3);
+    EXPECT_EQ(Bout(50, 50, firstR(94, 94)).draws, 3);
+    EXPECT_EQ(Bout(50, 50, contest(4, 4)).text(), "Alpha defeats Beta");
+    // A draws 0 and B 10 (only 32760..32767): with equal power B wins; drawn
+    // the other way round, A would have.
+    const Bout upset(50, 50, contest(0, 10));
+    EXPECT_EQ(upset.text(), "Beta upsets Alpha");
+    EXPECT_EQ(upset.b.cbw + upset.a.cbl, 2);
 
-    // A tie of power and draws goes to A.
-    const std::uint32_t tie = seedWhere([](Rng& g) {
-        const int r = firstR(g);
-        const int da = g.draw(3276);
-        const int db = g.draw(3276);
-        return r >= 10 && r < 95 && da == db;
-    });
-    Pair t(50, 50);
-    Rng rng;
-    rng.seed(tie);
-    EXPECT_EQ(decideComputerBout(t.a, t.b, rng).middle, "defeats");
-    EXPECT_EQ(t.a.cbw, 1);
-
-    // A's draw comes first: A draws 0 and B draws 10 (only 32760..32767), so
-    // B wins with equal power; drawn the other way round A would have won.
-    const std::uint32_t order = seedWhere([](Rng& g) {
-        const int r = firstR(g);
-        const int da = g.draw(3276);
-        const int db = g.draw(3276);
-        return r >= 10 && r < 95 && da == 0 && db == 10;
-    });
-    Pair o(50, 50);
-    rng.seed(order);
-    const ResultLine upset = decideComputerBout(o.a, o.b, rng);
-    EXPECT_EQ(upset.first, "Beta");
-    EXPECT_EQ(upset.middle, "upsets");
-    EXPECT_EQ(upset.second, "Alpha");
-    EXPECT_EQ(o.b.cbw, 1);
-    EXPECT_EQ(o.a.cbl, 1);
-}
-
-TEST(ComputerBout, MoreThanTenPointsOfPowerDecideEveryContest)
-{
-    int contests = 0;
-    for (std::uint32_t s = 1; s <= 400; ++s) {
+    // More than ten points of power decide every contest, never the edges.
+    for (std::uint32_t s = 1; s <= 300; ++s) {
         Rng probe;
         probe.seed(s);
-        const int r = firstR(probe);
-        Pair strongA(61, 50);
-        Pair strongB(50, 61);
-        Rng rng;
-        rng.seed(s);
-        const std::string a = decideComputerBout(strongA.a, strongA.b, rng).middle;
-        rng.seed(s);
-        const std::string b = decideComputerBout(strongB.a, strongB.b, rng).middle;
-        if (r >= 95) {
-            EXPECT_EQ(a, "defeats");
-            EXPECT_EQ(b, "defeats");   // the weaker A still wins on a high first draw
-        } else if (r < 10) {
-            EXPECT_EQ(a, "henkas");    // the weaker B still wins by a henka
-            EXPECT_EQ(b, "henkas");
-        } else {
-            ++contests;
-            EXPECT_EQ(a, "defeats");
-            EXPECT_EQ(b, "upsets");
-        }
+        const int r = probe.draw(327);
+        const std::string strongA = Bout(61, 50, s).line.middle;
+        const std::string strongB = Bout(50, 61, s).line.middle;
+        EXPECT_EQ(strongA, r < 10 ? "henkas" : "defeats");
+        EXPECT_EQ(strongB, r >= 95 ? "defeats" : r < 10 ? "henkas" : "upsets");
     }
-    EXPECT_GT(contests, 300);
 }
 
-TEST(ComputerBout, ExtremeRecordsWrapAt32Bits)
+TEST(ComputerBout, DamagedRecordsWrapAt32Bits)
 {
-    // A damaged file may hold anything: counts and sums wrap, as 32-bit
-    // arithmetic does, and never trap.
-    const std::uint32_t s95 = seedWhere([](Rng& g) { return firstR(g) >= 95; });
-    Pair p(0, 0);
-    p.a.gmw = INT_MAX;
-    p.a.cbw = INT_MAX;
-    p.b.gml = INT_MAX;
-    p.b.cbl = INT_MAX;
+    // INT_MAX power plus a draw of 1 wraps below zero: B wins, and no trap.
+    const Bout wrapped(INT_MAX, 0, contest(1, 0));
+    EXPECT_EQ(wrapped.line.middle, "upsets");
+    Rikishi a{}, b{};
+    a.cbw = INT_MAX;
+    b.cbl = INT_MAX;
     Rng rng;
-    rng.seed(s95);
-    decideComputerBout(p.a, p.b, rng);
-    EXPECT_EQ(p.a.gmw, INT_MIN);
-    EXPECT_EQ(p.a.cbw, INT_MIN);
-    EXPECT_EQ(p.b.gml, INT_MIN);
-    EXPECT_EQ(p.b.cbl, INT_MIN);
-
-    // INT_MAX power plus a draw of 1 or more wraps below zero: B wins.
-    const std::uint32_t contest = seedWhere([](Rng& g) {
-        const int r = firstR(g);
-        const int da = g.draw(3276);
-        return r >= 10 && r < 95 && da >= 1;
-    });
-    Pair q(INT_MAX, 0);
-    rng.seed(contest);
-    EXPECT_EQ(decideComputerBout(q.a, q.b, rng).middle, "upsets");
+    rng.seed(firstR(95, 100));
+    decideComputerBout(a, b, rng);
+    EXPECT_EQ(a.cbw, INT_MIN);
+    EXPECT_EQ(b.cbl, INT_MIN);
 }

@@ -1,4 +1,4 @@
-// A day host over an in-memory "file", with a bout and end of basho that record their calls.
+// Hand-built careers and a day host over an in-memory "file" for the tournament tests.
 #pragma once
 
 #include "bout/PlayerBout.h"
@@ -8,12 +8,43 @@
 #include "tournament/DayFlow.h"
 #include "tournament/DayResults.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
-// The player wins (or loses) every bout, recorded in the two copies as the
-// bout screen records it.
+// Forty wrestlers R00..R39 at `day`, the player at `playerSlot`, powers
+// falling with the banzuke so that contests are rarely ties.
+inline Roster makeRoster(int day = 1, int playerSlot = 39)
+{
+    Roster roster{};
+    for (int i = 0; i < 40; ++i) {
+        Rikishi& r = roster[static_cast<std::size_t>(i)];
+        char name[8];
+        std::snprintf(name, sizeof name, "R%02d", i);
+        setShikona(r, name);
+        r.day = day;
+        r.slot = i;
+        r.height = 185;
+        r.weight = 150;
+        r.power = 100 - i;
+        r.isPlayer = i == playerSlot ? 1 : 0;
+    }
+    return roster;
+}
+
+// The first seed on whose generator `holds` is true: finds the draws the rules branch on.
+inline std::uint32_t seedWhere(const std::function<bool(Rng&)>& holds)
+{
+    for (std::uint32_t s = 1;; ++s) {
+        Rng rng;
+        rng.seed(s);
+        if (holds(rng))
+            return s;
+    }
+}
+
+// The player wins every bout, recorded in the copies as the bout screen does.
 struct FakeBout : PlayerBout {
     int fought = 0;
     bool playerWins = true;
@@ -32,13 +63,12 @@ struct FakeBout : PlayerBout {
     }
 };
 
-// Records the steps; the revision closes the basho as the real one does
-// (day 1, records cleared, curDay and lastResultsDay for day 1) and saves.
+// Records its steps; the revision closes the basho as the real one does and
+// hands the roster to `saved`.
 struct FakeBashoEnd : BashoEndScreens {
     std::vector<std::string> calls;
-    Roster* file = nullptr;
     std::function<void(Game&)> atYusho;
-    std::function<void(Game&)> afterBanzuke;   // e.g. the revision's save to disk
+    std::function<void(Game&)> saved;
     bool stop = false;
     void yusho(Game& game) override { calls.push_back("yusho"); if (atYusho) atYusho(game); }
     void chanko(Game&) override { calls.push_back("chanko"); }
@@ -55,10 +85,8 @@ struct FakeBashoEnd : BashoEndScreens {
         }
         game.curDay = 1;
         game.lastResultsDay = 0;
-        if (file)
-            *file = game.roster;
-        if (afterBanzuke)
-            afterBanzuke(game);
+        if (saved)
+            saved(game);
     }
     bool stopped() const override { return stop; }
 };
@@ -66,23 +94,20 @@ struct FakeBashoEnd : BashoEndScreens {
 struct FakeDayHost : DayHost {
     Roster file{};
     bool fileExists = true;
-    int loads = 0;
     int saves = 0;
     std::vector<int> leaderboardDays;
     std::function<void(Game&)> onLeaderboard;
     FakeBout bout;
     FakeBashoEnd end;
 
-    FakeDayHost() { end.file = &file; }
+    explicit FakeDayHost(const Roster& start) : file(start) { end.saved = [this](Game& g) { file = g.roster; }; }
     FakeDayHost(const FakeDayHost&) = delete;
 
     bool load(Game& game) override
     {
-        ++loads;
-        if (!fileExists)
-            return false;
-        game.roster = file;
-        return true;
+        if (fileExists)
+            game.roster = file;
+        return fileExists;
     }
     void save(const Game& game) override
     {
@@ -97,15 +122,16 @@ struct FakeDayHost : DayHost {
     }
     PlayerBout& playerBout() override { return bout; }
     BashoEndScreens& bashoEndScreens() override { return end; }
+
+    // The game as the day results screen finds it at start-up.
+    Game start(std::uint32_t seed)
+    {
+        Game game;
+        game.rng.seed(seed);
+        load(game);
+        beginDays(game);
+        return game;
+    }
 };
 
-// The game as the day results screen finds it at start-up: the file loaded,
-// curDay and lastResultsDay taken from it, the generator seeded.
-inline Game startedGame(FakeDayHost& host, std::uint32_t seed)
-{
-    Game game;
-    game.rng.seed(seed);
-    host.load(game);
-    beginDays(game);
-    return game;
-}
+inline int bouts(const Rikishi& r) { return r.cbw + r.cbl; }
