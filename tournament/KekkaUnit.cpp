@@ -7,6 +7,7 @@
 #include "tournament/DayFlow.h"
 #include "tournament/DayResults.h"
 #include "tournament/LeaderboardUnit.h"
+#include "tournament/ReturnWatcher.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -152,7 +153,13 @@ TKekka::TKekka(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<
     connect(NextDayButton, &QPushButton::clicked, this, &TKekka::NextDayButtonClick);
     connect(ShowBanzukeButton, &QPushButton::clicked, this, &TKekka::ShowBanzukeButtonClick);
     connect(FinishBashoButton, &QPushButton::clicked, this, &TKekka::FinishBashoButtonClick);
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TKekka::onFocusWindowChanged);
+    // A real switch to this screen from another window of the game runs the
+    // day step, as an activation does; the screen's own modal screens
+    // closing do not.
+    m_returns = new ReturnWatcher(this, [this] { return m_busy; }, [this] {
+        if (!m_closePending && isVisible())
+            FormShow();
+    });
 
     if (QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -195,7 +202,7 @@ void TKekka::FormShow()
 
 void TKekka::runDayStep()
 {
-    m_leftForOurWindow = false;
+    m_returns->reset();
     const DayStep step = dayStep(gameState(), *m_host);
     if (step.outcome == StepOutcome::Produced)
         showSheet(step.sheet);
@@ -301,29 +308,4 @@ void TKekka::handOver(const QPushButton* button, const std::function<void()>& sh
     if (showNext)
         showNext();
     close();
-}
-
-void TKekka::onFocusWindowChanged(QWindow* now)
-{
-    QWindow* mine = windowHandle();
-    const QPointer<QWindow> previous = m_lastFocus;
-    m_lastFocus = now;
-    if (!mine || previous == now)
-        return;
-    if (previous == mine) {
-        // Leaving counts only when the player turns to another window of
-        // the game himself: not to another program (no focus window), not to
-        // a screen that one of this screen's handlers opened.
-        m_leftForOurWindow = now && !m_busy;
-        return;
-    }
-    if (now != mine)
-        return;
-    // Coming back. The window system reports the return after the handler
-    // that caused it (the bout screen closing, the leaderboard's OK) has
-    // already ended, so the flag set on leaving decides, not m_busy alone.
-    const bool cameBack = m_leftForOurWindow && previous;
-    m_leftForOurWindow = false;
-    if (cameBack && !m_busy && !m_closePending && isVisible())
-        FormShow();
 }

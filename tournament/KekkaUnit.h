@@ -3,9 +3,6 @@
 
 #include "shell/Screen.h"
 
-#include <QPointer>
-#include <QWindow>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -15,6 +12,7 @@ class PlayerBout;
 class QFrame;
 class QLabel;
 class QPushButton;
+class ReturnWatcher;
 struct DaySheet;
 enum class BoutOutcome;
 
@@ -62,13 +60,11 @@ private:
     void showSheet(const DaySheet& sheet);
     void afterFlow(BoutOutcome outcome);
     void handOver(const QPushButton* button, const std::function<void()>& showNext);
-    void onFocusWindowChanged(QWindow* now);
 
     PlayerBout* m_playerBout = nullptr;
     BashoEndScreens* m_bashoEnd = nullptr;
     std::unique_ptr<Host> m_host;
-    QPointer<QWindow> m_lastFocus;   // the game's window that had the focus before
-    bool m_leftForOurWindow = false; // the player left this screen for another of the game's
+    ReturnWatcher* m_returns = nullptr;  // the player coming back from another window
     bool m_busy = false;             // a handler of this screen (or the basho's end) runs
     bool m_closePending = false;     // a failed load is closing the screen
 };
