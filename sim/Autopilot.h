@@ -4,6 +4,13 @@
 #include <cstddef>
 #include <vector>
 
+// How many clicks the autopilot gives one bout or one training screen. A
+// sound career never comes near it (a bout lasts a few dozen exchanges, a
+// training screen offers at most 12 x 15 clicks); a damaged save file may
+// hold genki or abilities in the billions, and the autopilot, unlike a
+// player, would otherwise click on for hours.
+constexpr long kAutopilotPatience = 10000;
+
 // Each list keeps one position for the whole run of the command: after its
 // last code it starts again from the first, and it never goes back to the
 // start at a new bout, a tori-naoshi, a new day or a new basho.

@@ -57,7 +57,7 @@ void AutopilotBashoEnd::chanko(Game& game)
     m_transcript.line({"chanko", visit.view().message});
     // The first listed ability whose "+" is enabled, again and again; never
     // height or weight.
-    for (;;) {
+    for (long clicks = 0; clicks < kAutopilotPatience; ++clicks) {
         const int row = nextTrainRow(m_pilot.train(), [&visit](int r) {
             return visit.view().enabled[static_cast<std::size_t>(r)];
         });

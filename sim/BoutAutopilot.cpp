@@ -11,6 +11,7 @@
 #include "sim/TrainPilot.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -51,7 +52,9 @@ void AutopilotBout::spendBonus(Game& game)
     StatIncreaseVisit visit;
     visit.fill(game.playerCopy, game.pointPool);
     const auto enabled = [&visit](int row) { return visit.view().enabled[static_cast<std::size_t>(row)]; };
-    for (int row = nextTrainRow(m_pilot.train(), enabled); row >= 0; row = nextTrainRow(m_pilot.train(), enabled)) {
+    long clicks = 0;
+    for (int row = nextTrainRow(m_pilot.train(), enabled); row >= 0 && clicks++ < kAutopilotPatience;
+         row = nextTrainRow(m_pilot.train(), enabled)) {
         visit.click(game.playerCopy, game.pointPool, row);
         m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
     }
@@ -63,7 +66,10 @@ void AutopilotBout::fight(Game& game)
     Transcript& t = m_transcript;
     engine.setUp(game);
     writeSetup(t, game);
-    for (;;) {
+    for (long clicks = 0;; ++clicks) {
+        if (clicks > kAutopilotPatience)
+            throw std::runtime_error("the bout has not ended after " + std::to_string(kAutopilotPatience) +
+                                     " clicks: the save file holds values that no bout can use up");
         const BoutView& v = engine.view();
         if (v.tachiaiButtons) {
             engine.tachiai(game, m_pilot.nextTachiai());

@@ -1,6 +1,7 @@
 // kirimaki-sim new and show, run as a player or a script would run them.
 #include "core/SaveFile.h"
 #include "tests/core/TempDir.h"
+#include "tests/sim/SimProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -13,42 +14,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-struct SimRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs kirimaki-sim with the arguments in `dir` as the current folder.
-SimRun sim(const TempDir& dir, const std::vector<std::string>& args)
-{
-    std::string command = "cd " + quoted(dir.path().string()) + " && " + quoted(KIRIMAKI_SIM);
-    for (const std::string& a : args)
-        command += " " + quoted(a);
-    command += " >out.txt 2>err.txt";
-    const int raw = std::system(command.c_str());
-    SimRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir.file("out.txt")), readFile(dir.file("err.txt"))};
-    std::remove(dir.file("out.txt").c_str());
-    std::remove(dir.file("err.txt").c_str());
-    return run;
-}
 
 std::vector<std::string> split(const std::string& text, char sep)
 {
