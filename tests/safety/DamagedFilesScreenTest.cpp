@@ -1,0 +1,233 @@
+// Every screen that fills itself from the save file, over damaged files:
+// no crash, no hang, and never a screen left with every button disabled.
+#include "bashoend/DecideYushoUnit.h"
+#include "core/Game.h"
+#include "core/SaveFile.h"
+#include "shell/Application.h"
+#include "shell/GameState.h"
+#include "shell/MainMenuUnit1.h"
+#include "shell/Startup.h"
+#include "tournament/KekkaUnit.h"
+#include "tournament/ViewBanzukeUnit.h"
+#include "career/ScrollEventBar.h"
+#include "tournament/ViewRikishiUnit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <climits>
+#include <cstring>
+#include <functional>
+#include <limits>
+
+namespace {
+
+// Presses, in every modal screen that opens, the first button it offers:
+// the bout's strategies and result buttons, the training screens' "+" and
+// Done, every OK. Gives up (and fails the test) after too many presses.
+class ModalClicker : public QObject {
+public:
+    ModalClicker()
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] { pressOne(); });
+        m_timer.start();
+    }
+    int presses() const { return m_presses; }
+
+private:
+    void pressOne()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        for (QPushButton* b : modal->findChildren<QPushButton*>()) {
+            if (b->isVisible() && b->isEnabled()) {
+                if (++m_presses > 20000) {
+                    m_timer.stop();
+                    QFAIL("a modal screen kept offering buttons");
+                }
+                b->click();
+                return;
+            }
+        }
+    }
+
+    QTimer m_timer;
+    int m_presses = 0;
+};
+
+struct Damage {
+    const char* name;
+    std::function<void(Roster&)> apply;
+    int dayAfter;   // the file's day after three presses on the day results screen
+    std::size_t fileSize = 8000;
+};
+
+void setDay(Roster& roster, int day)
+{
+    for (Rikishi& r : roster)
+        r.day = day;
+}
+
+const std::vector<Damage>* s_damages = nullptr;
+
+bool offered(const QPushButton* b)
+{
+    return b->isVisible() && b->isEnabled();
+}
+
+} // namespace
+
+class DamagedFilesScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void screensSurviveDamagedFiles_data();
+    void screensSurviveDamagedFiles();
+    void markupInARingNameIsShownAsText();
+
+private:
+    void writeCareer(const Damage& damage);
+    void startGame();
+    void browse();
+    void playDays(int days);
+
+    QTemporaryDir m_dir;
+    Roster m_career{};
+};
+
+void DamagedFilesScreenTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+}
+
+void DamagedFilesScreenTest::writeCareer(const Damage& damage)
+{
+    Roster roster = m_career;
+    damage.apply(roster);
+    QVERIFY(saveRoster(roster, "rikishi.r"));
+    QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
+}
+
+// A fresh start of the game on the file, as after a restart.
+void DamagedFilesScreenTest::startGame()
+{
+    delete MainMenuForm1;
+    gameState() = Game{};
+    createScreens();
+    DecideYusho->pauseFor = [](int) {};
+    MainMenuForm1->show();
+}
+
+void DamagedFilesScreenTest::browse()
+{
+    bringUp(ViewRikishi);
+    for (int n = 1; n <= 40; ++n)
+        ViewRikishi->rikishinum->setValue(n);
+    QVERIFY(offered(ViewRikishi->Button1));
+    ViewRikishi->hide();
+
+    bringUp(ViewBanzuke);
+    QVERIFY(offered(ViewBanzuke->Button3));
+    ViewBanzuke->hide();
+}
+
+// Plays days through the day results screen; the clicker fights the bouts
+// and closes every modal screen. At every point some way on is offered.
+void DamagedFilesScreenTest::playDays(int days)
+{
+    Kekka->openFromMainMenu();
+    for (int i = 0; i < days && Kekka->isVisible(); ++i) {
+        const bool anyOffered = offered(Kekka->GoToFight) || offered(Kekka->NextDayButton) ||
+                                offered(Kekka->MainMenuButton) || offered(Kekka->FinishBashoButton);
+        QVERIFY2(anyOffered, "the day results screen offers no button");
+        if (offered(Kekka->GoToFight))
+            QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+        else if (offered(Kekka->FinishBashoButton))
+            QTest::mouseClick(Kekka->FinishBashoButton, Qt::LeftButton);
+        else if (offered(Kekka->NextDayButton))
+            QTest::mouseClick(Kekka->NextDayButton, Qt::LeftButton);
+        else
+            break;  // only the way back to the main menu
+    }
+    if (Kekka->isVisible())
+        QVERIFY(offered(Kekka->MainMenuButton) || offered(Kekka->GoToFight) || offered(Kekka->FinishBashoButton));
+}
+
+void DamagedFilesScreenTest::screensSurviveDamagedFiles_data()
+{
+    QTest::addColumn<int>("index");
+    static const std::vector<Damage> damages = {
+        {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
+        {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
+        {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
+        {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
+        {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
+        {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
+        {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
+        {"NaN and huge ages on the last day",
+         [](Roster& r) {
+             setDay(r, 15);
+             for (std::size_t i = 0; i < r.size(); ++i)
+                 r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
+         },
+         1},
+        {"names without terminators",
+         [](Roster& r) {
+             for (Rikishi& x : r) {
+                 std::memset(x.shikona, 'N', sizeof x.shikona);
+                 std::memset(x.realName, 'M', sizeof x.realName);
+             }
+         },
+         3},
+        {"7999 bytes", [](Roster&) {}, 3, 7999},
+    };
+    s_damages = &damages;
+    for (std::size_t i = 0; i < damages.size(); ++i)
+        QTest::newRow(damages[i].name) << static_cast<int>(i);
+}
+
+void DamagedFilesScreenTest::screensSurviveDamagedFiles()
+{
+    QFETCH(int, index);
+    const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
+    writeCareer(damage);
+    ModalClicker clicker;
+    startGame();
+    browse();
+    playDays(3);
+    browse();
+
+    Roster after{};
+    QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
+    QCOMPARE(after[0].day, damage.dayAfter);
+    if (damage.dayAfter == 3)
+        QVERIFY(clicker.presses() > 0);  // two bouts were fought by their buttons
+}
+
+void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
+{
+    writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
+    ModalClicker clicker;
+    startGame();
+    Kekka->openFromMainMenu();
+    // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
+    QCOMPARE(Kekka->ResultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+    QCOMPARE(Kekka->ResultLabels[0]->textFormat(), Qt::PlainText);
+}
+
+int main(int argc, char** argv)
+{
+    KirimakiApplication app(argc, argv);
+    DamagedFilesScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DamagedFilesScreenTest.moc"
