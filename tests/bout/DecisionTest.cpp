@@ -270,6 +270,7 @@ TEST(Decision, LossesToWeakerOrLowerWrestlersCostPoints)
         {20, 30, 7, 15, 6, "MakeKoshiLabel,YaochoLabel"},   // 3 + 3, messages replaced
         {20, 30, 7, 14, 6, "MakeKoshiLabel,SappedLabel"},
         {20, 30, 2, 15, 6, "DrainLabel,SappedLabel"},
+        {20, 30, 8, 15, 6, "DrainLabel,SappedLabel"},       // a ninth loss is no news
         {10, 14, 2, 5, 2, "DrainLabel,SappedLabel"},        // 4 places lower: sapped, but nothing for it
         {4, 9, 2, 5, 0, ""},                                // stronger, higher
         {0, 25, 2, 5, 3, "SappedLabel"},

@@ -58,6 +58,36 @@ TEST(Exchange, MoveStrengthLadderAndItsBands)
     EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Yotsu--A very weak move!");
 }
 
+TEST(Exchange, LuckyDrawsGoByTheStrategyOrderAndThePlayerFirst)
+{
+    struct Case {
+        int compCode;
+        const char* userPoints;    // Yotsu 0 + 10 + 10 = 20, lucky 28
+        const char* compPoints;    // Yotsu 20 (28), Oshi 20 (34)
+    };
+    // Yotsu against Yotsu: the player's draw (lucky) before the opponent's.
+    // Yotsu against Oshi: Oshi's draws come first, so the opponent's is the
+    // lucky one.
+    for (const Case& c : {Case{kYotsu, "Player's strategy worth 28 points", "Opp's strategy worth 20 points"},
+                          Case{kOshi, "Player's strategy worth 20 points", "Opp's strategy worth 34 points"}}) {
+        Game game = mirrorGame();
+        for (Rikishi* r : {&game.playerCopy, &game.opponentCopy}) {
+            r->yotsu = 10;
+            r->oshi = 10;
+        }
+        Rikishi& o = game.opponentCopy;
+        o.boutStrategy1 = o.boutStrategy2 = o.boutStrategy3 = c.compCode;
+        BoutEngine engine;
+        reachExchanges(game, engine, 500, 500);
+        const int firstDivisor = c.compCode == kOshi ? 1560 : 1820;
+        game.rng.seed(seedWhere({{2, firstDivisor, 0, 9}, {3, 1820, 10, 18}, {kUserExtra, 3276, 0, 0},
+                                 {kCompExtra, 3276, 0, 0}, quietUser(), quietComp(), balanced()}));
+        engine.exchange(game, kYotsu);
+        EXPECT_EQ(engine.view().userPoints.rfind(c.userPoints, 0), 0u) << engine.view().userPoints;
+        EXPECT_EQ(engine.view().compPoints, c.compPoints);
+    }
+}
+
 TEST(Exchange, RepeatsAreAnticipatedMoreOftenAndTheCountOutlivesTheBout)
 {
     Game game = mirrorGame();
