@@ -1,0 +1,501 @@
+// The whole game, started as at a real start-up, through the moments where
+// Qt's window events, keys and mnemonics could repeat or skip a step of the
+// career: activations, restarts, the end of a basho, quitting and failed saves.
+#include "bashoend/AgeUnit.h"
+#include "bashoend/Ageing.h"
+#include "bashoend/ChankoUnit.h"
+#include "bashoend/DecideYushoUnit.h"
+#include "bashoend/PotentialUnit.h"
+#include "bashoend/SortRikishiUnit.h"
+#include "bashoend/StatIncreaseUnit.h"
+#include "bout/FightUnit.h"
+#include "career/CreateRikishiUnit2.h"
+#include "core/Game.h"
+#include "core/SaveFile.h"
+#include "shell/AboutBox.h"
+#include "shell/Application.h"
+#include "shell/ErrorBox.h"
+#include "shell/GameState.h"
+#include "shell/MainMenuUnit1.h"
+#include "shell/Startup.h"
+#include "tournament/KekkaUnit.h"
+#include "tournament/LeaderboardUnit.h"
+#include "tournament/ViewBanzukeUnit.h"
+#include "tournament/ViewRikishiUnit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// Plays every modal screen that opens: first the hooks may look at it (once
+// per opening), then, while it stays open, its first offered button is
+// pressed, one per turn of the event loop. That fights the bouts
+// (strategies, result, Close), spends bonus points and presses every OK.
+// Openings are counted as the program shows its windows, so a screen that
+// an exec() closed at once still counts.
+class ModalDriver : public QObject {
+public:
+    std::map<QWidget*, std::function<void()>> hooks;   // by screen
+    std::function<void(QWidget*)> anyOpening;          // every opening, before the hook
+
+    ModalDriver()
+    {
+        qApp->installEventFilter(this);
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] { turn(); });
+        m_timer.start();
+    }
+
+    int openings(QWidget* w) const { return m_openings.value(w); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        // Restoring a minimised window is a spontaneous show, not an opening.
+        const bool shown = e->type() == QEvent::Show, hidden = e->type() == QEvent::Hide;
+        if ((shown || hidden) && !e->spontaneous() && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
+            auto* w = static_cast<QWidget*>(o);
+            if (shown)
+                ++m_openings[w];
+            else
+                m_looked.remove(w);
+        }
+        return false;
+    }
+
+private:
+    void turn()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!m_looked.contains(modal)) {
+            m_looked.insert(modal);
+            if (anyOpening)
+                anyOpening(modal);
+            const auto hook = hooks.find(modal);
+            if (hook != hooks.end())
+                hook->second();
+            return;
+        }
+        for (QPushButton* b : modal->findChildren<QPushButton*>()) {
+            if (b->isVisible() && b->isEnabled()) {
+                if (++m_presses > 20000) {
+                    m_timer.stop();
+                    QFAIL("a modal screen kept offering buttons");
+                }
+                b->click();
+                return;
+            }
+        }
+    }
+
+    QTimer m_timer;
+    QSet<QWidget*> m_looked;
+    QHash<QWidget*, int> m_openings;
+    int m_presses = 0;
+};
+
+QByteArray fileBytes()
+{
+    QFile f(QString::fromLatin1(kSaveFileName));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Roster fileRoster()
+{
+    Roster r{};
+    loadRoster(r);
+    return r;
+}
+
+int bouts(const Rikishi& r) { return r.cbw + r.cbl; }
+
+const Rikishi& playerIn(const Roster& roster) { return roster[static_cast<std::size_t>(findPlayer(roster))]; }
+
+// Everybody at `day` with `done` bouts behind him, half of them won.
+Roster careerAt(const Roster& career, int day, int done = 0)
+{
+    Roster r = career;
+    for (Rikishi& x : r) {
+        x.day = day;
+        x.cbw = done / 2;
+        x.cbl = done - done / 2;
+    }
+    return r;
+}
+
+// The player's window sends the focus back later than the click that
+// closed another screen; lets such late reports arrive.
+void settle(QWidget* screen)
+{
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::qWait(50);
+}
+
+} // namespace
+
+class PitfallsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard();
+    void aRestartInTheMiddleOfADayDecidesNothingTwice();
+    void aFileAtDaySixteenIsFinishedByTheNewBanzuke();
+    void escAndEnterLeaveEveryScreenAsItIs();
+    void endOfBashoScreensWorkOncePerOpening();
+    void aMinimisedBoutKeepsItsBout();
+    void aFailedSaveIsReportedAndTheFileKept();
+    // Last: after a quit every later exec() in the process returns at once.
+    void quittingDuringTheEndOfABashoOpensNothingFurther();
+
+private:
+    void startGame(const Roster& career);
+    void openTournament();
+
+    QTemporaryDir m_dir;
+    Roster m_career{};
+    std::unique_ptr<ModalDriver> m_driver;
+};
+
+void PitfallsTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+}
+
+// A fresh start of the game on the career, as after a restart.
+void PitfallsTest::startGame(const Roster& career)
+{
+    if (!saveRoster(career))
+        QFAIL("the career could not be written");
+    m_driver.reset();   // it knows the old screens by their addresses
+    delete MainMenuForm1;
+    gameState() = Game{};
+    createScreens();
+    m_driver = std::make_unique<ModalDriver>();
+    gameState().rng.seed(2024);   // the start-up seeded from the clock
+    DecideYusho->pauseFor = [](int) {};
+    MainMenuForm1->show();
+    QVERIFY(QTest::qWaitForWindowActive(MainMenuForm1));
+}
+
+void PitfallsTest::openTournament()
+{
+    QTest::mouseClick(MainMenuForm1->Button3, Qt::LeftButton);
+    QVERIFY(Kekka->isVisible());
+    settle(Kekka);
+}
+
+void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
+{
+    startGame(careerAt(m_career, 3, 2));
+    openTournament();
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
+
+    // Alt+F twice in quick succession, and the handler called again while
+    // the bout is open: one bout.
+    m_driver->hooks[Fight] = [] { Kekka->GoToFightClick(); };
+    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(m_driver->openings(Fight) == 1 && !Fight->isVisible());
+    settle(Kekka);
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
+    QCOMPARE(Kekka->focusWidget(), Kekka->NextDayButton);
+    QVERIFY(!Kekka->GoToFight->isVisible());
+    const QByteArray dayDone = fileBytes();
+    for (const Rikishi& r : fileRoster())
+        QCOMPARE(bouts(r) * 100 + r.day, 3 * 100 + 4);
+
+    // The Fight button's late mnemonic, now that it is hidden: nothing.
+    Kekka->GoToFight->click();
+    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
+    QTest::qWait(200);
+    QCOMPARE(m_driver->openings(Fight), 1);
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
+    QCOMPARE(fileBytes(), dayDone);
+
+    // Day 8: the leaderboard closes onto the day results screen before the
+    // day is advanced; activations meanwhile must not lose the bout.
+    startGame(careerAt(m_career, 8, 7));
+    openTournament();
+    QString shown;
+    m_driver->hooks[Leaderboard] = [&shown] {
+        shown = Leaderboard->Label1->text() + Leaderboard->Label2->text() + Leaderboard->Label3->text();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(Kekka, &activate);
+        QApplication::sendEvent(Leaderboard, &activate);
+        Kekka->activateWindow();
+        Kekka->FormShow();
+        QCOMPARE(Leaderboard->Label1->text() + Leaderboard->Label2->text() + Leaderboard->Label3->text(), shown);
+    };
+    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    QCOMPARE(m_driver->openings(Leaderboard), 1);
+    QVERIFY(shown.startsWith(QStringLiteral("Tournament Leaderboard After 8 Days")));
+    settle(Kekka);
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("8"));
+    QCOMPARE(Kekka->focusWidget(), Kekka->NextDayButton);
+    const Roster after = fileRoster();
+    QCOMPARE(playerIn(after).day, 9);
+    for (const Rikishi& r : after)
+        QCOMPARE(bouts(r), 8);   // his bout reached the file, on both sides
+}
+
+void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
+{
+    startGame(careerAt(m_career, 5, 4));
+    openTournament();
+    const QString firstLine = Kekka->ResultLabels[57]->text() + Kekka->ResultLabels[59]->text();
+    const QByteArray decided = fileBytes();
+    int pending = 0;   // the player and his opponent
+    for (const Rikishi& r : fileRoster()) {
+        QVERIFY(bouts(r) == 4 || bouts(r) == 5);
+        pending += bouts(r) == 4;
+    }
+    QCOMPARE(pending, 2);
+    QCOMPARE(bouts(playerIn(fileRoster())), 4);
+
+    // The program ends with the bout pending and starts again.
+    startGame(fileRoster());
+    openTournament();
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("5"));
+    QCOMPARE(Kekka->ResultLabels[57]->text() + Kekka->ResultLabels[59]->text(), firstLine);
+    QVERIFY(Kekka->GoToFight->isVisible());
+    QCOMPARE(fileBytes(), decided);   // nothing decided, nothing written
+
+    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    for (const Rikishi& r : fileRoster())
+        QCOMPARE(bouts(r) * 100 + r.day, 5 * 100 + 6);
+}
+
+void PitfallsTest::aFileAtDaySixteenIsFinishedByTheNewBanzuke()
+{
+    Roster career = careerAt(m_career, 16, 15);
+    Rikishi& me = career[39];
+    me.cbw = 9;
+    me.cbl = 6;
+    me.lbw = 4;
+    startGame(career);
+    openTournament();
+    QVERIFY(Kekka->MessageLabel->isVisible());
+    QVERIFY(Kekka->FinishBashoButton->isVisible());
+    QCOMPARE(Kekka->focusWidget(), Kekka->FinishBashoButton);
+
+    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(m_driver->openings(SortRikishi) == 1 && !SortRikishi->isVisible());
+    QTRY_VERIFY(!Kekka->isVisible());
+    const Roster after = fileRoster();
+    QCOMPARE(playerIn(after).day, 1);
+    QCOMPARE(playerIn(after).lbw * 100 + playerIn(after).tbaw, 9 * 100 + 4);
+    QCOMPARE(bouts(playerIn(after)), 0);
+
+    openTournament();   // the next basho
+    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("1"));
+    QVERIFY(Kekka->GoToFight->isVisible() && !Kekka->FinishBashoButton->isVisible());
+}
+
+void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
+{
+    startGame(careerAt(m_career, 2, 1));
+    openTournament();
+    const QByteArray dayTwo = fileBytes();
+
+    // Esc never closes a game screen; Enter presses no button of it, neither
+    // from the screen nor from the focused button or edit. The bout screen
+    // alone presses its focused button on Enter (it has no edit), so it only
+    // gets the Esc.
+    const auto keysDoNothing = [](QDialog* screen) {
+        int clicks = 0;
+        QList<QMetaObject::Connection> counted;
+        for (QPushButton* b : screen->findChildren<QPushButton*>())
+            counted << QObject::connect(b, &QPushButton::clicked, [&clicks] { ++clicks; });
+        QTest::keyClick(screen, Qt::Key_Escape);
+        if (screen != Fight) {
+            QList<QWidget*> targets{screen};
+            if (screen->focusWidget())
+                targets << screen->focusWidget();
+            for (QLineEdit* e : screen->findChildren<QLineEdit*>())
+                targets << e;
+            for (QWidget* w : targets) {
+                QTest::keyClick(w, Qt::Key_Return);
+                QTest::keyClick(w, Qt::Key_Enter);
+            }
+        }
+        for (const auto& c : counted)
+            QObject::disconnect(c);
+        QVERIFY2(screen->isVisible(), qPrintable(screen->objectName()));
+        QCOMPARE(clicks, 0);
+    };
+
+    for (QDialog* screen : std::initializer_list<QDialog*>{Kekka, ViewRikishi, ViewBanzuke}) {
+        bringUp(screen);
+        keysDoNothing(screen);
+        screen->hide();
+    }
+    QCOMPARE(fileBytes(), dayTwo);   // Enter on the focused Fight button fought nothing
+
+    int created = 0;
+    m_driver->anyOpening = [&](QWidget* w) {
+        if (auto* form = qobject_cast<TCreateRikishiForm2*>(w)) {
+            ++created;
+            keysDoNothing(form);
+            QCOMPARE(fileBytes(), dayTwo);   // no new career
+            form->Cancel->click();
+        } else if (w != AboutBox && w != ErrorBox) {
+            keysDoNothing(static_cast<QDialog*>(w));
+        }
+    };
+    QTest::mouseClick(MainMenuForm1->Button1, Qt::LeftButton);
+    QCOMPARE(created, 1);
+    Fight->fight(gameState());   // the pending bout of day 2
+    StatIncrease->open(gameState());
+    for (QDialog* screen : std::initializer_list<QDialog*>{Leaderboard, DecideYusho, Chanko, Potential, Age, SortRikishi})
+        screen->exec();
+    for (QDialog* screen : std::initializer_list<QDialog*>{Fight, StatIncrease, Leaderboard, DecideYusho, Chanko,
+                                                          Potential, Age, SortRikishi})
+        QCOMPARE(m_driver->openings(screen), 1);
+
+    // Only the two boxes close on Enter: their OK is the default button.
+    m_driver->anyOpening = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); };
+    AboutBox->exec();
+    ErrorBox->exec();
+    QCOMPARE(m_driver->openings(AboutBox) + m_driver->openings(ErrorBox), 2);
+    QCOMPARE(AboutBox->result() + ErrorBox->result(), 2 * QDialog::Accepted);
+}
+
+void PitfallsTest::endOfBashoScreensWorkOncePerOpening()
+{
+    Roster career = careerAt(m_career, 15, 14);
+    career[0].cbw = 14;   // the yusho is his, whatever day 15 brings
+    career[0].cbl = 0;
+    Rikishi& me = career[39];
+    me.cbw = 10;
+    me.cbl = 4;
+    me.lbw = 3;
+    me.potential = 2;
+    const std::string champion = shikonaOf(career[0]);
+    const int championYusho = career[0].yusho;
+    const float ageBefore = me.age;
+    startGame(career);
+    openTournament();
+
+    // Every screen is activated again while it is open: its work is not redone.
+    int playerWins = 0;
+    m_driver->anyOpening = [&](QWidget* w) {
+        if (w == DecideYusho)
+            playerWins = gameState().roster[39].cbw;
+        if (w == Fight)
+            return;
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &activate);
+        w->activateWindow();
+        QApplication::sendEvent(w, &activate);
+    };
+    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    for (QWidget* w : std::initializer_list<QWidget*>{DecideYusho, Chanko, Potential, Age, SortRikishi})
+        QCOMPARE(m_driver->openings(w), 1);
+    QTRY_VERIFY(!Kekka->isVisible());
+
+    const Roster after = fileRoster();
+    for (const Rikishi& r : after) {
+        QCOMPARE(r.day, 1);
+        if (shikonaOf(r) == champion)
+            QCOMPARE(r.yusho, championYusho + 1);
+    }
+    const Rikishi& player = playerIn(after);
+    QCOMPARE(player.lbw * 100 + player.tbaw, playerWins * 100 + 3);
+    QCOMPARE(player.age, agedOneBasho(ageBefore));
+}
+
+void PitfallsTest::aMinimisedBoutKeepsItsBout()
+{
+    startGame(careerAt(m_career, 1));
+    openTournament();
+    QStringList before, restored;
+    const auto look = [] {
+        return QStringList{Fight->TimeElapsedLabel->text(), Fight->UserStrategyLabel->text(),
+                           Fight->CompStrategyLabel->text(), QString::number(Fight->UserGenkiBar->width()),
+                           QString::number(Fight->CompGenkiBar->width()),
+                           QString::number(Fight->Button1->isVisible())};
+    };
+    m_driver->hooks[Fight] = [&] {
+        Fight->Button2->click();   // the tachiai: the bout is under way
+        before = look();
+        Fight->showMinimized();
+        QVERIFY(Fight->isMinimized());
+        Fight->showNormal();
+        restored = look();
+    };
+    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    QCOMPARE(before.last(), QStringLiteral("0"));   // past the tachiai
+    QCOMPARE(restored, before);
+    QCOMPARE(m_driver->openings(Fight), 1);
+    QCOMPARE(bouts(playerIn(fileRoster())), 1);
+}
+
+void PitfallsTest::aFailedSaveIsReportedAndTheFileKept()
+{
+    startGame(careerAt(m_career, 2, 1));
+    const QByteArray before = fileBytes();
+    // The temporary file of the save cannot be created.
+    QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.saving")));
+    QStringList reported;
+    m_driver->anyOpening = [&reported](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            reported << box->text();
+    };
+    // The day step decides the day and saves it.
+    QTest::mouseClick(MainMenuForm1->Button3, Qt::LeftButton);
+    QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.saving")));
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported[0].contains(QStringLiteral("could not be saved")));
+    QCOMPARE(fileBytes(), before);
+}
+
+void PitfallsTest::quittingDuringTheEndOfABashoOpensNothingFurther()
+{
+    Roster career = careerAt(m_career, 15, 14);
+    career[0].cbw = 14;
+    career[0].cbl = 0;
+    career[39].potential = 3;   // chanko points, whatever the bout brings
+    startGame(career);
+    openTournament();
+    QByteArray atYusho;
+    m_driver->hooks[Chanko] = [&atYusho] {
+        atYusho = fileBytes();
+        // As the main menu's close would: the application quits.
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    };
+    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    QCOMPARE(m_driver->openings(DecideYusho), 1);
+    QCOMPARE(m_driver->openings(Chanko), 1);
+    QVERIFY(!atYusho.isEmpty());
+    for (QWidget* w : std::initializer_list<QWidget*>{Potential, Age, SortRikishi})
+        QCOMPARE(m_driver->openings(w), 0);
+    QCOMPARE(fileBytes(), atYusho);
+    QCOMPARE(playerIn(fileRoster()).day, 16);   // a restart finishes it by the new banzuke
+}
+
+int main(int argc, char** argv)
+{
+    KirimakiApplication app(argc, argv);
+    PitfallsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PitfallsTest.moc"
