@@ -4,6 +4,7 @@
 #include "core/Rng.h"
 #include "core/Wrap.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -17,26 +18,12 @@ constexpr std::array<std::int32_t Rikishi::*, 12> kChain{{
 
 constexpr std::int32_t kWeightFloor = 70;
 
-// True when a draw can still lower some field.
-bool anythingLeftToLose(const Rikishi& r)
-{
-    for (auto field : kChain)
-        if (r.*field > 1)
-            return true;
-    return r.intangibles > 1 || r.weight >= kWeightFloor;
-}
-
 } // namespace
 
 void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng)
 {
+    pointPool = std::min(pointPool, kStatLossDrawLimit);
     while (pointPool > 0) {
-        // With every field at its floor only the weight draw spends, about
-        // one draw in fifteen; a pool from a damaged file would take hours.
-        if (pointPool > kStatLossDrawLimit && !anythingLeftToLose(r)) {
-            pointPool = 0;
-            return;
-        }
         const int k = rng.draw(2340) + 1;
         if (k <= 12) {
             std::int32_t& field = r.*kChain[static_cast<std::size_t>(k - 1)];

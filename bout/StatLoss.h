@@ -16,11 +16,11 @@ class Rng;
 // but spending the point whatever it is; 15 nothing. A draw that lowers
 // nothing and spends nothing is simply drawn again.
 //
-// Once nothing but the pool can change any more (every ability and
-// intangibles at their floor, weight below 70), a pool too large to be a
-// real bout's penalty is written off without drawing on, so that a damaged
-// value cannot keep the game drawing for hours.
+// A pool above kStatLossDrawLimit is more than any penalty of the game and
+// can only come from a damaged value: that many points are drawn for and
+// the rest is written off, so that it cannot keep the game drawing for hours
+// (with every field at its floor only one draw in fifteen spends a point).
 void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng);
 
-// Above this many points left at the floor, the rest is written off at once.
+// The most points one call draws for.
 constexpr std::int32_t kStatLossDrawLimit = 1 << 16;

@@ -132,8 +132,7 @@ TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
 
 TEST(StatLoss, AHugePoolFromADamagedFileEnds)
 {
-    // The abilities are worn down to their floors and the weight to 69 kg;
-    // what is left of the pool is then written off instead of drawn for.
+    // More than enough to wear an ordinary wrestler down to his floors.
     Rikishi r = trained();
     Rng rng;
     rng.seed(5);
@@ -143,13 +142,15 @@ TEST(StatLoss, AHugePoolFromADamagedFileEnds)
     const Rikishi worn = atTheFloor(69);
     EXPECT_EQ(std::memcmp(&r, &worn, sizeof r), 0);
 
-    // A small pool at the floor is still drawn for, point by point, as a
-    // real bout's penalty always is: the generator moves on.
-    Rikishi floor = atTheFloor(20);
-    rng.seed(5);
-    pool = 3;
-    LoseStatPoints(floor, pool, rng);
-    EXPECT_GE(drawsBetween(5, rng.state()), 3);
+    // Abilities in the billions as well: the points beyond the limit are
+    // written off instead of drawn for.
+    Rikishi huge = atTheFloor(INT_MAX);
+    huge.baseStrength = huge.stamina = huge.intangibles = INT_MAX;
+    const std::int64_t before = std::int64_t{huge.baseStrength} + huge.stamina + huge.intangibles + huge.weight;
+    pool = INT_MAX;
+    LoseStatPoints(huge, pool, rng);
+    EXPECT_EQ(pool, 0);
+    EXPECT_EQ(before - huge.baseStrength - huge.stamina - huge.intangibles - huge.weight, kStatLossDrawLimit);
 }
 
 } // namespace
