@@ -102,16 +102,4 @@ TEST(StatIncrease, NothingSpentChangesNothingAndAnEmptyPoolOffersNothing)
     }
 }
 
-TEST(StatIncrease, RowsFollowTheDisplayOrder)
-{
-    const char* buttons[] = {"StrengthButton", "AgilityButton", "TachiaiButton", "JumpButton",
-                             "ReceiveButton", "DefenseButton", "OshiButton", "YotsuButton",
-                             "TsuppariButton", "TenageButton", "HatakikomiButton", "StaminaButton"};
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(statRowByButton(buttons[i]), i);
-    EXPECT_EQ(statRowByButton("DoneButton"), -1);
-    EXPECT_STREQ(statRows()[6].caption, "Oshi :");
-    EXPECT_STREQ(statRows()[10].valueLabelName, "HenkaLabel");
-}
-
 } // namespace
