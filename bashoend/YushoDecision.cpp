@@ -123,13 +123,31 @@ bool YushoDecision::pairStage(Game& game, PlayerBout& bout, PlayoffHost& host)
     return true;
 }
 
+namespace {
+
+// More bouts than a three-way playoff between sound records ever needs: each
+// bout is a fresh chance for the champion to win twice in a row, so going on
+// this long by chance is vanishingly unlikely.
+constexpr int kMaxThreeWayBouts = 100;
+
+} // namespace
+
 bool YushoDecision::threeWayStage(Game& game, PlayerBout& bout, PlayoffHost& host)
 {
     game.playoffWins = 0;
     game.playoffLosses = 0;
     int champion = 0;
     int challenger = 1;
-    while (m_streak[0] < 2 && m_streak[1] < 2 && m_streak[2] < 2) {
+    for (int bouts = 0; m_streak[0] < 2 && m_streak[1] < 2 && m_streak[2] < 2; ++bouts) {
+        // With sound records the bouts are chancy and a champion soon wins
+        // twice in a row. Damaged records (powers and genki that wrap around)
+        // can make the three beat each other in a fixed circle for ever: then
+        // the champion of the last bout allowed takes the yusho. The other
+        // two have lost or sat out that bout, so their streaks are 0.
+        if (bouts == kMaxThreeWayBouts) {
+            m_streak[static_cast<std::size_t>(champion)] = 2;
+            break;
+        }
         const int a = m_entrants[static_cast<std::size_t>(champion)];
         const int b = m_entrants[static_cast<std::size_t>(challenger)];
         bool decided = false;

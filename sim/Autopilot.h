@@ -9,7 +9,7 @@
 // training screen offers at most 12 x 15 clicks); a damaged save file may
 // hold genki or abilities in the billions, and the autopilot, unlike a
 // player, would otherwise click on for hours.
-constexpr long kAutopilotPatience = 10000;
+constexpr long kAutopilotPatience = 2000;
 
 // Each list keeps one position for the whole run of the command: after its
 // last code it starts again from the first, and it never goes back to the

@@ -259,6 +259,44 @@ TEST(Yusho, PlayerResultsSteerTheThreeWayPlayoff)
     EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R00    R01    ");
 }
 
+// Loses every playoff bout against one opponent and wins every other.
+class LosesOnlyTo : public PlayerBout {
+public:
+    explicit LosesOnlyTo(std::string name) : m_name(std::move(name)) {}
+    int bouts = 0;
+    void fight(Game& game) override
+    {
+        ++bouts;
+        const bool win = shikonaOf(game.opponentCopy) != m_name;
+        game.playoffWins = win ? 1 : 0;
+        game.playoffLosses = win ? 0 : 1;
+    }
+
+private:
+    std::string m_name;
+};
+
+TEST(Yusho, ThreeWayPlayoffInAFixedCircleStillEnds)
+{
+    // R00 beats the player, the strong R02 beats R00, the player beats R02:
+    // every bout goes to the challenger and nobody ever wins twice in a row.
+    // After 100 bouts the champion of the last one takes the yusho.
+    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
+    game.roster[1].isPlayer = 1;
+    YushoDecision d;
+    d.setUp(game);
+    LosesOnlyTo bout("R00");
+    RecordingHost host;
+    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    // Bouts 1, 4, 7 ... 100 are R00's wins over the player.
+    EXPECT_EQ(bout.bouts + static_cast<int>(host.announced.size()), 100);
+    EXPECT_EQ(game.roster[0].yusho, 1);
+    EXPECT_EQ(game.roster[1].junyusho, 1);
+    EXPECT_EQ(game.roster[2].junyusho, 1);
+    EXPECT_EQ(totalCredits(game), 3);
+    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R01    R02    ");
+}
+
 TEST(Yusho, UnrecordedPlayerBoutIsNotAWinLeftFromTheLastOne)
 {
     // Three-way: the player wins his first bout; his second records
