@@ -16,8 +16,9 @@ chmod u+w rikishi.r
 killed=0
 midBasho=0
 for ((i = 1; i <= rounds; i++)); do
-  # --basho runs across the end of a basho, where five screens save in turn.
-  "$sim" play --basho 2 --seed "$i" --tachiai 2,1 --moves 2,1,6 > /dev/null 2>&1 &
+  # A long run, killed within 0.4 s; it crosses ends of basho, where five
+  # screens save in turn.
+  "$sim" play --basho 20 --seed "$i" --tachiai 2,1 --moves 2,1,6 > /dev/null 2>&1 &
   pid=$!
   sleep "0.$(printf '%03d' $((RANDOM % 400)))"
   if kill -KILL "$pid" 2> /dev/null; then killed=$((killed + 1)); fi
