@@ -80,33 +80,61 @@ private:
     void turn()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        if (!modal || m_pending)
             return;
         if (!m_looked.contains(modal)) {
             m_looked.insert(modal);
-            if (anyOpening)
-                anyOpening(modal);
-            const auto hook = hooks.find(modal);
-            if (hook != hooks.end())
-                hook->second();
+            later([this, modal = QPointer<QWidget>(modal)] {
+                if (!modal)
+                    return;
+                if (anyOpening)
+                    anyOpening(modal);
+                const auto hook = hooks.find(modal.data());
+                if (hook != hooks.end())
+                    hook->second();
+            });
             return;
         }
         for (QPushButton* b : modal->findChildren<QPushButton*>()) {
             if (b->isVisible() && b->isEnabled()) {
+                m_idle = 0;
                 if (++m_presses > 20000) {
                     m_timer.stop();
                     QFAIL("a modal screen kept offering buttons");
                 }
-                b->click();
+                later([b = QPointer<QPushButton>(b)] {
+                    if (b)
+                        b->click();
+                });
                 return;
             }
         }
+        // A screen stuck without a way on would leave the test waiting.
+        if (++m_idle > 5000) {
+            m_idle = 0;
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            QFAIL("a modal screen offered no button");
+        }
+    }
+
+    // Acts from a timer of its own: Qt never fires a timer inside its own
+    // slot, so a screen opened by the action would stop this one driving.
+    void later(std::function<void()> action)
+    {
+        m_pending = true;
+        QTimer::singleShot(0, this, [this, action] {
+            m_pending = false;
+            action();
+        });
     }
 
     QTimer m_timer;
     QSet<QWidget*> m_looked;
     QHash<QWidget*, int> m_openings;
     int m_presses = 0;
+    int m_idle = 0;
+    bool m_pending = false;
 };
 
 QByteArray fileBytes()
