@@ -13,6 +13,7 @@
 #include "tournament/ViewRikishiUnit.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -45,13 +46,23 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
+        if (m_pressPending)
+            return;
         for (QPushButton* b : modal->findChildren<QPushButton*>()) {
             if (b->isVisible() && b->isEnabled()) {
                 if (++m_presses > 20000) {
                     m_timer.stop();
                     QFAIL("a modal screen kept offering buttons");
                 }
-                b->click();
+                // Pressed from a timer of its own: a press that opens another
+                // modal screen runs inside this press, and Qt fires no timer
+                // again while its own handler is still running.
+                m_pressPending = true;
+                QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(b)] {
+                    m_pressPending = false;
+                    if (button && button->isVisible() && button->isEnabled())
+                        button->click();
+                });
                 return;
             }
         }
@@ -59,6 +70,7 @@ private:
 
     QTimer m_timer;
     int m_presses = 0;
+    bool m_pressPending = false;
 };
 
 struct Damage {
