@@ -7,13 +7,13 @@ Args::Args(const std::vector<std::string>& args, const std::vector<OptionSpec>& 
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& s : accepted)
             if (s.name == a)
-                spec = &s;
-        if (!spec)
+                known = &s;
+        if (!known)
             throw UsageError("unknown option '" + a + "'");
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             m_values[a] = "";
             continue;
         }
