@@ -51,9 +51,9 @@ TEST(StatIncrease, CeilingsDisableTheirRows)
 {
     Rikishi r = player();
     r.baseAgility = 15;
-    r.stamina = 14;
+    r.stamina = r.yotsu = 14;
     r.tachiai = 40;    // a damaged value above the ceiling is not raised further
-    std::int32_t pool = 3;
+    std::int32_t pool = 2;
     StatIncreaseVisit visit;
     visit.fill(r, pool);
     EXPECT_FALSE(visit.view().enabled[1]);
@@ -65,18 +65,11 @@ TEST(StatIncrease, CeilingsDisableTheirRows)
     EXPECT_EQ(r.stamina, 15);
     EXPECT_FALSE(visit.view().enabled[11]);
     EXPECT_EQ(enabledCount(visit), 9);
-    EXPECT_EQ(visit.view().pointsLeft, "2");
+    EXPECT_EQ(visit.view().pointsLeft, "1");
     EXPECT_FALSE(visit.click(r, pool, 11));
     EXPECT_EQ(r.stamina, 15);
-}
 
-TEST(StatIncrease, LastPointToTheCeilingDisablesEverything)
-{
-    Rikishi r = player();
-    r.yotsu = 14;
-    std::int32_t pool = 1;
-    StatIncreaseVisit visit;
-    visit.fill(r, pool);
+    // The last point, to a ceiling, leaves nothing offered.
     EXPECT_TRUE(visit.click(r, pool, 7));
     EXPECT_EQ(r.yotsu, 15);
     EXPECT_EQ(enabledCount(visit), 0);

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
-std::uint32_t seedWhere(std::initializer_list<Pin> pins)
+std::uint32_t seedWhere(const std::vector<Pin>& pins)
 {
     int last = 0;
     for (const Pin& p : pins)
@@ -48,19 +50,12 @@ Rikishi mirrorWrestler(const std::string& name, std::int32_t slot)
 {
     Rikishi r{};
     setShikona(r, name);
-    r.strength = 0;
-    r.agility = 20;
-    r.tachiai = 5;
-    r.jump = 5;
-    r.receive = 20;
-    r.hatakikomi = 5;
-    r.tsuppari = 5;
-    r.oshi = 5;
-    r.yotsu = 20;
-    r.tenage = 5;
-    r.defense = 5;
+    r.strength = r.intangibles = 0;
+    r.agility = r.receive = r.yotsu = 20;
+    for (auto field : {&Rikishi::tachiai, &Rikishi::jump, &Rikishi::hatakikomi, &Rikishi::tsuppari, &Rikishi::oshi,
+                       &Rikishi::tenage, &Rikishi::defense})
+        r.*field = 5;
     r.stamina = 10;
-    r.intangibles = 0;
     r.skill = 100;
     r.power = 1000;
     r.slot = slot;
@@ -79,10 +74,32 @@ Game mirrorGame()
     return game;
 }
 
+std::int64_t statTotal(const Rikishi& r)
+{
+    return std::int64_t{r.baseStrength} + r.baseAgility + r.tachiai + r.oshi + r.yotsu + r.tenage + r.tsuppari +
+           r.jump + r.receive + r.hatakikomi + r.defense + r.stamina + r.intangibles + r.weight;
+}
+
+bool sameRecord(const Rikishi& a, const Rikishi& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
 void reachExchanges(Game& game, BoutEngine& engine, std::int32_t playerGenki, std::int32_t compGenki)
 {
     engine.setUp(game);
     engine.tachiai(game, 2);
     game.playerCopy.genki = playerGenki;
     game.opponentCopy.genki = compGenki;
+}
+
+std::vector<Pin> mirror::even(std::initializer_list<Pin> more)
+{
+    std::vector<Pin> pins{{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5}, {kUserLadder, 163, 30, 150},
+                          {kCompLadder, 163, 30, 150}, {kBalance, 327, 5, 94}};
+    for (const Pin& m : more) {
+        auto same = std::find_if(pins.begin(), pins.end(), [&](const Pin& p) { return p.index == m.index; });
+        if (same != pins.end())
+            *same = m;
+        else
+            pins.push_back(m);
+    }
+    return pins;
 }

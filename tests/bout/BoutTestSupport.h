@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // A draw that a test wants to see: generator output number `index` (0 is the
 // first draw after seeding) divided by `divisor` lies within [lo, hi].
@@ -19,7 +20,7 @@ struct Pin {
 };
 
 // The first seed whose draws meet every pin (the test fails if none is found).
-std::uint32_t seedWhere(std::initializer_list<Pin> pins);
+std::uint32_t seedWhere(const std::vector<Pin>& pins);
 
 // How many draws lie between two generator states (-1 when more than 1000).
 int drawsBetween(std::uint32_t from, std::uint32_t to);
@@ -34,6 +35,12 @@ Rikishi mirrorWrestler(const std::string& name, std::int32_t slot);
 // "Opp" (slot 10).
 Game mirrorGame();
 
+// The sum of the abilities a stat loss may take from, and the weight.
+std::int64_t statTotal(const Rikishi& r);
+
+// Whether two records are equal byte for byte.
+bool sameRecord(const Rikishi& a, const Rikishi& b);
+
 // Sets the bout up and plays a Receive tachiai; then sets both genki.
 void reachExchanges(Game& game, BoutEngine& engine, std::int32_t playerGenki, std::int32_t compGenki);
 
@@ -47,4 +54,9 @@ constexpr int kAnticipation = 7;
 constexpr int kCompLadder = 8;
 constexpr int kBalance = 9;
 constexpr int kAfterStumbles = 12;   // the first draw after both stumble tests
+
+// Pins that make an exchange of mirror wrestlers even (equal additions, no
+// ladder text, balance kept), with `more` replacing a pin of the same draw
+// or added to them.
+std::vector<Pin> even(std::initializer_list<Pin> more = {});
 } // namespace mirror

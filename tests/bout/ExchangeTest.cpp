@@ -8,15 +8,17 @@ namespace {
 
 using namespace mirror;
 
-// Pins that make an exchange of mirror wrestlers even: equal additions, no
-// ladder text (a side's S of 20 to 26 leaves 30..150 plain), balance kept.
-Pin evenUser() { return {kUserExtra, 3276, 5, 5}; }
-Pin evenComp() { return {kCompExtra, 3276, 5, 5}; }
-Pin quietUser() { return {kUserLadder, 163, 30, 150}; }
-Pin quietComp() { return {kCompLadder, 163, 30, 150}; }
-Pin balanced() { return {kBalance, 327, 5, 94}; }
-
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Mirror wrestlers with the given genki, one exchange of `move` on a seed
+// meeting `pins`.
+void exchangeOn(Game& game, BoutEngine& engine, std::int32_t gp, std::int32_t go, const std::vector<Pin>& pins,
+                int move = kYotsu)
+{
+    reachExchanges(game, engine, gp, go);
+    game.rng.seed(seedWhere(pins));
+    engine.exchange(game, move);
+}
 
 TEST(Exchange, MoveStrengthLadderAndItsBands)
 {
@@ -38,10 +40,7 @@ TEST(Exchange, MoveStrengthLadderAndItsBands)
         Game game = mirrorGame();
         game.playerCopy.strength = c.strength;
         BoutEngine engine;
-        reachExchanges(game, engine, 500, 500);
-        game.rng.seed(seedWhere({{kUserExtra, 3276, 0, 0}, evenComp(), {kUserLadder, 163, c.draw, c.draw},
-                                 quietComp(), balanced()}));
-        engine.exchange(game, kYotsu);
+        exchangeOn(game, engine, 500, 500, even({{kUserExtra, 3276, 0, 0}, {kUserLadder, 163, c.draw, c.draw}}));
         // Yotsu: strength/2 + 20 + 10, lucky x 1.4.
         const int base = static_cast<int>((c.strength / 2 + 30) * 1.4);
         EXPECT_EQ(engine.view().userStrategy, std::string("Player's strategy: Yotsu") + c.text);
@@ -52,39 +51,29 @@ TEST(Exchange, MoveStrengthLadderAndItsBands)
     game.opponentCopy.strength = -20;
     game.opponentCopy.intangibles = 1;     // S = -20 + 20 + 0
     BoutEngine engine;
-    reachExchanges(game, engine, 500, 500);
-    game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), {kCompLadder, 163, 10, 10}, balanced()}));
-    engine.exchange(game, kYotsu);
+    exchangeOn(game, engine, 500, 500, even({{kCompLadder, 163, 10, 10}}));
     EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Yotsu--A very weak move!");
 }
 
 TEST(Exchange, LuckyDrawsGoByTheStrategyOrderAndThePlayerFirst)
 {
-    struct Case {
-        int compCode;
-        const char* userPoints;    // Yotsu 0 + 10 + 10 = 20, lucky 28
-        const char* compPoints;    // Yotsu 20 (28), Oshi 20 (34)
-    };
     // Yotsu against Yotsu: the player's draw (lucky) before the opponent's.
     // Yotsu against Oshi: Oshi's draws come first, so the opponent's is the
-    // lucky one.
-    for (const Case& c : {Case{kYotsu, "Player's strategy worth 28 points", "Opp's strategy worth 20 points"},
-                          Case{kOshi, "Player's strategy worth 20 points", "Opp's strategy worth 34 points"}}) {
+    // lucky one. Yotsu 0 + 10 + 10 = 20, lucky 28; Oshi 20, lucky 34.
+    for (int compCode : {kYotsu, kOshi}) {
         Game game = mirrorGame();
-        for (Rikishi* r : {&game.playerCopy, &game.opponentCopy}) {
-            r->yotsu = 10;
-            r->oshi = 10;
-        }
+        for (Rikishi* r : {&game.playerCopy, &game.opponentCopy})
+            r->yotsu = r->oshi = 10;
         Rikishi& o = game.opponentCopy;
-        o.boutStrategy1 = o.boutStrategy2 = o.boutStrategy3 = c.compCode;
+        o.boutStrategy1 = o.boutStrategy2 = o.boutStrategy3 = compCode;
         BoutEngine engine;
-        reachExchanges(game, engine, 500, 500);
-        const int firstDivisor = c.compCode == kOshi ? 1560 : 1820;
-        game.rng.seed(seedWhere({{2, firstDivisor, 0, 9}, {3, 1820, 10, 18}, {kUserExtra, 3276, 0, 0},
-                                 {kCompExtra, 3276, 0, 0}, quietUser(), quietComp(), balanced()}));
-        engine.exchange(game, kYotsu);
-        EXPECT_EQ(engine.view().userPoints.rfind(c.userPoints, 0), 0u) << engine.view().userPoints;
-        EXPECT_EQ(engine.view().compPoints, c.compPoints);
+        const bool oshi = compCode == kOshi;
+        exchangeOn(game, engine, 500, 500,
+                   even({{2, oshi ? 1560 : 1820, 0, 9}, {3, 1820, 10, 18}, {kUserExtra, 3276, 0, 0},
+                         {kCompExtra, 3276, 0, 0}}));
+        const std::string userPoints = oshi ? "Player's strategy worth 20 points" : "Player's strategy worth 28 points";
+        EXPECT_EQ(engine.view().userPoints.rfind(userPoints, 0), 0u) << engine.view().userPoints;
+        EXPECT_EQ(engine.view().compPoints, oshi ? "Opp's strategy worth 34 points" : "Opp's strategy worth 20 points");
     }
 }
 
@@ -95,8 +84,7 @@ TEST(Exchange, RepeatsAreAnticipatedMoreOftenAndTheCountOutlivesTheBout)
     BoutEngine engine;
     reachExchanges(game, engine, 500, 500);
     // The anticipation draw is 59: it takes 20 x repeats > 59, the third repeat.
-    const std::uint32_t at59 =
-        seedWhere({evenUser(), {kCompExtra, 3276, 0, 0}, quietUser(), {kAnticipation, 327, 59, 59}, quietComp(), balanced()});
+    const std::uint32_t at59 = seedWhere(even({{kCompExtra, 3276, 0, 0}, {kAnticipation, 327, 59, 59}}));
     for (int exchange = 1; exchange <= 4; ++exchange) {
         game.rng.seed(at59);
         engine.exchange(game, kYotsu);
@@ -109,14 +97,12 @@ TEST(Exchange, RepeatsAreAnticipatedMoreOftenAndTheCountOutlivesTheBout)
 
     // A new bout clears the history but not the count: the fourth repeat
     // beats a draw of 79 (80 > 79) at once.
-    reachExchanges(game, engine, 500, 500);
-    game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), {kAnticipation, 327, 79, 79}, quietComp(), balanced()}));
-    engine.exchange(game, kYotsu);
+    exchangeOn(game, engine, 500, 500, even({{kAnticipation, 327, 79, 79}}));
     EXPECT_EQ(engine.repeatCount(), 4);
     EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Yotsu--He anticipates your move!");
 
     // Any other move starts counting again.
-    game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), {kAnticipation, 327, 0, 0}, quietComp(), balanced()}));
+    game.rng.seed(seedWhere(even({{kAnticipation, 327, 0, 0}})));
     engine.exchange(game, kOshi);
     EXPECT_EQ(engine.repeatCount(), 0);
     EXPECT_EQ(engine.lastUserStrategy(), kOshi);
@@ -127,9 +113,9 @@ TEST(Exchange, AlternatingMovesAreCounteredFromTheFourthExchange)
 {
     // The counter draw (when it is made) comes right after the anticipation
     // draw; the opponent's ladder follows it.
-    const std::uint32_t counterSeed = seedWhere(
-        {evenUser(), evenComp(), quietUser(), {8, 327, 49, 49}, {9, 163, 30, 150},
-         {9, 327, 5, 94}, {10, 327, 5, 94}});
+    const std::uint32_t counterSeed = seedWhere({{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5},
+                                                 {kUserLadder, 163, 30, 150}, {8, 327, 49, 49}, {9, 163, 30, 150},
+                                                 {9, 327, 5, 94}, {10, 327, 5, 94}});
     Game game = mirrorGame();
     BoutEngine engine;
     reachExchanges(game, engine, 500, 500);
@@ -161,8 +147,7 @@ TEST(Exchange, AlternatingMovesAreCounteredFromTheFourthExchange)
     Game again = mirrorGame();
     BoutEngine repeat;
     reachExchanges(again, repeat, 500, 500);
-    const std::uint32_t readSeed =
-        seedWhere({evenUser(), evenComp(), quietUser(), {kAnticipation, 327, 0, 0}, quietComp(), balanced()});
+    const std::uint32_t readSeed = seedWhere(even({{kAnticipation, 327, 0, 0}}));
     for (int i = 0; i < 4; ++i) {
         again.rng.seed(readSeed);
         repeat.exchange(again, kYotsu);
@@ -177,9 +162,7 @@ TEST(Exchange, FatigueTurnsIntoAGainFromStaminaTwelve)
     game.playerCopy.stamina = 12;     // 5 - 6: gains 1
     game.opponentCopy.stamina = 9;    // 5 - 4: loses 1
     BoutEngine engine;
-    reachExchanges(game, engine, 50, 50);
-    game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), quietComp(), balanced()}));
-    engine.exchange(game, kYotsu);
+    exchangeOn(game, engine, 50, 50, even());
     EXPECT_EQ(engine.view().outcome, "OOOOOOI!!!  HAKKEOOOI!!!");
     EXPECT_EQ(game.playerCopy.genki, 51);
     EXPECT_EQ(game.opponentCopy.genki, 49);
@@ -195,10 +178,7 @@ TEST(Exchange, SecondWinds)
         Game game = mirrorGame();
         game.opponentCopy.intangibles = 13;
         BoutEngine engine;
-        reachExchanges(game, engine, 30, 5);
-        game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), quietComp(), balanced(),
-                                 {kAfterStumbles + 1, 3276, 2, 2}}));
-        engine.exchange(game, kYotsu);
+        exchangeOn(game, engine, 30, 5, even({{kAfterStumbles + 1, 3276, 2, 2}}));
         EXPECT_EQ(game.opponentCopy.genki, 5 + 2 + 3 + 6 + 1);
         EXPECT_EQ(engine.view().outcome, "OOOOOOI!!!  HAKKEOOOI!!!  Opp gets a second wind!");
         EXPECT_EQ(engine.view().compBar.colour, BarColour::Blue);   // 17: not turned red
@@ -207,10 +187,8 @@ TEST(Exchange, SecondWinds)
     for (int chance : {24, 25}) {
         Game game = mirrorGame();
         BoutEngine engine;
-        reachExchanges(game, engine, 5, 30);
-        game.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), quietComp(), balanced(),
-                                 {kAfterStumbles, 327, chance, chance}, {kAfterStumbles + 1, 3276, 1, 1}}));
-        engine.exchange(game, kYotsu);
+        exchangeOn(game, engine, 5, 30,
+                   even({{kAfterStumbles, 327, chance, chance}, {kAfterStumbles + 1, 3276, 1, 1}}));
         const bool wind = chance < 25;
         EXPECT_EQ(game.playerCopy.genki, wind ? 5 + 1 + 7 + 5 + 1 : 5);
         EXPECT_EQ(engine.view().outcome,
@@ -223,30 +201,24 @@ TEST(Exchange, TooLateToCounterAndTheClearFinish)
 {
     Game game = mirrorGame();
     BoutEngine engine;
-    reachExchanges(game, engine, -5, 100);
     // The player's second wind is tried (and missed) before the end.
-    game.rng.seed(seedWhere({{kUserExtra, 3276, 8, 8}, {kCompExtra, 3276, 0, 0}, quietUser(), quietComp(), balanced(),
-                             {kAfterStumbles, 327, 25, 100}, {kAfterStumbles + 1, 327, 0, 39}}));
-    engine.exchange(game, kYotsu);
+    exchangeOn(game, engine, -5, 100,
+               even({{kUserExtra, 3276, 8, 8}, {kCompExtra, 3276, 0, 0}, {kAfterStumbles, 327, 25, 100},
+                     {kAfterStumbles + 1, 327, 0, 39}}));
     const BoutView& v = engine.view();
     EXPECT_EQ(v.outcome, "Player tries to counter, but it's too late!");
     EXPECT_EQ(game.opponentCopy.genki, 92);
     EXPECT_EQ(v.endText, "Opp sends Player flying out of the dohyo!");
-    EXPECT_TRUE(v.endLabel);
-    EXPECT_TRUE(v.lose);
-    EXPECT_FALSE(v.win);
-    EXPECT_FALSE(v.exchangeButtons);
+    EXPECT_TRUE(v.endLabel && v.lose);
+    EXPECT_FALSE(v.win || v.exchangeButtons);
     EXPECT_EQ(v.focus, BoutFocus::Lose);
 
-    // The three ways a clear winner is announced.
+    // The three ways a clear winner is announced; the opponent's second wind
+    // is tried (and missed) before the end.
     for (int r : {39, 40, 79, 80}) {
         Game g = mirrorGame();
         BoutEngine e;
-        reachExchanges(g, e, 100, -50);
-        // The opponent's second wind is tried (and missed) before the end.
-        g.rng.seed(seedWhere({evenUser(), evenComp(), quietUser(), quietComp(), balanced(),
-                              {kAfterStumbles, 2520, 1, 13}, {kAfterStumbles + 1, 327, r, r}}));
-        e.exchange(g, kYotsu);
+        exchangeOn(g, e, 100, -50, even({{kAfterStumbles, 2520, 1, 13}, {kAfterStumbles + 1, 327, r, r}}));
         const char* expected = r < 40   ? "Player sends Opp flying out of the dohyo!"
                                : r < 80 ? "Player crushes Opp down onto the dohyo!"
                                         : "Player wins!";

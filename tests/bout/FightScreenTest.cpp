@@ -118,40 +118,37 @@ void FightScreenTest::grabIfWanted(const char* name, QWidget* screen)
 void FightScreenTest::expectView(const BoutView& v)
 {
     TFight* f = Fight;
-    QCOMPARE(f->UserShikonaLabel->text(), toQt(v.userShikona));
-    QCOMPARE(f->CompShikonaLabel->text(), toQt(v.compShikona));
-    QCOMPARE(f->TimeElapsedLabel->text(), toQt(v.timeElapsed));
-    QCOMPARE(f->UserStrategyLabel->text(), toQt(v.userStrategy));
-    QCOMPARE(f->CompStrategyLabel->text(), toQt(v.compStrategy));
-    QCOMPARE(f->UserPoints->text(), toQt(v.userPoints));
-    QCOMPARE(f->CompPoints->text(), toQt(v.compPoints));
-    QCOMPARE(f->Outcome->text(), toQt(v.outcome));
-    QCOMPARE(f->EndLabel->isVisible(), v.endLabel);
+    const std::pair<QLabel*, const std::string&> captions[] = {
+        {f->UserShikonaLabel, v.userShikona}, {f->CompShikonaLabel, v.compShikona},
+        {f->TimeElapsedLabel, v.timeElapsed}, {f->UserStrategyLabel, v.userStrategy},
+        {f->CompStrategyLabel, v.compStrategy}, {f->UserPoints, v.userPoints},
+        {f->CompPoints, v.compPoints},          {f->Outcome, v.outcome}};
+    for (const auto& [label, text] : captions)
+        QCOMPARE(label->text(), toQt(text));
     if (v.endLabel)
         QCOMPARE(f->EndLabel->text(), toQt(v.endText));
-    for (QLabel* l : {f->UserStrategyLabel, f->CompStrategyLabel, f->UserPoints, f->CompPoints, f->Outcome})
-        QCOMPARE(l->isVisible(), v.boutLabels);
+    const std::pair<QWidget*, bool> shown[] = {
+        {f->EndLabel, v.endLabel},       {f->UserStrategyLabel, v.boutLabels}, {f->CompStrategyLabel, v.boutLabels},
+        {f->UserPoints, v.boutLabels},   {f->CompPoints, v.boutLabels},        {f->Outcome, v.boutLabels},
+        {f->Button1, v.tachiaiButtons},  {f->Button2, v.tachiaiButtons},       {f->Button3, v.tachiaiButtons},
+        {f->Button4, v.tachiaiButtons},  {f->Button5, v.exchangeButtons},      {f->Button6, v.exchangeButtons},
+        {f->Button7, v.exchangeButtons}, {f->Button8, v.exchangeButtons},      {f->Button9, v.exchangeButtons},
+        {f->Button10, v.exchangeButtons}, {f->MonoiiClose, v.monoiiClose},     {f->MonoiiStart, v.monoiiStart},
+        {f->MonoiiFight, v.monoiiFight}, {f->WinButton, v.win},                {f->LoseButton, v.lose},
+        {f->CloseButton, v.close},       {f->BonusButton, v.bonus}};
+    for (const auto& [widget, visible] : shown)
+        QVERIFY2(widget->isVisible() == visible, qPrintable(widget->objectName()));
     for (int i = 0; i < kResultLabelCount; ++i) {
         auto* label = f->findChild<QLabel*>(QString::fromLatin1(resultLabelName(static_cast<ResultLabel>(i))));
         QVERIFY(label);
         QCOMPARE(label->isVisible(), v.resultLabels[static_cast<std::size_t>(i)]);
         QCOMPARE(label->text(), QString::fromLatin1(resultLabelCaption(static_cast<ResultLabel>(i))));
     }
-    for (QPushButton* b : {f->Button1, f->Button2, f->Button3, f->Button4})
-        QCOMPARE(b->isVisible(), v.tachiaiButtons);
-    for (QPushButton* b : {f->Button5, f->Button6, f->Button7, f->Button8, f->Button9, f->Button10})
-        QCOMPARE(b->isVisible(), v.exchangeButtons);
-    QCOMPARE(f->MonoiiClose->isVisible(), v.monoiiClose);
-    QCOMPARE(f->MonoiiStart->isVisible(), v.monoiiStart);
-    QCOMPARE(f->MonoiiFight->isVisible(), v.monoiiFight);
-    QCOMPARE(f->WinButton->isVisible(), v.win);
-    QCOMPARE(f->LoseButton->isVisible(), v.lose);
-    QCOMPARE(f->CloseButton->isVisible(), v.close);
-    QCOMPARE(f->BonusButton->isVisible(), v.bonus);
-    QCOMPARE(f->UserGenkiBar->width(), v.userBar.width);
-    QCOMPARE(f->CompGenkiBar->width(), v.compBar.width);
-    QCOMPARE(barColour(f->UserGenkiBar), QLatin1String(v.userBar.colour == BarColour::Blue ? "#0000ff" : "#ff0000"));
-    QCOMPARE(barColour(f->CompGenkiBar), QLatin1String(v.compBar.colour == BarColour::Blue ? "#0000ff" : "#ff0000"));
+    for (const auto& [bar, model] : {std::pair<QFrame*, GenkiBar>{f->UserGenkiBar, v.userBar},
+                                     std::pair<QFrame*, GenkiBar>{f->CompGenkiBar, v.compBar}}) {
+        QCOMPARE(bar->width(), model.width);
+        QCOMPARE(barColour(bar), QLatin1String(model.colour == BarColour::Blue ? "#0000ff" : "#ff0000"));
+    }
     QPushButton* focused = qobject_cast<QPushButton*>(f->focusWidget());
     QVERIFY(focused);
     QVERIFY(focused->isVisible());
@@ -202,8 +199,7 @@ void FightScreenTest::playBout(BoutEngine& engine, Game& model)
 {
     engine.setUp(model);
     expectView(engine.view());
-    int turn = 0;
-    for (int step = 0; step < 500 && Fight->isVisible(); ++step, ++turn) {
+    for (int turn = 0; turn < 500 && Fight->isVisible(); ++turn) {
         const BoutView& v = engine.view();
         if (v.tachiaiButtons) {
             const int code = 1 + turn % 4;
@@ -259,16 +255,12 @@ void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
     QVERIFY(Fight->isVisible());
 
     for (int i = 0; i < 100 && !Fight->WinButton->isVisible() && !Fight->LoseButton->isVisible(); ++i) {
-        if (Fight->Button2->isVisible())
-            Fight->Button2->click();
-        else if (Fight->Button6->isVisible())
-            Fight->Button6->click();
-        else if (Fight->MonoiiClose->isVisible())
-            Fight->MonoiiClose->click();
-        else if (Fight->MonoiiStart->isVisible())
-            Fight->MonoiiStart->click();
-        else if (Fight->MonoiiFight->isVisible())
-            Fight->MonoiiFight->click();
+        for (QPushButton* b : {Fight->Button2, Fight->Button6, Fight->MonoiiClose, Fight->MonoiiStart,
+                               Fight->MonoiiFight})
+            if (b->isVisible()) {
+                b->click();
+                break;
+            }
     }
     QVERIFY(Fight->WinButton->isVisible() || Fight->LoseButton->isVisible());
     Fight->close();

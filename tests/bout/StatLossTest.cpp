@@ -7,41 +7,35 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 
 namespace {
 
 // k = rand()/2340 + 1: a pin for draw number `index` to give k.
 Pin k(int index, int value) { return {index, 2340, value - 1, value - 1}; }
 
-Rikishi trained()
-{
-    Rikishi r{};
-    r.baseStrength = 10;
-    r.baseAgility = 11;
-    r.tachiai = 12;
-    r.oshi = 13;
-    r.yotsu = 14;
-    r.tenage = 15;
-    r.tsuppari = 16;
-    r.jump = 17;
-    r.receive = 18;
-    r.hatakikomi = 19;
-    r.defense = 20;
-    r.stamina = 21;
-    r.intangibles = 22;
-    r.weight = 150;
-    return r;
-}
+// The abilities a stat loss may take from, in the field order.
+std::int32_t Rikishi::* const kAbilities[] = {
+    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai,    &Rikishi::oshi,    &Rikishi::yotsu,
+    &Rikishi::tenage,       &Rikishi::tsuppari,    &Rikishi::jump,       &Rikishi::receive, &Rikishi::hatakikomi,
+    &Rikishi::defense,      &Rikishi::stamina,     &Rikishi::intangibles};
 
+// Every ability at its floor of 1.
 Rikishi atTheFloor(std::int32_t weight)
 {
     Rikishi r{};
-    for (auto field : {&Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
-                       &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump, &Rikishi::receive,
-                       &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina, &Rikishi::intangibles})
+    for (auto field : kAbilities)
         r.*field = 1;
     r.weight = weight;
+    return r;
+}
+
+// Abilities 10 to 22 in the field order, weight 150.
+Rikishi trained()
+{
+    Rikishi r = atTheFloor(150);
+    std::int32_t v = 10;
+    for (auto field : kAbilities)
+        r.*field = v++;
     return r;
 }
 
@@ -60,7 +54,7 @@ TEST(StatLoss, EachDrawTakesFromItsFieldInTheChainOrder)
     expected.intangibles = 21;
     expected.stamina = 20;
     EXPECT_EQ(pool, 0);
-    EXPECT_EQ(std::memcmp(&r, &expected, sizeof r), 0);
+    EXPECT_TRUE(sameRecord(r, expected));
 
     // 15 (only the last eight generator values) takes nothing: draw again.
     r = trained();
@@ -96,7 +90,7 @@ TEST(StatLoss, FloorsCostNothingButTheWeightCaseAlwaysSpends)
     pool = 3;
     LoseStatPoints(floor, pool, rng);
     EXPECT_EQ(pool, 0);
-    EXPECT_EQ(std::memcmp(&floor, &before, sizeof floor), 0);
+    EXPECT_TRUE(sameRecord(floor, before));
 }
 
 TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
@@ -107,12 +101,7 @@ TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
         rng.seed(seed);
         std::int32_t pool = 3;
         LoseStatPoints(r, pool, rng);
-        const Rikishi t = trained();
-        const std::int64_t lost = std::int64_t{t.baseStrength} - r.baseStrength + t.baseAgility - r.baseAgility +
-                                  t.tachiai - r.tachiai + t.oshi - r.oshi + t.yotsu - r.yotsu + t.tenage - r.tenage +
-                                  t.tsuppari - r.tsuppari + t.jump - r.jump + t.receive - r.receive +
-                                  t.hatakikomi - r.hatakikomi + t.defense - r.defense + t.stamina - r.stamina +
-                                  t.intangibles - r.intangibles + t.weight - r.weight;
+        const std::int64_t lost = statTotal(trained()) - statTotal(r);
         EXPECT_EQ(lost, 3) << seed;
         EXPECT_EQ(pool, 0);
     }
@@ -125,8 +114,7 @@ TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
         LoseStatPoints(r, pool, rng);
         EXPECT_EQ(rng.state(), 7u);
         EXPECT_EQ(pool, none);
-        const Rikishi t = trained();
-        EXPECT_EQ(std::memcmp(&r, &t, sizeof r), 0);
+        EXPECT_TRUE(sameRecord(r, trained()));
     }
 }
 
@@ -139,8 +127,7 @@ TEST(StatLoss, AHugePoolFromADamagedFileEnds)
     std::int32_t pool = INT_MAX;
     LoseStatPoints(r, pool, rng);
     EXPECT_EQ(pool, 0);
-    const Rikishi worn = atTheFloor(69);
-    EXPECT_EQ(std::memcmp(&r, &worn, sizeof r), 0);
+    EXPECT_TRUE(sameRecord(r, atTheFloor(69)));
 
     // Abilities in the billions as well: the points beyond the limit are
     // written off instead of drawn for.

@@ -28,15 +28,28 @@ Game tachiaiGame(int compCode)
     return game;
 }
 
+// Genki lost by each side.
+struct Drain {
+    std::int32_t player;
+    std::int32_t comp;
+};
+
+// Sets the bout up, seeds the generator to meet `pins` and plays `code`.
+Drain playTachiai(Game& game, BoutEngine& engine, int code, const std::vector<Pin>& pins)
+{
+    engine.setUp(game);
+    const Drain before{game.playerCopy.genki, game.opponentCopy.genki};
+    game.rng.seed(seedWhere(pins));
+    engine.tachiai(game, code);
+    return {before.player - game.playerCopy.genki, before.comp - game.opponentCopy.genki};
+}
+
 TEST(Tachiai, JumpIsWorthMoreToTheOpponentThanToThePlayer)
 {
     Game game = tachiaiGame(kJump);
     BoutEngine engine;
-    engine.setUp(game);
-    const std::int32_t playerGenki = game.playerCopy.genki;
-    const std::int32_t compGenki = game.opponentCopy.genki;
-    game.rng.seed(seedWhere({{kTime, 10922, 1, 1}, {kUserExtra, 3276, 3, 3}, {kCompExtra, 3276, 0, 0}}));
-    engine.tachiai(game, kJump);
+    const Drain d =
+        playTachiai(game, engine, kJump, {{kTime, 10922, 1, 1}, {kUserExtra, 3276, 3, 3}, {kCompExtra, 3276, 0, 0}});
 
     // 8 + 20 + 10/2 + 20/2 = 43 points: 43 x 1.5 = 64 for the player, 43 x 1.6 = 68 for the opponent.
     const BoutView& v = engine.view();
@@ -46,8 +59,8 @@ TEST(Tachiai, JumpIsWorthMoreToTheOpponentThanToThePlayer)
     EXPECT_EQ(v.userPoints, "Player's strategy worth 67 points");
     EXPECT_EQ(v.compPoints, "Opp's strategy worth 68 points");
     EXPECT_EQ(v.outcome, "Opp gets the edge at the tachiai, draining 1 genki units from Player");
-    EXPECT_EQ(game.playerCopy.genki, playerGenki - 1);
-    EXPECT_EQ(game.opponentCopy.genki, compGenki);
+    EXPECT_EQ(d.player, 1);
+    EXPECT_EQ(d.comp, 0);
     EXPECT_FALSE(v.tachiaiButtons);
     EXPECT_TRUE(v.exchangeButtons);
     EXPECT_EQ(v.focus, BoutFocus::Yotsu);
@@ -60,30 +73,24 @@ TEST(Tachiai, StrategyBonusAndCrashingHeads)
     {
         Game game = tachiaiGame(kHenka);
         BoutEngine engine;
-        engine.setUp(game);
-        const std::int32_t playerGenki = game.playerCopy.genki;
-        game.rng.seed(seedWhere({{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kBonus, 3276, 4, 4}}));
-        engine.tachiai(game, kReceive);
+        const Drain d = playTachiai(game, engine, kReceive,
+                                    {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kBonus, 3276, 4, 4}});
         // Receive 8 + 20 + 5 + 10 = 43 x 1.4 = 60; Henka 8 + 30 + 20 = 58, doubled 116.
         EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 60 points  + 5 strategy bonus points!");
         EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 116 points");
         EXPECT_EQ(engine.view().outcome, "Opp gets the edge at the tachiai, draining 51 genki units from Player");
-        EXPECT_EQ(game.playerCopy.genki, playerGenki - 51);
+        EXPECT_EQ(d.player, 51);
     }
     // Equal strategies give no bonus; equal points drain nothing.
     {
         Game game = tachiaiGame(kReceive);
         BoutEngine engine;
-        engine.setUp(game);
-        const std::int32_t playerGenki = game.playerCopy.genki;
-        const std::int32_t compGenki = game.opponentCopy.genki;
-        game.rng.seed(seedWhere({{kUserExtra, 3276, 7, 7}, {kCompExtra, 3276, 7, 7}}));
-        engine.tachiai(game, kReceive);
+        const Drain d = playTachiai(game, engine, kReceive, {{kUserExtra, 3276, 7, 7}, {kCompExtra, 3276, 7, 7}});
         EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 67 points");
         EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 67 points");
         EXPECT_EQ(engine.view().outcome, "You crash heads at the tachiai!");
-        EXPECT_EQ(game.playerCopy.genki, playerGenki);
-        EXPECT_EQ(game.opponentCopy.genki, compGenki);
+        EXPECT_EQ(d.player, 0);
+        EXPECT_EQ(d.comp, 0);
     }
 }
 
@@ -98,18 +105,15 @@ TEST(Tachiai, PowerfulThresholdRisesWithTheTachiaiSkillAndStumblesCostTen)
     for (const Case& c : {Case{0, 51, true}, Case{0, 50, false}, Case{1, 51, false}, Case{1, 52, true}}) {
         Game game = tachiaiGame(kReceive);
         Rikishi& p = game.playerCopy;
-        p.strength = 60;
-        p.agility = 60;
+        p.strength = p.agility = 60;
         p.tachiai = c.tachiai;
         p.receive = 0;                  // never lucky
         Rikishi& o = game.opponentCopy;
-        o.strength = 0;
+        o.strength = o.tachiai = 0;
         o.agility = -5;                 // always stumbles: no draw of 0..20 is at most -5
-        o.tachiai = 0;
         BoutEngine engine;
-        engine.setUp(game);
-        game.rng.seed(seedWhere({{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kUserPowerful, 324, c.draw, c.draw}}));
-        engine.tachiai(game, kReceive);
+        playTachiai(game, engine, kReceive,
+                    {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kUserPowerful, 324, c.draw, c.draw}});
 
         const std::int32_t base = c.tachiai + 30 + 30;
         SCOPED_TRACE(c.draw);
@@ -127,13 +131,11 @@ TEST(Tachiai, UnknownStrategyCodeHasNoNameNoPointsAndNoLuckyDraw)
 {
     Game game = tachiaiGame(9);
     BoutEngine engine;
-    engine.setUp(game);
-    game.rng.seed(seedWhere({{3, 3276, 2, 2}, {4, 3276, 6, 6}}));
-    const std::uint32_t before = game.rng.state();
-    engine.tachiai(game, kJump);
+    const std::vector<Pin> pins{{3, 3276, 2, 2}, {4, 3276, 6, 6}};
+    playTachiai(game, engine, kJump, pins);
     // Time, choice, one lucky draw, two additions, two powerful and two
     // stumble tests; no bonus either way.
-    EXPECT_EQ(drawsBetween(before, game.rng.state()), 9);
+    EXPECT_EQ(drawsBetween(seedWhere(pins), game.rng.state()), 9);
     EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: ");
     EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 66 points");
     EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 6 points");
