@@ -272,7 +272,8 @@ TEST(Decision, LossesToWeakerOrLowerWrestlersCostPoints)
         EXPECT_EQ(game.pointPool, 0);
         EXPECT_EQ(p.cbl, c.cbl + 1);
         EXPECT_EQ(p.gml, 1);
-        EXPECT_EQ(game.opponentCopy.cbw + game.opponentCopy.gmw, 2);
+        EXPECT_EQ(game.opponentCopy.cbw, 1);
+        EXPECT_EQ(game.opponentCopy.gmw, 1);
     }
 }
 
