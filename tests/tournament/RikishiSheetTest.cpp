@@ -26,53 +26,21 @@ Rikishi blank()
 
 TEST(RikishiSheet, PercentagesTruncateAndGuardAnEmptyRecord)
 {
-    EXPECT_EQ(winPercentage(13, 2), 86);
-    EXPECT_EQ(winPercentage(470, 228), 67);
-    EXPECT_EQ(winPercentage(0, 0), 0);
-    EXPECT_EQ(winPercentage(15, 0), 100);
-    EXPECT_EQ(winPercentage(0, 15), 0);
-    EXPECT_EQ(winPercentage(2, 1), 66);
-    // Whatever a damaged file holds gives some number, never a trap.
-    EXPECT_EQ(winPercentage(5, -5), 0);
+    const int cases[][3] = {{13, 2, 86}, {470, 228, 67}, {0, 0, 0}, {15, 0, 100}, {0, 15, 0}, {2, 1, 66},
+                            {5, -5, 0}};   // the last from a damaged file: some number, never a trap
+    for (const auto& c : cases)
+        EXPECT_EQ(winPercentage(c[0], c[1]), c[2]) << c[0] << "-" << c[1];
     winPercentage(INT_MAX, INT_MAX);
     winPercentage(INT_MIN, -1);
     winPercentage(INT_MIN, 0);
 }
 
-TEST(RikishiSheet, ShowsTheFiveRecordsWithLossesOfPastBashoFromTheirWins)
-{
-    Rikishi r = blank();
-    r.cbw = 9;
-    r.cbl = 3;
-    r.lbw = 13;
-    r.tbaw = 15;
-    r.gmw = 0;
-    r.gml = 0;
-    r.rlw = 470;
-    r.rll = 228;
-    const auto c = captions(r);
-    EXPECT_EQ(c.at("cbw"), "9");
-    EXPECT_EQ(c.at("cbl"), "3");
-    EXPECT_EQ(c.at("cbp"), "75");
-    EXPECT_EQ(c.at("lbw"), "13");
-    EXPECT_EQ(c.at("lbl"), "2");
-    EXPECT_EQ(c.at("lbp"), "86");
-    EXPECT_EQ(c.at("tbal"), "0");
-    EXPECT_EQ(c.at("tbap"), "100");
-    EXPECT_EQ(c.at("gmp"), "0");
-    EXPECT_EQ(c.at("rlw"), "470");
-    EXPECT_EQ(c.at("rll"), "228");
-    EXPECT_EQ(c.at("rlp"), "67");
-}
-
-TEST(RikishiSheet, FillsEveryValueLabel)
+TEST(RikishiSheet, FillsEveryValueLabelWithLossesOfPastBashoFromTheirWins)
 {
     Rikishi r = blank();
     setShikona(r, "Kumotsubasa");
     setRealName(r, "Daisuke Kumagiri");
     r.age = 28.9f;
-    r.height = 181;
-    r.weight = 132;
     r.strength = 10;
     r.baseStrength = 12;
     r.agility = 15;
@@ -81,24 +49,29 @@ TEST(RikishiSheet, FillsEveryValueLabel)
     r.intangibles = 9;
     r.skill = 146;
     r.power = 76;
-    r.yusho = 2;
     r.junyusho = -1;
+    r.cbw = 9;
+    r.cbl = 3;
+    r.lbw = 13;
+    r.tbaw = 15;
+    r.rlw = 470;
+    r.rll = 228;
     EXPECT_EQ(rikishiSheet(r).size(), 38u) << "every value label of the viewer";
 
+    const std::map<std::string, std::string> expected{
+        {"Shikona", "Kumotsubasa"}, {"RealName", "Daisuke Kumagiri"},
+        {"age", "28"},                 // whole years, cut not rounded
+        {"strength", "10"},            // the effective value, not the base
+        {"agility", "15"}, {"hatakikomi", "13"}, {"intangibles", "9"}, {"skill", "146"}, {"power", "76"},
+        {"junyusho", "-1"},
+        {"cbw", "9"}, {"cbl", "3"}, {"cbp", "75"}, {"lbw", "13"}, {"lbl", "2"}, {"lbp", "86"},
+        {"tbal", "0"}, {"tbap", "100"}, {"gmp", "0"}, {"rlw", "470"}, {"rll", "228"}, {"rlp", "67"}};
     const auto c = captions(r);
-    EXPECT_EQ(c.at("Shikona"), "Kumotsubasa");
-    EXPECT_EQ(c.at("RealName"), "Daisuke Kumagiri");
-    EXPECT_EQ(c.at("age"), "28") << "whole years, cut not rounded";
-    EXPECT_EQ(c.at("strength"), "10") << "the effective value, not the base";
-    EXPECT_EQ(c.at("agility"), "15");
-    EXPECT_EQ(c.at("hatakikomi"), "13");
-    EXPECT_EQ(c.at("intangibles"), "9");
-    EXPECT_EQ(c.at("skill"), "146");
-    EXPECT_EQ(c.at("power"), "76");
-    EXPECT_EQ(c.at("junyusho"), "-1");
+    for (const auto& [label, text] : expected)
+        EXPECT_EQ(c.at(label), text) << label;
 }
 
-TEST(RikishiSheet, SurvivesADamagedRecord)
+TEST(RikishiSheet, SurvivesADamagedRecordAndKeepsTheViewNumberOnTheRoster)
 {
     Rikishi r = blank();
     std::memset(r.shikona, 'x', sizeof r.shikona);  // no terminator
@@ -108,15 +81,10 @@ TEST(RikishiSheet, SurvivesADamagedRecord)
     EXPECT_EQ(c.at("Shikona"), std::string(15, 'x'));
     EXPECT_EQ(c.at("lbl"), "-2147483633");
     EXPECT_EQ(c.at("age"), "-2147483648");
-}
 
-TEST(RikishiSheet, ViewNumbersStayOnTheRoster)
-{
-    EXPECT_EQ(clampViewNumber(0), 1);
-    EXPECT_EQ(clampViewNumber(1), 1);
-    EXPECT_EQ(clampViewNumber(40), 40);
-    EXPECT_EQ(clampViewNumber(41), 40);
-    EXPECT_EQ(clampViewNumber(INT_MIN), 1);
+    const int views[][2] = {{0, 1}, {1, 1}, {40, 40}, {41, 40}, {INT_MIN, 1}};
+    for (const auto& [in, out] : views)
+        EXPECT_EQ(clampViewNumber(in), out) << in;
 }
 
 } // namespace
