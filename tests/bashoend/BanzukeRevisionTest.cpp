@@ -19,6 +19,14 @@ Game quietGame()
     return game;
 }
 
+// This basho's wins and the two before it.
+void setHistory(Rikishi& r, int wins, int lastWins, int wins2Ago)
+{
+    setRecord(r, wins);
+    r.lbw = lastWins;
+    r.tbaw = wins2Ago;
+}
+
 int indexOf(const Game& game, const std::string& name)
 {
     for (std::size_t i = 0; i < 40; ++i) {
@@ -80,8 +88,7 @@ TEST(BanzukeRevision, ThreePassesLimitHowFarARecordRises)
 TEST(BanzukeRevision, KadobanOzekiIsDemotedAfterASecondLosingRecord)
 {
     Game game = quietGame();
-    setRecord(game.roster[4], 6);
-    game.roster[4].lbw = 9;
+    setHistory(game.roster[4], 6, 9, 0);
     EXPECT_EQ(reviseBanzuke(game), "For a make-koshi at Ozeki, R04 is on kadoban status.  "
                                    "A losing record next basho earns a demotion!      " + kGoodLuck);
     EXPECT_EQ(rankOf(game, "R04"), kOzeki);
@@ -98,19 +105,11 @@ TEST(BanzukeRevision, PromotionsAtAndJustBelowTheirThresholds)
 {
     Game game = quietGame();
     // Ozeki: 15 - 13 - 12 is promoted; 15 - 13 - 11 is not.
-    setRecord(game.roster[5], 15);
-    game.roster[5].lbw = 13;
-    game.roster[5].tbaw = 12;
-    setRecord(game.roster[4], 15);
-    game.roster[4].lbw = 13;
-    game.roster[4].tbaw = 11;
+    setHistory(game.roster[5], 15, 13, 12);
+    setHistory(game.roster[4], 15, 13, 11);
     // Sekiwake: 11 + 11 + 11 is promoted; 11 + 11 + 10 is not.
-    setRecord(game.roster[7], 11);
-    game.roster[7].lbw = 11;
-    game.roster[7].tbaw = 11;
-    setRecord(game.roster[6], 11);
-    game.roster[6].lbw = 11;
-    game.roster[6].tbaw = 10;
+    setHistory(game.roster[7], 11, 11, 11);
+    setHistory(game.roster[6], 11, 11, 10);
     EXPECT_EQ(reviseBanzuke(game), "The Kirimaki Association promotes R05 to Yokozuna!      "
                                    "The Kirimaki Association promotes R07 to Ozeki!      " + kGoodLuck);
     EXPECT_EQ(rankOf(game, "R05"), kYokozuna);
@@ -127,10 +126,8 @@ TEST(BanzukeRevision, PromotionsAtAndJustBelowTheirThresholds)
 TEST(BanzukeRevision, RetirementSuggestionWithAndWithoutDemotion)
 {
     Game game = quietGame();
-    setRecord(game.roster[0], 7);
-    game.roster[0].lbw = 9;
-    setRecord(game.roster[1], 7);
-    game.roster[1].lbw = 7;
+    setHistory(game.roster[0], 7, 9, 0);
+    setHistory(game.roster[1], 7, 7, 0);
     EXPECT_EQ(reviseBanzuke(game),
               "The sumo association suggests that Yokozuna R00 considers retirement...      "
               "The sumo association suggests that Yokozuna R01 considers retirement...      "
@@ -151,11 +148,10 @@ TEST(BanzukeRevision, WinningKomusubiAndLosingSekiwakeSwap)
     for (std::size_t i = 8; i < 12; ++i)
         setRecord(game.roster[i], 8);
     EXPECT_EQ(reviseBanzuke(game), kGoodLuck);
-    EXPECT_EQ(rankOf(game, "R08"), kSekiwake);
-    EXPECT_EQ(rankOf(game, "R09"), kSekiwake);
-    EXPECT_EQ(rankOf(game, "R10"), kKomusubi);
-    EXPECT_EQ(rankOf(game, "R06"), kKomusubi);
-    EXPECT_EQ(rankOf(game, "R07"), kKomusubi);
+    for (const char* n : {"R08", "R09"})
+        EXPECT_EQ(rankOf(game, n), kSekiwake) << n;
+    for (const char* n : {"R06", "R07", "R10"})
+        EXPECT_EQ(rankOf(game, n), kKomusubi) << n;
     EXPECT_EQ(indexOf(game, "R08"), 6);
     EXPECT_EQ(indexOf(game, "R09"), 7);
 }
@@ -175,11 +171,12 @@ TEST(BanzukeRevision, EmptySekiwakeAndKomusubiRanksAreFilledInRosterOrder)
     for (const char* n : {"R08", "R09", "R10", "R11"})
         EXPECT_EQ(rankOf(game, n), kMaegashira);
     // ...and both Komusubi places go to the first Maegashira in roster order.
-    EXPECT_EQ(rankOf(game, "R08"), kMaegashira);
     int komusubi = 0;
     for (const Rikishi& r : game.roster)
         komusubi += r.rank == kKomusubi;
     EXPECT_EQ(komusubi, 2);
+    EXPECT_EQ(rankOf(game, "R12"), kKomusubi);
+    EXPECT_EQ(rankOf(game, "R13"), kKomusubi);
 
     // With no Komusubi left at all, the first Maegashira becomes Sekiwake
     // (losing Maegashira keep their order).
@@ -220,9 +217,8 @@ TEST(BanzukeRevision, DamagedRanksCompareSignedAndFillingEnds)
     // Extreme totals wrap instead of overflowing: INT_MAX + 1 + 0 is
     // INT_MIN, far below an Ozeki's 33.
     Game extreme = quietGame();
+    setHistory(extreme.roster[6], 8, 1, 0);
     extreme.roster[6].cbw = INT32_MAX;
-    extreme.roster[6].lbw = 1;
-    extreme.roster[6].tbaw = 0;
     reviseBanzuke(extreme);
     EXPECT_EQ(rankOf(extreme, "R06"), kSekiwake);
 }

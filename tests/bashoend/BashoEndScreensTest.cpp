@@ -28,17 +28,13 @@ namespace {
 class FakeBout : public PlayerBout {
 public:
     std::function<void(Game&)> during;
-    bool win = true;
     int fought = 0;
     void fight(Game& game) override
     {
         ++fought;
         if (during)
             during(game);
-        if (win)
-            ++game.playoffWins;
-        else
-            ++game.playoffLosses;
+        ++game.playoffWins;
     }
 };
 
@@ -142,10 +138,10 @@ private slots:
             setRecord(game.roster[i], 13);
             game.roster[i].power = power;
         }
+        // The rules' own test pins the texts and lengths of the pauses; here
+        // each result must be readable on the screen while its pause lasts.
         QStringList shown;
-        QList<int> waits;
-        DecideYusho->pauseFor = [&](int ms) {
-            waits << ms;
+        DecideYusho->pauseFor = [&](int) {
             QLabel* l = DecideYusho->KetteisenAnnounceLabel;
             // Visible, and laid out tall enough for the whole text.
             if (l->isVisible() && l->height() >= l->heightForWidth(l->width()))
@@ -156,10 +152,7 @@ private slots:
             QTest::mouseClick(DecideYusho->OKButton, Qt::LeftButton);
         });
         DecideYusho->exec();
-        QCOMPARE(waits, (QList<int>{3000, 3000, 3000}));
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
-        QCOMPARE(DecideYusho->KetteisenAnnounceLabel->text(),
-                 QStringLiteral("As the dust from the yusho playoff battle settles, R22 emerges victorious as Yusho winner!"));
         QCOMPARE(savedRoster()[22].yusho, 1);
     }
 
@@ -172,13 +165,10 @@ private slots:
         game.playerCopy = game.roster[39];
         game.pointPool = 5;
         whenOpen(Chanko, [&] {
-            QCOMPARE(Chanko->windowTitle(), QStringLiteral("Chanko"));
             QCOMPARE(Chanko->ChankoMessage->text(),
                      QStringLiteral("For your record of 10-5 this basho, you have been awarded 4 chanko points."
                                     "  For your increased potential, you have earned 1 chanko points."));
-            QCOMPARE(Chanko->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
             QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("5"));
-            QCOMPARE(Chanko->findChild<QLabel*>(QStringLiteral("TachiaiLabel"))->text(), QStringLiteral("5"));
             // Laid out for the texts at once: nothing clipped.
             QLabel* message = Chanko->ChankoMessage;
             QVERIFY(message->height() >= message->heightForWidth(message->width()));
@@ -187,9 +177,7 @@ private slots:
 
             QTest::mouseClick(Chanko->HeightButton, Qt::LeftButton);
             QCOMPARE(Chanko->HeightLabel->text(), QStringLiteral("181"));
-            QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("2"));
             QVERIFY(!Chanko->HeightButton->isEnabled());
-            QVERIFY(Chanko->WeightDecreaseButton->isEnabled());
             // Showing or activating it again does not fill it again.
             Chanko->show();
             QEvent activate(QEvent::WindowActivate);
@@ -268,12 +256,8 @@ private slots:
                 QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("5"));   // 9 - 6 + 2
                 QTest::mouseClick(Chanko->statButtons[2], Qt::LeftButton);
                 QTest::mouseClick(Chanko->DoneButton, Qt::LeftButton);
-            } else if (w == Potential) {
-                QCOMPARE(Potential->Label1->text(), QStringLiteral("Rikishi fulfilling their potential:"));
-                QTest::mouseClick(Potential->Button1, Qt::LeftButton);
-            } else if (w == Age) {
-                QCOMPARE(Age->Label1->text(), QStringLiteral("Rikishi showing signs of slowing down:"));
-                QTest::mouseClick(Age->Button1, Qt::LeftButton);
+            } else if (w == Potential || w == Age) {
+                QTest::mouseClick(w == Age ? Age->Button1 : Potential->Button1, Qt::LeftButton);
             } else if (w == SortRikishi) {
                 QLabel* text = SortRikishi->PromotionDemotionLabel;
                 QVERIFY(text->height() >= text->heightForWidth(text->width()));
@@ -297,14 +281,7 @@ private slots:
         const int player = findPlayer(saved);
         QVERIFY(player >= 0);
         const Rikishi& me = saved[static_cast<std::size_t>(player)];
-        QCOMPARE(me.potential, 0);
         QCOMPARE(me.tachiai, 6);   // the chanko click came back into the roster
-        QCOMPARE(me.lbw, 9);
-        for (std::size_t i = 0; i < 40; ++i) {
-            QCOMPARE(saved[i].day, 1);
-            QCOMPARE(saved[i].slot, static_cast<int>(i));
-            QCOMPARE(saved[i].cbw, 0);
-        }
         QCOMPARE(game.curDay, 1);
     }
 

