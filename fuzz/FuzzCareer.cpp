@@ -6,13 +6,13 @@
 // Input: 8 header bytes, then the save file (any length, also empty):
 //   0..3  the seed            4  the bout's player slot   5  its opponent
 //   6     the bout's day      7  days to play and the autopilot's lists
-#include "core/Game.h"
+#include "rules/core/Game.h"
 #include "sim/Autopilot.h"
 #include "sim/BashoEndAutopilot.h"
 #include "sim/BoutAutopilot.h"
 #include "sim/Dispatch.h"
 #include "sim/Transcript.h"
-#include "tournament/BashoEnd.h"
+#include "rules/bashoend/BashoEnd.h"
 
 #include <cstdint>
 #include <cstdio>

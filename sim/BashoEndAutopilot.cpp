@@ -1,12 +1,12 @@
 // The end-of-basho screens as the autopilot clicks through them.
 #include "sim/BashoEndAutopilot.h"
 
-#include "bashoend/Ageing.h"
-#include "bashoend/BanzukeRevision.h"
-#include "bashoend/Chanko.h"
-#include "bashoend/Potential.h"
-#include "bashoend/YushoDecision.h"
-#include "core/Game.h"
+#include "rules/bashoend/Ageing.h"
+#include "rules/bashoend/BanzukeRevision.h"
+#include "rules/bashoend/Chanko.h"
+#include "rules/bashoend/Potential.h"
+#include "rules/bashoend/YushoDecision.h"
+#include "rules/core/Game.h"
 #include "sim/Autopilot.h"
 #include "sim/Session.h"
 #include "sim/TrainPilot.h"

@@ -1,7 +1,7 @@
 // The end-of-basho screens clicked through by the autopilot (kirimaki-sim play).
 #pragma once
 
-#include "tournament/BashoEnd.h"
+#include "rules/bashoend/BashoEnd.h"
 
 class Autopilot;
 class PlayerBout;

@@ -2,9 +2,9 @@
 // strategies taken from the --tachiai and --moves lists.
 #include "sim/BoutAutopilot.h"
 
-#include "bashoend/StatIncrease.h"
-#include "bout/BoutEngine.h"
-#include "core/Game.h"
+#include "rules/bashoend/StatIncrease.h"
+#include "rules/bout/BoutEngine.h"
+#include "rules/core/Game.h"
 #include "sim/Autopilot.h"
 #include "sim/Session.h"
 #include "sim/Transcript.h"

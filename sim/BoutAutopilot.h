@@ -2,7 +2,7 @@
 // clicks through the bout exactly as a player clicks the bout screen.
 #pragma once
 
-#include "bout/PlayerBout.h"
+#include "rules/bout/PlayerBout.h"
 
 #include <memory>
 

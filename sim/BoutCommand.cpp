@@ -1,7 +1,7 @@
 // kirimaki-sim bout: one bout of the bout screen between two wrestlers of the
 // save file, fought by the autopilot.
-#include "bout/BoutEngine.h"
-#include "core/Game.h"
+#include "rules/bout/BoutEngine.h"
+#include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/BoutAutopilot.h"
 #include "sim/Commands.h"

@@ -1,7 +1,7 @@
 // kirimaki-sim new: a new career, as Save on the creation screen makes it.
-#include "career/CreationValues.h"
-#include "career/NameText.h"
-#include "career/NewCareer.h"
+#include "rules/career/CreationValues.h"
+#include "rules/career/NameText.h"
+#include "rules/career/NewCareer.h"
 #include "sim/Args.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"

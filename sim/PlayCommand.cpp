@@ -1,15 +1,15 @@
 // kirimaki-sim play: the career played on day by day, as a player who keeps
 // pressing the day results screen's buttons, with the autopilot in the bouts.
-#include "core/Game.h"
+#include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/BashoEndAutopilot.h"
 #include "sim/BoutAutopilot.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"
-#include "tournament/CareerCheck.h"
-#include "tournament/DayFlow.h"
-#include "tournament/DayResults.h"
-#include "tournament/Leaderboard.h"
+#include "rules/tournament/CareerCheck.h"
+#include "rules/tournament/DayFlow.h"
+#include "rules/tournament/DayResults.h"
+#include "rules/tournament/Leaderboard.h"
 
 #include <climits>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // What every kirimaki-sim subcommand shares: options, the career, the transcript.
 #pragma once
 
-#include "core/Game.h"
+#include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/Autopilot.h"
 #include "sim/Transcript.h"

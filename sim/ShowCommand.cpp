@@ -1,5 +1,5 @@
 // kirimaki-sim show: the save file as tab-separated text.
-#include "core/Rikishi.h"
+#include "rules/core/Rikishi.h"
 #include "sim/Args.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"

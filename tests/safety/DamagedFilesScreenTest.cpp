@@ -1,16 +1,16 @@
 // Every screen that fills itself from the save file, over damaged files:
 // no crash, no hang, and never a screen left with every button disabled.
-#include "bashoend/DecideYushoUnit.h"
-#include "core/Game.h"
-#include "core/SaveFile.h"
-#include "shell/Application.h"
-#include "shell/GameState.h"
-#include "shell/MainMenuUnit1.h"
-#include "shell/Startup.h"
-#include "tournament/KekkaUnit.h"
-#include "tournament/ViewBanzukeUnit.h"
-#include "career/ScrollEventBar.h"
-#include "tournament/ViewRikishiUnit.h"
+#include "screens/bashoend/YushoScreen.h"
+#include "rules/core/Game.h"
+#include "rules/core/SaveFile.h"
+#include "game/Application.h"
+#include "game/GameState.h"
+#include "screens/MainMenu.h"
+#include "game/Startup.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/RikishiViewer.h"
 
 #include <QLabel>
 #include <QPointer>

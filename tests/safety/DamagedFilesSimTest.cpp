@@ -1,8 +1,8 @@
 // Damaged save files through kirimaki-sim: every command ends, with a
 // message and status 1 where the career cannot be played, never a crash.
-#include "core/SaveFile.h"
-#include "tests/core/TempDir.h"
-#include "tests/sim/SimProcess.h"
+#include "rules/core/SaveFile.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/SimProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // kirimaki-sim new and show, run as a player or a script would run them.
-#include "core/SaveFile.h"
-#include "tests/core/TempDir.h"
-#include "tests/sim/SimProcess.h"
+#include "rules/core/SaveFile.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/SimProcess.h"
 
 #include <gtest/gtest.h>
 

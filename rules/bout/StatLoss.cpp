@@ -1,0 +1,47 @@
+// The stat loss after a defeat and in old age.
+#include "rules/bout/StatLoss.h"
+
+#include "rules/core/Rng.h"
+#include "rules/core/Wrap.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The chain of abilities in the order the draw numbers them.
+constexpr std::array<std::int32_t Rikishi::*, 12> kChain{{
+    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
+    &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump,
+    &Rikishi::receive, &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina,
+}};
+
+constexpr std::int32_t kWeightFloor = 70;
+
+} // namespace
+
+void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng)
+{
+    pointPool = std::min(pointPool, kStatLossDrawLimit);
+    while (pointPool > 0) {
+        const int k = rng.draw(2340) + 1;
+        if (k <= 12) {
+            std::int32_t& field = r.*kChain[static_cast<std::size_t>(k - 1)];
+            // An ability never goes below 1; a damaged 0 or less stays put
+            // rather than sinking further.
+            if (field <= 1)
+                continue;
+            field = wrap::sub(field, 1);
+        } else if (k == 13) {
+            if (r.intangibles <= 1)
+                continue;
+            r.intangibles = wrap::sub(r.intangibles, 1);
+        } else if (k == 14) {
+            if (r.weight >= kWeightFloor)
+                r.weight = wrap::sub(r.weight, 1);
+        } else {
+            continue;
+        }
+        pointPool = wrap::sub(pointPool, 1);
+    }
+}

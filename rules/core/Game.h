@@ -1,0 +1,28 @@
+// The state of a running career: the roster and the few values beside it.
+#pragma once
+
+#include "rules/core/Rikishi.h"
+#include "rules/core/Rng.h"
+#include "rules/core/SaveFile.h"
+
+#include <cstdint>
+#include <string>
+
+// Everything the rules work on. The game keeps one instance for the whole
+// run; the headless front-end and the tests make their own. None of the
+// values beside the roster is ever saved.
+struct Game {
+    Roster roster{};               // zero-filled until a load or a new career
+    Rikishi playerCopy{};          // the player's record during a bout or training
+    Rikishi opponentCopy{};        // his opponent's record during a bout
+    std::int32_t curDay = 0;       // record 0's day while the tournament screens run
+    std::int32_t pointPool = 0;    // points to spend on (or take from) playerCopy
+    std::int32_t lastResultsDay = 0;  // the last day whose results were produced
+    std::int32_t playoffWins = 0;  // the player's latest playoff bout
+    std::int32_t playoffLosses = 0;
+    Rng rng;                       // the one generator of the program
+    std::string savePath = kSaveFileName;
+
+    LoadResult load() { return loadRoster(roster, savePath); }
+    bool save() const { return saveRoster(roster, savePath); }
+};

@@ -1,0 +1,103 @@
+// The sequence of a tournament day, shared by the game's screens and the headless front-end.
+#include "rules/tournament/DayFlow.h"
+
+#include "rules/bout/PlayerBout.h"
+#include "rules/core/BodyRatings.h"
+#include "rules/core/Game.h"
+#include "rules/bashoend/BashoEnd.h"
+#include "rules/tournament/CareerCheck.h"
+#include "rules/tournament/DayResults.h"
+#include "rules/tournament/Torikumi.h"
+
+namespace {
+
+// After the bouts of these days the leaderboard is shown.
+constexpr std::int32_t kFirstLeaderboardDay = 8;
+
+} // namespace
+
+bool DayHost::stopped()
+{
+    return bashoEndScreens().stopped();
+}
+
+DayStep dayStep(Game& game, DayHost& host)
+{
+    DayStep step;
+    // The roster in memory may hold the player's bout, copied back but not
+    // saved yet (the leaderboard is open): a step that produces nothing must
+    // not replace it with the older file.
+    const Roster before = game.roster;
+    if (!host.load(game)) {
+        step.outcome = StepOutcome::LoadFailed;
+        return step;
+    }
+    if (careerState(game.roster) != CareerState::Playable) {
+        game.curDay = game.roster[0].day;
+        step.outcome = StepOutcome::Produced;
+        step.sheet = problemSheet(game.roster);
+        return step;
+    }
+    if (game.roster[0].day <= game.lastResultsDay) {
+        game.roster = before;
+        step.outcome = StepOutcome::NothingNew;
+        return step;
+    }
+
+    game.curDay = game.roster[0].day;
+    step.sheet = produceDay(game);
+    // A resumed day decided nothing: the file already holds it.
+    if (!step.sheet.resumed)
+        host.save(game);
+    game.lastResultsDay = game.curDay;
+    step.outcome = StepOutcome::Produced;
+    return step;
+}
+
+BoutOutcome fightDay(Game& game, DayHost& host)
+{
+    if (!host.load(game))
+        return BoutOutcome::LoadFailed;
+    game.curDay = game.roster[0].day;
+    // The copies belong to the day that was produced; a file that has moved
+    // on since (a new career, say) must not receive them.
+    if (careerState(game.roster) != CareerState::Playable || game.curDay != game.lastResultsDay)
+        return BoutOutcome::Refused;
+
+    host.boutStarting();
+    host.playerBout().fight(game);
+    if (host.stopped())
+        return BoutOutcome::Stopped;
+    host.boutFinished();
+    copyBoutBack(game);
+
+    if (game.curDay != kScheduleDays) {
+        if (game.curDay >= kFirstLeaderboardDay)
+            host.leaderboard(game);
+        advanceDay(game);
+        host.save(game);
+        return BoutOutcome::DayDone;
+    }
+
+    host.bashoEnding();
+    BashoEndScreens& screens = host.bashoEndScreens();
+    runBashoEnd(game, screens);
+    return screens.stopped() ? BoutOutcome::Stopped : BoutOutcome::BashoEnded;
+}
+
+BoutOutcome finishInterruptedBasho(Game& game, DayHost& host)
+{
+    // The sheet that offered this may be old: another screen can have written
+    // a new career since, which must not be revised.
+    if (!host.load(game))
+        return BoutOutcome::LoadFailed;
+    game.curDay = game.roster[0].day;
+    if (careerState(game.roster) != CareerState::BashoUnfinished)
+        return BoutOutcome::Refused;
+    computeBodyRatings(game.roster);
+    BashoEndScreens& screens = host.bashoEndScreens();
+    if (screens.stopped())
+        return BoutOutcome::Stopped;
+    screens.newBanzuke(game);
+    return BoutOutcome::BashoEnded;
+}

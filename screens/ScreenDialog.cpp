@@ -1,0 +1,114 @@
+// Shared behaviour of the game's screens.
+#include "screens/ScreenDialog.h"
+
+#include "rules/core/Game.h"
+#include "screens/ErrorBox.h"
+#include "game/GameState.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+ScreenDialog::ScreenDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void ScreenDialog::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) {
+        centreOnScreen(this);
+        onShown();
+    }
+}
+
+void ScreenDialog::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void ScreenDialog::closeEvent(QCloseEvent* e)
+{
+    if (!mayClose()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(objectName));
+    l->setTextFormat(Qt::PlainText);
+    l->setText(caption);
+    return l;
+}
+
+bool isOffered(const QPushButton* button)
+{
+    return button && button->isVisible() && button->isEnabled();
+}
+
+void bringUp(QWidget* screen)
+{
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+bool loadRosterOrReport(QWidget* screen)
+{
+    if (gameState().load() == LoadResult::Loaded)
+        return true;
+    showFileError(screen);
+    if (screen) {
+        QPointer<QWidget> guard(screen);
+        QTimer::singleShot(0, screen, [guard] {
+            if (guard)
+                guard->close();
+        });
+    }
+    return false;
+}
+
+bool saveRosterOrReport(QWidget* screen)
+{
+    if (gameState().save())
+        return true;
+    QMessageBox::warning(screen, QStringLiteral("Kirimaki"),
+                         QStringLiteral("The career could not be saved to %1.\n"
+                                        "The file keeps the last step that was saved.")
+                             .arg(QString::fromStdString(gameState().savePath)));
+    return false;
+}

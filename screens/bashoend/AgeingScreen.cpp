@@ -1,0 +1,18 @@
+// The ageing screen over the ageing step.
+#include "screens/bashoend/AgeingScreen.h"
+
+#include "rules/bashoend/Ageing.h"
+
+TAge* Age = nullptr;
+
+TAge::TAge(QWidget* parent)
+    : StepScreen(parent, "Age", QStringLiteral("Age"), "Label1",
+                 QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "Button1"),
+      Label1(m_title), RikishiAgeLabel(m_text), Button1(m_ok)
+{
+}
+
+std::string TAge::runStep(Game& game)
+{
+    return ageWrestlers(game);
+}

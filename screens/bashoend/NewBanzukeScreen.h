@@ -1,0 +1,22 @@
+// TSortRikishi, the new banzuke: the revision and its text.
+#pragma once
+
+#include "screens/bashoend/StepScreen.h"
+
+class TSortRikishi : public StepScreen {
+    Q_OBJECT
+public:
+    explicit TSortRikishi(QWidget* parent = nullptr);
+
+    QLabel* PromotionDemotionLabel;
+    QPushButton* OKButton;
+
+public slots:
+    void FormActivate() { runAndShow(); }   // the whole revision, once per opening
+    void OKButtonClick() { closeIfOffered(); }
+
+protected:
+    std::string runStep(Game& game) override;
+};
+
+extern TSortRikishi* SortRikishi;

@@ -1,0 +1,23 @@
+// TPotential: the young computer wrestlers who grew this basho.
+#pragma once
+
+#include "screens/bashoend/StepScreen.h"
+
+class TPotential : public StepScreen {
+    Q_OBJECT
+public:
+    explicit TPotential(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLabel* RikishiPotentialLabel;
+    QPushButton* Button1;
+
+public slots:
+    void FormActivate() { runAndShow(); }   // the potential step, on show
+    void Button1Click() { closeIfOffered(); }
+
+protected:
+    std::string runStep(Game& game) override;
+};
+
+extern TPotential* Potential;

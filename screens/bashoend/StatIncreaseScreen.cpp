@@ -1,0 +1,103 @@
+// The bonus stat increase screen: twelve "+" buttons over the rules' visit.
+#include "screens/bashoend/StatIncreaseScreen.h"
+
+#include "screens/bashoend/StatRowsPanel.h"
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TStatIncrease* StatIncrease = nullptr;
+
+TStatIncrease::TStatIncrease(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+{
+    setObjectName(QStringLiteral("StatIncrease"));
+    setWindowTitle(QStringLiteral("Bonus Statistic Increase"));
+
+    Label1 = makeLabel(this, "Label1");
+    PointsLeftLabel = makeLabel(this, "PointsLeftLabel");
+    QFont bold = PointsLeftLabel->font();
+    bold.setBold(true);
+    PointsLeftLabel->setFont(bold);
+
+    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
+    Panel1 = rows.panel;
+    buttons = rows.buttons;
+    valueLabels = rows.valueLabels;
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    DoneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
+    DoneButton->setMinimumWidth(96);
+    connect(DoneButton, &QPushButton::clicked, this, &TStatIncrease::DoneButtonClick);
+
+    auto* title = new QHBoxLayout;
+    title->addWidget(Label1);
+    title->addWidget(PointsLeftLabel);
+    title->addStretch();
+    auto* done = new QHBoxLayout;
+    done->addStretch();
+    done->addWidget(DoneButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addLayout(title);
+    layout->addWidget(Panel1);
+    layout->addWidget(Bevel1);
+    layout->addLayout(done);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TStatIncrease::open(Game& game)
+{
+    m_game = &game;
+    exec();
+}
+
+void TStatIncrease::onShown()
+{
+    FormActivate();
+}
+
+void TStatIncrease::FormActivate()
+{
+    m_visit.fill(m_game->playerCopy, m_game->pointPool);
+    apply();
+    DoneButton->setFocus(Qt::OtherFocusReason);
+}
+
+void TStatIncrease::StrengthButtonClick(QPushButton* sender)
+{
+    if (!isOffered(sender))
+        return;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == sender) {
+            m_visit.click(m_game->playerCopy, m_game->pointPool, static_cast<int>(i));
+            apply();
+            return;
+        }
+    }
+}
+
+void TStatIncrease::DoneButtonClick()
+{
+    if (!isOffered(DoneButton))
+        return;
+    accept();
+}
+
+void TStatIncrease::apply()
+{
+    const StatIncreaseView& v = m_visit.view();
+    Label1->setText(toQt(v.title));
+    PointsLeftLabel->setText(toQt(v.pointsLeft));
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setEnabled(v.enabled[i]);
+        valueLabels[i]->setText(toQt(v.values[i]));
+    }
+}

@@ -1,0 +1,49 @@
+// The bonus stat increase screen, opened by the bout screen after a great upset.
+#pragma once
+
+#include "rules/bashoend/StatIncrease.h"
+#include "screens/ScreenDialog.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+struct Game;
+
+class TStatIncrease : public ScreenDialog {
+    Q_OBJECT
+public:
+    explicit TStatIncrease(QWidget* parent = nullptr);
+
+    // Shows the screen modally to spend game.pointPool on game.playerCopy;
+    // returns when Done has closed it.
+    void open(Game& game);
+
+    QLabel* Label1;
+    QLabel* PointsLeftLabel;
+    QFrame* Panel1;
+    QFrame* Bevel1;
+    QPushButton* DoneButton;
+    // The twelve rows in display order: "+" buttons and value labels.
+    std::array<QPushButton*, kStatRowCount> buttons{};
+    std::array<QLabel*, kStatRowCount> valueLabels{};
+
+public slots:
+    void FormActivate();
+    void StrengthButtonClick(QPushButton* sender);
+    void DoneButtonClick();
+
+protected:
+    // The fill runs once per opening, not on every activation: running it
+    // again would offer buttons the clicks have already taken away.
+    void onShown() override;
+
+private:
+    void apply();
+
+    Game* m_game;
+    StatIncreaseVisit m_visit;
+};
+
+extern TStatIncrease* StatIncrease;

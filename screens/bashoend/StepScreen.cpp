@@ -1,0 +1,70 @@
+// The shared shape of the potential, ageing and new-banzuke screens.
+#include "screens/bashoend/StepScreen.h"
+
+#include "game/GameState.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void growToFitText(QWidget* screen)
+{
+    QLayout* layout = screen->layout();
+    layout->activate();
+    const int needed = layout->totalHeightForWidth(screen->width());
+    if (needed > screen->height())
+        screen->resize(screen->width(), needed);
+}
+
+StepScreen::StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
+                       const QString& title, const char* textName, const char* okName)
+    : ScreenDialog(parent)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(12);
+    if (titleName) {
+        m_title = makeLabel(this, titleName, title);
+        QFont bold = m_title->font();
+        bold.setBold(true);
+        m_title->setFont(bold);
+        layout->addWidget(m_title);
+    }
+    m_text = makeLabel(this, textName);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setMinimumHeight(60);
+    layout->addWidget(m_text, 1);
+    m_ok = makeButton(this, okName, QStringLiteral("OK"));
+    m_ok->setMinimumWidth(96);
+    connect(m_ok, &QPushButton::clicked, this, &StepScreen::closeIfOffered);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+    resize(520, 220);
+}
+
+void StepScreen::onShown()
+{
+    runAndShow();
+}
+
+void StepScreen::runAndShow()
+{
+    m_text->setText(toQt(runStep(gameState())));
+    growToFitText(this);
+    m_ok->setFocus(Qt::OtherFocusReason);
+    saveRosterOrReport(this);
+}
+
+void StepScreen::closeIfOffered()
+{
+    if (isOffered(m_ok))
+        accept();
+}

@@ -1,0 +1,38 @@
+// A screen that runs one end-of-basho step when shown, shows its text and saves.
+#pragma once
+
+#include "screens/ScreenDialog.h"
+
+#include <string>
+
+class QLabel;
+class QPushButton;
+struct Game;
+
+// Lays the screen out for its current texts at once (not at the next turn
+// of the event loop) and makes it taller when wrapped text needs more room,
+// so that no text is shown clipped.
+void growToFitText(QWidget* screen);
+
+// The potential, ageing and new-banzuke screens share this shape: the step
+// runs exactly once per opening (a second run would age everybody twice or
+// shift the win history again), its finished text goes into one
+// word-wrapped label, the roster is saved, and the OK button closes.
+class StepScreen : public ScreenDialog {
+    Q_OBJECT
+protected:
+    // `title` may be null for a screen without a title line.
+    StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
+               const QString& title, const char* textName, const char* okName);
+
+    // The step on the game; returns the text to show.
+    virtual std::string runStep(Game& game) = 0;
+
+    void onShown() override;
+    void runAndShow();   // the step, its text, the save
+    void closeIfOffered();
+
+    QLabel* m_title = nullptr;
+    QLabel* m_text = nullptr;
+    QPushButton* m_ok = nullptr;
+};

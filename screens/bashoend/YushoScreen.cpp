@@ -1,0 +1,158 @@
+// The yusho screen: shows the decision and runs the playoff of a tie.
+#include "screens/bashoend/YushoScreen.h"
+
+#include "screens/bashoend/QuitWatch.h"
+#include "screens/bashoend/StepScreen.h"
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+TDecideYusho* DecideYusho = nullptr;
+
+// The playoff as this screen presents it: a result is repainted at once and
+// stays up during the pause.
+class TDecideYusho::Host : public PlayoffHost {
+public:
+    explicit Host(TDecideYusho& screen) : m_screen(screen) {}
+
+    void announce(const std::string& announcement) override
+    {
+        m_screen.KetteisenAnnounceLabel->setText(toQt(announcement));
+        m_screen.KetteisenAnnounceLabel->show();
+        // Lay the label out for its new text before painting, or a longer
+        // announcement would be clipped to the old one's size.
+        growToFitText(&m_screen);
+        m_screen.repaint();
+    }
+
+    void pause(int milliseconds) override
+    {
+        if (!applicationQuitting() && m_screen.pauseFor)
+            m_screen.pauseFor(milliseconds);
+    }
+
+    bool stopped() const override { return applicationQuitting(); }
+
+private:
+    TDecideYusho& m_screen;
+};
+
+TDecideYusho::TDecideYusho(QWidget* parent) : ScreenDialog(parent)
+{
+    watchApplicationQuit();
+    setObjectName(QStringLiteral("DecideYusho"));
+    setWindowTitle(QStringLiteral("Yusho"));
+    pauseFor = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
+
+    KetteisenAnnounceLabel = makeLabel(this, "KetteisenAnnounceLabel");
+    JunYushoWinners = makeLabel(this, "JunYushoWinners");
+    QFont big = KetteisenAnnounceLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    KetteisenAnnounceLabel->setFont(big);
+    for (QLabel* l : {KetteisenAnnounceLabel, JunYushoWinners}) {
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    OKButton = makeButton(this, "OKButton", QStringLiteral("OK"));
+    BeginKetteisenButton = makeButton(this, "BeginKetteisenButton", QStringLiteral("Begin Kettei-Sen"));
+    OKButton->setMinimumWidth(110);
+    BeginKetteisenButton->setMinimumWidth(150);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BeginKetteisenButton);
+    buttons->addWidget(OKButton);
+    buttons->addStretch();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 20, 24, 16);
+    column->setSpacing(14);
+    column->addWidget(KetteisenAnnounceLabel);
+    column->addWidget(JunYushoWinners);
+    column->addStretch();
+    column->addLayout(buttons);
+    setMinimumWidth(480);
+    resize(520, 230);
+
+    connect(OKButton, &QPushButton::clicked, this, &TDecideYusho::OKButtonClick);
+    connect(BeginKetteisenButton, &QPushButton::clicked, this, &TDecideYusho::BeginKetteisenButtonClick);
+}
+
+void TDecideYusho::setPlayerBout(PlayerBout* bout)
+{
+    m_playerBout = bout;
+}
+
+void TDecideYusho::onShown()
+{
+    FormActivate();
+}
+
+void TDecideYusho::FormActivate()
+{
+    m_decision.setUp(gameState());
+    apply();
+    if (m_decision.state() == YushoDecision::State::Decided)
+        saveRosterOrReport(this);
+}
+
+void TDecideYusho::BeginKetteisenButtonClick()
+{
+    // A late accelerator, or a click queued during a pause, must not start a
+    // second playoff inside the first.
+    if (m_running || !isOffered(BeginKetteisenButton))
+        return;
+    if (!m_playerBout)
+        throw std::logic_error("the yusho screen has no way to fight the player's playoff bouts");
+    m_running = true;
+    BeginKetteisenButton->hide();
+    Host host(*this);
+    bool finished = false;
+    try {
+        finished = m_decision.runPlayoff(gameState(), *m_playerBout, host);
+    } catch (...) {
+        m_running = false;
+        apply();
+        throw;
+    }
+    m_running = false;
+    apply();
+    if (finished)
+        saveRosterOrReport(this);
+}
+
+void TDecideYusho::OKButtonClick()
+{
+    if (isOffered(OKButton))
+        accept();
+}
+
+bool TDecideYusho::mayClose() const
+{
+    if (applicationQuitting())
+        return true;
+    return !m_running && m_decision.state() != YushoDecision::State::Tie;
+}
+
+void TDecideYusho::apply()
+{
+    const YushoView& v = m_decision.view();
+    KetteisenAnnounceLabel->setText(toQt(v.announcement));
+    JunYushoWinners->setText(toQt(v.junYusho));
+    KetteisenAnnounceLabel->setVisible(v.announcementVisible);
+    JunYushoWinners->setVisible(v.junYushoVisible);
+    OKButton->setVisible(v.okVisible);
+    BeginKetteisenButton->setVisible(v.beginVisible);
+    growToFitText(this);
+    QPushButton* offered = v.beginVisible ? BeginKetteisenButton : v.okVisible ? OKButton : nullptr;
+    if (offered)
+        offered->setFocus();
+}

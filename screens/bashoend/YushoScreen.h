@@ -1,0 +1,54 @@
+// TDecideYusho, the yusho screen: the champion, the runners-up, the playoff.
+#pragma once
+
+#include "rules/bashoend/YushoDecision.h"
+#include "screens/ScreenDialog.h"
+
+#include <functional>
+
+class PlayerBout;
+class QLabel;
+class QPushButton;
+
+class TDecideYusho : public ScreenDialog {
+    Q_OBJECT
+public:
+    explicit TDecideYusho(QWidget* parent = nullptr);
+
+    // How the player's playoff bouts are fought (the start-up wires the bout
+    // screen in). This screen stays visible behind the bout screen: hiding a
+    // dialog inside exec() would end its exec().
+    void setPlayerBout(PlayerBout* bout);
+
+    // The blocking pause after a bout the game decided. It processes no
+    // events at all, so the player cannot act meanwhile; tests may shorten it.
+    std::function<void(int milliseconds)> pauseFor;
+
+    const YushoDecision& decision() const { return m_decision; }
+
+    QLabel* KetteisenAnnounceLabel;
+    QLabel* JunYushoWinners;
+    QPushButton* OKButton;
+    QPushButton* BeginKetteisenButton;
+
+public slots:
+    void FormActivate();   // the set-up, and the decision when there is no tie
+    void OKButtonClick();
+    void BeginKetteisenButtonClick();
+
+protected:
+    void onShown() override;   // once per opening
+    // A tie must be played off before the screen can go: closing it by its
+    // frame would leave the basho without a yusho.
+    bool mayClose() const override;
+
+private:
+    class Host;
+    void apply();
+
+    YushoDecision m_decision;
+    PlayerBout* m_playerBout = nullptr;
+    bool m_running = false;   // the playoff is under way
+};
+
+extern TDecideYusho* DecideYusho;

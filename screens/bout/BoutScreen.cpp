@@ -1,0 +1,233 @@
+// The bout screen: copies the bout engine's view onto its controls and turns
+// clicks (and the letter keys) into the engine's steps.
+#include "screens/bout/BoutScreen.h"
+
+#include "screens/bashoend/StatIncreaseScreen.h"
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+#include <algorithm>
+
+TFight* Fight = nullptr;
+
+namespace {
+
+void showBar(QFrame* bar, const GenkiBar& view)
+{
+    bar->setFixedWidth(view.width);
+    bar->setVisible(view.width > 0);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, view.colour == BarColour::Blue ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    bar->setPalette(palette);
+}
+
+// The letter a caption marks with '&', upper case, or 0.
+QChar mnemonicOf(const QString& caption)
+{
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return QChar();
+}
+
+} // namespace
+
+TFight::TFight(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+{
+    setObjectName(QStringLiteral("Fight"));
+    setWindowTitle(QStringLiteral("Fight"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildControls();
+    connectButtons();
+}
+
+void TFight::fight(Game& game)
+{
+    m_game = &game;
+    exec();
+}
+
+void TFight::onShown()
+{
+    FormActivate();
+}
+
+bool TFight::mayClose() const
+{
+    return m_engine.resultRecorded();
+}
+
+void TFight::FormActivate()
+{
+    m_engine.setUp(*m_game);
+    apply();
+}
+
+void TFight::act(QPushButton* button, const std::function<void()>& step)
+{
+    if (!isOffered(button))
+        return;
+    step();
+    apply();
+}
+
+void TFight::TachiaiButtonClick(QPushButton* sender)
+{
+    const auto it = std::find(m_tachiaiButtons.begin(), m_tachiaiButtons.end(), sender);
+    if (it != m_tachiaiButtons.end())
+        act(sender, [&] { m_engine.tachiai(*m_game, static_cast<int>(it - m_tachiaiButtons.begin()) + 1); });
+}
+
+void TFight::FightButtonClick(QPushButton* sender)
+{
+    const auto it = std::find(m_exchangeButtons.begin(), m_exchangeButtons.end(), sender);
+    if (it != m_exchangeButtons.end())
+        act(sender, [&] { m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1); });
+}
+
+void TFight::MonoiiCloseClick()
+{
+    act(MonoiiClose, [this] { m_engine.callMonoii(); });
+}
+
+void TFight::MonoiiStartClick()
+{
+    act(MonoiiStart, [this] { m_engine.judgesDecide(*m_game); });
+}
+
+void TFight::MonoiiFightClick()
+{
+    act(MonoiiFight, [this] { m_engine.toriNaoshi(*m_game); });
+}
+
+void TFight::WinButtonClick()
+{
+    act(WinButton, [this] { m_engine.recordWin(*m_game); });
+}
+
+void TFight::LoseButtonClick()
+{
+    act(LoseButton, [this] { m_engine.recordLoss(*m_game); });
+}
+
+void TFight::BonusButtonClick()
+{
+    // A second click (a late mnemonic, a key held down) while the bonus
+    // screen is open must not open it again.
+    if (!isOffered(BonusButton) || m_inBonus)
+        return;
+    m_inBonus = true;
+    if (StatIncrease)
+        StatIncrease->open(*m_game);
+    m_inBonus = false;
+    m_engine.bonusSpent();
+    apply();
+}
+
+void TFight::CloseButtonClick()
+{
+    if (!isOffered(CloseButton))
+        return;
+    m_engine.close();
+    apply();
+    // The bout's own changes are in the two copies, which the screen that
+    // opened the bout takes back; this save keeps the file as the roster
+    // stands, and a failure is reported rather than lost.
+    saveRosterOrReport(this);
+    accept();
+}
+
+void TFight::apply()
+{
+    const BoutView& v = m_engine.view();
+    UserShikonaLabel->setText(toQt(v.userShikona));
+    CompShikonaLabel->setText(toQt(v.compShikona));
+    TimeElapsedLabel->setText(toQt(v.timeElapsed));
+    showBar(UserGenkiBar, v.userBar);
+    showBar(CompGenkiBar, v.compBar);
+
+    UserStrategyLabel->setText(toQt(v.userStrategy));
+    CompStrategyLabel->setText(toQt(v.compStrategy));
+    UserPoints->setText(toQt(v.userPoints));
+    CompPoints->setText(toQt(v.compPoints));
+    Outcome->setText(toQt(v.outcome));
+    EndLabel->setText(toQt(v.endText));
+    for (QLabel* l : {UserStrategyLabel, CompStrategyLabel, UserPoints, CompPoints, Outcome})
+        l->setVisible(v.boutLabels);
+    EndLabel->setVisible(v.endLabel);
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i)
+        m_resultLabels[i]->setVisible(v.resultLabels[i]);
+
+    for (QPushButton* b : m_tachiaiButtons)
+        b->setVisible(v.tachiaiButtons);
+    for (QPushButton* b : m_exchangeButtons)
+        b->setVisible(v.exchangeButtons);
+    MonoiiClose->setVisible(v.monoiiClose);
+    MonoiiStart->setVisible(v.monoiiStart);
+    MonoiiFight->setVisible(v.monoiiFight);
+    WinButton->setVisible(v.win);
+    LoseButton->setVisible(v.lose);
+    CloseButton->setVisible(v.close);
+    BonusButton->setVisible(v.bonus);
+    if (QPushButton* b = focusButton(v.focus))
+        b->setFocus(Qt::OtherFocusReason);
+}
+
+QPushButton* TFight::focusButton(BoutFocus focus) const
+{
+    switch (focus) {
+    case BoutFocus::Receive: return Button2;
+    case BoutFocus::Yotsu: return Button6;
+    case BoutFocus::MonoiiClose: return MonoiiClose;
+    case BoutFocus::MonoiiStart: return MonoiiStart;
+    case BoutFocus::MonoiiFight: return MonoiiFight;
+    case BoutFocus::Win: return WinButton;
+    case BoutFocus::Lose: return LoseButton;
+    case BoutFocus::Close: return CloseButton;
+    case BoutFocus::Bonus: return BonusButton;
+    case BoutFocus::None: break;
+    }
+    return nullptr;
+}
+
+void TFight::keyPressEvent(QKeyEvent* e)
+{
+    const bool plain = (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        // The screen has no text field: Enter presses the button that has
+        // the focus, once per press.
+        auto* b = qobject_cast<QPushButton*>(focusWidget());
+        if (!e->isAutoRepeat() && b && isAncestorOf(b) && isOffered(b))
+            b->click();
+        e->accept();
+        return;
+    }
+    const QString text = e->text();
+    if (plain && text.size() == 1 && text[0].isLetter()) {
+        // The underlined letter alone presses the one offered button that
+        // carries it: only one phase's buttons are visible at a time, so the
+        // T of both Tsuppari buttons never clashes. A held key presses once.
+        e->accept();
+        if (e->isAutoRepeat())
+            return;
+        for (QPushButton* b : Panel1->findChildren<QPushButton*>()) {
+            if (isOffered(b) && mnemonicOf(b->text()) == text[0].toUpper()) {
+                b->click();
+                return;
+            }
+        }
+        return;
+    }
+    ScreenDialog::keyPressEvent(e);
+}

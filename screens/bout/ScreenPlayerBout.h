@@ -1,0 +1,11 @@
+// The game's way of fighting the player's bout: the bout screen, modally.
+#pragma once
+
+#include "rules/bout/PlayerBout.h"
+
+// Shows the bout screen (the global Fight) modally; the bout is set up when
+// the screen is shown and recorded before it can be closed.
+class FightDialogBout : public PlayerBout {
+public:
+    void fight(Game& game) override;
+};

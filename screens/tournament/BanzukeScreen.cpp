@@ -1,0 +1,129 @@
+// The banzuke view: places the layout's names and labels on a scrolling page.
+#include "screens/tournament/BanzukeScreen.h"
+
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+#include "rules/tournament/BanzukeLayout.h"
+#include "screens/tournament/RikishiViewer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+TViewBanzuke* ViewBanzuke = nullptr;
+
+namespace {
+
+constexpr int kPageWidth = 470;
+constexpr int kHeadingY = 36;
+constexpr int kNameHeight = 22;
+constexpr int kVisibleHeight = 520;
+
+// A ring name on a button is text: an '&' in it must not become a mnemonic.
+QString buttonText(const std::string& latin1)
+{
+    return toQt(latin1).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+TViewBanzuke::TViewBanzuke(QWidget* parent) : ScreenDialog(parent)
+{
+    setObjectName(QStringLiteral("ViewBanzuke"));
+    setWindowTitle(QStringLiteral("Banzuke"));
+    setModal(false);
+
+    list = new QWidget;
+    list->setObjectName(QStringLiteral("list"));
+    BanzukeLabel = makeLabel(list, "BanzukeLabel", QStringLiteral("The Banzuke through day 0 of the basho"));
+    BanzukeLabel->move(0, 8);
+    QFont titleFont = BanzukeLabel->font();
+    titleFont.setBold(true);
+    BanzukeLabel->setFont(titleFont);
+    BanzukeLabel->setFixedWidth(kPageWidth);
+    BanzukeLabel->setAlignment(Qt::AlignHCenter);
+    Label5 = makeLabel(list, "Label5", QStringLiteral("EAST"));
+    Label5->move(30, kHeadingY);
+    Label6 = makeLabel(list, "Label6", QStringLiteral("WEST"));
+    Label6->move(330, kHeadingY);
+    list->resize(kPageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
+
+    scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    scrollArea->setWidget(list);
+    scrollArea->setWidgetResizable(false);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+
+    Button3 = makeButton(this, "Button3", QStringLiteral("Close"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scrollArea, 1);
+    layout->addLayout(buttons);
+
+    connect(Button3, &QPushButton::clicked, this, &TViewBanzuke::Button3Click);
+
+    // Wide enough for both columns and a scroll bar; tall enough for most of
+    // the list, which scrolls for the rest.
+    resize(kPageWidth + 2 * layout->contentsMargins().left() + 24, kVisibleHeight);
+}
+
+void TViewBanzuke::onShown()
+{
+    FormActivate();
+}
+
+void TViewBanzuke::FormActivate()
+{
+    if (!loadRosterOrReport(this))
+        return;
+    const BanzukeLayout page = banzukeLayout(gameState().roster);
+    BanzukeLabel->setText(toQt(page.title));
+
+    for (QWidget* w : m_built)
+        delete w;
+    m_built.clear();
+    nameButtons.clear();
+
+    for (const BanzukeItem& item : page.items) {
+        QWidget* w = nullptr;
+        if (item.kind == BanzukeItem::Name) {
+            const QByteArray name = "NameButton" + QByteArray::number(item.slot);
+            QPushButton* b = makeButton(list, name.constData(), buttonText(item.text));
+            b->setGeometry(item.x, item.y, kBanzukeNameWidth, kNameHeight);
+            const int slot = item.slot;
+            connect(b, &QPushButton::clicked, this, [this, b, slot] {
+                if (isOffered(b))
+                    nameClick(slot);
+            });
+            nameButtons.push_back(b);
+            w = b;
+        } else {
+            QLabel* l = makeLabel(list, "", toQt(item.text));
+            l->move(item.x, item.y);
+            l->adjustSize();
+            w = l;
+        }
+        w->show();
+        m_built.push_back(w);
+    }
+    list->resize(kPageWidth, page.bottom);
+}
+
+void TViewBanzuke::Button3Click()
+{
+    if (!isOffered(Button3))
+        return;
+    close();
+}
+
+void TViewBanzuke::nameClick(int slot)
+{
+    if (ViewRikishi)
+        ViewRikishi->showRikishi(slot + 1);
+}

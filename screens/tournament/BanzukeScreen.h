@@ -1,0 +1,45 @@
+// The banzuke view: all 40 wrestlers in East/West rows grouped by rank, with
+// their record in the current basho; a click on a name opens the viewer.
+#pragma once
+
+#include "screens/ScreenDialog.h"
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QWidget;
+
+class TViewBanzuke : public ScreenDialog {
+    Q_OBJECT
+public:
+    explicit TViewBanzuke(QWidget* parent = nullptr);
+
+    QLabel* BanzukeLabel;
+    QLabel* Label5;
+    QLabel* Label6;
+    QPushButton* Button3;
+
+    // The scrolling page: title, column headings and the list below them.
+    QScrollArea* scrollArea;
+    QWidget* list;
+    // The name buttons of the current list, in the order they were placed.
+    std::vector<QPushButton*> nameButtons;
+
+public slots:
+    // Reads the save file and rebuilds the title and the list.
+    void FormActivate();
+    void Button3Click();
+    // A click on the name button of roster slot `slot`.
+    void nameClick(int slot);
+
+protected:
+    void onShown() override;
+
+private:
+    // Everything the last showing built; removed before the next one builds.
+    std::vector<QWidget*> m_built;
+};
+
+extern TViewBanzuke* ViewBanzuke;

@@ -1,0 +1,311 @@
+// The day results screen: lists the day, leads to the player's bout, closes the day.
+#include "screens/tournament/DayResultsScreen.h"
+
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+#include "rules/bashoend/BashoEnd.h"
+#include "rules/tournament/DayFlow.h"
+#include "rules/tournament/DayResults.h"
+#include "screens/tournament/LeaderboardScreen.h"
+#include "screens/tournament/ReturnWatcher.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <ctime>
+
+TKekka* Kekka = nullptr;
+
+namespace {
+
+// Fixed layout of the result lines: two columns of ten rows.
+constexpr int kFirstRowY = 32;
+constexpr int kRowHeight = 32;
+constexpr int kLabelHeight = 20;
+constexpr int kColumnX[2][3] = {{16, 120, 200}, {328, 432, 512}};
+constexpr int kLabelWidth[3] = {100, 76, 112};
+constexpr int kWidth = 640;
+constexpr int kHeight = 410;
+
+// Marks a handler of the screen as running for as long as it is in scope.
+class Busy {
+public:
+    explicit Busy(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~Busy() { m_flag = false; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+// The game's side of the day flow: the save file through the shared
+// helpers (which report failures), the leaderboard and bout screens, and
+// the screen's own hiding and showing around the bout.
+class TKekka::Host : public DayHost {
+public:
+    explicit Host(TKekka* screen) : m_screen(screen) {}
+
+    bool load(Game&) override
+    {
+        if (loadRosterOrReport(m_screen))
+            return true;
+        m_screen->m_closePending = true;
+        return false;
+    }
+    void save(const Game&) override { saveRosterOrReport(m_screen); }
+    void leaderboard(Game&) override
+    {
+        if (Leaderboard)
+            Leaderboard->exec();
+    }
+    PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
+    BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
+    void boutStarting() override { m_screen->hide(); }
+    void boutFinished() override
+    {
+        TKekka* s = m_screen;
+        s->GoToFight->hide();
+        bringUp(s);
+        s->MainMenuButton->setEnabled(true);
+        s->NextDayButton->setEnabled(true);
+        s->NextDayButton->setFocus();
+        s->ShowBanzukeButton->setEnabled(true);
+    }
+    void bashoEnding() override { m_screen->hide(); }
+    bool stopped() override { return m_screen->m_bashoEnd && m_screen->m_bashoEnd->stopped(); }
+
+private:
+    TKekka* m_screen;
+};
+
+TKekka::TKekka(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
+{
+    setObjectName(QStringLiteral("Kekka"));
+    setWindowTitle(QStringLiteral(" Kekka"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+
+    // The title row "Day 7 Results", centred above the columns.
+    auto* title = new QWidget(this);
+    title->setGeometry(0, 4, kWidth, 24);
+    auto* titleRow = new QHBoxLayout(title);
+    titleRow->setContentsMargins(0, 0, 0, 0);
+    justalabel = makeLabel(title, "justalabel", QStringLiteral("Day"));
+    DayLabel = makeLabel(title, "DayLabel");
+    results = makeLabel(title, "results", QStringLiteral("Results"));
+    QFont bold = justalabel->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    titleRow->addStretch();
+    for (QLabel* l : {justalabel, DayLabel, results}) {
+        l->setFont(bold);
+        titleRow->addWidget(l);
+    }
+    titleRow->addStretch();
+
+    for (int i = 0; i < 60; ++i) {
+        const int line = i / 3;
+        const int part = i % 3;
+        const QByteArray name = "Label" + QByteArray::number(i);
+        QLabel* label = makeLabel(this, name.constData());
+        label->setGeometry(kColumnX[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
+                           kLabelWidth[part], kLabelHeight);
+        ResultLabels[static_cast<std::size_t>(i)] = label;
+    }
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    Bevel1->setGeometry(316, kFirstRowY - 6, 4, 10 * kRowHeight);
+
+    GoToFight = makeButton(this, "GoToFight", QStringLiteral("&Fight"));
+    GoToFight->setFixedSize(kLabelWidth[1] - 4, kLabelHeight + 4);
+    GoToFight->hide();
+
+    MainMenuButton = makeButton(this, "MainMenuButton", QStringLiteral("&Main Menu"));
+    NextDayButton = makeButton(this, "NextDayButton", QStringLiteral("&Next Day"));
+    ShowBanzukeButton = makeButton(this, "ShowBanzukeButton", QStringLiteral("&Banzuke"));
+    const int buttonY = kFirstRowY + 10 * kRowHeight + 20;
+    MainMenuButton->setGeometry(112, buttonY, 120, 30);
+    NextDayButton->setGeometry(260, buttonY, 120, 30);
+    ShowBanzukeButton->setGeometry(408, buttonY, 120, 30);
+
+    MessageLabel = makeLabel(this, "MessageLabel");
+    MessageLabel->setWordWrap(true);
+    MessageLabel->setAlignment(Qt::AlignCenter);
+    MessageLabel->setGeometry(48, 64, kWidth - 96, 200);
+    MessageLabel->hide();
+    FinishBashoButton = makeButton(this, "FinishBashoButton", QStringLiteral("&Finish Basho"));
+    FinishBashoButton->setGeometry(250, 280, 140, 30);
+    FinishBashoButton->hide();
+
+    connect(GoToFight, &QPushButton::clicked, this, &TKekka::GoToFightClick);
+    connect(MainMenuButton, &QPushButton::clicked, this, &TKekka::MainMenuButtonClick);
+    connect(NextDayButton, &QPushButton::clicked, this, &TKekka::NextDayButtonClick);
+    connect(ShowBanzukeButton, &QPushButton::clicked, this, &TKekka::ShowBanzukeButtonClick);
+    connect(FinishBashoButton, &QPushButton::clicked, this, &TKekka::FinishBashoButtonClick);
+    // A real switch to this screen from another window of the game runs the
+    // day step, as an activation does; the screen's own modal screens
+    // closing do not.
+    m_returns = new ReturnWatcher(this, [this] { return m_busy; }, [this] {
+        if (!m_closePending && isVisible())
+            FormShow();
+    });
+
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    FormCreate();
+}
+
+TKekka::~TKekka() = default;
+
+void TKekka::setPlayerBout(PlayerBout* bout) { m_playerBout = bout; }
+
+void TKekka::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd = screens; }
+
+void TKekka::FormCreate()
+{
+    Game& game = gameState();
+    game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    // ResultLabels were collected as the labels were made.
+    if (!loadRosterOrReport(this))
+        return;
+    beginDays(game);
+}
+
+void TKekka::openFromMainMenu()
+{
+    m_closePending = false;
+    bringUp(this);
+    FormShow();
+}
+
+void TKekka::FormShow()
+{
+    // The re-activations inside the bout, the leaderboard and the end of the
+    // basho must produce nothing: the day is not advanced yet.
+    if (m_busy)
+        return;
+    Busy busy(m_busy);
+    runDayStep();
+}
+
+void TKekka::runDayStep()
+{
+    m_returns->reset();
+    const DayStep step = dayStep(gameState(), *m_host);
+    if (step.outcome == StepOutcome::Produced)
+        showSheet(step.sheet);
+}
+
+void TKekka::showSheet(const DaySheet& sheet)
+{
+    const bool bouts = sheet.kind == DaySheetKind::Bouts;
+    for (QLabel* l : {justalabel, DayLabel, results})
+        l->setVisible(bouts);
+    DayLabel->setText(toQt(sheet.dayText));
+    for (int k = 0; k < kLinesPerDay; ++k) {
+        const ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
+        const QString captions[3] = {toQt(line.first), toQt(line.middle), toQt(line.second)};
+        for (int part = 0; part < 3; ++part) {
+            QLabel* label = ResultLabels[static_cast<std::size_t>(3 * k + part)];
+            label->setText(captions[part]);
+            label->setVisible(bouts);
+        }
+    }
+    Bevel1->setVisible(bouts);
+    MessageLabel->setText(toQt(sheet.message));
+    MessageLabel->setVisible(!bouts);
+    FinishBashoButton->setVisible(sheet.kind == DaySheetKind::Unfinished);
+    FinishBashoButton->setEnabled(true);
+
+    MainMenuButton->setEnabled(!bouts);
+    NextDayButton->setEnabled(false);
+    ShowBanzukeButton->setEnabled(false);
+    if (bouts && sheet.playerLine >= 0) {
+        const QLabel* verb = ResultLabels[static_cast<std::size_t>(3 * sheet.playerLine + 1)];
+        GoToFight->move(verb->x(), verb->y() - 2);
+        GoToFight->setEnabled(true);
+        GoToFight->show();
+        GoToFight->raise();
+        GoToFight->setFocus();
+    } else {
+        GoToFight->hide();
+        if (sheet.kind == DaySheetKind::Unfinished)
+            FinishBashoButton->setFocus();
+        else
+            MainMenuButton->setFocus();
+    }
+}
+
+void TKekka::GoToFightClick()
+{
+    if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
+        return;
+    Busy busy(m_busy);
+    afterFlow(fightDay(gameState(), *m_host));
+}
+
+void TKekka::FinishBashoButtonClick()
+{
+    if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
+        return;
+    Busy busy(m_busy);
+    FinishBashoButton->setEnabled(false);
+    afterFlow(finishInterruptedBasho(gameState(), *m_host));
+}
+
+void TKekka::afterFlow(BoutOutcome outcome)
+{
+    switch (outcome) {
+    case BoutOutcome::LoadFailed:   // the failed load is closing the screen
+    case BoutOutcome::DayDone:      // the screen waits for Next Day
+        return;
+    case BoutOutcome::Refused:
+        // The file moved on since this screen was filled: show what it holds now.
+        runDayStep();
+        return;
+    case BoutOutcome::BashoEnded:
+    case BoutOutcome::Stopped:
+        // As after any basho: back to the main menu, whose Tournament button
+        // opens day 1 of the next one.
+        close();
+        return;
+    }
+}
+
+void TKekka::MainMenuButtonClick()
+{
+    handOver(MainMenuButton, showMainMenu);
+}
+
+void TKekka::NextDayButtonClick()
+{
+    if (!isOffered(NextDayButton))
+        return;
+    FormShow();
+}
+
+void TKekka::ShowBanzukeButtonClick()
+{
+    handOver(ShowBanzukeButton, showBanzuke);
+}
+
+void TKekka::handOver(const QPushButton* button, const std::function<void()>& showNext)
+{
+    if (!isOffered(button))
+        return;
+    if (showNext)
+        showNext();
+    close();
+}

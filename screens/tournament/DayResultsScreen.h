@@ -1,0 +1,72 @@
+// TKekka, the day results screen: the hub of a tournament day.
+#pragma once
+
+#include "screens/ScreenDialog.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class BashoEndScreens;
+class PlayerBout;
+class QFrame;
+class QLabel;
+class QPushButton;
+class ReturnWatcher;
+struct DaySheet;
+enum class BoutOutcome;
+
+class TKekka : public ScreenDialog {
+    Q_OBJECT
+public:
+    explicit TKekka(QWidget* parent = nullptr);
+    ~TKekka() override;
+
+    // Collaborators the start-up wires in: how the player's bout is fought,
+    // the end-of-basho screens, and the two screens this one hands over to.
+    void setPlayerBout(PlayerBout* bout);
+    void setBashoEndScreens(BashoEndScreens* screens);
+    std::function<void()> showMainMenu;   // makes the main menu visible
+    std::function<void()> showBanzuke;    // shows the banzuke view
+
+    // The main menu's Tournament button: show, raise, and run the day step.
+    void openFromMainMenu();
+
+    QLabel* justalabel;
+    QLabel* DayLabel;
+    QLabel* results;
+    std::array<QLabel*, 60> ResultLabels;   // Label0 .. Label59
+    QFrame* Bevel1;
+    QPushButton* GoToFight;
+    QPushButton* MainMenuButton;
+    QPushButton* NextDayButton;
+    QPushButton* ShowBanzukeButton;
+    // Shown instead of the lines when the saved career has no day to play.
+    QLabel* MessageLabel;
+    QPushButton* FinishBashoButton;
+
+public slots:
+    void FormShow();   // the day step
+    void GoToFightClick();
+    void MainMenuButtonClick();
+    void NextDayButtonClick();
+    void ShowBanzukeButtonClick();
+    void FinishBashoButtonClick();
+
+private:
+    class Host;
+    void FormCreate();
+    void runDayStep();
+    void showSheet(const DaySheet& sheet);
+    void afterFlow(BoutOutcome outcome);
+    void handOver(const QPushButton* button, const std::function<void()>& showNext);
+
+    PlayerBout* m_playerBout = nullptr;
+    BashoEndScreens* m_bashoEnd = nullptr;
+    std::unique_ptr<Host> m_host;
+    ReturnWatcher* m_returns = nullptr;  // the player coming back from another window
+    bool m_busy = false;             // a handler of this screen (or the basho's end) runs
+    bool m_closePending = false;     // a failed load is closing the screen
+};
+
+extern TKekka* Kekka;

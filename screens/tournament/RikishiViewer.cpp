@@ -1,0 +1,234 @@
+// The Rikishi viewer: copies the record's captions onto its labels.
+#include "screens/tournament/RikishiViewer.h"
+
+#include "screens/career/ScrollEventBar.h"
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+#include "rules/tournament/RikishiSheet.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TViewRikishi* ViewRikishi = nullptr;
+int TViewRikishi::viewNumber = kFirstViewNumber;
+
+namespace {
+
+QLabel* valueLabel(QWidget* parent, const char* name, const char* design)
+{
+    QLabel* l = makeLabel(parent, name, QString::fromLatin1(design));
+    l->setMinimumWidth(28);
+    return l;
+}
+
+// A caption and its value side by side in a grid.
+void addPair(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value)
+{
+    grid->addWidget(caption, row, column);
+    grid->addWidget(value, row, column + 1);
+}
+
+} // namespace
+
+TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
+{
+    setObjectName(QStringLiteral("ViewRikishi"));
+    setWindowTitle(QStringLiteral("View Rikishi"));
+    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
+    setModal(false);
+
+    auto title = [this](const char* name, const char* caption) {
+        return makeLabel(this, name, QString::fromLatin1(caption));
+    };
+
+    Shikona = valueLabel(this, "Shikona", "");
+    RealName = valueLabel(this, "RealName", "");
+    height = valueLabel(this, "height", "###");
+    weight = valueLabel(this, "weight", "###");
+    age = valueLabel(this, "age", "##");
+    auto* names = new QGridLayout;
+    addPair(names, 0, 0, title("Label1", "Shikona:"), Shikona);
+    addPair(names, 1, 0, title("Label3", "Real name:"), RealName);
+    names->setColumnMinimumWidth(1, 160);
+    names->setColumnStretch(2, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(title("Label5", "Height:"));
+    body->addWidget(height);
+    body->addSpacing(12);
+    body->addWidget(title("Label7", "Weight:"));
+    body->addWidget(weight);
+    body->addSpacing(12);
+    body->addWidget(title("Label9", "Age:"));
+    body->addWidget(age);
+    body->addStretch();
+
+    strength = valueLabel(this, "strength", "##");
+    jump = valueLabel(this, "jump", "##");
+    agility = valueLabel(this, "agility", "##");
+    receive = valueLabel(this, "receive", "##");
+    tachiai = valueLabel(this, "tachiai", "##");
+    hatakikomi = valueLabel(this, "hatakikomi", "##");
+    oshi = valueLabel(this, "oshi", "##");
+    defense = valueLabel(this, "defense", "##");
+    yotsu = valueLabel(this, "yotsu", "##");
+    stamina = valueLabel(this, "stamina", "##");
+    tenage = valueLabel(this, "tenage", "##");
+    intangibles = valueLabel(this, "intangibles", "##");
+    tsuppari = valueLabel(this, "tsuppari", "##");
+    potential = valueLabel(this, "potential", "##");
+    skill = valueLabel(this, "skill", "##");
+    power = valueLabel(this, "power", "##");
+    yusho = valueLabel(this, "yusho", "##");
+    junyusho = valueLabel(this, "junyusho", "##");
+    auto* abilities = new QGridLayout;
+    abilities->setHorizontalSpacing(8);
+    addPair(abilities, 0, 0, title("Label11", "Strength:"), strength);
+    addPair(abilities, 0, 2, title("Label13", "Jump:"), jump);
+    addPair(abilities, 1, 0, title("Label15", "Agility:"), agility);
+    addPair(abilities, 1, 2, title("Label17", "Receive:"), receive);
+    addPair(abilities, 2, 0, title("Label19", "Tachiai:"), tachiai);
+    addPair(abilities, 2, 2, title("Label21", "Hatakikomi:"), hatakikomi);
+    addPair(abilities, 3, 0, title("Label23", "Oshi:"), oshi);
+    addPair(abilities, 3, 2, title("Label25", "Defense:"), defense);
+    addPair(abilities, 4, 0, title("Label27", "Yotsu:"), yotsu);
+    addPair(abilities, 4, 2, title("Label29", "Stamina:"), stamina);
+    addPair(abilities, 5, 0, title("Label31", "Tenage:"), tenage);
+    addPair(abilities, 5, 2, title("Label33", "Intangibles:"), intangibles);
+    addPair(abilities, 6, 0, title("Label35", "Tsuppari:"), tsuppari);
+    addPair(abilities, 6, 2, title("Label37", "Potential:"), potential);
+    abilities->setColumnMinimumWidth(4, 24);
+    addPair(abilities, 0, 5, title("Label2", "Skill Rating:"), skill);
+    addPair(abilities, 1, 5, title("Label39", "Power Rating:"), power);
+    addPair(abilities, 3, 5, title("Label41", "Yusho:"), yusho);
+    addPair(abilities, 4, 5, title("Label43", "Jun-Yusho:"), junyusho);
+
+    auto* records = new QGridLayout;
+    records->setHorizontalSpacing(4);
+    struct RecordRow {
+        const char* captionName;
+        const char* caption;
+        QLabel* TViewRikishi::*wins;
+        QLabel* TViewRikishi::*losses;
+        QLabel* TViewRikishi::*percent;
+        const char* names[3];
+        const char* dashName;
+        const char* percentSignName;
+    };
+    const RecordRow rows[] = {
+        {"Label45", "Current Basho Wins-Losses:", &TViewRikishi::cbw, &TViewRikishi::cbl, &TViewRikishi::cbp,
+         {"cbw", "cbl", "cbp"}, "Label49", "Label60"},
+        {"Label46", "Last Basho Wins-Losses:", &TViewRikishi::lbw, &TViewRikishi::lbl, &TViewRikishi::lbp,
+         {"lbw", "lbl", "lbp"}, "Label53", "Label61"},
+        {"Label47", "Two Basho Ago Wins-Losses:", &TViewRikishi::tbaw, &TViewRikishi::tbal, &TViewRikishi::tbap,
+         {"tbaw", "tbal", "tbap"}, "Label57", "Label62"},
+        {"Label63", "Kirimaki Wins-Losses:", &TViewRikishi::gmw, &TViewRikishi::gml, &TViewRikishi::gmp,
+         {"gmw", "gml", "gmp"}, "Label65", "Label68"},
+        {"Label69", "Real Life Wins-Losses:", &TViewRikishi::rlw, &TViewRikishi::rll, &TViewRikishi::rlp,
+         {"rlw", "rll", "rlp"}, "Label71", "Label74"},
+    };
+    int row = 0;
+    for (const RecordRow& r : rows) {
+        this->*r.wins = valueLabel(this, r.names[0], "###");
+        this->*r.losses = valueLabel(this, r.names[1], "###");
+        this->*r.percent = valueLabel(this, r.names[2], "###");
+        (this->*r.wins)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        (this->*r.percent)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        records->addWidget(title(r.captionName, r.caption), row, 0);
+        records->addWidget(this->*r.wins, row, 1);
+        records->addWidget(title(r.dashName, "-"), row, 2);
+        records->addWidget(this->*r.losses, row, 3);
+        records->addWidget(this->*r.percent, row, 4);
+        records->addWidget(title(r.percentSignName, "%"), row, 5);
+        ++row;
+    }
+    records->setColumnStretch(6, 1);
+
+    auto* sheet = new QVBoxLayout;
+    sheet->addLayout(names);
+    sheet->addLayout(body);
+    sheet->addSpacing(8);
+    sheet->addLayout(abilities);
+    sheet->addSpacing(8);
+    sheet->addLayout(records);
+
+    LabelRikishiNum = makeLabel(this, "LabelRikishiNum", QStringLiteral("1"));
+    LabelRikishiNum->setAlignment(Qt::AlignCenter);
+    rikishinum = new ScrollEventBar(this);
+    rikishinum->setObjectName(QStringLiteral("rikishinum"));
+    rikishinum->setRange(kFirstViewNumber, kLastViewNumber);
+    rikishinum->setSingleStep(1);
+    rikishinum->setPageStep(5);
+    rikishinum->setValue(kFirstViewNumber);
+    rikishinum->setMinimumHeight(220);
+    Button1 = makeButton(this, "Button1", QStringLiteral("Close"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(LabelRikishiNum);
+    side->addWidget(rikishinum, 1, Qt::AlignHCenter);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(sheet, 1);
+    top->addSpacing(12);
+    top->addLayout(side);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+
+    connect(rikishinum, &ScrollEventBar::scrolled, this, &TViewRikishi::rikishinumScroll);
+    connect(rikishinum, &QAbstractSlider::valueChanged, this, &TViewRikishi::FormActivate);
+    connect(Button1, &QPushButton::clicked, this, &TViewRikishi::Button1Click);
+
+    // The viewer fills itself once when the game starts, which is when a
+    // missing save file is first reported.
+    FormActivate();
+}
+
+void TViewRikishi::onShown()
+{
+    FormActivate();
+}
+
+void TViewRikishi::FormActivate()
+{
+    if (!loadRosterOrReport(this))
+        return;
+    viewNumber = clampViewNumber(viewNumber);
+    // Moving the bar runs this once more from its change event; that inner
+    // run finds the bar in place and fills the same labels.
+    rikishinum->setValue(viewNumber);
+    LabelRikishiNum->setText(QString::number(viewNumber));
+    const Rikishi& r = gameState().roster[static_cast<std::size_t>(viewNumber - 1)];
+    for (const LabelText& t : rikishiSheet(r))
+        if (QLabel* label = findChild<QLabel*>(QString::fromLatin1(t.label)))
+            label->setText(toQt(t.text));
+}
+
+void TViewRikishi::rikishinumScroll(int position)
+{
+    viewNumber = clampViewNumber(position);
+    LabelRikishiNum->setText(QString::number(viewNumber));
+}
+
+void TViewRikishi::Button1Click()
+{
+    if (!isOffered(Button1))
+        return;
+    close();
+}
+
+void TViewRikishi::showRikishi(int number)
+{
+    viewNumber = clampViewNumber(number);
+    // An open viewer keeps showing what it showed: it is only brought to
+    // the front, and picks up the new number at its next showing.
+    if (isVisible() && isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    bringUp(this);
+}

@@ -1,0 +1,186 @@
+// The main menu, the about box, the file-error box and exception reporting.
+#include "screens/AboutBox.h"
+#include "game/Application.h"
+#include "screens/ErrorBox.h"
+#include "screens/MainMenu.h"
+#include "screens/ScreenDialog.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+// Closes the next modal box that opens and remembers its title and texts.
+struct ModalWatcher {
+    QString title;
+    QStringList texts;
+    void arm()
+    {
+        QTimer::singleShot(0, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            title = w->windowTitle();
+            for (QLabel* l : w->findChildren<QLabel*>())
+                if (!l->text().isEmpty())
+                    texts << l->text();
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                texts << box->text();
+            w->close();
+        });
+    }
+};
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainMenuCaptionsTabOrderAndFocus();
+    void mainMenuButtonsCallTheirScreens();
+    void mnemonicOnAHiddenButtonDoesNothing();
+    void aboutBox();
+    void errorBoxAndFailedLoad();
+    void exceptionInAHandlerIsReported();
+};
+
+void ShellTest::mainMenuCaptionsTabOrderAndFocus()
+{
+    TMainMenuForm1 menu;
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QCOMPARE(menu.windowTitle(), QStringLiteral("Kirimaki"));
+    QCOMPARE(menu.MainMenu->text(), QStringLiteral("K i r i m a k i"));
+    QCOMPARE(menu.Panel1->frameShadow(), QFrame::Sunken);
+
+    const QList<QPushButton*> order = {menu.Button3, menu.Button4, menu.AboutButton,
+                                       menu.Button5, menu.Button1, menu.Button2};
+    const QStringList captions = {"&Tournament", "View &Banzuke", "&About", "&Quit",
+                                  "&Create Rikishi", "View &Rikishi"};
+    for (int i = 0; i < order.size(); ++i) {
+        QCOMPARE(order[i]->text(), captions[i]);
+        QCOMPARE(order[i]->parentWidget(), menu.Panel1);
+    }
+    QCOMPARE(QApplication::focusWidget(), menu.Button3);
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), order[i]);
+    }
+}
+
+void ShellTest::mainMenuButtonsCallTheirScreens()
+{
+    TMainMenuForm1 menu;
+    QStringList opened;
+    menu.openTournament = [&] { opened << "tournament"; };
+    menu.openBanzuke = [&] { opened << "banzuke"; };
+    menu.openAbout = [&] { opened << "about"; };
+    menu.openCreateRikishi = [&] { opened << "create"; };
+    menu.openViewRikishi = [&] { opened << "viewer"; };
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    for (QPushButton* b : {menu.Button3, menu.Button4, menu.AboutButton, menu.Button1, menu.Button2})
+        QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(opened, QStringList({"tournament", "banzuke", "about", "create", "viewer"}));
+
+    // A screen that is not there yet: its button does nothing.
+    menu.openViewRikishi = nullptr;
+    QTest::mouseClick(menu.Button2, Qt::LeftButton);
+    QCOMPARE(opened.size(), 5);
+
+    // Quit closes the main window.
+    QTest::mouseClick(menu.Button5, Qt::LeftButton);
+    QVERIFY(!menu.isVisible());
+}
+
+void ShellTest::mnemonicOnAHiddenButtonDoesNothing()
+{
+    TMainMenuForm1 menu;
+    int count = 0;
+    menu.openTournament = [&] { ++count; };
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.Button3->setEnabled(false);
+    menu.Button3Click();  // as a late mnemonic click would
+    QCOMPARE(count, 0);
+    menu.Button3->setEnabled(true);
+    menu.Button3Click();
+    QCOMPARE(count, 1);
+}
+
+void ShellTest::aboutBox()
+{
+    TAboutBox box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("About Kirimaki"));
+    QVERIFY(!box.Image1->pixmap().isNull());
+    QCOMPARE(box.Image1->size(), box.Image1->pixmap().size());
+    for (QLabel* l : {box.Label1, box.Label2, box.Label3, box.Label4, box.Label5})
+        QVERIFY(!l->text().isEmpty());
+    QVERIFY(box.BitBtn1->isDefault());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::keyClick(&box, Qt::Key_Return);  // the OK button is the default
+    QVERIFY(!box.isVisible());
+}
+
+void ShellTest::errorBoxAndFailedLoad()
+{
+    TErrorBox box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("Error opening file..."));
+    QCOMPARE(box.Label1->text(), QStringLiteral("Error opening rikishi.r file."));
+    QCOMPARE(box.Label2->text(), QStringLiteral("Please check to see that this file exists"));
+    QCOMPARE(box.Label3->text(), QStringLiteral("in the same directory as kirimaki.exe."));
+    QVERIFY(box.BitBtn1->isDefault());
+
+    // A screen whose load fails shows the box, then closes itself.
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    ErrorBox = &box;
+    QDialog screen;
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    ModalWatcher watcher;
+    watcher.arm();
+    QVERIFY(!loadRosterOrReport(&screen));
+    QCOMPARE(watcher.title, QStringLiteral("Error opening file..."));
+    QTRY_VERIFY(!screen.isVisible());
+    ErrorBox = nullptr;
+    QVERIFY(!QFile::exists(dir.filePath("rikishi.r")));
+}
+
+class Thrower : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("The ring is flooded");
+        return QObject::event(e);
+    }
+};
+
+void ShellTest::exceptionInAHandlerIsReported()
+{
+    Thrower thrower;
+    ModalWatcher watcher;
+    watcher.arm();
+    QEvent event(QEvent::User);
+    QApplication::sendEvent(&thrower, &event);
+    QCOMPARE(watcher.title, QStringLiteral("Kirimaki"));
+    QVERIFY(watcher.texts.contains(QStringLiteral("The ring is flooded.")));
+}
+
+int main(int argc, char** argv)
+{
+    KirimakiApplication app(argc, argv);
+    ShellTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ShellTest.moc"

@@ -1,0 +1,409 @@
+// The bout screen and the bonus screen, clicked through on the offscreen platform.
+#include "screens/bashoend/StatIncreaseScreen.h"
+#include "screens/bout/ScreenPlayerBout.h"
+#include "screens/bout/BoutScreen.h"
+
+#include "rules/bout/BoutEngine.h"
+#include "rules/core/Game.h"
+#include "game/GameState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+Rikishi wrestler(const char* name, std::int32_t slot, std::int32_t level)
+{
+    Rikishi r{};
+    setShikona(r, name);
+    r.strength = r.baseStrength = level;
+    r.agility = r.baseAgility = level;
+    for (auto field : {&Rikishi::tachiai, &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
+                       &Rikishi::tsuppari, &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::defense,
+                       &Rikishi::stamina, &Rikishi::intangibles})
+        r.*field = level;
+    r.skill = 13 * level;
+    r.power = 4 * level;
+    r.slot = slot;
+    r.weight = 150;
+    r.tachiaiStrategy1 = 1;
+    r.tachiaiStrategy2 = 3;
+    r.boutStrategy1 = 2;
+    r.boutStrategy2 = 1;
+    r.boutStrategy3 = 6;
+    return r;
+}
+
+// Runs `action` once the next modal screen's event loop turns; closes the
+// screen should the action have left it open, so a failure never hangs.
+void whenOpen(QDialog* screen, std::function<void()> action)
+{
+    QTimer::singleShot(0, screen, [screen, action] {
+        action();
+        if (screen->isVisible())
+            screen->done(QDialog::Rejected);
+    });
+}
+
+QString barColour(const QFrame* bar) { return bar->palette().color(QPalette::Window).name(); }
+
+} // namespace
+
+class FightScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void wholeBoutsShowWhatTheEngineComputes();
+    void theFrameCannotCloseABoutBeforeItsResult();
+    void letterKeysPressTheOfferedButtonOnce();
+    void bonusOpensTheStatIncreaseOnceAndFillsItOnce();
+    void pictures();
+
+private:
+    // Compares every caption, visibility, bar and the focus with the view.
+    void expectView(const BoutView& v);
+    void grabIfWanted(const char* name, QWidget* screen = Fight);
+    // Clicks one bout through the open screen, replaying each click on the
+    // model engine and comparing the screen with it after every step.
+    void playBout(BoutEngine& engine, Game& model);
+
+    int m_wins = 0;
+    int m_losses = 0;
+    int m_monoii = 0;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldDir;
+};
+
+void FightScreenTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_oldDir = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    Game& game = gameState();
+    game = Game();
+    for (std::size_t i = 0; i < kRosterSize; ++i)
+        game.roster[i] = wrestler("Comp", static_cast<std::int32_t>(i), 5);
+    StatIncrease = new TStatIncrease;
+    Fight = new TFight;
+}
+
+void FightScreenTest::cleanup()
+{
+    delete Fight;
+    delete StatIncrease;
+    Fight = nullptr;
+    StatIncrease = nullptr;
+    QDir::setCurrent(m_oldDir);
+    m_dir.reset();
+}
+
+void FightScreenTest::grabIfWanted(const char* name, QWidget* screen)
+{
+    // KIRIMAKI_SCREENSHOTS=dir keeps pictures of the real screen.
+    const QByteArray dir = qgetenv("KIRIMAKI_SCREENSHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(screen->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name)));
+}
+
+void FightScreenTest::expectView(const BoutView& v)
+{
+    TFight* f = Fight;
+    const std::pair<QLabel*, const std::string&> captions[] = {
+        {f->UserShikonaLabel, v.userShikona}, {f->CompShikonaLabel, v.compShikona},
+        {f->TimeElapsedLabel, v.timeElapsed}, {f->UserStrategyLabel, v.userStrategy},
+        {f->CompStrategyLabel, v.compStrategy}, {f->UserPoints, v.userPoints},
+        {f->CompPoints, v.compPoints},          {f->Outcome, v.outcome}};
+    for (const auto& [label, text] : captions)
+        QCOMPARE(label->text(), toQt(text));
+    if (v.endLabel)
+        QCOMPARE(f->EndLabel->text(), toQt(v.endText));
+    const std::pair<QWidget*, bool> shown[] = {
+        {f->EndLabel, v.endLabel},       {f->UserStrategyLabel, v.boutLabels}, {f->CompStrategyLabel, v.boutLabels},
+        {f->UserPoints, v.boutLabels},   {f->CompPoints, v.boutLabels},        {f->Outcome, v.boutLabels},
+        {f->Button1, v.tachiaiButtons},  {f->Button2, v.tachiaiButtons},       {f->Button3, v.tachiaiButtons},
+        {f->Button4, v.tachiaiButtons},  {f->Button5, v.exchangeButtons},      {f->Button6, v.exchangeButtons},
+        {f->Button7, v.exchangeButtons}, {f->Button8, v.exchangeButtons},      {f->Button9, v.exchangeButtons},
+        {f->Button10, v.exchangeButtons}, {f->MonoiiClose, v.monoiiClose},     {f->MonoiiStart, v.monoiiStart},
+        {f->MonoiiFight, v.monoiiFight}, {f->WinButton, v.win},                {f->LoseButton, v.lose},
+        {f->CloseButton, v.close},       {f->BonusButton, v.bonus}};
+    for (const auto& [widget, visible] : shown)
+        QVERIFY2(widget->isVisible() == visible, qPrintable(widget->objectName()));
+    for (int i = 0; i < kResultLabelCount; ++i) {
+        auto* label = f->findChild<QLabel*>(QString::fromLatin1(resultLabelName(static_cast<ResultLabel>(i))));
+        QVERIFY(label);
+        QCOMPARE(label->isVisible(), v.resultLabels[static_cast<std::size_t>(i)]);
+        QCOMPARE(label->text(), QString::fromLatin1(resultLabelCaption(static_cast<ResultLabel>(i))));
+    }
+    for (const auto& [bar, model] : {std::pair<QFrame*, GenkiBar>{f->UserGenkiBar, v.userBar},
+                                     std::pair<QFrame*, GenkiBar>{f->CompGenkiBar, v.compBar}}) {
+        QCOMPARE(bar->width(), model.width);
+        QCOMPARE(barColour(bar), QLatin1String(model.colour == BarColour::Blue ? "#0000ff" : "#ff0000"));
+    }
+    QPushButton* focused = qobject_cast<QPushButton*>(f->focusWidget());
+    QVERIFY(focused);
+    QVERIFY(focused->isVisible());
+}
+
+void FightScreenTest::wholeBoutsShowWhatTheEngineComputes()
+{
+    // Several seeds, so that wins, losses and close finishes all pass by;
+    // each bout is clicked on the screen and replayed on a model engine.
+    BoutEngine engine;   // like the screen's, it lives through all the bouts
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        // Weak, even wrestlers end many bouts close to zero genki.
+        Game& game = gameState();
+        game.playerCopy = wrestler("Kiriyama", 39, 2 + static_cast<std::int32_t>(seed % 3));
+        game.opponentCopy = wrestler("Comp38", 38, 3);
+        game.curDay = 15;
+        game.rng.seed(seed);
+        Game model = game;
+
+        QTimer::singleShot(0, Fight, [&] {
+            playBout(engine, model);
+            if (Fight->isVisible())
+                Fight->done(QDialog::Rejected);
+        });
+        FightDialogBout bout;
+        bout.fight(game);
+        QVERIFY(!Fight->isVisible());
+
+        // The same bout, the same records, the same generator.
+        QCOMPARE(std::memcmp(&game.playerCopy, &model.playerCopy, sizeof(Rikishi)), 0);
+        QCOMPARE(std::memcmp(&game.opponentCopy, &model.opponentCopy, sizeof(Rikishi)), 0);
+        QCOMPARE(game.rng.state(), model.rng.state());
+        QCOMPARE(game.playerCopy.gmw + game.playerCopy.gml, 1);
+        // Close saved the roster as it stands in memory.
+        QFile saved(QStringLiteral("rikishi.r"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.size(), static_cast<int>(sizeof(Roster)));
+        QCOMPARE(std::memcmp(bytes.constData(), game.roster.data(), sizeof(Roster)), 0);
+    }
+    qInfo("%d wins, %d losses, %d mono-ii", m_wins, m_losses, m_monoii);
+    QVERIFY(m_wins > 0);
+    QVERIFY(m_losses > 0);
+    QVERIFY(m_monoii > 0);
+}
+
+void FightScreenTest::playBout(BoutEngine& engine, Game& model)
+{
+    engine.setUp(model);
+    expectView(engine.view());
+    for (int turn = 0; turn < 500 && Fight->isVisible(); ++turn) {
+        const BoutView& v = engine.view();
+        if (v.tachiaiButtons) {
+            const int code = 1 + turn % 4;
+            QTest::mouseClick(std::array<QPushButton*, 4>{Fight->Button1, Fight->Button2, Fight->Button3,
+                                                          Fight->Button4}[code - 1], Qt::LeftButton);
+            engine.tachiai(model, code);
+        } else if (v.exchangeButtons) {
+            const int code = 1 + (turn * 5) % 6;
+            QTest::mouseClick(Fight->findChild<QPushButton*>(QStringLiteral("Button%1").arg(code + 4)),
+                              Qt::LeftButton);
+            engine.exchange(model, code);
+        } else if (v.monoiiClose) {
+            QTest::mouseClick(Fight->MonoiiClose, Qt::LeftButton);
+            engine.callMonoii();
+            ++m_monoii;
+        } else if (v.monoiiStart) {
+            QTest::mouseClick(Fight->MonoiiStart, Qt::LeftButton);
+            engine.judgesDecide(model);
+        } else if (v.monoiiFight) {
+            QTest::mouseClick(Fight->MonoiiFight, Qt::LeftButton);
+            engine.toriNaoshi(model);
+        } else if (v.win) {
+            QTest::mouseClick(Fight->WinButton, Qt::LeftButton);
+            engine.recordWin(model);
+            ++m_wins;
+        } else if (v.lose) {
+            QTest::mouseClick(Fight->LoseButton, Qt::LeftButton);
+            engine.recordLoss(model);
+            ++m_losses;
+        } else if (v.bonus) {
+            whenOpen(StatIncrease, [] { StatIncrease->DoneButtonClick(); });
+            QTest::mouseClick(Fight->BonusButton, Qt::LeftButton);
+            engine.bonusSpent();
+        } else {
+            QVERIFY(v.close);
+            QTest::mouseClick(Fight->CloseButton, Qt::LeftButton);
+            engine.close();
+            break;
+        }
+        expectView(engine.view());
+    }
+}
+
+void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
+{
+    Game& game = gameState();
+    game.playerCopy = wrestler("Kiriyama", 39, 20);
+    game.opponentCopy = wrestler("Comp38", 38, 1);
+    game.curDay = 3;
+    Fight->show();
+    QVERIFY(Fight->Button2->isVisible());
+    Fight->close();
+    QVERIFY(Fight->isVisible());
+
+    for (int i = 0; i < 100 && !Fight->WinButton->isVisible() && !Fight->LoseButton->isVisible(); ++i) {
+        for (QPushButton* b : {Fight->Button2, Fight->Button6, Fight->MonoiiClose, Fight->MonoiiStart,
+                               Fight->MonoiiFight})
+            if (b->isVisible()) {
+                b->click();
+                break;
+            }
+    }
+    QVERIFY(Fight->WinButton->isVisible() || Fight->LoseButton->isVisible());
+    Fight->close();
+    QVERIFY(Fight->isVisible());
+
+    // A hidden button's click (a late mnemonic) does nothing.
+    const std::int32_t wins = game.playerCopy.cbw;
+    Fight->MonoiiStartClick();
+    Fight->TachiaiButtonClick(Fight->Button1);
+    if (Fight->WinButton->isVisible()) {
+        Fight->WinButtonClick();
+        Fight->WinButtonClick();
+        QCOMPARE(game.playerCopy.cbw, wins + 1);
+    } else {
+        Fight->LoseButtonClick();
+        Fight->LoseButtonClick();
+        QCOMPARE(game.playerCopy.cbl, 1);
+    }
+    Fight->close();
+    QVERIFY(!Fight->isVisible());
+}
+
+void FightScreenTest::letterKeysPressTheOfferedButtonOnce()
+{
+    Game& game = gameState();
+    game.playerCopy = wrestler("Kiriyama", 39, 20);
+    game.opponentCopy = wrestler("Comp38", 38, 20);
+    game.playerCopy.power = game.opponentCopy.power = 5000;   // a long bout
+    Fight->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Fight));
+
+    QTest::keyClick(Fight, Qt::Key_R);
+    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Receive")));
+    QVERIFY(Fight->Button5->isVisible());
+    QCOMPARE(Fight->focusWidget(), Fight->Button6);
+
+    // T is Tsuppari in both phases; only the exchange's button is offered now.
+    QTest::keyClick(Fight, Qt::Key_T);
+    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tsuppari")));
+    const QString time = Fight->TimeElapsedLabel->text();
+    QTest::keyClick(Fight, Qt::Key_J);   // the tachiai's Jump is not offered
+    QCOMPARE(Fight->TimeElapsedLabel->text(), time);
+    QTest::keyClick(Fight, Qt::Key_N);
+    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tenage")));
+
+    // A held key presses once; Enter presses the focused button (Yotsu).
+    const QString before = Fight->TimeElapsedLabel->text();
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"), true);
+    QApplication::sendEvent(Fight, &held);
+    QCOMPARE(Fight->TimeElapsedLabel->text(), before);
+    QTest::keyClick(Fight, Qt::Key_Return);
+    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Yotsu")));
+    QVERIFY(Fight->TimeElapsedLabel->text() != before);
+    Fight->hide();
+}
+
+void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
+{
+    // A far stronger player against an opponent 10 power above him who
+    // stands higher: a quick win with the great-upset bonus.
+    Game& game = gameState();
+    game.playerCopy = wrestler("Kiriyama", 39, 100);
+    game.playerCopy.power = 10;
+    game.playerCopy.stamina = 40;
+    game.playerCopy.baseStrength = 7;
+    game.opponentCopy = wrestler("Comp00", 0, 0);
+    game.opponentCopy.power = 20;
+    game.curDay = 4;
+    game.rng.seed(3);
+    Fight->show();
+    for (int i = 0; i < 50 && !Fight->WinButton->isVisible(); ++i)
+        (Fight->Button2->isVisible() ? Fight->Button2 : Fight->Button6)->click();
+    QVERIFY(Fight->WinButton->isVisible());
+    Fight->WinButton->click();
+    QVERIFY(Fight->BonusButton->isVisible());
+    QVERIFY(Fight->BonusLabel->isVisible());
+    QVERIFY(!Fight->CloseButton->isVisible());
+    QCOMPARE(game.pointPool, 1);
+
+    int opened = 0;
+    whenOpen(StatIncrease, [&] {
+        ++opened;
+        QCOMPARE(StatIncrease->windowTitle(), QStringLiteral("Bonus Statistic Increase"));
+        QCOMPARE(StatIncrease->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
+        QCOMPARE(StatIncrease->PointsLeftLabel->text(), QStringLiteral("1"));
+        grabIfWanted("stat-increase.png", StatIncrease);
+        // A second click on Bonus while the screen is open does nothing.
+        Fight->BonusButtonClick();
+        QTest::mouseClick(StatIncrease->buttons[0], Qt::LeftButton);
+        QCOMPARE(StatIncrease->PointsLeftLabel->text(), QStringLiteral("0"));
+        QCOMPARE(StatIncrease->valueLabels[0]->text(), QStringLiteral("8"));
+        // Coming back to the screen does not fill it again.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(StatIncrease, &activate);
+        for (QPushButton* b : StatIncrease->buttons)
+            QVERIFY(!b->isEnabled());
+        QTest::mouseClick(StatIncrease->DoneButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(Fight->BonusButton, Qt::LeftButton);
+    QCOMPARE(opened, 1);
+    QVERIFY(!StatIncrease->isVisible());
+    QCOMPARE(game.playerCopy.baseStrength, 8);
+    QCOMPARE(game.pointPool, 0);
+    QVERIFY(!Fight->BonusButton->isVisible());
+    QVERIFY(Fight->CloseButton->isVisible());
+    QCOMPARE(Fight->focusWidget(), Fight->CloseButton);
+    Fight->CloseButton->click();
+    QVERIFY(!Fight->isVisible());
+}
+
+void FightScreenTest::pictures()
+{
+    // Only with KIRIMAKI_SCREENSHOTS: a trained player, on the last day
+    // with seven wins, against a wrestler 19 places above him.
+    if (qEnvironmentVariableIsEmpty("KIRIMAKI_SCREENSHOTS"))
+        QSKIP("set KIRIMAKI_SCREENSHOTS=dir to keep pictures of the bout screen");
+    Game& game = gameState();
+    QCOMPARE(loadRoster(game.roster, KIRIMAKI_GOLDEN_DATA "/contender.r"), LoadResult::Loaded);
+    for (std::uint32_t seed = 1; seed < 200; ++seed) {
+        game.playerCopy = game.roster[39];
+        game.playerCopy.cbw = 7;
+        game.playerCopy.cbl = 7;
+        game.opponentCopy = game.roster[20];
+        game.curDay = 15;
+        game.rng.seed(seed);
+        Fight->show();
+        Fight->Button3->click();
+        Fight->Button9->click();
+        // A picture while the bout is still on, after its first exchange.
+        const bool goesOn = Fight->Button5->isVisible();
+        const QPixmap midway = Fight->grab();
+        for (int i = 0; i < 100 && Fight->Button5->isVisible(); ++i)
+            Fight->Button6->click();
+        if (goesOn && Fight->WinButton->isVisible()) {
+            Fight->WinButton->click();
+            QVERIFY(midway.save(qEnvironmentVariable("KIRIMAKI_SCREENSHOTS") + QStringLiteral("/bout-midway.png")));
+            grabIfWanted("bout-result.png");
+            return;
+        }
+        Fight->hide();
+    }
+    QFAIL("no win in 200 bouts");
+}
+
+QTEST_MAIN(FightScreenTest)
+#include "BoutScreenTest.moc"
