@@ -26,7 +26,7 @@ namespace {
 // when it closes.
 void openCreateRikishi()
 {
-    auto* form = new TCreateRikishiForm2(MainMenuForm1);
+    auto* form = new CreationScreen(mainMenu);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->exec();
 }
@@ -38,39 +38,39 @@ void createScreens()
     // Each global is assigned as soon as its constructor returns, so the
     // creation handlers that run inside later constructors find the earlier
     // screens (the viewer's and day results' loads need the error box).
-    MainMenuForm1 = new TMainMenuForm1;
-    QWidget* const main = MainMenuForm1;
+    mainMenu = new MainMenu;
+    QWidget* const main = mainMenu;
 
     // The start-up instance of the creation form is never shown: each press
     // of Create Rikishi makes its own. Its creation still sets up the pools.
-    auto* firstForm = new TCreateRikishiForm2(main);
+    auto* firstForm = new CreationScreen(main);
     firstForm->hide();
 
-    AboutBox = new TAboutBox(main);
-    ErrorBox = new TErrorBox(main);
-    ViewRikishi = new TViewRikishi(main);
-    ViewBanzuke = new TViewBanzuke(main);
-    Kekka = new TKekka(main);
-    Fight = new TFight(main);
-    StatIncrease = new TStatIncrease(main);
-    Chanko = new TChanko(main);
-    Potential = new TPotential(main);
-    Age = new TAge(main);
-    DecideYusho = new TDecideYusho(main);
-    SortRikishi = new TSortRikishi(main);
-    Leaderboard = new TLeaderboard(main);
+    aboutBox = new AboutBox(main);
+    errorBox = new ErrorBox(main);
+    rikishiViewer = new RikishiViewer(main);
+    banzukeScreen = new BanzukeScreen(main);
+    dayResultsScreen = new DayResultsScreen(main);
+    boutScreen = new BoutScreen(main);
+    statIncreaseScreen = new StatIncreaseScreen(main);
+    chankoScreen = new ChankoScreen(main);
+    potentialScreen = new PotentialScreen(main);
+    ageingScreen = new AgeingScreen(main);
+    yushoScreen = new YushoScreen(main);
+    newBanzukeScreen = new NewBanzukeScreen(main);
+    leaderboardScreen = new LeaderboardScreen(main);
 
-    static FightDialogBout fightBout;
+    static ScreenPlayerBout fightBout;
     static BashoEndDialogs bashoEnd;
-    Kekka->setPlayerBout(&fightBout);
-    Kekka->setBashoEndScreens(&bashoEnd);
-    Kekka->showMainMenu = [] { bringUp(MainMenuForm1); };
-    Kekka->showBanzuke = [] { bringUp(ViewBanzuke); };
-    DecideYusho->setPlayerBout(&fightBout);
+    dayResultsScreen->setPlayerBout(&fightBout);
+    dayResultsScreen->setBashoEndScreens(&bashoEnd);
+    dayResultsScreen->showMainMenu = [] { bringUp(mainMenu); };
+    dayResultsScreen->showBanzuke = [] { bringUp(banzukeScreen); };
+    yushoScreen->setPlayerBout(&fightBout);
 
-    MainMenuForm1->openTournament = [] { Kekka->openFromMainMenu(); };
-    MainMenuForm1->openBanzuke = [] { bringUp(ViewBanzuke); };
-    MainMenuForm1->openAbout = [] { AboutBox->exec(); };
-    MainMenuForm1->openCreateRikishi = openCreateRikishi;
-    MainMenuForm1->openViewRikishi = [] { bringUp(ViewRikishi); };
+    mainMenu->openTournament = [] { dayResultsScreen->openFromMainMenu(); };
+    mainMenu->openBanzuke = [] { bringUp(banzukeScreen); };
+    mainMenu->openAbout = [] { aboutBox->exec(); };
+    mainMenu->openCreateRikishi = openCreateRikishi;
+    mainMenu->openViewRikishi = [] { bringUp(rikishiViewer); };
 }

@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     KirimakiApplication app(argc, argv);
     try {
         createScreens();
-        MainMenuForm1->show();
+        mainMenu->show();
         return app.exec();
     } catch (const std::exception& e) {
         showExceptionBox(QString::fromLocal8Bit(e.what()));

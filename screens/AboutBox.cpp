@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox* AboutBox = nullptr;
+AboutBox* aboutBox = nullptr;
 
 namespace {
 
@@ -69,7 +69,7 @@ QPixmap ringPicture()
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Kirimaki"));

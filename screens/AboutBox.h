@@ -7,10 +7,10 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     QFrame* Bevel1;
     QLabel* Image1;
@@ -22,4 +22,4 @@ public:
     QPushButton* BitBtn1;
 };
 
-extern TAboutBox* AboutBox;
+extern AboutBox* aboutBox;

@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-TErrorBox* ErrorBox = nullptr;
+ErrorBox* errorBox = nullptr;
 
-TErrorBox::TErrorBox(QWidget* parent) : QDialog(parent)
+ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ErrorBox"));
     setWindowTitle(QStringLiteral("Error opening file..."));
@@ -48,10 +48,10 @@ TErrorBox::TErrorBox(QWidget* parent) : QDialog(parent)
 
 void showFileError(QWidget* parent)
 {
-    if (ErrorBox) {
-        ErrorBox->exec();
+    if (errorBox) {
+        errorBox->exec();
         return;
     }
-    TErrorBox box(parent);
+    ErrorBox box(parent);
     box.exec();
 }

@@ -6,10 +6,10 @@
 class QLabel;
 class QPushButton;
 
-class TErrorBox : public QDialog {
+class ErrorBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TErrorBox(QWidget* parent = nullptr);
+    explicit ErrorBox(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* Label2;
@@ -17,7 +17,7 @@ public:
     QPushButton* BitBtn1;
 };
 
-extern TErrorBox* ErrorBox;
+extern ErrorBox* errorBox;
 
 // Shows the file-error box modally over `parent` and returns when the player
 // has dismissed it.

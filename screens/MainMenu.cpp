@@ -17,7 +17,7 @@
 
 #include <ctime>
 
-TMainMenuForm1* MainMenuForm1 = nullptr;
+MainMenu* mainMenu = nullptr;
 
 namespace {
 
@@ -29,19 +29,19 @@ void call(const std::function<void()>& f)
 
 } // namespace
 
-TMainMenuForm1::TMainMenuForm1(QWidget* parent) : QWidget(parent)
+MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainMenuForm1"));
     setWindowTitle(QStringLiteral("Kirimaki"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    MainMenu = makeLabel(this, "MainMenu", QStringLiteral("K i r i m a k i"));
-    QFont title = MainMenu->font();
+    m_titleLabel = makeLabel(this, "titleLabel", QStringLiteral("K i r i m a k i"));
+    QFont title = m_titleLabel->font();
     title.setPointSize(title.pointSize() * 2);
     title.setBold(true);
-    MainMenu->setFont(title);
-    MainMenu->setAlignment(Qt::AlignCenter);
+    m_titleLabel->setFont(title);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -70,7 +70,7 @@ TMainMenuForm1::TMainMenuForm1(QWidget* parent) : QWidget(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 20);
-    layout->addWidget(MainMenu);
+    layout->addWidget(m_titleLabel);
     layout->addSpacing(8);
     layout->addWidget(Panel1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -82,65 +82,65 @@ TMainMenuForm1::TMainMenuForm1(QWidget* parent) : QWidget(parent)
     QWidget::setTabOrder(Button1, Button2);
     Button3->setFocus();
 
-    connect(Button3, &QPushButton::clicked, this, &TMainMenuForm1::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TMainMenuForm1::Button4Click);
-    connect(AboutButton, &QPushButton::clicked, this, &TMainMenuForm1::AboutButtonClick);
-    connect(Button5, &QPushButton::clicked, this, &TMainMenuForm1::Button5Click);
-    connect(Button1, &QPushButton::clicked, this, &TMainMenuForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TMainMenuForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &MainMenu::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &MainMenu::Button4Click);
+    connect(AboutButton, &QPushButton::clicked, this, &MainMenu::AboutButtonClick);
+    connect(Button5, &QPushButton::clicked, this, &MainMenu::Button5Click);
+    connect(Button1, &QPushButton::clicked, this, &MainMenu::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &MainMenu::Button2Click);
 
     FormCreate();
 }
 
-void TMainMenuForm1::FormCreate()
+void MainMenu::FormCreate()
 {
     gameState().rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
-void TMainMenuForm1::Button3Click()
+void MainMenu::Button3Click()
 {
     if (isOffered(Button3))
         call(openTournament);
 }
 
-void TMainMenuForm1::Button4Click()
+void MainMenu::Button4Click()
 {
     if (isOffered(Button4))
         call(openBanzuke);
 }
 
-void TMainMenuForm1::AboutButtonClick()
+void MainMenu::AboutButtonClick()
 {
     if (isOffered(AboutButton))
         call(openAbout);
 }
 
-void TMainMenuForm1::Button5Click()
+void MainMenu::Button5Click()
 {
     if (isOffered(Button5))
         close();
 }
 
-void TMainMenuForm1::Button1Click()
+void MainMenu::Button1Click()
 {
     if (isOffered(Button1))
         call(openCreateRikishi);
 }
 
-void TMainMenuForm1::Button2Click()
+void MainMenu::Button2Click()
 {
     if (isOffered(Button2))
         call(openViewRikishi);
 }
 
-void TMainMenuForm1::showEvent(QShowEvent* e)
+void MainMenu::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
     if (!e->spontaneous())
         centreOnScreen(this);
 }
 
-void TMainMenuForm1::closeEvent(QCloseEvent* e)
+void MainMenu::closeEvent(QCloseEvent* e)
 {
     // Closing the main window ends the program, also while the viewer or the
     // banzuke view is still open (Qt alone would keep running for them).

@@ -9,12 +9,12 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TMainMenuForm1 : public QWidget {
+class MainMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit TMainMenuForm1(QWidget* parent = nullptr);
+    explicit MainMenu(QWidget* parent = nullptr);
 
-    QLabel* MainMenu;
+    QLabel* m_titleLabel;
     QFrame* Panel1;
     QPushButton* Button3;      // Tournament
     QPushButton* Button4;      // View Banzuke
@@ -44,4 +44,4 @@ protected:
     void showEvent(QShowEvent* e) override;
 };
 
-extern TMainMenuForm1* MainMenuForm1;
+extern MainMenu* mainMenu;

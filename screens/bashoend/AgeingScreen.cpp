@@ -3,16 +3,16 @@
 
 #include "rules/bashoend/Ageing.h"
 
-TAge* Age = nullptr;
+AgeingScreen* ageingScreen = nullptr;
 
-TAge::TAge(QWidget* parent)
+AgeingScreen::AgeingScreen(QWidget* parent)
     : StepScreen(parent, "Age", QStringLiteral("Age"), "Label1",
                  QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "Button1"),
       Label1(m_title), RikishiAgeLabel(m_text), Button1(m_ok)
 {
 }
 
-std::string TAge::runStep(Game& game)
+std::string AgeingScreen::runStep(Game& game)
 {
     return ageWrestlers(game);
 }

@@ -1,12 +1,12 @@
-// TAge: every wrestler ages, and the list of those slowing down.
+// AgeingScreen: every wrestler ages, and the list of those slowing down.
 #pragma once
 
 #include "screens/bashoend/StepScreen.h"
 
-class TAge : public StepScreen {
+class AgeingScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit TAge(QWidget* parent = nullptr);
+    explicit AgeingScreen(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* RikishiAgeLabel;
@@ -20,4 +20,4 @@ protected:
     std::string runStep(Game& game) override;
 };
 
-extern TAge* Age;
+extern AgeingScreen* ageingScreen;

@@ -28,11 +28,11 @@ BashoEndDialogs::BashoEndDialogs()
     watchApplicationQuit();
 }
 
-void BashoEndDialogs::yusho(Game&) { openModally(DecideYusho, "yusho"); }
-void BashoEndDialogs::chanko(Game&) { openModally(Chanko, "chanko"); }
-void BashoEndDialogs::potential(Game&) { openModally(Potential, "potential"); }
-void BashoEndDialogs::age(Game&) { openModally(Age, "age"); }
-void BashoEndDialogs::newBanzuke(Game&) { openModally(SortRikishi, "new banzuke"); }
+void BashoEndDialogs::yusho(Game&) { openModally(yushoScreen, "yusho"); }
+void BashoEndDialogs::chanko(Game&) { openModally(chankoScreen, "chanko"); }
+void BashoEndDialogs::potential(Game&) { openModally(potentialScreen, "potential"); }
+void BashoEndDialogs::age(Game&) { openModally(ageingScreen, "age"); }
+void BashoEndDialogs::newBanzuke(Game&) { openModally(newBanzukeScreen, "new banzuke"); }
 
 bool BashoEndDialogs::stopped() const
 {

@@ -3,7 +3,7 @@
 
 #include "rules/bashoend/BashoEnd.h"
 
-// Opens the globals DecideYusho, Chanko, Potential, Age and SortRikishi
+// Opens the globals yushoScreen, chankoScreen, potentialScreen, Age and newBanzukeScreen
 // modally; each returns when the player has closed the screen. The screens
 // work on gameState(), which is the Game the sequence passes in. stopped()
 // turns true once the program is quitting (after quit() every later exec()

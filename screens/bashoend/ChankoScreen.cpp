@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TChanko* Chanko = nullptr;
+ChankoScreen* chankoScreen = nullptr;
 
-TChanko::TChanko(QWidget* parent) : ScreenDialog(parent)
+ChankoScreen::ChankoScreen(QWidget* parent) : ScreenDialog(parent)
 {
     setObjectName(QStringLiteral("Chanko"));
     setWindowTitle(QStringLiteral("Chanko"));
@@ -34,7 +34,7 @@ TChanko::TChanko(QWidget* parent) : ScreenDialog(parent)
     PointsLeftLabel = frame.pointsLeft;
     Bevel1 = frame.bevel;
     DoneButton = frame.done;
-    connect(DoneButton, &QPushButton::clicked, this, &TChanko::DoneButtonClick);
+    connect(DoneButton, &QPushButton::clicked, this, &ChankoScreen::DoneButtonClick);
 
     const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
     Panel1 = rows.panel;
@@ -88,7 +88,7 @@ TChanko::TChanko(QWidget* parent) : ScreenDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPushButton* TChanko::button(std::size_t index) const
+QPushButton* ChankoScreen::button(std::size_t index) const
 {
     if (index < kStatRowCount)
         return statButtons[index];
@@ -101,19 +101,19 @@ QPushButton* TChanko::button(std::size_t index) const
     return nullptr;
 }
 
-void TChanko::onShown()
+void ChankoScreen::onShown()
 {
     FormActivate();
 }
 
-void TChanko::FormActivate()
+void ChankoScreen::FormActivate()
 {
     m_visit.open(gameState());
     apply();
     DoneButton->setFocus(Qt::OtherFocusReason);
 }
 
-void TChanko::StrengthButtonClick(QPushButton* sender)
+void ChankoScreen::StrengthButtonClick(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
@@ -121,13 +121,13 @@ void TChanko::StrengthButtonClick(QPushButton* sender)
     apply();
 }
 
-void TChanko::DoneButtonClick()
+void ChankoScreen::DoneButtonClick()
 {
     if (isOffered(DoneButton))
         accept();
 }
 
-void TChanko::apply()
+void ChankoScreen::apply()
 {
     const ChankoView& v = m_visit.view();
     ChankoMessage->setText(toQt(v.message));

@@ -1,4 +1,4 @@
-// TChanko, the chanko screen: the player spends his chanko points.
+// ChankoScreen, the chanko screen: the player spends his chanko points.
 #pragma once
 
 #include "rules/bashoend/Chanko.h"
@@ -10,10 +10,10 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TChanko : public ScreenDialog {
+class ChankoScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TChanko(QWidget* parent = nullptr);
+    explicit ChankoScreen(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* PointsLeftLabel;
@@ -53,4 +53,4 @@ private:
     ChankoVisit m_visit;
 };
 
-extern TChanko* Chanko;
+extern ChankoScreen* chankoScreen;

@@ -3,16 +3,16 @@
 
 #include "rules/bashoend/BanzukeRevision.h"
 
-TSortRikishi* SortRikishi = nullptr;
+NewBanzukeScreen* newBanzukeScreen = nullptr;
 
-TSortRikishi::TSortRikishi(QWidget* parent)
+NewBanzukeScreen::NewBanzukeScreen(QWidget* parent)
     : StepScreen(parent, "SortRikishi", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
                  "OKButton"),
       PromotionDemotionLabel(m_text), OKButton(m_ok)
 {
 }
 
-std::string TSortRikishi::runStep(Game& game)
+std::string NewBanzukeScreen::runStep(Game& game)
 {
     return reviseBanzuke(game);
 }

@@ -1,12 +1,12 @@
-// TSortRikishi, the new banzuke: the revision and its text.
+// NewBanzukeScreen, the new banzuke: the revision and its text.
 #pragma once
 
 #include "screens/bashoend/StepScreen.h"
 
-class TSortRikishi : public StepScreen {
+class NewBanzukeScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit TSortRikishi(QWidget* parent = nullptr);
+    explicit NewBanzukeScreen(QWidget* parent = nullptr);
 
     QLabel* PromotionDemotionLabel;
     QPushButton* OKButton;
@@ -19,4 +19,4 @@ protected:
     std::string runStep(Game& game) override;
 };
 
-extern TSortRikishi* SortRikishi;
+extern NewBanzukeScreen* newBanzukeScreen;

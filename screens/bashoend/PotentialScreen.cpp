@@ -4,16 +4,16 @@
 #include "rules/bashoend/Potential.h"
 #include "rules/core/Game.h"
 
-TPotential* Potential = nullptr;
+PotentialScreen* potentialScreen = nullptr;
 
-TPotential::TPotential(QWidget* parent)
+PotentialScreen::PotentialScreen(QWidget* parent)
     : StepScreen(parent, "Potential", QStringLiteral("Potential"), "Label1",
                  QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "Button1"),
       Label1(m_title), RikishiPotentialLabel(m_text), Button1(m_ok)
 {
 }
 
-std::string TPotential::runStep(Game& game)
+std::string PotentialScreen::runStep(Game& game)
 {
     return fulfilPotential(game.roster, game.rng);
 }

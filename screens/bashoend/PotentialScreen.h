@@ -1,12 +1,12 @@
-// TPotential: the young computer wrestlers who grew this basho.
+// PotentialScreen: the young computer wrestlers who grew this basho.
 #pragma once
 
 #include "screens/bashoend/StepScreen.h"
 
-class TPotential : public StepScreen {
+class PotentialScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit TPotential(QWidget* parent = nullptr);
+    explicit PotentialScreen(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* RikishiPotentialLabel;
@@ -20,4 +20,4 @@ protected:
     std::string runStep(Game& game) override;
 };
 
-extern TPotential* Potential;
+extern PotentialScreen* potentialScreen;

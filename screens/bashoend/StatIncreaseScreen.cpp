@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TStatIncrease* StatIncrease = nullptr;
+StatIncreaseScreen* statIncreaseScreen = nullptr;
 
-TStatIncrease::TStatIncrease(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+StatIncreaseScreen::StatIncreaseScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
 {
     setObjectName(QStringLiteral("StatIncrease"));
     setWindowTitle(QStringLiteral("Bonus Statistic Increase"));
@@ -35,7 +35,7 @@ TStatIncrease::TStatIncrease(QWidget* parent) : ScreenDialog(parent), m_game(&ga
 
     DoneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
     DoneButton->setMinimumWidth(96);
-    connect(DoneButton, &QPushButton::clicked, this, &TStatIncrease::DoneButtonClick);
+    connect(DoneButton, &QPushButton::clicked, this, &StatIncreaseScreen::DoneButtonClick);
 
     auto* title = new QHBoxLayout;
     title->addWidget(Label1);
@@ -53,25 +53,25 @@ TStatIncrease::TStatIncrease(QWidget* parent) : ScreenDialog(parent), m_game(&ga
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TStatIncrease::open(Game& game)
+void StatIncreaseScreen::open(Game& game)
 {
     m_game = &game;
     exec();
 }
 
-void TStatIncrease::onShown()
+void StatIncreaseScreen::onShown()
 {
     FormActivate();
 }
 
-void TStatIncrease::FormActivate()
+void StatIncreaseScreen::FormActivate()
 {
     m_visit.fill(m_game->playerCopy, m_game->pointPool);
     apply();
     DoneButton->setFocus(Qt::OtherFocusReason);
 }
 
-void TStatIncrease::StrengthButtonClick(QPushButton* sender)
+void StatIncreaseScreen::StrengthButtonClick(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
@@ -84,14 +84,14 @@ void TStatIncrease::StrengthButtonClick(QPushButton* sender)
     }
 }
 
-void TStatIncrease::DoneButtonClick()
+void StatIncreaseScreen::DoneButtonClick()
 {
     if (!isOffered(DoneButton))
         return;
     accept();
 }
 
-void TStatIncrease::apply()
+void StatIncreaseScreen::apply()
 {
     const StatIncreaseView& v = m_visit.view();
     Label1->setText(toQt(v.title));

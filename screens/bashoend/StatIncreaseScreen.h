@@ -11,10 +11,10 @@ class QLabel;
 class QPushButton;
 struct Game;
 
-class TStatIncrease : public ScreenDialog {
+class StatIncreaseScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TStatIncrease(QWidget* parent = nullptr);
+    explicit StatIncreaseScreen(QWidget* parent = nullptr);
 
     // Shows the screen modally to spend game.pointPool on game.playerCopy;
     // returns when Done has closed it.
@@ -46,4 +46,4 @@ private:
     StatIncreaseVisit m_visit;
 };
 
-extern TStatIncrease* StatIncrease;
+extern StatIncreaseScreen* statIncreaseScreen;

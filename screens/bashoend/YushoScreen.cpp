@@ -14,13 +14,13 @@
 
 #include <stdexcept>
 
-TDecideYusho* DecideYusho = nullptr;
+YushoScreen* yushoScreen = nullptr;
 
 // The playoff as this screen presents it: a result is repainted at once and
 // stays up during the pause.
-class TDecideYusho::Host : public PlayoffHost {
+class YushoScreen::Host : public PlayoffHost {
 public:
-    explicit Host(TDecideYusho& screen) : m_screen(screen) {}
+    explicit Host(YushoScreen& screen) : m_screen(screen) {}
 
     void announce(const std::string& announcement) override
     {
@@ -41,10 +41,10 @@ public:
     bool stopped() const override { return applicationQuitting(); }
 
 private:
-    TDecideYusho& m_screen;
+    YushoScreen& m_screen;
 };
 
-TDecideYusho::TDecideYusho(QWidget* parent) : ScreenDialog(parent)
+YushoScreen::YushoScreen(QWidget* parent) : ScreenDialog(parent)
 {
     watchApplicationQuit();
     setObjectName(QStringLiteral("DecideYusho"));
@@ -82,21 +82,21 @@ TDecideYusho::TDecideYusho(QWidget* parent) : ScreenDialog(parent)
     setMinimumWidth(480);
     resize(520, 230);
 
-    connect(OKButton, &QPushButton::clicked, this, &TDecideYusho::OKButtonClick);
-    connect(BeginKetteisenButton, &QPushButton::clicked, this, &TDecideYusho::BeginKetteisenButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &YushoScreen::OKButtonClick);
+    connect(BeginKetteisenButton, &QPushButton::clicked, this, &YushoScreen::BeginKetteisenButtonClick);
 }
 
-void TDecideYusho::setPlayerBout(PlayerBout* bout)
+void YushoScreen::setPlayerBout(PlayerBout* bout)
 {
     m_playerBout = bout;
 }
 
-void TDecideYusho::onShown()
+void YushoScreen::onShown()
 {
     FormActivate();
 }
 
-void TDecideYusho::FormActivate()
+void YushoScreen::FormActivate()
 {
     m_decision.setUp(gameState());
     apply();
@@ -104,7 +104,7 @@ void TDecideYusho::FormActivate()
         saveRosterOrReport(this);
 }
 
-void TDecideYusho::BeginKetteisenButtonClick()
+void YushoScreen::BeginKetteisenButtonClick()
 {
     // A late accelerator, or a click queued during a pause, must not start a
     // second playoff inside the first.
@@ -129,20 +129,20 @@ void TDecideYusho::BeginKetteisenButtonClick()
         saveRosterOrReport(this);
 }
 
-void TDecideYusho::OKButtonClick()
+void YushoScreen::OKButtonClick()
 {
     if (isOffered(OKButton))
         accept();
 }
 
-bool TDecideYusho::mayClose() const
+bool YushoScreen::mayClose() const
 {
     if (applicationQuitting())
         return true;
     return !m_running && m_decision.state() != YushoDecision::State::Tie;
 }
 
-void TDecideYusho::apply()
+void YushoScreen::apply()
 {
     const YushoView& v = m_decision.view();
     KetteisenAnnounceLabel->setText(toQt(v.announcement));

@@ -1,4 +1,4 @@
-// TDecideYusho, the yusho screen: the champion, the runners-up, the playoff.
+// YushoScreen, the yusho screen: the champion, the runners-up, the playoff.
 #pragma once
 
 #include "rules/bashoend/YushoDecision.h"
@@ -10,10 +10,10 @@ class PlayerBout;
 class QLabel;
 class QPushButton;
 
-class TDecideYusho : public ScreenDialog {
+class YushoScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TDecideYusho(QWidget* parent = nullptr);
+    explicit YushoScreen(QWidget* parent = nullptr);
 
     // How the player's playoff bouts are fought (the start-up wires the bout
     // screen in). This screen stays visible behind the bout screen: hiding a
@@ -51,4 +51,4 @@ private:
     bool m_running = false;   // the playoff is under way
 };
 
-extern TDecideYusho* DecideYusho;
+extern YushoScreen* yushoScreen;

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-TFight* Fight = nullptr;
+BoutScreen* boutScreen = nullptr;
 
 namespace {
 
@@ -42,7 +42,7 @@ QChar mnemonicOf(const QString& caption)
 
 } // namespace
 
-TFight::TFight(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+BoutScreen::BoutScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
 {
     setObjectName(QStringLiteral("Fight"));
     setWindowTitle(QStringLiteral("Fight"));
@@ -52,29 +52,29 @@ TFight::TFight(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
     connectButtons();
 }
 
-void TFight::fight(Game& game)
+void BoutScreen::fight(Game& game)
 {
     m_game = &game;
     exec();
 }
 
-void TFight::onShown()
+void BoutScreen::onShown()
 {
     FormActivate();
 }
 
-bool TFight::mayClose() const
+bool BoutScreen::mayClose() const
 {
     return m_engine.resultRecorded();
 }
 
-void TFight::FormActivate()
+void BoutScreen::FormActivate()
 {
     m_engine.setUp(*m_game);
     apply();
 }
 
-void TFight::act(QPushButton* button, const std::function<void()>& step)
+void BoutScreen::act(QPushButton* button, const std::function<void()>& step)
 {
     if (!isOffered(button))
         return;
@@ -82,60 +82,60 @@ void TFight::act(QPushButton* button, const std::function<void()>& step)
     apply();
 }
 
-void TFight::TachiaiButtonClick(QPushButton* sender)
+void BoutScreen::TachiaiButtonClick(QPushButton* sender)
 {
     const auto it = std::find(m_tachiaiButtons.begin(), m_tachiaiButtons.end(), sender);
     if (it != m_tachiaiButtons.end())
         act(sender, [&] { m_engine.tachiai(*m_game, static_cast<int>(it - m_tachiaiButtons.begin()) + 1); });
 }
 
-void TFight::FightButtonClick(QPushButton* sender)
+void BoutScreen::FightButtonClick(QPushButton* sender)
 {
     const auto it = std::find(m_exchangeButtons.begin(), m_exchangeButtons.end(), sender);
     if (it != m_exchangeButtons.end())
         act(sender, [&] { m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1); });
 }
 
-void TFight::MonoiiCloseClick()
+void BoutScreen::MonoiiCloseClick()
 {
     act(MonoiiClose, [this] { m_engine.callMonoii(); });
 }
 
-void TFight::MonoiiStartClick()
+void BoutScreen::MonoiiStartClick()
 {
     act(MonoiiStart, [this] { m_engine.judgesDecide(*m_game); });
 }
 
-void TFight::MonoiiFightClick()
+void BoutScreen::MonoiiFightClick()
 {
     act(MonoiiFight, [this] { m_engine.toriNaoshi(*m_game); });
 }
 
-void TFight::WinButtonClick()
+void BoutScreen::WinButtonClick()
 {
     act(WinButton, [this] { m_engine.recordWin(*m_game); });
 }
 
-void TFight::LoseButtonClick()
+void BoutScreen::LoseButtonClick()
 {
     act(LoseButton, [this] { m_engine.recordLoss(*m_game); });
 }
 
-void TFight::BonusButtonClick()
+void BoutScreen::BonusButtonClick()
 {
     // A second click (a late mnemonic, a key held down) while the bonus
     // screen is open must not open it again.
     if (!isOffered(BonusButton) || m_inBonus)
         return;
     m_inBonus = true;
-    if (StatIncrease)
-        StatIncrease->open(*m_game);
+    if (statIncreaseScreen)
+        statIncreaseScreen->open(*m_game);
     m_inBonus = false;
     m_engine.bonusSpent();
     apply();
 }
 
-void TFight::CloseButtonClick()
+void BoutScreen::CloseButtonClick()
 {
     if (!isOffered(CloseButton))
         return;
@@ -148,7 +148,7 @@ void TFight::CloseButtonClick()
     accept();
 }
 
-void TFight::apply()
+void BoutScreen::apply()
 {
     const BoutView& v = m_engine.view();
     UserShikonaLabel->setText(toQt(v.userShikona));
@@ -184,7 +184,7 @@ void TFight::apply()
         b->setFocus(Qt::OtherFocusReason);
 }
 
-QPushButton* TFight::focusButton(BoutFocus focus) const
+QPushButton* BoutScreen::focusButton(BoutFocus focus) const
 {
     switch (focus) {
     case BoutFocus::Receive: return Button2;
@@ -201,7 +201,7 @@ QPushButton* TFight::focusButton(BoutFocus focus) const
     return nullptr;
 }
 
-void TFight::keyPressEvent(QKeyEvent* e)
+void BoutScreen::keyPressEvent(QKeyEvent* e)
 {
     const bool plain = (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
     if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {

@@ -12,10 +12,10 @@ class QLabel;
 class QPushButton;
 struct Game;
 
-class TFight : public ScreenDialog {
+class BoutScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TFight(QWidget* parent = nullptr);
+    explicit BoutScreen(QWidget* parent = nullptr);
 
     // Shows the screen modally for the bout in game.playerCopy and
     // game.opponentCopy at game.curDay; returns when it has closed.
@@ -107,4 +107,4 @@ private:
     bool m_inBonus = false;
 };
 
-extern TFight* Fight;
+extern BoutScreen* boutScreen;

@@ -47,7 +47,7 @@ QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QSt
 
 } // namespace
 
-void TFight::buildControls()
+void BoutScreen::buildControls()
 {
     setFixedSize(kWidth, kHeight);
     UserShikonaLabel = makeLabel(this, "UserShikonaLabel");
@@ -152,17 +152,17 @@ void TFight::buildControls()
     EndLabel->hide();
 }
 
-void TFight::connectButtons()
+void BoutScreen::connectButtons()
 {
     for (QPushButton* b : m_tachiaiButtons)
         connect(b, &QPushButton::clicked, this, [this, b] { TachiaiButtonClick(b); });
     for (QPushButton* b : m_exchangeButtons)
         connect(b, &QPushButton::clicked, this, [this, b] { FightButtonClick(b); });
-    connect(MonoiiClose, &QPushButton::clicked, this, &TFight::MonoiiCloseClick);
-    connect(MonoiiStart, &QPushButton::clicked, this, &TFight::MonoiiStartClick);
-    connect(MonoiiFight, &QPushButton::clicked, this, &TFight::MonoiiFightClick);
-    connect(WinButton, &QPushButton::clicked, this, &TFight::WinButtonClick);
-    connect(LoseButton, &QPushButton::clicked, this, &TFight::LoseButtonClick);
-    connect(BonusButton, &QPushButton::clicked, this, &TFight::BonusButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TFight::CloseButtonClick);
+    connect(MonoiiClose, &QPushButton::clicked, this, &BoutScreen::MonoiiCloseClick);
+    connect(MonoiiStart, &QPushButton::clicked, this, &BoutScreen::MonoiiStartClick);
+    connect(MonoiiFight, &QPushButton::clicked, this, &BoutScreen::MonoiiFightClick);
+    connect(WinButton, &QPushButton::clicked, this, &BoutScreen::WinButtonClick);
+    connect(LoseButton, &QPushButton::clicked, this, &BoutScreen::LoseButtonClick);
+    connect(BonusButton, &QPushButton::clicked, this, &BoutScreen::BonusButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &BoutScreen::CloseButtonClick);
 }

@@ -3,8 +3,8 @@
 
 #include "screens/bout/BoutScreen.h"
 
-void FightDialogBout::fight(Game& game)
+void ScreenPlayerBout::fight(Game& game)
 {
-    if (Fight)
-        Fight->fight(game);
+    if (boutScreen)
+        boutScreen->fight(game);
 }

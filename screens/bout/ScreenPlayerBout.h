@@ -3,9 +3,9 @@
 
 #include "rules/bout/PlayerBout.h"
 
-// Shows the bout screen (the global Fight) modally; the bout is set up when
+// Shows the bout screen (the global boutScreen) modally; the bout is set up when
 // the screen is shown and recorded before it can be closed.
-class FightDialogBout : public PlayerBout {
+class ScreenPlayerBout : public PlayerBout {
 public:
     void fight(Game& game) override;
 };

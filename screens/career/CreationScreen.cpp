@@ -16,7 +16,7 @@
 
 namespace {
 
-using Form = TCreateRikishiForm2;
+using Form = CreationScreen;
 
 struct AbilityControls {
     ScrollEventBar* Form::*bar;
@@ -111,7 +111,7 @@ QHBoxLayout* poolRow(QLabel* caption, QLabel* points)
 
 } // namespace
 
-TCreateRikishiForm2::TCreateRikishiForm2(QWidget* parent) : ScreenDialog(parent), m_pools(bodyScrollMemory())
+CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(bodyScrollMemory())
 {
     setObjectName(QStringLiteral("CreateRikishiForm2"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
@@ -210,23 +210,23 @@ TCreateRikishiForm2::TCreateRikishiForm2(QWidget* parent) : ScreenDialog(parent)
     Shikona->setFocus();
 
     // The ranges are set: now the events may flow.
-    connect(HeightScrollBar1, &ScrollEventBar::scrolled, this, &TCreateRikishiForm2::HeightScrollBar1Scroll);
-    connect(WeightScrollBar2, &ScrollEventBar::scrolled, this, &TCreateRikishiForm2::WeightScrollBar2Scroll);
+    connect(HeightScrollBar1, &ScrollEventBar::scrolled, this, &CreationScreen::HeightScrollBar1Scroll);
+    connect(WeightScrollBar2, &ScrollEventBar::scrolled, this, &CreationScreen::WeightScrollBar2Scroll);
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
-    connect(SaveRikishi, &QPushButton::clicked, this, &TCreateRikishiForm2::SaveRikishiClick);
-    connect(Cancel, &QPushButton::clicked, this, &TCreateRikishiForm2::CancelClick);
+    connect(SaveRikishi, &QPushButton::clicked, this, &CreationScreen::SaveRikishiClick);
+    connect(Cancel, &QPushButton::clicked, this, &CreationScreen::CancelClick);
 
     FormCreate();
 }
 
-void TCreateRikishiForm2::FormCreate()
+void CreationScreen::FormCreate()
 {
     m_pools.reset();
     showValues();
 }
 
-void TCreateRikishiForm2::showValues()
+void CreationScreen::showValues()
 {
     HeightScrollBar1->answer(m_pools.chosenHeight());
     WeightScrollBar2->answer(m_pools.chosenWeight());
@@ -242,39 +242,39 @@ void TCreateRikishiForm2::showValues()
         m_abilityLabels[i]->setText(QString::fromStdString(t.abilities[i]));
 }
 
-void TCreateRikishiForm2::HeightScrollBar1Scroll(int proposed)
+void CreationScreen::HeightScrollBar1Scroll(int proposed)
 {
     m_pools.scrollHeight(proposed);
     // The height may have lowered the weight to make room: both bars follow.
     showValues();
 }
 
-void TCreateRikishiForm2::WeightScrollBar2Scroll(int proposed)
+void CreationScreen::WeightScrollBar2Scroll(int proposed)
 {
     m_pools.scrollWeight(proposed);
     showValues();
 }
 
-void TCreateRikishiForm2::abilityScroll(std::size_t index, int proposed)
+void CreationScreen::abilityScroll(std::size_t index, int proposed)
 {
     m_pools.scrollAbility(index, proposed);
     showValues();
 }
 
-void TCreateRikishiForm2::strengthScrollScroll(int p) { abilityScroll(0, p); }
-void TCreateRikishiForm2::agilityScrollScroll(int p) { abilityScroll(1, p); }
-void TCreateRikishiForm2::TachiaiScrollScroll(int p) { abilityScroll(2, p); }
-void TCreateRikishiForm2::JumpScrollScroll(int p) { abilityScroll(3, p); }
-void TCreateRikishiForm2::ReceiveScrollScroll(int p) { abilityScroll(4, p); }
-void TCreateRikishiForm2::DefenseScrollScroll(int p) { abilityScroll(5, p); }
-void TCreateRikishiForm2::OshiScrollScroll(int p) { abilityScroll(6, p); }
-void TCreateRikishiForm2::YotsuScrollScroll(int p) { abilityScroll(7, p); }
-void TCreateRikishiForm2::TsuppariScrollScroll(int p) { abilityScroll(8, p); }
-void TCreateRikishiForm2::TenageScrollScroll(int p) { abilityScroll(9, p); }
-void TCreateRikishiForm2::HenkaScrollScroll(int p) { abilityScroll(10, p); }
-void TCreateRikishiForm2::StaminaScrollScroll(int p) { abilityScroll(11, p); }
+void CreationScreen::strengthScrollScroll(int p) { abilityScroll(0, p); }
+void CreationScreen::agilityScrollScroll(int p) { abilityScroll(1, p); }
+void CreationScreen::TachiaiScrollScroll(int p) { abilityScroll(2, p); }
+void CreationScreen::JumpScrollScroll(int p) { abilityScroll(3, p); }
+void CreationScreen::ReceiveScrollScroll(int p) { abilityScroll(4, p); }
+void CreationScreen::DefenseScrollScroll(int p) { abilityScroll(5, p); }
+void CreationScreen::OshiScrollScroll(int p) { abilityScroll(6, p); }
+void CreationScreen::YotsuScrollScroll(int p) { abilityScroll(7, p); }
+void CreationScreen::TsuppariScrollScroll(int p) { abilityScroll(8, p); }
+void CreationScreen::TenageScrollScroll(int p) { abilityScroll(9, p); }
+void CreationScreen::HenkaScrollScroll(int p) { abilityScroll(10, p); }
+void CreationScreen::StaminaScrollScroll(int p) { abilityScroll(11, p); }
 
-void TCreateRikishiForm2::SaveRikishiClick()
+void CreationScreen::SaveRikishiClick()
 {
     if (!isOffered(SaveRikishi))
         return;
@@ -286,7 +286,7 @@ void TCreateRikishiForm2::SaveRikishiClick()
     accept();
 }
 
-void TCreateRikishiForm2::CancelClick()
+void CreationScreen::CancelClick()
 {
     if (!isOffered(Cancel))
         return;

@@ -14,10 +14,10 @@ class ScrollEventBar;
 // Made anew for each press of Create Rikishi and shown modally. Save starts
 // a new career with the values shown and closes; Cancel closes and changes
 // nothing.
-class TCreateRikishiForm2 : public ScreenDialog {
+class CreationScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TCreateRikishiForm2(QWidget* parent = nullptr);
+    explicit CreationScreen(QWidget* parent = nullptr);
 
     QLabel* Label4;
     QLineEdit* Shikona;

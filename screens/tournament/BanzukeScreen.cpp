@@ -12,7 +12,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-TViewBanzuke* ViewBanzuke = nullptr;
+BanzukeScreen* banzukeScreen = nullptr;
 
 namespace {
 
@@ -29,7 +29,7 @@ QString buttonText(const std::string& latin1)
 
 } // namespace
 
-TViewBanzuke::TViewBanzuke(QWidget* parent) : ScreenDialog(parent)
+BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
 {
     setObjectName(QStringLiteral("ViewBanzuke"));
     setWindowTitle(QStringLiteral("Banzuke"));
@@ -66,19 +66,19 @@ TViewBanzuke::TViewBanzuke(QWidget* parent) : ScreenDialog(parent)
     layout->addWidget(scrollArea, 1);
     layout->addLayout(buttons);
 
-    connect(Button3, &QPushButton::clicked, this, &TViewBanzuke::Button3Click);
+    connect(Button3, &QPushButton::clicked, this, &BanzukeScreen::Button3Click);
 
     // Wide enough for both columns and a scroll bar; tall enough for most of
     // the list, which scrolls for the rest.
     resize(kPageWidth + 2 * layout->contentsMargins().left() + 24, kVisibleHeight);
 }
 
-void TViewBanzuke::onShown()
+void BanzukeScreen::onShown()
 {
     FormActivate();
 }
 
-void TViewBanzuke::FormActivate()
+void BanzukeScreen::FormActivate()
 {
     if (!loadRosterOrReport(this))
         return;
@@ -115,15 +115,15 @@ void TViewBanzuke::FormActivate()
     list->resize(kPageWidth, page.bottom);
 }
 
-void TViewBanzuke::Button3Click()
+void BanzukeScreen::Button3Click()
 {
     if (!isOffered(Button3))
         return;
     close();
 }
 
-void TViewBanzuke::nameClick(int slot)
+void BanzukeScreen::nameClick(int slot)
 {
-    if (ViewRikishi)
-        ViewRikishi->showRikishi(slot + 1);
+    if (rikishiViewer)
+        rikishiViewer->showRikishi(slot + 1);
 }

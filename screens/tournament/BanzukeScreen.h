@@ -11,10 +11,10 @@ class QPushButton;
 class QScrollArea;
 class QWidget;
 
-class TViewBanzuke : public ScreenDialog {
+class BanzukeScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TViewBanzuke(QWidget* parent = nullptr);
+    explicit BanzukeScreen(QWidget* parent = nullptr);
 
     QLabel* BanzukeLabel;
     QLabel* Label5;
@@ -42,4 +42,4 @@ private:
     std::vector<QWidget*> m_built;
 };
 
-extern TViewBanzuke* ViewBanzuke;
+extern BanzukeScreen* banzukeScreen;

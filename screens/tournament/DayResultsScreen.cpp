@@ -19,7 +19,7 @@
 
 #include <ctime>
 
-TKekka* Kekka = nullptr;
+DayResultsScreen* dayResultsScreen = nullptr;
 
 namespace {
 
@@ -49,9 +49,9 @@ private:
 // The game's side of the day flow: the save file through the shared
 // helpers (which report failures), the leaderboard and bout screens, and
 // the screen's own hiding and showing around the bout.
-class TKekka::Host : public DayHost {
+class DayResultsScreen::Host : public DayHost {
 public:
-    explicit Host(TKekka* screen) : m_screen(screen) {}
+    explicit Host(DayResultsScreen* screen) : m_screen(screen) {}
 
     bool load(Game&) override
     {
@@ -63,15 +63,15 @@ public:
     void save(const Game&) override { saveRosterOrReport(m_screen); }
     void leaderboard(Game&) override
     {
-        if (Leaderboard)
-            Leaderboard->exec();
+        if (leaderboardScreen)
+            leaderboardScreen->exec();
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
     void boutStarting() override { m_screen->hide(); }
     void boutFinished() override
     {
-        TKekka* s = m_screen;
+        DayResultsScreen* s = m_screen;
         s->GoToFight->hide();
         bringUp(s);
         s->MainMenuButton->setEnabled(true);
@@ -83,10 +83,10 @@ public:
     bool stopped() override { return m_screen->m_bashoEnd && m_screen->m_bashoEnd->stopped(); }
 
 private:
-    TKekka* m_screen;
+    DayResultsScreen* m_screen;
 };
 
-TKekka::TKekka(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
+DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
 {
     setObjectName(QStringLiteral("Kekka"));
     setWindowTitle(QStringLiteral(" Kekka"));
@@ -148,11 +148,11 @@ TKekka::TKekka(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<
     FinishBashoButton->setGeometry(250, 280, 140, 30);
     FinishBashoButton->hide();
 
-    connect(GoToFight, &QPushButton::clicked, this, &TKekka::GoToFightClick);
-    connect(MainMenuButton, &QPushButton::clicked, this, &TKekka::MainMenuButtonClick);
-    connect(NextDayButton, &QPushButton::clicked, this, &TKekka::NextDayButtonClick);
-    connect(ShowBanzukeButton, &QPushButton::clicked, this, &TKekka::ShowBanzukeButtonClick);
-    connect(FinishBashoButton, &QPushButton::clicked, this, &TKekka::FinishBashoButtonClick);
+    connect(GoToFight, &QPushButton::clicked, this, &DayResultsScreen::GoToFightClick);
+    connect(MainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::MainMenuButtonClick);
+    connect(NextDayButton, &QPushButton::clicked, this, &DayResultsScreen::NextDayButtonClick);
+    connect(ShowBanzukeButton, &QPushButton::clicked, this, &DayResultsScreen::ShowBanzukeButtonClick);
+    connect(FinishBashoButton, &QPushButton::clicked, this, &DayResultsScreen::FinishBashoButtonClick);
     // A real switch to this screen from another window of the game runs the
     // day step, as an activation does; the screen's own modal screens
     // closing do not.
@@ -167,13 +167,13 @@ TKekka::TKekka(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<
     FormCreate();
 }
 
-TKekka::~TKekka() = default;
+DayResultsScreen::~DayResultsScreen() = default;
 
-void TKekka::setPlayerBout(PlayerBout* bout) { m_playerBout = bout; }
+void DayResultsScreen::setPlayerBout(PlayerBout* bout) { m_playerBout = bout; }
 
-void TKekka::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd = screens; }
+void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd = screens; }
 
-void TKekka::FormCreate()
+void DayResultsScreen::FormCreate()
 {
     Game& game = gameState();
     game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -183,14 +183,14 @@ void TKekka::FormCreate()
     beginDays(game);
 }
 
-void TKekka::openFromMainMenu()
+void DayResultsScreen::openFromMainMenu()
 {
     m_closePending = false;
     bringUp(this);
     FormShow();
 }
 
-void TKekka::FormShow()
+void DayResultsScreen::FormShow()
 {
     // The re-activations inside the bout, the leaderboard and the end of the
     // basho must produce nothing: the day is not advanced yet.
@@ -200,7 +200,7 @@ void TKekka::FormShow()
     runDayStep();
 }
 
-void TKekka::runDayStep()
+void DayResultsScreen::runDayStep()
 {
     m_returns->reset();
     const DayStep step = dayStep(gameState(), *m_host);
@@ -208,7 +208,7 @@ void TKekka::runDayStep()
         showSheet(step.sheet);
 }
 
-void TKekka::showSheet(const DaySheet& sheet)
+void DayResultsScreen::showSheet(const DaySheet& sheet)
 {
     const bool bouts = sheet.kind == DaySheetKind::Bouts;
     for (QLabel* l : {justalabel, DayLabel, results})
@@ -248,7 +248,7 @@ void TKekka::showSheet(const DaySheet& sheet)
     }
 }
 
-void TKekka::GoToFightClick()
+void DayResultsScreen::GoToFightClick()
 {
     if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
@@ -256,7 +256,7 @@ void TKekka::GoToFightClick()
     afterFlow(fightDay(gameState(), *m_host));
 }
 
-void TKekka::FinishBashoButtonClick()
+void DayResultsScreen::FinishBashoButtonClick()
 {
     if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
         return;
@@ -265,7 +265,7 @@ void TKekka::FinishBashoButtonClick()
     afterFlow(finishInterruptedBasho(gameState(), *m_host));
 }
 
-void TKekka::afterFlow(BoutOutcome outcome)
+void DayResultsScreen::afterFlow(BoutOutcome outcome)
 {
     switch (outcome) {
     case BoutOutcome::LoadFailed:   // the failed load is closing the screen
@@ -284,24 +284,24 @@ void TKekka::afterFlow(BoutOutcome outcome)
     }
 }
 
-void TKekka::MainMenuButtonClick()
+void DayResultsScreen::MainMenuButtonClick()
 {
     handOver(MainMenuButton, showMainMenu);
 }
 
-void TKekka::NextDayButtonClick()
+void DayResultsScreen::NextDayButtonClick()
 {
     if (!isOffered(NextDayButton))
         return;
     FormShow();
 }
 
-void TKekka::ShowBanzukeButtonClick()
+void DayResultsScreen::ShowBanzukeButtonClick()
 {
     handOver(ShowBanzukeButton, showBanzuke);
 }
 
-void TKekka::handOver(const QPushButton* button, const std::function<void()>& showNext)
+void DayResultsScreen::handOver(const QPushButton* button, const std::function<void()>& showNext)
 {
     if (!isOffered(button))
         return;

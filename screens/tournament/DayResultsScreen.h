@@ -1,4 +1,4 @@
-// TKekka, the day results screen: the hub of a tournament day.
+// DayResultsScreen, the day results screen: the hub of a tournament day.
 #pragma once
 
 #include "screens/ScreenDialog.h"
@@ -16,11 +16,11 @@ class ReturnWatcher;
 struct DaySheet;
 enum class BoutOutcome;
 
-class TKekka : public ScreenDialog {
+class DayResultsScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TKekka(QWidget* parent = nullptr);
-    ~TKekka() override;
+    explicit DayResultsScreen(QWidget* parent = nullptr);
+    ~DayResultsScreen() override;
 
     // Collaborators the start-up wires in: how the player's bout is fought,
     // the end-of-basho screens, and the two screens this one hands over to.
@@ -69,4 +69,4 @@ private:
     bool m_closePending = false;     // a failed load is closing the screen
 };
 
-extern TKekka* Kekka;
+extern DayResultsScreen* dayResultsScreen;

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TLeaderboard* Leaderboard = nullptr;
+LeaderboardScreen* leaderboardScreen = nullptr;
 
 namespace {
 
@@ -25,7 +25,7 @@ QFrame* makeBevel(QWidget* parent, const char* name)
 
 } // namespace
 
-TLeaderboard::TLeaderboard(QWidget* parent) : ScreenDialog(parent)
+LeaderboardScreen::LeaderboardScreen(QWidget* parent) : ScreenDialog(parent)
 {
     setObjectName(QStringLiteral("Leaderboard"));
     setWindowTitle(QStringLiteral("Tournament Leaderboard"));
@@ -68,15 +68,15 @@ TLeaderboard::TLeaderboard(QWidget* parent) : ScreenDialog(parent)
     setFixedWidth(480);
     setMinimumHeight(240);
 
-    connect(OKButton, &QPushButton::clicked, this, &TLeaderboard::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &LeaderboardScreen::OKButtonClick);
 }
 
-void TLeaderboard::onShown()
+void LeaderboardScreen::onShown()
 {
     FormActivate();
 }
 
-void TLeaderboard::FormActivate()
+void LeaderboardScreen::FormActivate()
 {
     const Game& game = gameState();
     const LeaderboardTexts texts = leaderboardTexts(game.roster, game.curDay);
@@ -87,7 +87,7 @@ void TLeaderboard::FormActivate()
     OKButton->setFocus();
 }
 
-void TLeaderboard::OKButtonClick()
+void LeaderboardScreen::OKButtonClick()
 {
     if (!isOffered(OKButton))
         return;

@@ -1,4 +1,4 @@
-// TLeaderboard: the leaders of the basho after each of days 8 to 14.
+// LeaderboardScreen: the leaders of the basho after each of days 8 to 14.
 #pragma once
 
 #include "screens/ScreenDialog.h"
@@ -7,10 +7,10 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TLeaderboard : public ScreenDialog {
+class LeaderboardScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TLeaderboard(QWidget* parent = nullptr);
+    explicit LeaderboardScreen(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QFrame* Bevel1;
@@ -27,4 +27,4 @@ protected:
     void onShown() override;   // once per opening
 };
 
-extern TLeaderboard* Leaderboard;
+extern LeaderboardScreen* leaderboardScreen;

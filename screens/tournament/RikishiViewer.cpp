@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TViewRikishi* ViewRikishi = nullptr;
-int TViewRikishi::viewNumber = kFirstViewNumber;
+RikishiViewer* rikishiViewer = nullptr;
+int RikishiViewer::viewNumber = kFirstViewNumber;
 
 namespace {
 
@@ -33,7 +33,7 @@ void addPair(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* va
 
 } // namespace
 
-TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
+RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
 {
     setObjectName(QStringLiteral("ViewRikishi"));
     setWindowTitle(QStringLiteral("View Rikishi"));
@@ -110,23 +110,23 @@ TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
     struct RecordRow {
         const char* captionName;
         const char* caption;
-        QLabel* TViewRikishi::*wins;
-        QLabel* TViewRikishi::*losses;
-        QLabel* TViewRikishi::*percent;
+        QLabel* RikishiViewer::*wins;
+        QLabel* RikishiViewer::*losses;
+        QLabel* RikishiViewer::*percent;
         const char* names[3];
         const char* dashName;
         const char* percentSignName;
     };
     const RecordRow rows[] = {
-        {"Label45", "Current Basho Wins-Losses:", &TViewRikishi::cbw, &TViewRikishi::cbl, &TViewRikishi::cbp,
+        {"Label45", "Current Basho Wins-Losses:", &RikishiViewer::cbw, &RikishiViewer::cbl, &RikishiViewer::cbp,
          {"cbw", "cbl", "cbp"}, "Label49", "Label60"},
-        {"Label46", "Last Basho Wins-Losses:", &TViewRikishi::lbw, &TViewRikishi::lbl, &TViewRikishi::lbp,
+        {"Label46", "Last Basho Wins-Losses:", &RikishiViewer::lbw, &RikishiViewer::lbl, &RikishiViewer::lbp,
          {"lbw", "lbl", "lbp"}, "Label53", "Label61"},
-        {"Label47", "Two Basho Ago Wins-Losses:", &TViewRikishi::tbaw, &TViewRikishi::tbal, &TViewRikishi::tbap,
+        {"Label47", "Two Basho Ago Wins-Losses:", &RikishiViewer::tbaw, &RikishiViewer::tbal, &RikishiViewer::tbap,
          {"tbaw", "tbal", "tbap"}, "Label57", "Label62"},
-        {"Label63", "Kirimaki Wins-Losses:", &TViewRikishi::gmw, &TViewRikishi::gml, &TViewRikishi::gmp,
+        {"Label63", "Kirimaki Wins-Losses:", &RikishiViewer::gmw, &RikishiViewer::gml, &RikishiViewer::gmp,
          {"gmw", "gml", "gmp"}, "Label65", "Label68"},
-        {"Label69", "Real Life Wins-Losses:", &TViewRikishi::rlw, &TViewRikishi::rll, &TViewRikishi::rlp,
+        {"Label69", "Real Life Wins-Losses:", &RikishiViewer::rlw, &RikishiViewer::rll, &RikishiViewer::rlp,
          {"rlw", "rll", "rlp"}, "Label71", "Label74"},
     };
     int row = 0;
@@ -181,21 +181,21 @@ TViewRikishi::TViewRikishi(QWidget* parent) : ScreenDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
 
-    connect(rikishinum, &ScrollEventBar::scrolled, this, &TViewRikishi::rikishinumScroll);
-    connect(rikishinum, &QAbstractSlider::valueChanged, this, &TViewRikishi::FormActivate);
-    connect(Button1, &QPushButton::clicked, this, &TViewRikishi::Button1Click);
+    connect(rikishinum, &ScrollEventBar::scrolled, this, &RikishiViewer::rikishinumScroll);
+    connect(rikishinum, &QAbstractSlider::valueChanged, this, &RikishiViewer::FormActivate);
+    connect(Button1, &QPushButton::clicked, this, &RikishiViewer::Button1Click);
 
     // The viewer fills itself once when the game starts, which is when a
     // missing save file is first reported.
     FormActivate();
 }
 
-void TViewRikishi::onShown()
+void RikishiViewer::onShown()
 {
     FormActivate();
 }
 
-void TViewRikishi::FormActivate()
+void RikishiViewer::FormActivate()
 {
     if (!loadRosterOrReport(this))
         return;
@@ -210,20 +210,20 @@ void TViewRikishi::FormActivate()
             label->setText(toQt(t.text));
 }
 
-void TViewRikishi::rikishinumScroll(int position)
+void RikishiViewer::rikishinumScroll(int position)
 {
     viewNumber = clampViewNumber(position);
     LabelRikishiNum->setText(QString::number(viewNumber));
 }
 
-void TViewRikishi::Button1Click()
+void RikishiViewer::Button1Click()
 {
     if (!isOffered(Button1))
         return;
     close();
 }
 
-void TViewRikishi::showRikishi(int number)
+void RikishiViewer::showRikishi(int number)
 {
     viewNumber = clampViewNumber(number);
     // An open viewer keeps showing what it showed: it is only brought to

@@ -8,10 +8,10 @@ class QLabel;
 class QPushButton;
 class ScrollEventBar;
 
-class TViewRikishi : public ScreenDialog {
+class RikishiViewer : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit TViewRikishi(QWidget* parent = nullptr);
+    explicit RikishiViewer(QWidget* parent = nullptr);
 
     // The selected wrestler, 1 to 40 (his roster index + 1). It lives as
     // long as the program, so it survives closing and re-opening the viewer.
@@ -78,4 +78,4 @@ protected:
     void onShown() override;
 };
 
-extern TViewRikishi* ViewRikishi;
+extern RikishiViewer* rikishiViewer;

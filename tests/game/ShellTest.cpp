@@ -53,11 +53,11 @@ private slots:
 
 void ShellTest::mainMenuCaptionsTabOrderAndFocus()
 {
-    TMainMenuForm1 menu;
+    MainMenu menu;
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
     QCOMPARE(menu.windowTitle(), QStringLiteral("Kirimaki"));
-    QCOMPARE(menu.MainMenu->text(), QStringLiteral("K i r i m a k i"));
+    QCOMPARE(menu.m_titleLabel->text(), QStringLiteral("K i r i m a k i"));
     QCOMPARE(menu.Panel1->frameShadow(), QFrame::Sunken);
 
     const QList<QPushButton*> order = {menu.Button3, menu.Button4, menu.AboutButton,
@@ -77,7 +77,7 @@ void ShellTest::mainMenuCaptionsTabOrderAndFocus()
 
 void ShellTest::mainMenuButtonsCallTheirScreens()
 {
-    TMainMenuForm1 menu;
+    MainMenu menu;
     QStringList opened;
     menu.openTournament = [&] { opened << "tournament"; };
     menu.openBanzuke = [&] { opened << "banzuke"; };
@@ -102,7 +102,7 @@ void ShellTest::mainMenuButtonsCallTheirScreens()
 
 void ShellTest::mnemonicOnAHiddenButtonDoesNothing()
 {
-    TMainMenuForm1 menu;
+    MainMenu menu;
     int count = 0;
     menu.openTournament = [&] { ++count; };
     menu.show();
@@ -117,7 +117,7 @@ void ShellTest::mnemonicOnAHiddenButtonDoesNothing()
 
 void ShellTest::aboutBox()
 {
-    TAboutBox box;
+    AboutBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("About Kirimaki"));
     QVERIFY(!box.Image1->pixmap().isNull());
     QCOMPARE(box.Image1->size(), box.Image1->pixmap().size());
@@ -132,7 +132,7 @@ void ShellTest::aboutBox()
 
 void ShellTest::errorBoxAndFailedLoad()
 {
-    TErrorBox box;
+    ErrorBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("Error opening file..."));
     QCOMPARE(box.Label1->text(), QStringLiteral("Error opening rikishi.r file."));
     QCOMPARE(box.Label2->text(), QStringLiteral("Please check to see that this file exists"));
@@ -142,7 +142,7 @@ void ShellTest::errorBoxAndFailedLoad()
     // A screen whose load fails shows the box, then closes itself.
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
-    ErrorBox = &box;
+    errorBox = &box;
     QDialog screen;
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -151,7 +151,7 @@ void ShellTest::errorBoxAndFailedLoad()
     QVERIFY(!loadRosterOrReport(&screen));
     QCOMPARE(watcher.title, QStringLiteral("Error opening file..."));
     QTRY_VERIFY(!screen.isVisible());
-    ErrorBox = nullptr;
+    errorBox = nullptr;
     QVERIFY(!QFile::exists(dir.filePath("rikishi.r")));
 }
 

@@ -131,46 +131,46 @@ void DamagedFilesScreenTest::writeCareer(const Damage& damage)
 // A fresh start of the game on the file, as after a restart.
 void DamagedFilesScreenTest::startGame()
 {
-    delete MainMenuForm1;
+    delete mainMenu;
     gameState() = Game{};
     createScreens();
-    DecideYusho->pauseFor = [](int) {};
-    MainMenuForm1->show();
+    yushoScreen->pauseFor = [](int) {};
+    mainMenu->show();
 }
 
 void DamagedFilesScreenTest::browse()
 {
-    bringUp(ViewRikishi);
+    bringUp(rikishiViewer);
     for (int n = 1; n <= 40; ++n)
-        ViewRikishi->rikishinum->setValue(n);
-    QVERIFY(offered(ViewRikishi->Button1));
-    ViewRikishi->hide();
+        rikishiViewer->rikishinum->setValue(n);
+    QVERIFY(offered(rikishiViewer->Button1));
+    rikishiViewer->hide();
 
-    bringUp(ViewBanzuke);
-    QVERIFY(offered(ViewBanzuke->Button3));
-    ViewBanzuke->hide();
+    bringUp(banzukeScreen);
+    QVERIFY(offered(banzukeScreen->Button3));
+    banzukeScreen->hide();
 }
 
 // Plays days through the day results screen; the clicker fights the bouts
 // and closes every modal screen. At every point some way on is offered.
 void DamagedFilesScreenTest::playDays(int days)
 {
-    Kekka->openFromMainMenu();
-    for (int i = 0; i < days && Kekka->isVisible(); ++i) {
-        const bool anyOffered = offered(Kekka->GoToFight) || offered(Kekka->NextDayButton) ||
-                                offered(Kekka->MainMenuButton) || offered(Kekka->FinishBashoButton);
+    dayResultsScreen->openFromMainMenu();
+    for (int i = 0; i < days && dayResultsScreen->isVisible(); ++i) {
+        const bool anyOffered = offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->NextDayButton) ||
+                                offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->FinishBashoButton);
         QVERIFY2(anyOffered, "the day results screen offers no button");
-        if (offered(Kekka->GoToFight))
-            QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
-        else if (offered(Kekka->FinishBashoButton))
-            QTest::mouseClick(Kekka->FinishBashoButton, Qt::LeftButton);
-        else if (offered(Kekka->NextDayButton))
-            QTest::mouseClick(Kekka->NextDayButton, Qt::LeftButton);
+        if (offered(dayResultsScreen->GoToFight))
+            QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
+        else if (offered(dayResultsScreen->FinishBashoButton))
+            QTest::mouseClick(dayResultsScreen->FinishBashoButton, Qt::LeftButton);
+        else if (offered(dayResultsScreen->NextDayButton))
+            QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
         else
             break;  // only the way back to the main menu
     }
-    if (Kekka->isVisible())
-        QVERIFY(offered(Kekka->MainMenuButton) || offered(Kekka->GoToFight) || offered(Kekka->FinishBashoButton));
+    if (dayResultsScreen->isVisible())
+        QVERIFY(offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->FinishBashoButton));
 }
 
 void DamagedFilesScreenTest::screensSurviveDamagedFiles_data()
@@ -229,10 +229,10 @@ void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
     writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
     ModalClicker clicker;
     startGame();
-    Kekka->openFromMainMenu();
+    dayResultsScreen->openFromMainMenu();
     // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
-    QCOMPARE(Kekka->ResultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
-    QCOMPARE(Kekka->ResultLabels[0]->textFormat(), Qt::PlainText);
+    QCOMPARE(dayResultsScreen->ResultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+    QCOMPARE(dayResultsScreen->ResultLabels[0]->textFormat(), Qt::PlainText);
 }
 
 int main(int argc, char** argv)

@@ -212,49 +212,49 @@ void PitfallsTest::startGame(const Roster& career)
     if (!saveRoster(career))
         QFAIL("the career could not be written");
     m_driver.reset();   // it knows the old screens by their addresses
-    delete MainMenuForm1;
+    delete mainMenu;
     gameState() = Game{};
     createScreens();
     m_driver = std::make_unique<ModalDriver>();
     gameState().rng.seed(2024);   // the start-up seeded from the clock
-    DecideYusho->pauseFor = [](int) {};
-    MainMenuForm1->show();
-    QVERIFY(QTest::qWaitForWindowActive(MainMenuForm1));
+    yushoScreen->pauseFor = [](int) {};
+    mainMenu->show();
+    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
 }
 
 void PitfallsTest::openTournament()
 {
-    QTest::mouseClick(MainMenuForm1->Button3, Qt::LeftButton);
-    QVERIFY(Kekka->isVisible());
-    settle(Kekka);
+    QTest::mouseClick(mainMenu->Button3, Qt::LeftButton);
+    QVERIFY(dayResultsScreen->isVisible());
+    settle(dayResultsScreen);
 }
 
 void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
 {
     startGame(careerAt(m_career, 3, 2));
     openTournament();
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
 
     // Alt+F twice in quick succession, and the handler called again while
     // the bout is open: one bout.
-    m_driver->hooks[Fight] = [] { Kekka->GoToFightClick(); };
-    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
-    QTRY_VERIFY(m_driver->openings(Fight) == 1 && !Fight->isVisible());
-    settle(Kekka);
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
-    QCOMPARE(Kekka->focusWidget(), Kekka->NextDayButton);
-    QVERIFY(!Kekka->GoToFight->isVisible());
+    m_driver->hooks[boutScreen] = [] { dayResultsScreen->GoToFightClick(); };
+    QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(m_driver->openings(boutScreen) == 1 && !boutScreen->isVisible());
+    settle(dayResultsScreen);
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
+    QCOMPARE(dayResultsScreen->focusWidget(), dayResultsScreen->NextDayButton);
+    QVERIFY(!dayResultsScreen->GoToFight->isVisible());
     const QByteArray dayDone = fileBytes();
     for (const Rikishi& r : fileRoster())
         QCOMPARE(bouts(r) * 100 + r.day, 3 * 100 + 4);
 
     // The Fight button's late mnemonic, now that it is hidden: nothing.
-    Kekka->GoToFight->click();
-    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
+    dayResultsScreen->GoToFight->click();
+    QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
     QTest::qWait(200);
-    QCOMPARE(m_driver->openings(Fight), 1);
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("3"));
+    QCOMPARE(m_driver->openings(boutScreen), 1);
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
     QCOMPARE(fileBytes(), dayDone);
 
     // Day 8: the leaderboard closes onto the day results screen before the
@@ -262,21 +262,21 @@ void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
     startGame(careerAt(m_career, 8, 7));
     openTournament();
     QString shown;
-    m_driver->hooks[Leaderboard] = [&shown] {
-        shown = Leaderboard->Label1->text() + Leaderboard->Label2->text() + Leaderboard->Label3->text();
+    m_driver->hooks[leaderboardScreen] = [&shown] {
+        shown = leaderboardScreen->Label1->text() + leaderboardScreen->Label2->text() + leaderboardScreen->Label3->text();
         QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(Kekka, &activate);
-        QApplication::sendEvent(Leaderboard, &activate);
-        Kekka->activateWindow();
-        Kekka->FormShow();
-        QCOMPARE(Leaderboard->Label1->text() + Leaderboard->Label2->text() + Leaderboard->Label3->text(), shown);
+        QApplication::sendEvent(dayResultsScreen, &activate);
+        QApplication::sendEvent(leaderboardScreen, &activate);
+        dayResultsScreen->activateWindow();
+        dayResultsScreen->FormShow();
+        QCOMPARE(leaderboardScreen->Label1->text() + leaderboardScreen->Label2->text() + leaderboardScreen->Label3->text(), shown);
     };
-    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
-    QCOMPARE(m_driver->openings(Leaderboard), 1);
+    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
+    QCOMPARE(m_driver->openings(leaderboardScreen), 1);
     QVERIFY(shown.startsWith(QStringLiteral("Tournament Leaderboard After 8 Days")));
-    settle(Kekka);
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("8"));
-    QCOMPARE(Kekka->focusWidget(), Kekka->NextDayButton);
+    settle(dayResultsScreen);
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("8"));
+    QCOMPARE(dayResultsScreen->focusWidget(), dayResultsScreen->NextDayButton);
     const Roster after = fileRoster();
     QCOMPARE(playerIn(after).day, 9);
     for (const Rikishi& r : after)
@@ -287,7 +287,7 @@ void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
 {
     startGame(careerAt(m_career, 5, 4));
     openTournament();
-    const QString firstLine = Kekka->ResultLabels[57]->text() + Kekka->ResultLabels[59]->text();
+    const QString firstLine = dayResultsScreen->ResultLabels[57]->text() + dayResultsScreen->ResultLabels[59]->text();
     const QByteArray decided = fileBytes();
     int pending = 0;   // the player and his opponent
     for (const Rikishi& r : fileRoster()) {
@@ -300,12 +300,12 @@ void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
     // The program ends with the bout pending and starts again.
     startGame(fileRoster());
     openTournament();
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("5"));
-    QCOMPARE(Kekka->ResultLabels[57]->text() + Kekka->ResultLabels[59]->text(), firstLine);
-    QVERIFY(Kekka->GoToFight->isVisible());
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("5"));
+    QCOMPARE(dayResultsScreen->ResultLabels[57]->text() + dayResultsScreen->ResultLabels[59]->text(), firstLine);
+    QVERIFY(dayResultsScreen->GoToFight->isVisible());
     QCOMPARE(fileBytes(), decided);   // nothing decided, nothing written
 
-    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
     for (const Rikishi& r : fileRoster())
         QCOMPARE(bouts(r) * 100 + r.day, 5 * 100 + 6);
 }
@@ -319,21 +319,21 @@ void PitfallsTest::aFileAtDaySixteenIsFinishedByTheNewBanzuke()
     me.lbw = 4;
     startGame(career);
     openTournament();
-    QVERIFY(Kekka->MessageLabel->isVisible());
-    QVERIFY(Kekka->FinishBashoButton->isVisible());
-    QCOMPARE(Kekka->focusWidget(), Kekka->FinishBashoButton);
+    QVERIFY(dayResultsScreen->MessageLabel->isVisible());
+    QVERIFY(dayResultsScreen->FinishBashoButton->isVisible());
+    QCOMPARE(dayResultsScreen->focusWidget(), dayResultsScreen->FinishBashoButton);
 
-    QTest::keyClick(Kekka, Qt::Key_F, Qt::AltModifier);
-    QTRY_VERIFY(m_driver->openings(SortRikishi) == 1 && !SortRikishi->isVisible());
-    QTRY_VERIFY(!Kekka->isVisible());
+    QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(m_driver->openings(newBanzukeScreen) == 1 && !newBanzukeScreen->isVisible());
+    QTRY_VERIFY(!dayResultsScreen->isVisible());
     const Roster after = fileRoster();
     QCOMPARE(playerIn(after).day, 1);
     QCOMPARE(playerIn(after).lbw * 100 + playerIn(after).tbaw, 9 * 100 + 4);
     QCOMPARE(bouts(playerIn(after)), 0);
 
     openTournament();   // the next basho
-    QCOMPARE(Kekka->DayLabel->text(), QStringLiteral("1"));
-    QVERIFY(Kekka->GoToFight->isVisible() && !Kekka->FinishBashoButton->isVisible());
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("1"));
+    QVERIFY(dayResultsScreen->GoToFight->isVisible() && !dayResultsScreen->FinishBashoButton->isVisible());
 }
 
 void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
@@ -352,7 +352,7 @@ void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
         for (QPushButton* b : screen->findChildren<QPushButton*>())
             counted << QObject::connect(b, &QPushButton::clicked, [&clicks] { ++clicks; });
         QTest::keyClick(screen, Qt::Key_Escape);
-        if (screen != Fight) {
+        if (screen != boutScreen) {
             QList<QWidget*> targets{screen};
             if (screen->focusWidget())
                 targets << screen->focusWidget();
@@ -369,7 +369,7 @@ void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
         QCOMPARE(clicks, 0);
     };
 
-    for (QDialog* screen : std::initializer_list<QDialog*>{Kekka, ViewRikishi, ViewBanzuke}) {
+    for (QDialog* screen : std::initializer_list<QDialog*>{dayResultsScreen, rikishiViewer, banzukeScreen}) {
         bringUp(screen);
         keysDoNothing(screen);
         screen->hide();
@@ -378,31 +378,31 @@ void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
 
     int created = 0;
     m_driver->anyOpening = [&](QWidget* w) {
-        if (auto* form = qobject_cast<TCreateRikishiForm2*>(w)) {
+        if (auto* form = qobject_cast<CreationScreen*>(w)) {
             ++created;
             keysDoNothing(form);
             QCOMPARE(fileBytes(), dayTwo);   // no new career
             form->Cancel->click();
-        } else if (w != AboutBox && w != ErrorBox) {
+        } else if (w != aboutBox && w != errorBox) {
             keysDoNothing(static_cast<QDialog*>(w));
         }
     };
-    QTest::mouseClick(MainMenuForm1->Button1, Qt::LeftButton);
+    QTest::mouseClick(mainMenu->Button1, Qt::LeftButton);
     QCOMPARE(created, 1);
-    Fight->fight(gameState());   // the pending bout of day 2
-    StatIncrease->open(gameState());
-    for (QDialog* screen : std::initializer_list<QDialog*>{Leaderboard, DecideYusho, Chanko, Potential, Age, SortRikishi})
+    boutScreen->fight(gameState());   // the pending bout of day 2
+    statIncreaseScreen->open(gameState());
+    for (QDialog* screen : std::initializer_list<QDialog*>{leaderboardScreen, yushoScreen, chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
         screen->exec();
-    for (QDialog* screen : std::initializer_list<QDialog*>{Fight, StatIncrease, Leaderboard, DecideYusho, Chanko,
-                                                          Potential, Age, SortRikishi})
+    for (QDialog* screen : std::initializer_list<QDialog*>{boutScreen, statIncreaseScreen, leaderboardScreen, yushoScreen, chankoScreen,
+                                                          potentialScreen, ageingScreen, newBanzukeScreen})
         QCOMPARE(m_driver->openings(screen), 1);
 
     // Only the two boxes close on Enter: their OK is the default button.
     m_driver->anyOpening = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); };
-    AboutBox->exec();
-    ErrorBox->exec();
-    QCOMPARE(m_driver->openings(AboutBox) + m_driver->openings(ErrorBox), 2);
-    QCOMPARE(AboutBox->result() + ErrorBox->result(), 2 * QDialog::Accepted);
+    aboutBox->exec();
+    errorBox->exec();
+    QCOMPARE(m_driver->openings(aboutBox) + m_driver->openings(errorBox), 2);
+    QCOMPARE(aboutBox->result() + errorBox->result(), 2 * QDialog::Accepted);
 }
 
 void PitfallsTest::endOfBashoScreensWorkOncePerOpening()
@@ -424,19 +424,19 @@ void PitfallsTest::endOfBashoScreensWorkOncePerOpening()
     // Every screen is activated again while it is open: its work is not redone.
     int playerWins = 0;
     m_driver->anyOpening = [&](QWidget* w) {
-        if (w == DecideYusho)
+        if (w == yushoScreen)
             playerWins = gameState().roster[39].cbw;
-        if (w == Fight)
+        if (w == boutScreen)
             return;
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(w, &activate);
         w->activateWindow();
         QApplication::sendEvent(w, &activate);
     };
-    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
-    for (QWidget* w : std::initializer_list<QWidget*>{DecideYusho, Chanko, Potential, Age, SortRikishi})
+    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
+    for (QWidget* w : std::initializer_list<QWidget*>{yushoScreen, chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
         QCOMPARE(m_driver->openings(w), 1);
-    QTRY_VERIFY(!Kekka->isVisible());
+    QTRY_VERIFY(!dayResultsScreen->isVisible());
 
     const Roster after = fileRoster();
     for (const Rikishi& r : after) {
@@ -455,23 +455,23 @@ void PitfallsTest::aMinimisedBoutKeepsItsBout()
     openTournament();
     QStringList before, restored;
     const auto look = [] {
-        return QStringList{Fight->TimeElapsedLabel->text(), Fight->UserStrategyLabel->text(),
-                           Fight->CompStrategyLabel->text(), QString::number(Fight->UserGenkiBar->width()),
-                           QString::number(Fight->CompGenkiBar->width()),
-                           QString::number(Fight->Button1->isVisible())};
+        return QStringList{boutScreen->TimeElapsedLabel->text(), boutScreen->UserStrategyLabel->text(),
+                           boutScreen->CompStrategyLabel->text(), QString::number(boutScreen->UserGenkiBar->width()),
+                           QString::number(boutScreen->CompGenkiBar->width()),
+                           QString::number(boutScreen->Button1->isVisible())};
     };
-    m_driver->hooks[Fight] = [&] {
-        Fight->Button2->click();   // the tachiai: the bout is under way
+    m_driver->hooks[boutScreen] = [&] {
+        boutScreen->Button2->click();   // the tachiai: the bout is under way
         before = look();
-        Fight->showMinimized();
-        QVERIFY(Fight->isMinimized());
-        Fight->showNormal();
+        boutScreen->showMinimized();
+        QVERIFY(boutScreen->isMinimized());
+        boutScreen->showNormal();
         restored = look();
     };
-    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
+    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
     QCOMPARE(before.last(), QStringLiteral("0"));   // past the tachiai
     QCOMPARE(restored, before);
-    QCOMPARE(m_driver->openings(Fight), 1);
+    QCOMPARE(m_driver->openings(boutScreen), 1);
     QCOMPARE(bouts(playerIn(fileRoster())), 1);
 }
 
@@ -487,7 +487,7 @@ void PitfallsTest::aFailedSaveIsReportedAndTheFileKept()
             reported << box->text();
     };
     // The day step decides the day and saves it.
-    QTest::mouseClick(MainMenuForm1->Button3, Qt::LeftButton);
+    QTest::mouseClick(mainMenu->Button3, Qt::LeftButton);
     QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.saving")));
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported[0].contains(QStringLiteral("could not be saved")));
@@ -503,17 +503,17 @@ void PitfallsTest::quittingDuringTheEndOfABashoOpensNothingFurther()
     startGame(career);
     openTournament();
     QByteArray atYusho;
-    m_driver->hooks[Chanko] = [&atYusho] {
+    m_driver->hooks[chankoScreen] = [&atYusho] {
         atYusho = fileBytes();
         // As the main menu's close would: the application quits.
         QEvent quit(QEvent::Quit);
         QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
     };
-    QTest::mouseClick(Kekka->GoToFight, Qt::LeftButton);
-    QCOMPARE(m_driver->openings(DecideYusho), 1);
-    QCOMPARE(m_driver->openings(Chanko), 1);
+    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
+    QCOMPARE(m_driver->openings(yushoScreen), 1);
+    QCOMPARE(m_driver->openings(chankoScreen), 1);
     QVERIFY(!atYusho.isEmpty());
-    for (QWidget* w : std::initializer_list<QWidget*>{Potential, Age, SortRikishi})
+    for (QWidget* w : std::initializer_list<QWidget*>{potentialScreen, ageingScreen, newBanzukeScreen})
         QCOMPARE(m_driver->openings(w), 0);
     QCOMPARE(fileBytes(), atYusho);
     QCOMPARE(playerIn(fileRoster()).day, 16);   // a restart finishes it by the new banzuke

@@ -72,12 +72,12 @@ class BashoEndScreensTest : public QObject {
 private slots:
     void initTestCase()
     {
-        DecideYusho = new TDecideYusho;
-        Chanko = new TChanko;
-        Potential = new TPotential;
-        Age = new TAge;
-        SortRikishi = new TSortRikishi;
-        DecideYusho->setPlayerBout(&m_bout);
+        yushoScreen = new YushoScreen;
+        chankoScreen = new ChankoScreen;
+        potentialScreen = new PotentialScreen;
+        ageingScreen = new AgeingScreen;
+        newBanzukeScreen = new NewBanzukeScreen;
+        yushoScreen->setPlayerBout(&m_bout);
     }
 
     void init()
@@ -97,37 +97,37 @@ private slots:
         setShikona(game.roster[39], "Kiriyama");
         bool visibleDuringBout = false;
         m_bout.during = [&](Game& g) {
-            visibleDuringBout = DecideYusho->isVisible();
+            visibleDuringBout = yushoScreen->isVisible();
             QCOMPARE(g.curDay, 16);
             // A late accelerator must not start a second playoff.
-            DecideYusho->BeginKetteisenButtonClick();
+            yushoScreen->BeginKetteisenButtonClick();
         };
         bool checked = false;
-        whenOpen(DecideYusho, [&] {
-            QCOMPARE(DecideYusho->KetteisenAnnounceLabel->text(),
+        whenOpen(yushoScreen, [&] {
+            QCOMPARE(yushoScreen->KetteisenAnnounceLabel->text(),
                      QStringLiteral("Kettei sen participants:   R04    Kiriyama    "));
-            QVERIFY(!DecideYusho->OKButton->isVisible());
-            QVERIFY(!DecideYusho->JunYushoWinners->isVisible());
+            QVERIFY(!yushoScreen->OKButton->isVisible());
+            QVERIFY(!yushoScreen->JunYushoWinners->isVisible());
             // The frame cannot close it before the playoff, and OK is not offered.
-            QVERIFY(!DecideYusho->close());
-            DecideYusho->OKButtonClick();
-            QVERIFY(DecideYusho->isVisible());
+            QVERIFY(!yushoScreen->close());
+            yushoScreen->OKButtonClick();
+            QVERIFY(yushoScreen->isVisible());
             QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
-            shoot(DecideYusho, "yusho-tie.png");
+            shoot(yushoScreen, "yusho-tie.png");
 
-            QTest::mouseClick(DecideYusho->BeginKetteisenButton, Qt::LeftButton);
+            QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton);
             QCOMPARE(m_bout.fought, 1);
             QVERIFY(visibleDuringBout);
-            QCOMPARE(DecideYusho->KetteisenAnnounceLabel->text(), QStringLiteral("Kiriyama takes the yusho!"));
-            QCOMPARE(DecideYusho->JunYushoWinners->text(), QStringLiteral("Jun-Yusho:  R04"));
-            QVERIFY(!DecideYusho->BeginKetteisenButton->isVisible());
-            QVERIFY(DecideYusho->OKButton->isVisible());
+            QCOMPARE(yushoScreen->KetteisenAnnounceLabel->text(), QStringLiteral("Kiriyama takes the yusho!"));
+            QCOMPARE(yushoScreen->JunYushoWinners->text(), QStringLiteral("Jun-Yusho:  R04"));
+            QVERIFY(!yushoScreen->BeginKetteisenButton->isVisible());
+            QVERIFY(yushoScreen->OKButton->isVisible());
             QCOMPARE(savedRoster()[39].yusho, 1);
             QCOMPARE(savedRoster()[4].junyusho, 1);
             checked = true;
-            QVERIFY(DecideYusho->close());   // decided: the frame may close it now
+            QVERIFY(yushoScreen->close());   // decided: the frame may close it now
         });
-        DecideYusho->exec();
+        yushoScreen->exec();
         QVERIFY(checked);
     }
 
@@ -141,17 +141,17 @@ private slots:
         // The rules' own test pins the texts and lengths of the pauses; here
         // each result must be readable on the screen while its pause lasts.
         QStringList shown;
-        DecideYusho->pauseFor = [&](int) {
-            QLabel* l = DecideYusho->KetteisenAnnounceLabel;
+        yushoScreen->pauseFor = [&](int) {
+            QLabel* l = yushoScreen->KetteisenAnnounceLabel;
             // Visible, and laid out tall enough for the whole text.
             if (l->isVisible() && l->height() >= l->heightForWidth(l->width()))
                 shown << l->text();
         };
-        whenOpen(DecideYusho, [&] {
-            QTest::mouseClick(DecideYusho->BeginKetteisenButton, Qt::LeftButton);
-            QTest::mouseClick(DecideYusho->OKButton, Qt::LeftButton);
+        whenOpen(yushoScreen, [&] {
+            QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+            QTest::mouseClick(yushoScreen->OKButton, Qt::LeftButton);
         });
-        DecideYusho->exec();
+        yushoScreen->exec();
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
         QCOMPARE(savedRoster()[22].yusho, 1);
     }
@@ -164,37 +164,37 @@ private slots:
         setShikona(game.roster[39], "Kiriyama");
         game.playerCopy = game.roster[39];
         game.pointPool = 5;
-        whenOpen(Chanko, [&] {
-            QCOMPARE(Chanko->ChankoMessage->text(),
+        whenOpen(chankoScreen, [&] {
+            QCOMPARE(chankoScreen->ChankoMessage->text(),
                      QStringLiteral("For your record of 10-5 this basho, you have been awarded 4 chanko points."
                                     "  For your increased potential, you have earned 1 chanko points."));
-            QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("5"));
+            QCOMPARE(chankoScreen->PointsLeftLabel->text(), QStringLiteral("5"));
             // Laid out for the texts at once: nothing clipped.
-            QLabel* message = Chanko->ChankoMessage;
+            QLabel* message = chankoScreen->ChankoMessage;
             QVERIFY(message->height() >= message->heightForWidth(message->width()));
-            QVERIFY(Chanko->Label1->width() >= Chanko->Label1->sizeHint().width());
-            shoot(Chanko, "chanko.png");
+            QVERIFY(chankoScreen->Label1->width() >= chankoScreen->Label1->sizeHint().width());
+            shoot(chankoScreen, "chanko.png");
 
-            QTest::mouseClick(Chanko->HeightButton, Qt::LeftButton);
-            QCOMPARE(Chanko->HeightLabel->text(), QStringLiteral("181"));
-            QVERIFY(!Chanko->HeightButton->isEnabled());
+            QTest::mouseClick(chankoScreen->HeightButton, Qt::LeftButton);
+            QCOMPARE(chankoScreen->HeightLabel->text(), QStringLiteral("181"));
+            QVERIFY(!chankoScreen->HeightButton->isEnabled());
             // Showing or activating it again does not fill it again.
-            Chanko->show();
+            chankoScreen->show();
             QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(Chanko, &activate);
-            QVERIFY(!Chanko->HeightButton->isEnabled());
-            QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("2"));
+            QApplication::sendEvent(chankoScreen, &activate);
+            QVERIFY(!chankoScreen->HeightButton->isEnabled());
+            QCOMPARE(chankoScreen->PointsLeftLabel->text(), QStringLiteral("2"));
 
-            QTest::mouseClick(Chanko->WeightDecreaseButton, Qt::LeftButton);
-            QCOMPARE(Chanko->WeightLabel->text(), QStringLiteral("129"));
-            QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("0"));
+            QTest::mouseClick(chankoScreen->WeightDecreaseButton, Qt::LeftButton);
+            QCOMPARE(chankoScreen->WeightLabel->text(), QStringLiteral("129"));
+            QCOMPARE(chankoScreen->PointsLeftLabel->text(), QStringLiteral("0"));
             for (std::size_t i = 0; i < kChankoButtonCount; ++i)
-                QVERIFY(!Chanko->button(i)->isEnabled());
+                QVERIFY(!chankoScreen->button(i)->isEnabled());
             // A click that arrives after its button was disabled changes nothing.
-            Chanko->StrengthButtonClick(Chanko->statButtons[0]);
-            QTest::mouseClick(Chanko->DoneButton, Qt::LeftButton);
+            chankoScreen->StrengthButtonClick(chankoScreen->statButtons[0]);
+            QTest::mouseClick(chankoScreen->DoneButton, Qt::LeftButton);
         });
-        Chanko->exec();
+        chankoScreen->exec();
         QCOMPARE(game.playerCopy.height, 181);
         QCOMPARE(game.playerCopy.weight, 129);
         QCOMPARE(game.playerCopy.baseStrength, 5);
@@ -210,15 +210,15 @@ private slots:
             game.roster[i].age = 150.0f;
             setShikona(game.roster[i], "Longshikona" + std::to_string(10 + i));
         }
-        whenOpen(Age, [&] {
-            QLabel* list = Age->RikishiAgeLabel;
+        whenOpen(ageingScreen, [&] {
+            QLabel* list = ageingScreen->RikishiAgeLabel;
             QVERIFY(list->text().startsWith(QStringLiteral("Longshikona10    Longshikona11    ")));
             QCOMPARE(list->text().size(), 40 * 17);
             QVERIFY(list->height() >= list->heightForWidth(list->width()));
-            shoot(Age, "age-long.png");
-            QTest::mouseClick(Age->Button1, Qt::LeftButton);
+            shoot(ageingScreen, "age-long.png");
+            QTest::mouseClick(ageingScreen->Button1, Qt::LeftButton);
         });
-        Age->exec();
+        ageingScreen->exec();
         QCOMPARE(savedRoster()[39].age, 150.16f);
     }
 
@@ -246,23 +246,23 @@ private slots:
             if (!w || (!opened.isEmpty() && opened.last() == w->windowTitle()))
                 return;
             opened << w->windowTitle();
-            if (w == DecideYusho) {
-                QCOMPARE(DecideYusho->JunYushoWinners->text(), QStringLiteral("Jun-Yusho:  R05    "));
-                QVERIFY(!DecideYusho->BeginKetteisenButton->isVisible());
+            if (w == yushoScreen) {
+                QCOMPARE(yushoScreen->JunYushoWinners->text(), QStringLiteral("Jun-Yusho:  R05    "));
+                QVERIFY(!yushoScreen->BeginKetteisenButton->isVisible());
                 QCOMPARE(savedRoster()[0].yusho, 1);   // saved before any button press
-                shoot(DecideYusho, "yusho.png");
-                QTest::mouseClick(DecideYusho->OKButton, Qt::LeftButton);
-            } else if (w == Chanko) {
-                QCOMPARE(Chanko->PointsLeftLabel->text(), QStringLiteral("5"));   // 9 - 6 + 2
-                QTest::mouseClick(Chanko->statButtons[2], Qt::LeftButton);
-                QTest::mouseClick(Chanko->DoneButton, Qt::LeftButton);
-            } else if (w == Potential || w == Age) {
-                QTest::mouseClick(w == Age ? Age->Button1 : Potential->Button1, Qt::LeftButton);
-            } else if (w == SortRikishi) {
-                QLabel* text = SortRikishi->PromotionDemotionLabel;
+                shoot(yushoScreen, "yusho.png");
+                QTest::mouseClick(yushoScreen->OKButton, Qt::LeftButton);
+            } else if (w == chankoScreen) {
+                QCOMPARE(chankoScreen->PointsLeftLabel->text(), QStringLiteral("5"));   // 9 - 6 + 2
+                QTest::mouseClick(chankoScreen->statButtons[2], Qt::LeftButton);
+                QTest::mouseClick(chankoScreen->DoneButton, Qt::LeftButton);
+            } else if (w == potentialScreen || w == ageingScreen) {
+                QTest::mouseClick(w == ageingScreen ? ageingScreen->Button1 : potentialScreen->Button1, Qt::LeftButton);
+            } else if (w == newBanzukeScreen) {
+                QLabel* text = newBanzukeScreen->PromotionDemotionLabel;
                 QVERIFY(text->height() >= text->heightForWidth(text->width()));
-                shoot(SortRikishi, "new-banzuke.png");
-                QTest::mouseClick(SortRikishi->OKButton, Qt::LeftButton);
+                shoot(newBanzukeScreen, "new-banzuke.png");
+                QTest::mouseClick(newBanzukeScreen->OKButton, Qt::LeftButton);
             }
         });
         answerer.start();
@@ -272,10 +272,10 @@ private slots:
         answerer.stop();
 
         QCOMPARE(opened, (QStringList{"Yusho", "Chanko", "Potential", "Age", "New Banzuke"}));
-        QCOMPARE(DecideYusho->KetteisenAnnounceLabel->text(),
+        QCOMPARE(yushoScreen->KetteisenAnnounceLabel->text(),
                  QStringLiteral("R00 takes the yusho with a 14 - 1 record!"));
-        QVERIFY(SortRikishi->PromotionDemotionLabel->text().endsWith(QStringLiteral("      Good luck next basho!")));
-        QVERIFY(SortRikishi->PromotionDemotionLabel->text().contains(QStringLiteral("considers retirement")));
+        QVERIFY(newBanzukeScreen->PromotionDemotionLabel->text().endsWith(QStringLiteral("      Good luck next basho!")));
+        QVERIFY(newBanzukeScreen->PromotionDemotionLabel->text().contains(QStringLiteral("considers retirement")));
         const Roster saved = savedRoster();
         QCOMPARE(std::memcmp(saved.data(), game.roster.data(), sizeof(Roster)), 0);
         const int player = findPlayer(saved);

@@ -45,15 +45,15 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        DecideYusho = new TDecideYusho;
-        Chanko = new TChanko;
-        Potential = new TPotential;
-        Age = new TAge;
-        SortRikishi = new TSortRikishi;
+        yushoScreen = new YushoScreen;
+        chankoScreen = new ChankoScreen;
+        potentialScreen = new PotentialScreen;
+        ageingScreen = new AgeingScreen;
+        newBanzukeScreen = new NewBanzukeScreen;
         QuittingBout bout;
-        DecideYusho->setPlayerBout(&bout);
+        yushoScreen->setPlayerBout(&bout);
         int unexpected = 0;
-        DecideYusho->pauseFor = [&](int) { ++unexpected; };
+        yushoScreen->pauseFor = [&](int) { ++unexpected; };
 
         Game& game = gameState();
         game = makeGame();
@@ -67,15 +67,15 @@ private slots:
         game.roster[39].potential = 9;
 
         BashoEndDialogs dialogs;
-        QTimer::singleShot(0, qApp, [] { QTest::mouseClick(DecideYusho->BeginKetteisenButton, Qt::LeftButton); });
+        QTimer::singleShot(0, qApp, [] { QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton); });
         runBashoEnd(game, dialogs);
 
         QCOMPARE(bout.fought, 1);
         QVERIFY(dialogs.stopped());
-        QCOMPARE(DecideYusho->decision().state(), YushoDecision::State::Abandoned);
-        QVERIFY(!Chanko->isVisible() && !Potential->isVisible() && !SortRikishi->isVisible());
+        QCOMPARE(yushoScreen->decision().state(), YushoDecision::State::Abandoned);
+        QVERIFY(!chankoScreen->isVisible() && !potentialScreen->isVisible() && !newBanzukeScreen->isVisible());
         QCOMPARE(game.roster[39].yusho + game.roster[1].yusho + game.roster[1].junyusho, 0);
-        QCOMPARE(Potential->RikishiPotentialLabel->text(), QString());   // never ran
+        QCOMPARE(potentialScreen->RikishiPotentialLabel->text(), QString());   // never ran
         QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
         QCOMPARE(unexpected, 0);
     }

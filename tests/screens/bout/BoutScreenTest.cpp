@@ -72,7 +72,7 @@ private slots:
 private:
     // Compares every caption, visibility, bar and the focus with the view.
     void expectView(const BoutView& v);
-    void grabIfWanted(const char* name, QWidget* screen = Fight);
+    void grabIfWanted(const char* name, QWidget* screen = boutScreen);
     // Clicks one bout through the open screen, replaying each click on the
     // model engine and comparing the screen with it after every step.
     void playBout(BoutEngine& engine, Game& model);
@@ -93,16 +93,16 @@ void FightScreenTest::init()
     game = Game();
     for (std::size_t i = 0; i < kRosterSize; ++i)
         game.roster[i] = wrestler("Comp", static_cast<std::int32_t>(i), 5);
-    StatIncrease = new TStatIncrease;
-    Fight = new TFight;
+    statIncreaseScreen = new StatIncreaseScreen;
+    boutScreen = new BoutScreen;
 }
 
 void FightScreenTest::cleanup()
 {
-    delete Fight;
-    delete StatIncrease;
-    Fight = nullptr;
-    StatIncrease = nullptr;
+    delete boutScreen;
+    delete statIncreaseScreen;
+    boutScreen = nullptr;
+    statIncreaseScreen = nullptr;
     QDir::setCurrent(m_oldDir);
     m_dir.reset();
 }
@@ -117,7 +117,7 @@ void FightScreenTest::grabIfWanted(const char* name, QWidget* screen)
 
 void FightScreenTest::expectView(const BoutView& v)
 {
-    TFight* f = Fight;
+    BoutScreen* f = boutScreen;
     const std::pair<QLabel*, const std::string&> captions[] = {
         {f->UserShikonaLabel, v.userShikona}, {f->CompShikonaLabel, v.compShikona},
         {f->TimeElapsedLabel, v.timeElapsed}, {f->UserStrategyLabel, v.userStrategy},
@@ -168,14 +168,14 @@ void FightScreenTest::wholeBoutsShowWhatTheEngineComputes()
         game.rng.seed(seed);
         Game model = game;
 
-        QTimer::singleShot(0, Fight, [&] {
+        QTimer::singleShot(0, boutScreen, [&] {
             playBout(engine, model);
-            if (Fight->isVisible())
-                Fight->done(QDialog::Rejected);
+            if (boutScreen->isVisible())
+                boutScreen->done(QDialog::Rejected);
         });
-        FightDialogBout bout;
+        ScreenPlayerBout bout;
         bout.fight(game);
-        QVERIFY(!Fight->isVisible());
+        QVERIFY(!boutScreen->isVisible());
 
         // The same bout, the same records, the same generator.
         QCOMPARE(std::memcmp(&game.playerCopy, &model.playerCopy, sizeof(Rikishi)), 0);
@@ -199,43 +199,43 @@ void FightScreenTest::playBout(BoutEngine& engine, Game& model)
 {
     engine.setUp(model);
     expectView(engine.view());
-    for (int turn = 0; turn < 500 && Fight->isVisible(); ++turn) {
+    for (int turn = 0; turn < 500 && boutScreen->isVisible(); ++turn) {
         const BoutView& v = engine.view();
         if (v.tachiaiButtons) {
             const int code = 1 + turn % 4;
-            QTest::mouseClick(std::array<QPushButton*, 4>{Fight->Button1, Fight->Button2, Fight->Button3,
-                                                          Fight->Button4}[code - 1], Qt::LeftButton);
+            QTest::mouseClick(std::array<QPushButton*, 4>{boutScreen->Button1, boutScreen->Button2, boutScreen->Button3,
+                                                          boutScreen->Button4}[code - 1], Qt::LeftButton);
             engine.tachiai(model, code);
         } else if (v.exchangeButtons) {
             const int code = 1 + (turn * 5) % 6;
-            QTest::mouseClick(Fight->findChild<QPushButton*>(QStringLiteral("Button%1").arg(code + 4)),
+            QTest::mouseClick(boutScreen->findChild<QPushButton*>(QStringLiteral("Button%1").arg(code + 4)),
                               Qt::LeftButton);
             engine.exchange(model, code);
         } else if (v.monoiiClose) {
-            QTest::mouseClick(Fight->MonoiiClose, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->MonoiiClose, Qt::LeftButton);
             engine.callMonoii();
             ++m_monoii;
         } else if (v.monoiiStart) {
-            QTest::mouseClick(Fight->MonoiiStart, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->MonoiiStart, Qt::LeftButton);
             engine.judgesDecide(model);
         } else if (v.monoiiFight) {
-            QTest::mouseClick(Fight->MonoiiFight, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->MonoiiFight, Qt::LeftButton);
             engine.toriNaoshi(model);
         } else if (v.win) {
-            QTest::mouseClick(Fight->WinButton, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->WinButton, Qt::LeftButton);
             engine.recordWin(model);
             ++m_wins;
         } else if (v.lose) {
-            QTest::mouseClick(Fight->LoseButton, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->LoseButton, Qt::LeftButton);
             engine.recordLoss(model);
             ++m_losses;
         } else if (v.bonus) {
-            whenOpen(StatIncrease, [] { StatIncrease->DoneButtonClick(); });
-            QTest::mouseClick(Fight->BonusButton, Qt::LeftButton);
+            whenOpen(statIncreaseScreen, [] { statIncreaseScreen->DoneButtonClick(); });
+            QTest::mouseClick(boutScreen->BonusButton, Qt::LeftButton);
             engine.bonusSpent();
         } else {
             QVERIFY(v.close);
-            QTest::mouseClick(Fight->CloseButton, Qt::LeftButton);
+            QTest::mouseClick(boutScreen->CloseButton, Qt::LeftButton);
             engine.close();
             break;
         }
@@ -249,38 +249,38 @@ void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
     game.playerCopy = wrestler("Kiriyama", 39, 20);
     game.opponentCopy = wrestler("Comp38", 38, 1);
     game.curDay = 3;
-    Fight->show();
-    QVERIFY(Fight->Button2->isVisible());
-    Fight->close();
-    QVERIFY(Fight->isVisible());
+    boutScreen->show();
+    QVERIFY(boutScreen->Button2->isVisible());
+    boutScreen->close();
+    QVERIFY(boutScreen->isVisible());
 
-    for (int i = 0; i < 100 && !Fight->WinButton->isVisible() && !Fight->LoseButton->isVisible(); ++i) {
-        for (QPushButton* b : {Fight->Button2, Fight->Button6, Fight->MonoiiClose, Fight->MonoiiStart,
-                               Fight->MonoiiFight})
+    for (int i = 0; i < 100 && !boutScreen->WinButton->isVisible() && !boutScreen->LoseButton->isVisible(); ++i) {
+        for (QPushButton* b : {boutScreen->Button2, boutScreen->Button6, boutScreen->MonoiiClose, boutScreen->MonoiiStart,
+                               boutScreen->MonoiiFight})
             if (b->isVisible()) {
                 b->click();
                 break;
             }
     }
-    QVERIFY(Fight->WinButton->isVisible() || Fight->LoseButton->isVisible());
-    Fight->close();
-    QVERIFY(Fight->isVisible());
+    QVERIFY(boutScreen->WinButton->isVisible() || boutScreen->LoseButton->isVisible());
+    boutScreen->close();
+    QVERIFY(boutScreen->isVisible());
 
     // A hidden button's click (a late mnemonic) does nothing.
     const std::int32_t wins = game.playerCopy.cbw;
-    Fight->MonoiiStartClick();
-    Fight->TachiaiButtonClick(Fight->Button1);
-    if (Fight->WinButton->isVisible()) {
-        Fight->WinButtonClick();
-        Fight->WinButtonClick();
+    boutScreen->MonoiiStartClick();
+    boutScreen->TachiaiButtonClick(boutScreen->Button1);
+    if (boutScreen->WinButton->isVisible()) {
+        boutScreen->WinButtonClick();
+        boutScreen->WinButtonClick();
         QCOMPARE(game.playerCopy.cbw, wins + 1);
     } else {
-        Fight->LoseButtonClick();
-        Fight->LoseButtonClick();
+        boutScreen->LoseButtonClick();
+        boutScreen->LoseButtonClick();
         QCOMPARE(game.playerCopy.cbl, 1);
     }
-    Fight->close();
-    QVERIFY(!Fight->isVisible());
+    boutScreen->close();
+    QVERIFY(!boutScreen->isVisible());
 }
 
 void FightScreenTest::letterKeysPressTheOfferedButtonOnce()
@@ -289,32 +289,32 @@ void FightScreenTest::letterKeysPressTheOfferedButtonOnce()
     game.playerCopy = wrestler("Kiriyama", 39, 20);
     game.opponentCopy = wrestler("Comp38", 38, 20);
     game.playerCopy.power = game.opponentCopy.power = 5000;   // a long bout
-    Fight->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Fight));
+    boutScreen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(boutScreen));
 
-    QTest::keyClick(Fight, Qt::Key_R);
-    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Receive")));
-    QVERIFY(Fight->Button5->isVisible());
-    QCOMPARE(Fight->focusWidget(), Fight->Button6);
+    QTest::keyClick(boutScreen, Qt::Key_R);
+    QVERIFY(boutScreen->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Receive")));
+    QVERIFY(boutScreen->Button5->isVisible());
+    QCOMPARE(boutScreen->focusWidget(), boutScreen->Button6);
 
     // T is Tsuppari in both phases; only the exchange's button is offered now.
-    QTest::keyClick(Fight, Qt::Key_T);
-    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tsuppari")));
-    const QString time = Fight->TimeElapsedLabel->text();
-    QTest::keyClick(Fight, Qt::Key_J);   // the tachiai's Jump is not offered
-    QCOMPARE(Fight->TimeElapsedLabel->text(), time);
-    QTest::keyClick(Fight, Qt::Key_N);
-    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tenage")));
+    QTest::keyClick(boutScreen, Qt::Key_T);
+    QVERIFY(boutScreen->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tsuppari")));
+    const QString time = boutScreen->TimeElapsedLabel->text();
+    QTest::keyClick(boutScreen, Qt::Key_J);   // the tachiai's Jump is not offered
+    QCOMPARE(boutScreen->TimeElapsedLabel->text(), time);
+    QTest::keyClick(boutScreen, Qt::Key_N);
+    QVERIFY(boutScreen->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Tenage")));
 
     // A held key presses once; Enter presses the focused button (Yotsu).
-    const QString before = Fight->TimeElapsedLabel->text();
+    const QString before = boutScreen->TimeElapsedLabel->text();
     QKeyEvent held(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"), true);
-    QApplication::sendEvent(Fight, &held);
-    QCOMPARE(Fight->TimeElapsedLabel->text(), before);
-    QTest::keyClick(Fight, Qt::Key_Return);
-    QVERIFY(Fight->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Yotsu")));
-    QVERIFY(Fight->TimeElapsedLabel->text() != before);
-    Fight->hide();
+    QApplication::sendEvent(boutScreen, &held);
+    QCOMPARE(boutScreen->TimeElapsedLabel->text(), before);
+    QTest::keyClick(boutScreen, Qt::Key_Return);
+    QVERIFY(boutScreen->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Yotsu")));
+    QVERIFY(boutScreen->TimeElapsedLabel->text() != before);
+    boutScreen->hide();
 }
 
 void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
@@ -330,45 +330,45 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
     game.opponentCopy.power = 20;
     game.curDay = 4;
     game.rng.seed(3);
-    Fight->show();
-    for (int i = 0; i < 50 && !Fight->WinButton->isVisible(); ++i)
-        (Fight->Button2->isVisible() ? Fight->Button2 : Fight->Button6)->click();
-    QVERIFY(Fight->WinButton->isVisible());
-    Fight->WinButton->click();
-    QVERIFY(Fight->BonusButton->isVisible());
-    QVERIFY(Fight->BonusLabel->isVisible());
-    QVERIFY(!Fight->CloseButton->isVisible());
+    boutScreen->show();
+    for (int i = 0; i < 50 && !boutScreen->WinButton->isVisible(); ++i)
+        (boutScreen->Button2->isVisible() ? boutScreen->Button2 : boutScreen->Button6)->click();
+    QVERIFY(boutScreen->WinButton->isVisible());
+    boutScreen->WinButton->click();
+    QVERIFY(boutScreen->BonusButton->isVisible());
+    QVERIFY(boutScreen->BonusLabel->isVisible());
+    QVERIFY(!boutScreen->CloseButton->isVisible());
     QCOMPARE(game.pointPool, 1);
 
     int opened = 0;
-    whenOpen(StatIncrease, [&] {
+    whenOpen(statIncreaseScreen, [&] {
         ++opened;
-        QCOMPARE(StatIncrease->windowTitle(), QStringLiteral("Bonus Statistic Increase"));
-        QCOMPARE(StatIncrease->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
-        QCOMPARE(StatIncrease->PointsLeftLabel->text(), QStringLiteral("1"));
-        grabIfWanted("stat-increase.png", StatIncrease);
+        QCOMPARE(statIncreaseScreen->windowTitle(), QStringLiteral("Bonus Statistic Increase"));
+        QCOMPARE(statIncreaseScreen->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
+        QCOMPARE(statIncreaseScreen->PointsLeftLabel->text(), QStringLiteral("1"));
+        grabIfWanted("stat-increase.png", statIncreaseScreen);
         // A second click on Bonus while the screen is open does nothing.
-        Fight->BonusButtonClick();
-        QTest::mouseClick(StatIncrease->buttons[0], Qt::LeftButton);
-        QCOMPARE(StatIncrease->PointsLeftLabel->text(), QStringLiteral("0"));
-        QCOMPARE(StatIncrease->valueLabels[0]->text(), QStringLiteral("8"));
+        boutScreen->BonusButtonClick();
+        QTest::mouseClick(statIncreaseScreen->buttons[0], Qt::LeftButton);
+        QCOMPARE(statIncreaseScreen->PointsLeftLabel->text(), QStringLiteral("0"));
+        QCOMPARE(statIncreaseScreen->valueLabels[0]->text(), QStringLiteral("8"));
         // Coming back to the screen does not fill it again.
         QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(StatIncrease, &activate);
-        for (QPushButton* b : StatIncrease->buttons)
+        QApplication::sendEvent(statIncreaseScreen, &activate);
+        for (QPushButton* b : statIncreaseScreen->buttons)
             QVERIFY(!b->isEnabled());
-        QTest::mouseClick(StatIncrease->DoneButton, Qt::LeftButton);
+        QTest::mouseClick(statIncreaseScreen->DoneButton, Qt::LeftButton);
     });
-    QTest::mouseClick(Fight->BonusButton, Qt::LeftButton);
+    QTest::mouseClick(boutScreen->BonusButton, Qt::LeftButton);
     QCOMPARE(opened, 1);
-    QVERIFY(!StatIncrease->isVisible());
+    QVERIFY(!statIncreaseScreen->isVisible());
     QCOMPARE(game.playerCopy.baseStrength, 8);
     QCOMPARE(game.pointPool, 0);
-    QVERIFY(!Fight->BonusButton->isVisible());
-    QVERIFY(Fight->CloseButton->isVisible());
-    QCOMPARE(Fight->focusWidget(), Fight->CloseButton);
-    Fight->CloseButton->click();
-    QVERIFY(!Fight->isVisible());
+    QVERIFY(!boutScreen->BonusButton->isVisible());
+    QVERIFY(boutScreen->CloseButton->isVisible());
+    QCOMPARE(boutScreen->focusWidget(), boutScreen->CloseButton);
+    boutScreen->CloseButton->click();
+    QVERIFY(!boutScreen->isVisible());
 }
 
 void FightScreenTest::pictures()
@@ -386,21 +386,21 @@ void FightScreenTest::pictures()
         game.opponentCopy = game.roster[20];
         game.curDay = 15;
         game.rng.seed(seed);
-        Fight->show();
-        Fight->Button3->click();
-        Fight->Button9->click();
+        boutScreen->show();
+        boutScreen->Button3->click();
+        boutScreen->Button9->click();
         // A picture while the bout is still on, after its first exchange.
-        const bool goesOn = Fight->Button5->isVisible();
-        const QPixmap midway = Fight->grab();
-        for (int i = 0; i < 100 && Fight->Button5->isVisible(); ++i)
-            Fight->Button6->click();
-        if (goesOn && Fight->WinButton->isVisible()) {
-            Fight->WinButton->click();
+        const bool goesOn = boutScreen->Button5->isVisible();
+        const QPixmap midway = boutScreen->grab();
+        for (int i = 0; i < 100 && boutScreen->Button5->isVisible(); ++i)
+            boutScreen->Button6->click();
+        if (goesOn && boutScreen->WinButton->isVisible()) {
+            boutScreen->WinButton->click();
             QVERIFY(midway.save(qEnvironmentVariable("KIRIMAKI_SCREENSHOTS") + QStringLiteral("/bout-midway.png")));
             grabIfWanted("bout-result.png");
             return;
         }
-        Fight->hide();
+        boutScreen->hide();
     }
     QFAIL("no win in 200 bouts");
 }

@@ -42,7 +42,7 @@ void wheelNotch(QWidget* w, int angle)
 }
 
 // "height weight pool" as the screen's labels show them.
-QString body(const TCreateRikishiForm2& f)
+QString body(const CreationScreen& f)
 {
     return f.intHeightLabel3->text() + ' ' + f.intWeightLabel4->text() + ' ' + f.HWRemainingPointsLabel->text();
 }
@@ -86,7 +86,7 @@ private slots:
 
     void opensWithTheStartingValuesAndControls()
     {
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Create Rikishi"));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -121,7 +121,7 @@ private slots:
 
     void namesTakeLatin1OnlyAndKeysStartNothing()
     {
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         form.Shikona->clear();
         type(form.Shikona, QStringLiteral("R\u00e9\u20ac\u4e00i"));
@@ -140,7 +140,7 @@ private slots:
     void heightAndWeightBarsShareOnePool()
     {
         {
-            TCreateRikishiForm2 form;
+            CreationScreen form;
             form.show();
             press(form.HeightScrollBar1, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("180 130 0"));
@@ -157,7 +157,7 @@ private slots:
         }
         {   // A weight bar scrolled before: a height rise lowers the weight.
             bodyScrollMemory() = BodyScrollMemory();
-            TCreateRikishiForm2 form;
+            CreationScreen form;
             form.show();
             press(form.WeightScrollBar2, Qt::Key_PageUp);
             press(form.WeightScrollBar2, Qt::Key_PageDown);
@@ -170,7 +170,7 @@ private slots:
         }
         {   // Never scrolled: the page step overdraws the pool.
             bodyScrollMemory() = BodyScrollMemory();
-            TCreateRikishiForm2 form;
+            CreationScreen form;
             form.show();
             press(form.HeightScrollBar1, Qt::Key_Up, 5);
             press(form.HeightScrollBar1, Qt::Key_PageDown);
@@ -181,7 +181,7 @@ private slots:
 
     void abilityBarsStepByOneFromKeysAndWheel()
     {
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         press(form.strengthScroll, Qt::Key_PageDown);
         QCOMPARE(form.strengthLabel->text(), QStringLiteral("2"));
@@ -209,10 +209,10 @@ private slots:
 
     void eachScreenStartsAfresh()
     {
-        TCreateRikishiForm2 first;
+        CreationScreen first;
         press(first.strengthScroll, Qt::Key_End);
         press(first.WeightScrollBar2, Qt::Key_PageUp);
-        TCreateRikishiForm2 second;
+        CreationScreen second;
         QCOMPARE(second.strengthScroll->value(), 1);
         QCOMPARE(second.RemainingStatPointsLabel->text(), QStringLiteral("25"));
         QCOMPARE(body(second), QStringLiteral("180 130 0"));
@@ -222,7 +222,7 @@ private slots:
 
     void saveWritesTheCareerAndCloses()
     {
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         form.Shikona->setText(QStringLiteral("Kirin\u00f6"));
         press(form.WeightScrollBar2, Qt::Key_PageUp);
@@ -247,7 +247,7 @@ private slots:
     void failedSaveIsReportedAndTheScreenStays()
     {
         gameState().savePath = "no-such-folder/rikishi.r";
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         QString caption;
         closeNextModal(&caption);
@@ -260,7 +260,7 @@ private slots:
 
     void cancelClosesAndWritesNothing()
     {
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         QTest::mouseClick(form.Cancel, Qt::LeftButton);
         QVERIFY(!form.isVisible());
@@ -275,7 +275,7 @@ private slots:
         const QString folder = qEnvironmentVariable("KIRIMAKI_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("KIRIMAKI_SCREENSHOTS is not set");
-        TCreateRikishiForm2 form;
+        CreationScreen form;
         form.show();
         press(form.WeightScrollBar2, Qt::Key_PageUp);
         press(form.HeightScrollBar1, Qt::Key_Down, 6);

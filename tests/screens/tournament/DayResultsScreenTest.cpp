@@ -33,14 +33,14 @@ public:
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
             QWidget* w = QApplication::activeModalWidget();
-            if (w && w == Leaderboard && Leaderboard->OKButton->isVisible()) {
-                leaderboards << Leaderboard->Label1->text() + "|" + Leaderboard->Label2->text();
+            if (w && w == leaderboardScreen && leaderboardScreen->OKButton->isVisible()) {
+                leaderboards << leaderboardScreen->Label1->text() + "|" + leaderboardScreen->Label2->text();
                 if (onLeaderboard)
                     onLeaderboard();
-                QTest::mouseClick(Leaderboard->OKButton, Qt::LeftButton);
-            } else if (w && w == ErrorBox) {
+                QTest::mouseClick(leaderboardScreen->OKButton, Qt::LeftButton);
+            } else if (w && w == errorBox) {
                 ++errorBoxes;
-                ErrorBox->close();
+                errorBox->close();
             }
         });
         m_timer.start(5);
@@ -63,7 +63,7 @@ QByteArray fileBytes()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString line(const TKekka& k, int n)
+QString line(const DayResultsScreen& k, int n)
 {
     QStringList parts;
     for (int i = 0; i < 3; ++i)
@@ -78,16 +78,16 @@ class KekkaTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_oldDir;
     std::unique_ptr<ModalAnswerer> m_answerer;
-    std::unique_ptr<TKekka> m_kekka;
+    std::unique_ptr<DayResultsScreen> m_kekka;
     FakeBout m_bout;
     FakeBashoEnd m_end;
     int m_mainMenuShown = 0;
 
     // Writes the career, then makes the screen.
-    TKekka& start(const Roster& roster)
+    DayResultsScreen& start(const Roster& roster)
     {
         saveRoster(roster);
-        m_kekka = std::make_unique<TKekka>();
+        m_kekka = std::make_unique<DayResultsScreen>();
         m_kekka->setPlayerBout(&m_bout);
         m_kekka->setBashoEndScreens(&m_end);
         m_kekka->showMainMenu = [this] { ++m_mainMenuShown; };
@@ -101,8 +101,8 @@ private slots:
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir->path());
         gameState() = Game{};
-        ErrorBox = new TErrorBox;
-        Leaderboard = new TLeaderboard;
+        errorBox = new ErrorBox;
+        leaderboardScreen = new LeaderboardScreen;
         m_answerer = std::make_unique<ModalAnswerer>();
         m_bout = FakeBout{};
         m_end = FakeBashoEnd{};
@@ -114,17 +114,17 @@ private slots:
     {
         m_kekka.reset();
         m_answerer.reset();
-        delete Leaderboard;
-        Leaderboard = nullptr;
-        delete ErrorBox;
-        ErrorBox = nullptr;
+        delete leaderboardScreen;
+        leaderboardScreen = nullptr;
+        delete errorBox;
+        errorBox = nullptr;
         QDir::setCurrent(m_oldDir);
         m_dir.reset();
     }
 
     void listsDayOneWithFightOnThePlayersLine()
     {
-        TKekka& k = start(makeRoster(1));
+        DayResultsScreen& k = start(makeRoster(1));
         QCOMPARE(k.windowTitle(), QStringLiteral(" Kekka"));
         k.openFromMainMenu();
         QCOMPARE(k.justalabel->text() + k.DayLabel->text() + k.results->text(), QStringLiteral("Day1Results"));
@@ -149,7 +149,7 @@ private slots:
 
     void playsABashoByItsButtons()
     {
-        TKekka& k = start(makeRoster(1));
+        DayResultsScreen& k = start(makeRoster(1));
         m_bout.during = [&k] {   // while the bout is open the handlers refuse to run again
             k.GoToFightClick();
             k.FormShow();
@@ -180,7 +180,7 @@ private slots:
 
     void aSwitchFromAnotherWindowProducesOnlyAfterTheDayIsDone()
     {
-        TKekka& k = start(makeRoster(3));
+        DayResultsScreen& k = start(makeRoster(3));
         QWidget other;
         other.show();
         k.openFromMainMenu();
@@ -217,7 +217,7 @@ private slots:
 
     void aFileOutsideTheBashoSaysSoAndWritesNothing()
     {
-        TKekka& k = start(makeRoster(23));
+        DayResultsScreen& k = start(makeRoster(23));
         const QByteArray before = fileBytes();
         k.openFromMainMenu();
         QVERIFY(k.MessageLabel->isVisible());
@@ -232,7 +232,7 @@ private slots:
 
     void aMissingFileShowsTheErrorBoxAndCloses()
     {
-        TKekka& k = start(makeRoster(1));
+        DayResultsScreen& k = start(makeRoster(1));
         QFile::remove(QString::fromLatin1(kSaveFileName));
         k.openFromMainMenu();
         QCOMPARE(m_answerer->errorBoxes, 1);
@@ -249,8 +249,8 @@ private slots:
             QSKIP("set KIRIMAKI_SCREENSHOTS to a directory to save the pictures");
         Roster career{};
         QCOMPARE(loadRoster(career, KIRIMAKI_CAREER_FILE), LoadResult::Loaded);
-        TKekka& k = start(career);
-        m_answerer->onLeaderboard = [dir] { QVERIFY(Leaderboard->grab().save(dir + "/leaderboard.png")); };
+        DayResultsScreen& k = start(career);
+        m_answerer->onLeaderboard = [dir] { QVERIFY(leaderboardScreen->grab().save(dir + "/leaderboard.png")); };
         k.openFromMainMenu();
         for (int day = 1; day < 8; ++day) {
             m_bout.playerWins = day % 2 == 0;

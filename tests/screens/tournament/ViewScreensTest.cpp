@@ -86,14 +86,14 @@ private slots:
     void init()
     {
         QFile::remove(QStringLiteral("rikishi.r"));
-        TViewRikishi::viewNumber = 1;
-        ViewRikishi = nullptr;
+        RikishiViewer::viewNumber = 1;
+        rikishiViewer = nullptr;
     }
 
     void bothScreensWithoutAFileReportAndClose()
     {
         ModalCloser closer;
-        TViewRikishi viewer;   // the viewer loads once when made and again when shown
+        RikishiViewer viewer;   // the viewer loads once when made and again when shown
         QCOMPARE(closer.captions, QStringList{QStringLiteral("Error opening file...")});
         QCOMPARE(viewer.windowTitle(), QStringLiteral("View Rikishi"));
         QCOMPARE(viewer.height->text() + '|' + viewer.age->text(), QStringLiteral("###|##"));
@@ -102,7 +102,7 @@ private slots:
         QTRY_VERIFY(!viewer.isVisible());
         QCOMPARE(viewer.Shikona->text(), QString());
 
-        TViewBanzuke banzuke;
+        BanzukeScreen banzuke;
         banzuke.show();
         QCOMPARE(closer.captions, QStringList(3, QStringLiteral("Error opening file...")));
         QTRY_VERIFY(!banzuke.isVisible());
@@ -114,7 +114,7 @@ private slots:
     void viewerShowsTheNewPlayerAndTheFieldsRecordsReadAtEveryShowing()
     {
         saveCareer([](Roster& roster) { roster[34].lbw = 13; });
-        TViewRikishi viewer;
+        RikishiViewer viewer;
         QCOMPARE(viewer.minimumSize(), viewer.maximumSize());
         QCOMPARE(texts(&viewer, {"LabelRikishiNum", "rlw", "rll", "rlp"}), QStringLiteral("1 470 228 67"));
 
@@ -129,7 +129,7 @@ private slots:
 
         // A page step moves the number by 5 and shows that wrestler.
         viewer.rikishinum->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QCOMPARE(TViewRikishi::viewNumber, 35);
+        QCOMPARE(RikishiViewer::viewNumber, 35);
         QCOMPARE(viewer.rikishinum->value(), 35);
         QCOMPARE(texts(&viewer, {"LabelRikishiNum", "lbw", "lbl", "lbp"}), QStringLiteral("35 13 2 86"));
 
@@ -152,7 +152,7 @@ private slots:
             for (Rikishi& r : roster)
                 r.day = 4;
         });
-        TViewBanzuke banzuke;
+        BanzukeScreen banzuke;
         banzuke.show();
         QCOMPARE(banzuke.windowTitle(), QStringLiteral("Banzuke"));
         QCOMPARE(banzuke.BanzukeLabel->text(), QStringLiteral("The Banzuke through day 3 of the basho"));
@@ -184,9 +184,9 @@ private slots:
     void nameButtonsOpenTheViewerWhichAnOpenViewerOnlyRaises()
     {
         saveNewCareer();
-        TViewRikishi viewer;
-        ViewRikishi = &viewer;
-        TViewBanzuke banzuke;
+        RikishiViewer viewer;
+        rikishiViewer = &viewer;
+        BanzukeScreen banzuke;
         banzuke.show();
 
         auto click = [&](int slot) {
@@ -200,14 +200,14 @@ private slots:
         const QString sixth = viewer.Shikona->text();
 
         click(39);
-        QCOMPARE(TViewRikishi::viewNumber, 40);
+        QCOMPARE(RikishiViewer::viewNumber, 40);
         QCOMPARE(viewer.LabelRikishiNum->text(), QStringLiteral("6"));
         QCOMPARE(viewer.Shikona->text(), sixth);
 
         viewer.close();
         viewer.show();
         QCOMPARE(viewer.Shikona->text(), QStringLiteral("Kiriarashi"));
-        ViewRikishi = nullptr;
+        rikishiViewer = nullptr;
     }
 
     // Not a check: leaves pictures of the two screens for the documentation
@@ -226,10 +226,10 @@ private slots:
             roster[0].cbw = 11;
             roster[0].cbl = 0;
         });
-        TViewRikishi viewer;
+        RikishiViewer viewer;
         viewer.showRikishi(1);
         QVERIFY(viewer.grab().save(folder + QStringLiteral("/view-rikishi.png")));
-        TViewBanzuke banzuke;
+        BanzukeScreen banzuke;
         banzuke.show();
         QVERIFY(banzuke.grab().save(folder + QStringLiteral("/banzuke.png")));
     }
