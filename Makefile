@@ -18,7 +18,7 @@ build: deps
 	cmake --build $(RELEASE) -j $(JOBS)
 
 test: deps fuzzer
-	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON \
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON -DKIRIMAKI_WERROR=ON \
 	  -DKIRIMAKI_FUZZER=$(CURDIR)/$(FUZZ)/kirimaki-fuzz
 	cmake --build $(TEST) -j $(JOBS)
 	cd $(TEST) && ctest --output-on-failure -j $(JOBS)
@@ -26,7 +26,7 @@ test: deps fuzzer
 # The save-file fuzzer: clang, libFuzzer and both sanitizers over the rules.
 fuzzer: deps
 	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRIMAKI_SANITIZE=ON \
-	  -DKIRIMAKI_FUZZ=ON -DKIRIMAKI_GUI=OFF -DKIRIMAKI_TESTS=OFF
+	  -DKIRIMAKI_FUZZ=ON -DKIRIMAKI_WERROR=ON -DKIRIMAKI_GUI=OFF -DKIRIMAKI_TESTS=OFF
 	cmake --build $(FUZZ) -j $(JOBS) --target kirimaki-fuzz
 
 # A long fuzzing run by hand: `make fuzz SECONDS=3600`. New inputs are kept in

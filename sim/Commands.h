@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-int runNew(const std::vector<std::string>& args);
-int runShow(const std::vector<std::string>& args);
-int runBout(const std::vector<std::string>& args);
-int runPlay(const std::vector<std::string>& args);
+int runNew(const std::vector<std::string>& arguments);
+int runShow(const std::vector<std::string>& arguments);
+int runBout(const std::vector<std::string>& argv);
+int runPlay(const std::vector<std::string>& argv);

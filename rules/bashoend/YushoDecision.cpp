@@ -106,7 +106,7 @@ bool YushoDecision::pairStage(Game& game, PlayerBout& bout, PlayoffHost& host)
     int nextCount = 0;
     for (int first = 0; first + 1 < m_count; first += 2) {
         const int a = m_entrants[static_cast<std::size_t>(first)];
-        const int b = m_entrants[static_cast<std::size_t>(first + 1)];
+        const int b = m_entrants[static_cast<std::size_t>(first) + 1];
         bool decided = false;
         const bool aWins = fightBout(game, a, b, bout, host, decided);
         if (!decided && host.stopped())
