@@ -17,7 +17,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <ctime>
 
 DayResultsScreen* dayResultsScreen = nullptr;
 
@@ -176,7 +175,7 @@ void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd
 void DayResultsScreen::FormCreate()
 {
     Game& game = gameState();
-    game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    game.rng.seed(startingSeed());
     // ResultLabels were collected as the labels were made.
     if (!loadRosterOrReport(this))
         return;
