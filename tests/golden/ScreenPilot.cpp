@@ -142,11 +142,11 @@ private:
             else if (modal == chankoScreen)
                 stepChanko(fresh);
             else if (modal == potentialScreen)
-                stepList(fresh, "potential", potentialScreen->RikishiPotentialLabel, potentialScreen->Button1);
+                stepList(fresh, "potential", potentialScreen->RikishiPotentialLabel, potentialScreen->m_okButton);
             else if (modal == ageingScreen)
-                stepList(fresh, "age", ageingScreen->RikishiAgeLabel, ageingScreen->Button1);
+                stepList(fresh, "age", ageingScreen->RikishiAgeLabel, ageingScreen->m_okButton);
             else if (modal == newBanzukeScreen)
-                stepList(fresh, "banzuke", newBanzukeScreen->PromotionDemotionLabel, newBanzukeScreen->OKButton);
+                stepList(fresh, "banzuke", newBanzukeScreen->PromotionDemotionLabel, newBanzukeScreen->m_okButton);
             else
                 fail("an unexpected window is open: " + describe(modal));
         } catch (const std::exception& e) {
@@ -163,8 +163,8 @@ private:
         if (day->isVisible() && isOffered(day->GoToFight)) {
             m_transcript.line({"day", caption(day->DayLabel)});
             for (int k = 0; k < 20; ++k)
-                writeResultLine(m_transcript, k, caption(day->ResultLabels[3 * k]),
-                                caption(day->ResultLabels[3 * k + 1]), caption(day->ResultLabels[3 * k + 2]));
+                writeResultLine(m_transcript, k, caption(day->m_resultLabels[3 * k]),
+                                caption(day->m_resultLabels[3 * k + 1]), caption(day->m_resultLabels[3 * k + 2]));
             const bool lastDay = caption(day->DayLabel) == "15";
             press(day->GoToFight);   // the bout and all that follows it, to the next wait
             ++m_days;
@@ -180,7 +180,7 @@ private:
             fail("the day results screen offers no day to play: " + caption(day->MessageLabel));
         } else if (mainMenu->isVisible()) {
             // After a basho, as at the start: Tournament opens the next day.
-            press(mainMenu->Button3);
+            press(mainMenu->m_tournamentButton);
         } else {
             fail("no screen of the game is open");
         }
@@ -197,8 +197,11 @@ private:
         }
         if (++m_boutClicks > kAutopilotPatience)
             fail("the bout has not ended after " + std::to_string(kAutopilotPatience) + " clicks");
-        const std::array<QPushButton*, 4> tachiai{s->Button1, s->Button2, s->Button3, s->Button4};
-        const std::array<QPushButton*, 6> moves{s->Button5, s->Button6, s->Button7, s->Button8, s->Button9, s->Button10};
+        const std::array<QPushButton*, 4> tachiai{s->m_jumpButton, s->m_receiveButton, s->m_tachiaiTsuppariButton,
+                                                s->m_henkaButton};
+        const std::array<QPushButton*, 6> moves{s->m_oshiButton,    s->m_yotsuButton,
+                                              s->m_tsuppariButton, s->m_tenageButton,
+                                              s->m_hatakikomiButton, s->m_defenseButton};
         if (anyOffered(tachiai)) {
             press(tachiai[static_cast<std::size_t>(m_autopilot.nextTachiai() - 1)]);
             writePlayLines("tachiai");
@@ -322,7 +325,7 @@ private:
     void stepLeaderboard()
     {
         const LeaderboardScreen* s = leaderboardScreen;
-        writeLeaderboard(m_transcript, caption(s->Label1), caption(s->Label2), caption(s->Label3));
+        writeLeaderboard(m_transcript, caption(s->m_titleLabel), caption(s->m_leadersLabel), caption(s->m_chasersLabel));
         press(s->OKButton);
     }
 
