@@ -18,8 +18,8 @@ namespace {
 void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const Game& game)
 {
     const BoutView& v = engine.view();
-    writePlay(t, event, PlayCaptions{v.timeElapsed, v.userStrategy, v.compStrategy, v.userPoints, v.compPoints, v.outcome},
-              game.playerCopy.genki, game.opponentCopy.genki);
+    const PlayCaptions captions{v.timeElapsed, v.userStrategy, v.compStrategy, v.userPoints, v.compPoints, v.outcome};
+    writePlay(t, event, captions, game.playerCopy.genki, game.opponentCopy.genki);
 }
 
 void writeSetup(Transcript& t, const Game& game)

@@ -59,7 +59,8 @@ void writeDay(Transcript& transcript, const DaySheet& sheet)
 
 Args playArgs(const std::vector<std::string>& argv, PlayOptions& options)
 {
-    Args args(argv, commonOptions() + autopilotOptions() + std::vector<OptionSpec>{{"--days", true}, {"--basho", true}});
+    Args args(argv, commonOptions() + autopilotOptions() +
+                        std::vector<OptionSpec>{{"--days", true}, {"--basho", true}});
     if (args.has("--days") == args.has("--basho"))
         throw UsageError("play takes exactly one of --days N and --basho N");
     options.countDays = args.has("--days");

@@ -199,9 +199,8 @@ private:
             fail("the bout has not ended after " + std::to_string(kAutopilotPatience) + " clicks");
         const std::array<QPushButton*, 4> tachiai{s->m_jumpButton, s->m_receiveButton, s->m_tachiaiTsuppariButton,
                                                 s->m_henkaButton};
-        const std::array<QPushButton*, 6> moves{s->m_oshiButton,    s->m_yotsuButton,
-                                              s->m_tsuppariButton, s->m_tenageButton,
-                                              s->m_hatakikomiButton, s->m_defenseButton};
+        const std::array<QPushButton*, 6> moves{s->m_oshiButton,     s->m_yotsuButton,      s->m_tsuppariButton,
+                                                s->m_tenageButton,   s->m_hatakikomiButton, s->m_defenseButton};
         if (anyOffered(tachiai)) {
             press(tachiai[static_cast<std::size_t>(m_autopilot.nextTachiai() - 1)]);
             writePlayLines("tachiai");
@@ -219,7 +218,8 @@ private:
             m_transcript.line({"end", caption(s->EndLabel)});
             // In a playoff the judges' decision is the result.
             if (s->engine().resultRecorded())
-                writeRecord(m_transcript, game.playoffWins > winsBefore, !isPlayoffDay(game.curDay), visibleResultLabels());
+                writeRecord(m_transcript, game.playoffWins > winsBefore, !isPlayoffDay(game.curDay),
+                            visibleResultLabels());
         } else if (isOffered(s->MonoiiFight)) {
             press(s->MonoiiFight);
             writeSetup(m_transcript, game.playerCopy.genki, game.opponentCopy.genki);
@@ -254,8 +254,9 @@ private:
         const BoutScreen* s = boutScreen;
         const Game& game = gameState();
         writePlay(m_transcript, event,
-                  PlayCaptions{caption(s->TimeElapsedLabel), caption(s->UserStrategyLabel), caption(s->CompStrategyLabel),
-                               caption(s->UserPoints), caption(s->CompPoints), caption(s->Outcome)},
+                  PlayCaptions{caption(s->TimeElapsedLabel), caption(s->UserStrategyLabel),
+                               caption(s->CompStrategyLabel), caption(s->UserPoints), caption(s->CompPoints),
+                               caption(s->Outcome)},
                   game.playerCopy.genki, game.opponentCopy.genki);
         checkBars();
     }
@@ -265,8 +266,8 @@ private:
     void checkBars() const
     {
         const Game& game = gameState();
-        const std::pair<const QFrame*, std::int32_t> bars[] = {{boutScreen->UserGenkiBar, game.playerCopy.genki},
-                                                               {boutScreen->CompGenkiBar, game.opponentCopy.genki}};
+        const std::pair<const QFrame*, std::int32_t> bars[] = {
+            {boutScreen->UserGenkiBar, game.playerCopy.genki}, {boutScreen->CompGenkiBar, game.opponentCopy.genki}};
         for (const auto& [bar, genki] : bars) {
             const int shown = bar->isVisible() ? bar->width() : 0;
             if (shown != genkiBarWidth(genki))
@@ -296,7 +297,8 @@ private:
     void stepBonus()
     {
         StatIncreaseScreen* s = statIncreaseScreen;
-        const int row = nextTrainRow(m_autopilot.train(), [s](int r) { return isOffered(s->buttons[static_cast<std::size_t>(r)]); });
+        const int row = nextTrainRow(m_autopilot.train(),
+                                     [s](int r) { return isOffered(s->buttons[static_cast<std::size_t>(r)]); });
         if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
             press(s->buttons[static_cast<std::size_t>(row)]);
             m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
@@ -313,7 +315,8 @@ private:
             m_transcript.line({"chanko", caption(s->ChankoMessage)});
         }
         // Never the height or weight buttons.
-        const int row = nextTrainRow(m_autopilot.train(), [s](int r) { return isOffered(s->button(static_cast<std::size_t>(r))); });
+        const int row = nextTrainRow(m_autopilot.train(),
+                                     [s](int r) { return isOffered(s->button(static_cast<std::size_t>(r))); });
         if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
             press(s->button(static_cast<std::size_t>(row)));
             m_transcript.line({"buy", ChankoVisit::buttonName(static_cast<std::size_t>(row))});
@@ -325,7 +328,8 @@ private:
     void stepLeaderboard()
     {
         const LeaderboardScreen* s = leaderboardScreen;
-        writeLeaderboard(m_transcript, caption(s->m_titleLabel), caption(s->m_leadersLabel), caption(s->m_chasersLabel));
+        writeLeaderboard(m_transcript, caption(s->m_titleLabel), caption(s->m_leadersLabel),
+                         caption(s->m_chasersLabel));
         press(s->OKButton);
     }
 
