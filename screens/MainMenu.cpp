@@ -15,7 +15,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include <ctime>
 
 MainMenu* mainMenu = nullptr;
 
@@ -94,7 +93,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 
 void MainMenu::seedGenerator()
 {
-    gameState().rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    gameState().rng.seed(startingSeed());
 }
 
 void MainMenu::startTournament()

@@ -18,24 +18,18 @@ namespace {
 void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const Game& game)
 {
     const BoutView& v = engine.view();
-    t.line({event, v.timeElapsed, num(game.playerCopy.genki), num(game.opponentCopy.genki)});
-    t.line({"user", v.userStrategy});
-    t.line({"comp", v.compStrategy});
-    t.line({"userpts", v.userPoints});
-    t.line({"comppts", v.compPoints});
-    t.line({"outcome", v.outcome});
+    const PlayCaptions captions{v.timeElapsed, v.userStrategy, v.compStrategy, v.userPoints, v.compPoints, v.outcome};
+    writePlay(t, event, captions, game.playerCopy.genki, game.opponentCopy.genki);
 }
 
 void writeSetup(Transcript& t, const Game& game)
 {
-    t.line({"setup", num(game.playerCopy.genki), num(game.opponentCopy.genki)});
+    writeSetup(t, game.playerCopy.genki, game.opponentCopy.genki);
 }
 
-void writeRecord(Transcript& t, const char* result, const BoutEngine& engine, const Game& game)
+void writeRecord(Transcript& t, bool won, const BoutEngine& engine, const Game& game)
 {
-    t.line({"record", result});
-    if (!isPlayoffDay(game.curDay))
-        t.line({"labels", engine.view().visibleResultLabels()});
+    writeRecord(t, won, !isPlayoffDay(game.curDay), engine.view().visibleResultLabels());
 }
 
 } // namespace
@@ -86,16 +80,16 @@ void AutopilotBout::fight(Game& game)
             const MonoiiDecision decision = engine.judgesDecide(game);
             t.line({"end", v.endText});
             if (engine.resultRecorded())
-                writeRecord(t, decision == MonoiiDecision::PlayerWins ? "win" : "lose", engine, game);
+                writeRecord(t, decision == MonoiiDecision::PlayerWins, engine, game);
         } else if (v.monoiiFight) {
             engine.toriNaoshi(game);
             writeSetup(t, game);
         } else if (v.win) {
             engine.recordWin(game);
-            writeRecord(t, "win", engine, game);
+            writeRecord(t, true, engine, game);
         } else if (v.lose) {
             engine.recordLoss(game);
-            writeRecord(t, "lose", engine, game);
+            writeRecord(t, false, engine, game);
         } else if (v.bonus) {
             spendBonus(game);
             engine.bonusSpent();

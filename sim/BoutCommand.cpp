@@ -16,19 +16,32 @@ constexpr std::int64_t kPlayoffDay = 16;
 
 } // namespace
 
+Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options)
+{
+    Args args(argv, commonOptions() + autopilotOptions() +
+                        std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true},
+                                                {"--write", false}});
+    options.player = static_cast<std::size_t>(args.requiredNumber("--player", 0, kLastSlot));
+    options.opponent = static_cast<std::size_t>(args.requiredNumber("--opponent", 0, kLastSlot));
+    if (options.player == options.opponent)
+        throw UsageError("options --player and --opponent name the same wrestler");
+    options.dayGiven = args.has("--day");
+    options.day = static_cast<std::int32_t>(args.number("--day", 1, kPlayoffDay, 0));
+    options.write = args.has("--write");
+    autopilotFrom(args);
+    return args;
+}
+
 int runBout(const std::vector<std::string>& argv)
 {
     // Every option is checked before anything is read or written.
-    const Args args(argv, commonOptions() + autopilotOptions() +
-                              std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true},
-                                                      {"--write", false}});
-    const auto player = static_cast<std::size_t>(args.requiredNumber("--player", 0, kLastSlot));
-    const auto opponent = static_cast<std::size_t>(args.requiredNumber("--opponent", 0, kLastSlot));
-    if (player == opponent)
-        throw UsageError("options --player and --opponent name the same wrestler");
-    const bool dayGiven = args.has("--day");
-    const auto day = static_cast<std::int32_t>(args.number("--day", 1, kPlayoffDay, 0));
-    const bool write = args.has("--write");
+    BoutOptions options;
+    const Args args = boutArgs(argv, options);
+    const std::size_t player = options.player;
+    const std::size_t opponent = options.opponent;
+    const bool dayGiven = options.dayGiven;
+    const std::int32_t day = options.day;
+    const bool write = options.write;
     Autopilot pilot = autopilotFrom(args);
     Game game;
     useSaveFile(args, game);

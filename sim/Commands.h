@@ -2,6 +2,10 @@
 // name, throws UsageError or FileError, and returns the exit status.
 #pragma once
 
+#include "sim/Args.h"
+
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,3 +13,21 @@ int runNew(const std::vector<std::string>& arguments);
 int runShow(const std::vector<std::string>& arguments);
 int runBout(const std::vector<std::string>& argv);
 int runPlay(const std::vector<std::string>& argv);
+
+// The options of play and bout, checked as the subcommands check them before
+// anything is read or written (UsageError otherwise). The screen pilot takes
+// the same command lines.
+struct PlayOptions {
+    bool countDays = false;     // --days N rather than --basho N
+    std::int64_t target = 1;    // N
+};
+Args playArgs(const std::vector<std::string>& argv, PlayOptions& options);
+
+struct BoutOptions {
+    std::size_t player = 0;
+    std::size_t opponent = 0;
+    bool dayGiven = false;      // --day D; otherwise record 0's day
+    std::int32_t day = 0;
+    bool write = false;
+};
+Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options);

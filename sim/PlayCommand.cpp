@@ -35,9 +35,7 @@ public:
     void leaderboard(Game& game) override
     {
         const LeaderboardTexts texts = leaderboardTexts(game.roster, game.curDay);
-        m_transcript.line({"leaderboard", texts.title});
-        m_transcript.line({"leaders", texts.leaders});
-        m_transcript.line({"chasers", texts.chasers});
+        writeLeaderboard(m_transcript, texts.title, texts.leaders, texts.chasers);
     }
     PlayerBout& playerBout() override { return m_bout; }
     BashoEndScreens& bashoEndScreens() override { return m_bashoEnd; }
@@ -53,22 +51,31 @@ void writeDay(Transcript& transcript, const DaySheet& sheet)
     transcript.line({"day", num(sheet.day)});
     for (int k = 0; k < kLinesPerDay; ++k) {
         const ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
-        transcript.line({"line", num(k), line.first, line.middle, line.second});
+        writeResultLine(transcript, k, line.first, line.middle, line.second);
     }
 }
 
 } // namespace
 
+Args playArgs(const std::vector<std::string>& argv, PlayOptions& options)
+{
+    Args args(argv, commonOptions() + autopilotOptions() +
+                        std::vector<OptionSpec>{{"--days", true}, {"--basho", true}});
+    if (args.has("--days") == args.has("--basho"))
+        throw UsageError("play takes exactly one of --days N and --basho N");
+    options.countDays = args.has("--days");
+    options.target = options.countDays ? args.number("--days", 1, INT_MAX, 1) : args.number("--basho", 1, INT_MAX, 1);
+    autopilotFrom(args);
+    return args;
+}
+
 int runPlay(const std::vector<std::string>& argv)
 {
     // Every option is checked before anything is read or written.
-    const Args args(argv, commonOptions() + autopilotOptions() +
-                              std::vector<OptionSpec>{{"--days", true}, {"--basho", true}});
-    if (args.has("--days") == args.has("--basho"))
-        throw UsageError("play takes exactly one of --days N and --basho N");
-    const bool countDays = args.has("--days");
-    const std::int64_t target = countDays ? args.number("--days", 1, INT_MAX, 1)
-                                          : args.number("--basho", 1, INT_MAX, 1);
+    PlayOptions options;
+    const Args args = playArgs(argv, options);
+    const bool countDays = options.countDays;
+    const std::int64_t target = options.target;
     Autopilot pilot = autopilotFrom(args);
     Game game;
     useSaveFile(args, game);

@@ -54,3 +54,40 @@ std::string num(long long n)
 {
     return std::to_string(n);
 }
+
+void writeSetup(Transcript& t, long long playerGenki, long long opponentGenki)
+{
+    t.line({"setup", num(playerGenki), num(opponentGenki)});
+}
+
+void writePlay(Transcript& t, const char* event, const PlayCaptions& captions, long long playerGenki,
+               long long opponentGenki)
+{
+    t.line({event, captions.timeElapsed, num(playerGenki), num(opponentGenki)});
+    t.line({"user", captions.user});
+    t.line({"comp", captions.comp});
+    t.line({"userpts", captions.userPoints});
+    t.line({"comppts", captions.compPoints});
+    t.line({"outcome", captions.outcome});
+}
+
+void writeRecord(Transcript& t, bool won, bool tournamentDay, const std::string& visibleLabels)
+{
+    t.line({"record", won ? "win" : "lose"});
+    if (tournamentDay)
+        t.line({"labels", visibleLabels});
+}
+
+void writeResultLine(Transcript& t, int k, const std::string& first, const std::string& middle,
+                     const std::string& second)
+{
+    t.line({"line", num(k), first, middle, second});
+}
+
+void writeLeaderboard(Transcript& t, const std::string& title, const std::string& leaders,
+                      const std::string& chasers)
+{
+    t.line({"leaderboard", title});
+    t.line({"leaders", leaders});
+    t.line({"chasers", chasers});
+}

@@ -30,3 +30,32 @@ private:
 
 // Decimal text of an integer, as every caption writes numbers.
 std::string num(long long n);
+
+// The lines both front-ends write for a bout and a day, from the captions
+// that the screens show (the headless one takes them from the same views the
+// screens are filled from).
+
+// What the bout screen shows after a tachiai or an exchange.
+struct PlayCaptions {
+    std::string timeElapsed;   // TimeElapsedLabel
+    std::string user;          // UserStrategyLabel
+    std::string comp;          // CompStrategyLabel
+    std::string userPoints;    // UserPoints
+    std::string compPoints;    // CompPoints
+    std::string outcome;       // Outcome
+};
+
+// "setup" after each bout set-up (the bout's opening and each tori-naoshi).
+void writeSetup(Transcript& t, long long playerGenki, long long opponentGenki);
+// "tachiai" or "exchange" with the time and both genki, then the five captions.
+void writePlay(Transcript& t, const char* event, const PlayCaptions& captions, long long playerGenki,
+               long long opponentGenki);
+// "record" win or lose; on a tournament day followed by "labels" with the
+// names of the visible result labels.
+void writeRecord(Transcript& t, bool won, bool tournamentDay, const std::string& visibleLabels);
+// "line" k with the captions of the three result labels of line k.
+void writeResultLine(Transcript& t, int k, const std::string& first, const std::string& middle,
+                     const std::string& second);
+// "leaderboard", "leaders" and "chasers": the leaderboard's three texts.
+void writeLeaderboard(Transcript& t, const std::string& title, const std::string& leaders,
+                      const std::string& chasers);

@@ -30,6 +30,7 @@ public:
         // announcement would be clipped to the old one's size.
         growToFitText(&m_screen);
         m_screen.repaint();
+        emit m_screen.announcementShown();
     }
 
     void pause(int milliseconds) override

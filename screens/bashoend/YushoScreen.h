@@ -36,6 +36,11 @@ public slots:
     void finish();
     void fightKetteisen();
 
+signals:
+    // A playoff bout that the game decided: its result is now up in
+    // KetteisenAnnounceLabel, just before the pause.
+    void announcementShown();
+
 protected:
     void onShown() override;   // once per opening
     // A tie must be played off before the screen can go: closing it by its

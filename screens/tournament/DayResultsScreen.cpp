@@ -17,7 +17,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <ctime>
 
 DayResultsScreen* dayResultsScreen = nullptr;
 
@@ -177,7 +176,7 @@ void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd
 void DayResultsScreen::beginBasho()
 {
     Game& game = gameState();
-    game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    game.rng.seed(startingSeed());
     // m_resultLabels were collected as the labels were made.
     if (!loadRosterOrReport(this))
         return;
