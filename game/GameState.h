@@ -1,16 +1,9 @@
-// The one career of the running game, shared by all screens.
+// The one career of the running game, made once and handed to every screen
+// by the start-up.
 #pragma once
-
-#include <cstdint>
 
 struct Game;
 
-// The game's single Game instance: the roster, the two bout copies, the day
-// and pool values, and the one random generator.
+// The program's single Game instance. Only the start-up reaches it here;
+// every screen and rule works on the Game it was handed.
 Game& gameState();
-
-// The seed the generator takes at start-up: the clock in seconds. For
-// replaying a recorded run (tests, bug reports) the environment variable
-// KIRIMAKI_SEED, a whole number from 0 to 4294967295, fixes it instead; a
-// malformed value is reported on standard error and the clock is used.
-std::uint32_t startingSeed();

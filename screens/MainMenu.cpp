@@ -2,8 +2,8 @@
 #include "screens/MainMenu.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "screens/ScreenDialog.h"
+#include "screens/StartingSeed.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,7 +28,7 @@ void call(const std::function<void()>& f)
 
 } // namespace
 
-MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
+MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 {
     setObjectName(QStringLiteral("mainMenu"));
     setWindowTitle(QStringLiteral("Kirimaki"));
@@ -93,7 +93,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 
 void MainMenu::seedGenerator()
 {
-    gameState().rng.seed(startingSeed());
+    m_game->rng.seed(startingSeed());
 }
 
 void MainMenu::startTournament()

@@ -4,7 +4,6 @@
 #include "screens/bashoend/QuitWatch.h"
 #include "screens/bashoend/StepScreen.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,7 +44,7 @@ private:
     YushoScreen& m_screen;
 };
 
-YushoScreen::YushoScreen(QWidget* parent) : ScreenDialog(parent)
+YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     watchApplicationQuit();
     setObjectName(QStringLiteral("yushoScreen"));
@@ -99,10 +98,10 @@ void YushoScreen::onShown()
 
 void YushoScreen::decideYusho()
 {
-    m_decision.setUp(gameState());
+    m_decision.setUp(*m_game);
     apply();
     if (m_decision.state() == YushoDecision::State::Decided)
-        saveRosterOrReport(this);
+        saveRosterOrReport(this, *m_game);
 }
 
 void YushoScreen::fightKetteisen()
@@ -118,7 +117,7 @@ void YushoScreen::fightKetteisen()
     Host host(*this);
     bool finished = false;
     try {
-        finished = m_decision.runPlayoff(gameState(), *m_playerBout, host);
+        finished = m_decision.runPlayoff(*m_game, *m_playerBout, host);
     } catch (...) {
         m_running = false;
         apply();
@@ -127,7 +126,7 @@ void YushoScreen::fightKetteisen()
     m_running = false;
     apply();
     if (finished)
-        saveRosterOrReport(this);
+        saveRosterOrReport(this, *m_game);
 }
 
 void YushoScreen::finish()

@@ -5,7 +5,6 @@
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -111,7 +110,7 @@ QHBoxLayout* poolRow(QLabel* caption, QLabel* points)
 
 } // namespace
 
-CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(bodyScrollMemory())
+CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent), m_pools(game.bodyScroll)
 {
     setObjectName(QStringLiteral("creationScreen"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
@@ -278,10 +277,10 @@ void CreationScreen::saveRikishi()
 {
     if (!isOffered(SaveRikishi))
         return;
-    buildNewCareer(gameState(), m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
+    buildNewCareer(*m_game, m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
     // A failed save is reported and the screen stays open, so the player
     // can try again without designing his wrestler anew.
-    if (!saveRosterOrReport(this))
+    if (!saveRosterOrReport(this, *m_game))
         return;
     accept();
 }

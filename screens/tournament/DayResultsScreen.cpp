@@ -2,12 +2,12 @@
 #include "screens/tournament/DayResultsScreen.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
 #include "rules/tournament/DayResults.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/ReturnWatcher.h"
+#include "screens/StartingSeed.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -52,18 +52,18 @@ class DayResultsScreen::Host : public DayHost {
 public:
     explicit Host(DayResultsScreen* screen) : m_screen(screen) {}
 
-    bool load(Game&) override
+    bool load(Game& game) override
     {
-        if (loadRosterOrReport(m_screen))
+        if (loadRosterOrReport(m_screen, game))
             return true;
         m_screen->m_closePending = true;
         return false;
     }
-    void save(const Game&) override { saveRosterOrReport(m_screen); }
-    void leaderboard(Game&) override
+    void save(const Game& game) override { saveRosterOrReport(m_screen, game); }
+    void leaderboard(Game& game) override
     {
         if (leaderboardScreen)
-            leaderboardScreen->exec();
+            leaderboardScreen->execFor(game);
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
@@ -85,7 +85,7 @@ private:
     DayResultsScreen* m_screen;
 };
 
-DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
+DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent), m_host(std::make_unique<Host>(this))
 {
     setObjectName(QStringLiteral("dayResultsScreen"));
     setWindowTitle(QStringLiteral(" Kekka"));
@@ -175,10 +175,10 @@ void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd
 
 void DayResultsScreen::beginBasho()
 {
-    Game& game = gameState();
+    Game& game = *m_game;
     game.rng.seed(startingSeed());
     // m_resultLabels were collected as the labels were made.
-    if (!loadRosterOrReport(this))
+    if (!loadRosterOrReport(this, *m_game))
         return;
     beginDays(game);
 }
@@ -203,7 +203,7 @@ void DayResultsScreen::runDay()
 void DayResultsScreen::runDayStep()
 {
     m_returns->reset();
-    const DayStep step = dayStep(gameState(), *m_host);
+    const DayStep step = dayStep(*m_game, *m_host);
     if (step.outcome == StepOutcome::Produced)
         showSheet(step.sheet);
 }
@@ -253,7 +253,7 @@ void DayResultsScreen::fightPlayersBout()
     if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
     Busy busy(m_busy);
-    afterFlow(fightDay(gameState(), *m_host));
+    afterFlow(fightDay(*m_game, *m_host));
 }
 
 void DayResultsScreen::finishBasho()
@@ -262,7 +262,7 @@ void DayResultsScreen::finishBasho()
         return;
     Busy busy(m_busy);
     FinishBashoButton->setEnabled(false);
-    afterFlow(finishInterruptedBasho(gameState(), *m_host));
+    afterFlow(finishInterruptedBasho(*m_game, *m_host));
 }
 
 void DayResultsScreen::afterFlow(BoutOutcome outcome)

@@ -12,6 +12,7 @@ class PlayerBout;
 class QFrame;
 class QLabel;
 class QPushButton;
+struct Game;
 class ReturnWatcher;
 struct DaySheet;
 enum class BoutOutcome;
@@ -19,7 +20,7 @@ enum class BoutOutcome;
 class DayResultsScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit DayResultsScreen(QWidget* parent = nullptr);
+    explicit DayResultsScreen(Game& game, QWidget* parent = nullptr);
     ~DayResultsScreen() override;
 
     // Collaborators the start-up wires in: how the player's bout is fought,
