@@ -6,6 +6,7 @@
 #include "rules/bout/BoutEngine.h"
 #include "rules/core/Game.h"
 #include "sim/Autopilot.h"
+#include "sim/CareerStore.h"
 #include "sim/Session.h"
 #include "sim/Transcript.h"
 #include "sim/TrainPilot.h"
@@ -40,7 +41,7 @@ void writeRecord(Transcript& t, const char* result, const BoutEngine& engine, co
 
 } // namespace
 
-AutopilotBout::AutopilotBout(Autopilot& pilot, Transcript& transcript, bool saveOnClose)
+AutopilotBout::AutopilotBout(Autopilot& pilot, Transcript& transcript, CareerStore* saveOnClose)
     : m_pilot(pilot), m_transcript(transcript), m_saveOnClose(saveOnClose), m_engine(std::make_unique<BoutEngine>())
 {
 }
@@ -102,7 +103,7 @@ void AutopilotBout::fight(Game& game)
         } else if (v.close) {
             engine.close();
             if (m_saveOnClose)
-                saveOrFail(game);
+                m_saveOnClose->save(game);
             return;
         } else {
             throw std::logic_error("the bout offers no button");
