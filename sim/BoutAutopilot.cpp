@@ -16,8 +16,12 @@
 
 namespace {
 
+// Each writer returns at once when no transcript is written: a study plays
+// thousands of careers whose captions nobody reads.
 void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const Game& game)
 {
+    if (!t.enabled())
+        return;
     const BoutView& v = engine.view();
     t.line({event, v.timeElapsed, num(game.playerCopy.genki), num(game.opponentCopy.genki)});
     t.line({"user", v.userStrategy});
@@ -29,11 +33,15 @@ void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const
 
 void writeSetup(Transcript& t, const Game& game)
 {
+    if (!t.enabled())
+        return;
     t.line({"setup", num(game.playerCopy.genki), num(game.opponentCopy.genki)});
 }
 
 void writeRecord(Transcript& t, const char* result, const BoutEngine& engine, const Game& game)
 {
+    if (!t.enabled())
+        return;
     t.line({"record", result});
     if (!isPlayoffDay(game.curDay))
         t.line({"labels", engine.view().visibleResultLabels()});
@@ -57,7 +65,8 @@ void AutopilotBout::spendBonus(Game& game)
     for (int row = nextTrainRow(m_pilot.train(), enabled); row >= 0 && clicks++ < kAutopilotPatience;
          row = nextTrainRow(m_pilot.train(), enabled)) {
         visit.click(game.playerCopy, game.pointPool, row);
-        m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
+        if (m_transcript.enabled())
+            m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
     }
 }
 
@@ -78,14 +87,16 @@ void AutopilotBout::fight(Game& game)
         } else if (v.exchangeButtons) {
             engine.exchange(game, m_pilot.nextMove());
             writePlay(t, "exchange", engine, game);
-            if (v.endLabel)
+            if (v.endLabel && t.enabled())
                 t.line({"end", v.endText});
         } else if (v.monoiiClose) {
             engine.callMonoii();
-            t.line({"end", v.endText});
+            if (t.enabled())
+                t.line({"end", v.endText});
         } else if (v.monoiiStart) {
             const MonoiiDecision decision = engine.judgesDecide(game);
-            t.line({"end", v.endText});
+            if (t.enabled())
+                t.line({"end", v.endText});
             if (engine.resultRecorded())
                 writeRecord(t, decision == MonoiiDecision::PlayerWins ? "win" : "lose", engine, game);
         } else if (v.monoiiFight) {
