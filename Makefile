@@ -5,9 +5,11 @@ JOBS ?= 2
 RELEASE := build/release
 TEST := build/test
 FUZZ := build/fuzz
+TSAN := build/tsan
+BENCH := build/bench
 SECONDS ?= 600
 
-.PHONY: run test deps build fuzzer fuzz clean
+.PHONY: run test deps build fuzzer fuzz tsan bench clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(RELEASE)/kirimaki; \
@@ -17,11 +19,25 @@ build: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DKIRIMAKI_TESTS=OFF
 	cmake --build $(RELEASE) -j $(JOBS)
 
-test: deps fuzzer
+test: deps fuzzer tsan
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON -DKIRIMAKI_WERROR=ON \
 	  -DKIRIMAKI_FUZZER=$(CURDIR)/$(FUZZ)/kirimaki-fuzz
 	cmake --build $(TEST) -j $(JOBS)
 	cd $(TEST) && ctest --output-on-failure -j $(JOBS)
+
+# The study's careers on several threads under ThreadSanitizer: a small build
+# of the rules, the headless library and that one test.
+tsan: deps
+	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRIMAKI_TSAN=ON -DKIRIMAKI_GUI=OFF
+	cmake --build $(TSAN) -j $(JOBS) --target sim_study_test
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ./$(TSAN)/tests/sim/sim_study_test
+
+# Careers per second of the study on one thread and on every core, and play
+# of the same careers with its saves. Figures, never a pass or a fail.
+bench: deps
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKIRIMAKI_GUI=OFF -DKIRIMAKI_TESTS=OFF -DKIRIMAKI_BENCH=ON
+	cmake --build $(BENCH) -j $(JOBS) --target kirimaki-bench
+	./$(BENCH)/kirimaki-bench --benchmark_counters_tabular=true
 
 # The save-file fuzzer: clang, libFuzzer and both sanitizers over the rules.
 fuzzer: deps

@@ -8,7 +8,7 @@
 #include "rules/bashoend/YushoDecision.h"
 #include "rules/core/Game.h"
 #include "sim/Autopilot.h"
-#include "sim/Session.h"
+#include "sim/CareerStore.h"
 #include "sim/TrainPilot.h"
 #include "sim/Transcript.h"
 
@@ -28,8 +28,9 @@ private:
 
 } // namespace
 
-AutopilotBashoEnd::AutopilotBashoEnd(Autopilot& pilot, Transcript& transcript, PlayerBout& playoffBout)
-    : m_pilot(pilot), m_transcript(transcript), m_playoffBout(playoffBout)
+AutopilotBashoEnd::AutopilotBashoEnd(Autopilot& pilot, Transcript& transcript, PlayerBout& playoffBout,
+                                     CareerStore& store)
+    : m_pilot(pilot), m_transcript(transcript), m_playoffBout(playoffBout), m_store(store)
 {
 }
 
@@ -47,7 +48,7 @@ void AutopilotBashoEnd::yusho(Game& game)
     } else {
         m_transcript.line({"junyusho", decision.view().junYusho});
     }
-    saveOrFail(game);
+    m_store.save(game);
 }
 
 void AutopilotBashoEnd::chanko(Game& game)
@@ -71,19 +72,19 @@ void AutopilotBashoEnd::potential(Game& game)
 {
     const std::string list = fulfilPotential(game.roster, game.rng);
     m_transcript.line({"potential", list});
-    saveOrFail(game);
+    m_store.save(game);
 }
 
 void AutopilotBashoEnd::age(Game& game)
 {
     const std::string list = ageWrestlers(game);
     m_transcript.line({"age", list});
-    saveOrFail(game);
+    m_store.save(game);
 }
 
 void AutopilotBashoEnd::newBanzuke(Game& game)
 {
     const std::string text = reviseBanzuke(game);
     m_transcript.line({"banzuke", text});
-    saveOrFail(game);
+    m_store.save(game);
 }

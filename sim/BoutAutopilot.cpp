@@ -6,6 +6,7 @@
 #include "rules/bout/BoutEngine.h"
 #include "rules/core/Game.h"
 #include "sim/Autopilot.h"
+#include "sim/CareerStore.h"
 #include "sim/Session.h"
 #include "sim/Transcript.h"
 #include "sim/TrainPilot.h"
@@ -15,8 +16,12 @@
 
 namespace {
 
+// Each writer returns at once when no transcript is written: a study plays
+// thousands of careers whose captions nobody reads.
 void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const Game& game)
 {
+    if (!t.enabled())
+        return;
     const BoutView& v = engine.view();
     const PlayCaptions captions{v.timeElapsed, v.userStrategy, v.compStrategy, v.userPoints, v.compPoints, v.outcome};
     writePlay(t, event, captions, game.playerCopy.genki, game.opponentCopy.genki);
@@ -24,17 +29,21 @@ void writePlay(Transcript& t, const char* event, const BoutEngine& engine, const
 
 void writeSetup(Transcript& t, const Game& game)
 {
+    if (!t.enabled())
+        return;
     writeSetup(t, game.playerCopy.genki, game.opponentCopy.genki);
 }
 
 void writeRecord(Transcript& t, bool won, const BoutEngine& engine, const Game& game)
 {
+    if (!t.enabled())
+        return;
     writeRecord(t, won, !isPlayoffDay(game.curDay), engine.view().visibleResultLabels());
 }
 
 } // namespace
 
-AutopilotBout::AutopilotBout(Autopilot& pilot, Transcript& transcript, bool saveOnClose)
+AutopilotBout::AutopilotBout(Autopilot& pilot, Transcript& transcript, CareerStore* saveOnClose)
     : m_pilot(pilot), m_transcript(transcript), m_saveOnClose(saveOnClose), m_engine(std::make_unique<BoutEngine>())
 {
 }
@@ -50,7 +59,8 @@ void AutopilotBout::spendBonus(Game& game)
     for (int row = nextTrainRow(m_pilot.train(), enabled); row >= 0 && clicks++ < kAutopilotPatience;
          row = nextTrainRow(m_pilot.train(), enabled)) {
         visit.click(game.playerCopy, game.pointPool, row);
-        m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
+        if (m_transcript.enabled())
+            m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
     }
 }
 
@@ -71,14 +81,16 @@ void AutopilotBout::fight(Game& game)
         } else if (v.exchangeButtons) {
             engine.exchange(game, m_pilot.nextMove());
             writePlay(t, "exchange", engine, game);
-            if (v.endLabel)
+            if (v.endLabel && t.enabled())
                 t.line({"end", v.endText});
         } else if (v.monoiiClose) {
             engine.callMonoii();
-            t.line({"end", v.endText});
+            if (t.enabled())
+                t.line({"end", v.endText});
         } else if (v.monoiiStart) {
             const MonoiiDecision decision = engine.judgesDecide(game);
-            t.line({"end", v.endText});
+            if (t.enabled())
+                t.line({"end", v.endText});
             if (engine.resultRecorded())
                 writeRecord(t, decision == MonoiiDecision::PlayerWins, engine, game);
         } else if (v.monoiiFight) {
@@ -96,7 +108,7 @@ void AutopilotBout::fight(Game& game)
         } else if (v.close) {
             engine.close();
             if (m_saveOnClose)
-                saveOrFail(game);
+                m_saveOnClose->save(game);
             return;
         } else {
             throw std::logic_error("the bout offers no button");

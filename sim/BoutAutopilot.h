@@ -9,12 +9,13 @@
 class Autopilot;
 class Transcript;
 class BoutEngine;
+class CareerStore;
 
 class AutopilotBout : public PlayerBout {
 public:
-    // With saveOnClose, Close saves game.roster as the bout screen does (a
-    // failed save throws FileError); without it nothing is written.
-    AutopilotBout(Autopilot& pilot, Transcript& transcript, bool saveOnClose);
+    // With a store, Close saves game.roster there as the bout screen does (a
+    // failed save throws FileError); without one (nullptr) nothing is written.
+    AutopilotBout(Autopilot& pilot, Transcript& transcript, CareerStore* saveOnClose);
     ~AutopilotBout() override;
     AutopilotBout(const AutopilotBout&) = delete;
     AutopilotBout& operator=(const AutopilotBout&) = delete;
@@ -30,6 +31,6 @@ private:
 
     Autopilot& m_pilot;
     Transcript& m_transcript;
-    bool m_saveOnClose;
+    CareerStore* m_saveOnClose;
     std::unique_ptr<BoutEngine> m_engine;   // lives as long as this object
 };

@@ -61,7 +61,8 @@ int runBout(const std::vector<std::string>& argv)
     game.playoffWins = 0;
     game.playoffLosses = 0;
 
-    AutopilotBout bout(pilot, transcript, write);
+    SaveFileStore file;
+    AutopilotBout bout(pilot, transcript, write ? &file : nullptr);
     bout.fight(game);
     if (isPlayoffDay(game.curDay))
         transcript.line({"playoff", num(game.playoffWins), num(game.playoffLosses)});

@@ -1,8 +1,9 @@
-// The four subcommands of kirimaki-sim. Each takes the arguments after its
+// The subcommands of kirimaki-sim. Each takes the arguments after its
 // name, throws UsageError or FileError, and returns the exit status.
 #pragma once
 
 #include "sim/Args.h"
+#include "sim/CareerPlay.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,15 +14,12 @@ int runNew(const std::vector<std::string>& arguments);
 int runShow(const std::vector<std::string>& arguments);
 int runBout(const std::vector<std::string>& argv);
 int runPlay(const std::vector<std::string>& argv);
+int runStudy(const std::vector<std::string>& args);
 
 // The options of play and bout, checked as the subcommands check them before
 // anything is read or written (UsageError otherwise). The screen pilot takes
 // the same command lines.
-struct PlayOptions {
-    bool countDays = false;     // --days N rather than --basho N
-    std::int64_t target = 1;    // N
-};
-Args playArgs(const std::vector<std::string>& argv, PlayOptions& options);
+Args playArgs(const std::vector<std::string>& argv, PlayLength& length);
 
 struct BoutOptions {
     std::size_t player = 0;

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: kirimaki-sim new|show|bout|play [--option value ...]";
+const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study [--option value ...]";
 
 int dispatch(const std::string& command, const std::vector<std::string>& args)
 {
@@ -21,6 +21,8 @@ int dispatch(const std::string& command, const std::vector<std::string>& args)
         return runBout(args);
     if (command == "play")
         return runPlay(args);
+    if (command == "study")
+        return runStudy(args);
     throw UsageError("unknown subcommand '" + command + "'; " + kUsage);
 }
 

@@ -3,6 +3,7 @@
 #include "rules/career/NameText.h"
 #include "rules/career/NewCareer.h"
 #include "sim/Args.h"
+#include "sim/BuildOptions.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"
 
@@ -26,14 +27,13 @@ std::string nameOption(const Args& args, const std::string& option, const std::s
 
 } // namespace
 
-int runNew(const std::vector<std::string>& arguments)
+std::vector<OptionSpec> buildOptions()
 {
-    const Args args(arguments, {{"--shikona", true},
-                                {"--real-name", true},
-                                {"--height", true},
-                                {"--weight", true},
-                                {"--stats", true},
-                                {"--file", true}});
+    return {{"--shikona", true}, {"--real-name", true}, {"--height", true}, {"--weight", true}, {"--stats", true}};
+}
+
+CreationValues creationValuesFrom(const Args& args)
+{
     const CreationValues opening;
     CreationValues values;
     values.shikona = nameOption(args, "--shikona", opening.shikona, kShikonaMax);
@@ -46,6 +46,13 @@ int runNew(const std::vector<std::string>& arguments)
         throw UsageError("option --stats takes twelve values 1 to 6, separated by commas");
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         values.abilities[i] = stats[i];
+    return values;
+}
+
+int runNew(const std::vector<std::string>& arguments)
+{
+    const Args args(arguments, buildOptions() + std::vector<OptionSpec>{{"--file", true}});
+    const CreationValues values = creationValuesFrom(args);
 
     Game game;
     useSaveFile(args, game);

@@ -56,3 +56,13 @@ void saveOrFail(const Game& game)
     if (!game.save())
         throw FileError("cannot save " + game.savePath + "; the old file is kept");
 }
+
+void SaveFileStore::load(Game& game)
+{
+    loadOrFail(game);
+}
+
+void SaveFileStore::save(const Game& game)
+{
+    saveOrFail(game);
+}

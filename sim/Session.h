@@ -4,6 +4,7 @@
 #include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/Autopilot.h"
+#include "sim/CareerStore.h"
 #include "sim/Transcript.h"
 
 #include <vector>

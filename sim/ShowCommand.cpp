@@ -3,6 +3,7 @@
 #include "sim/Args.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"
+#include "sim/ShowLine.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -78,6 +79,27 @@ void writeLine(const std::string& line)
 
 } // namespace
 
+std::string showHeader()
+{
+    std::string header;
+    for (const Field& f : kFields)
+        header += (header.empty() ? "" : "\t") + std::string(f.name);
+    return header;
+}
+
+std::string showLine(const Rikishi& r)
+{
+    std::string line;
+    bool first = true;
+    for (const Field& f : kFields) {
+        if (!first)
+            line += '\t';
+        line += fieldValue(r, f);
+        first = false;
+    }
+    return line;
+}
+
 int runShow(const std::vector<std::string>& arguments)
 {
     const Args args(arguments, {{"--file", true}});
@@ -85,21 +107,9 @@ int runShow(const std::vector<std::string>& arguments)
     useSaveFile(args, game);
     loadOrFail(game);
 
-    std::string header;
-    for (const Field& f : kFields)
-        header += (header.empty() ? "" : "\t") + std::string(f.name);
-    writeLine(header);
-    for (const Rikishi& r : game.roster) {
-        std::string line;
-        bool first = true;
-        for (const Field& f : kFields) {
-            if (!first)
-                line += '\t';
-            line += fieldValue(r, f);
-            first = false;
-        }
-        writeLine(line);
-    }
+    writeLine(showHeader());
+    for (const Rikishi& r : game.roster)
+        writeLine(showLine(r));
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         throw FileError("cannot write to standard output");
     return 0;

@@ -91,7 +91,7 @@ public:
 
     // Plays days from the main menu's Tournament button until the target is
     // reached, then ends the event loop.
-    void playDays(const PlayOptions& options)
+    void playDays(const PlayLength& options)
     {
         m_playing = true;
         m_options = options;
@@ -170,7 +170,7 @@ private:
             ++m_days;
             if (lastDay)
                 ++m_basho;
-            if ((m_options.countDays ? m_days : m_basho) >= m_options.target) {
+            if ((m_options.countDays ? m_days : m_basho) >= m_options.count) {
                 m_stopped = true;
                 QCoreApplication::exit(0);
             }
@@ -363,7 +363,7 @@ private:
     QSet<QObject*> m_opened;   // windows shown since the last step
     bool m_playing = false;
     bool m_stopped = false;
-    PlayOptions m_options;
+    PlayLength m_options;
     std::int64_t m_days = 0;
     std::int64_t m_basho = 0;
     long m_boutClicks = 0;
@@ -424,7 +424,7 @@ int run(int argc, char** argv)
         throw UsageError("usage: kirimaki-pilot play|bout [the options of kirimaki-sim play or bout]");
     const std::vector<std::string> rest(all.begin() + 1, all.end());
     const bool play = all[0] == "play";
-    PlayOptions playOptions;
+    PlayLength playOptions;
     BoutOptions boutOptions;
     const Args args = play ? playArgs(rest, playOptions) : boutArgs(rest, boutOptions);
     Autopilot autopilot = autopilotFrom(args);

@@ -1,0 +1,267 @@
+// Careers in memory, many at once: the study behind `kirimaki-sim study`.
+#include "sim/Study.h"
+
+#include "rules/career/CreationPools.h"
+#include "rules/career/NewCareer.h"
+#include "rules/core/Game.h"
+#include "sim/Autopilot.h"
+#include "sim/CareerPlay.h"
+#include "sim/CareerStore.h"
+#include "sim/Transcript.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+std::uint64_t mix(std::uint64_t z)
+{
+    z += 0x9e3779b97f4a7c15ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// Moves one bar a step at a time towards target; false when the pools refuse a step.
+template <typename Scroll>
+bool stepTo(std::int32_t from, std::int32_t target, Scroll scroll)
+{
+    const std::int32_t step = target < from ? -1 : 1;
+    for (std::int32_t v = from; v != target;) {
+        v += step;
+        if (scroll(v) != v)
+            return false;
+    }
+    return true;
+}
+
+const Rikishi& playerOf(const Roster& roster)
+{
+    for (const Rikishi& r : roster)
+        if (r.isPlayer == 1)
+            return r;
+    return roster[0];  // a playable career always has its one player's wrestler
+}
+
+} // namespace
+
+std::string buildRefusal(const CreationValues& values)
+{
+    // The study's own bar memory, starting as a new program's does: the
+    // program's memory belongs to its creation screen and to one thread.
+    BodyScrollMemory memory;
+    CreationPools pools(memory);
+    const CreationValues opening;
+    const auto height = [&pools](std::int32_t p) { return pools.scrollHeight(p); };
+    const auto weight = [&pools](std::int32_t p) { return pools.scrollWeight(p); };
+    bool bodyOk = true;
+    // Falls first, so that every rise finds the points the falls gave back.
+    if (values.height < opening.height)
+        bodyOk = bodyOk && stepTo(opening.height, values.height, height);
+    if (values.weight < opening.weight)
+        bodyOk = bodyOk && stepTo(opening.weight, values.weight, weight);
+    if (values.height > opening.height)
+        bodyOk = bodyOk && stepTo(opening.height, values.height, height);
+    if (values.weight > opening.weight)
+        bodyOk = bodyOk && stepTo(opening.weight, values.weight, weight);
+    if (!bodyOk || pools.chosenHeight() != values.height || pools.chosenWeight() != values.weight)
+        return "height " + std::to_string(values.height) + " and weight " + std::to_string(values.weight) +
+               " add up to more than the creation screen's " + std::to_string(kBodyTotal);
+    int spent = 0;
+    bool abilitiesOk = true;
+    for (std::size_t i = 0; i < kAbilityCount; ++i) {
+        spent += values.abilities[i] - opening.abilities[i];
+        abilitiesOk = abilitiesOk && values.abilities[i] >= opening.abilities[i] &&
+                      stepTo(opening.abilities[i], values.abilities[i],
+                             [&pools, i](std::int32_t p) { return pools.scrollAbility(i, p); });
+    }
+    if (!abilitiesOk)
+        return "the abilities take " + std::to_string(spent) + " points; the creation screen offers " +
+               std::to_string(kStartingStatPoints);
+    return std::string();
+}
+
+std::uint64_t SearchRng::next()
+{
+    m_state += 0x9e3779b97f4a7c15ull;
+    return mix(m_state);
+}
+
+Build randomBuild(SearchRng& rng)
+{
+    Build build;
+    CreationValues& v = build.values;
+    v.height = kMinHeight + rng.below(kMaxHeight - kMinHeight + 1);
+    const std::int32_t heaviest = std::min(kMaxWeight, kBodyTotal - v.height);
+    v.weight = kMinWeight + rng.below(heaviest - kMinWeight + 1);
+    for (int point = 0; point < kStartingStatPoints; ++point) {
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < kAbilityCount; ++i)
+            if (v.abilities[i] < kMaxAbility)
+                open.push_back(i);
+        if (open.empty())
+            break;
+        ++v.abilities[open[static_cast<std::size_t>(rng.below(static_cast<int>(open.size())))]];
+    }
+    std::string stats;
+    for (std::int32_t a : v.abilities)
+        stats += (stats.empty() ? "" : ",") + std::to_string(a);
+    build.options = {"--height", std::to_string(v.height), "--weight", std::to_string(v.weight), "--stats", stats};
+    return build;
+}
+
+std::uint32_t careerSeed(std::uint32_t master, std::uint32_t build, std::uint32_t career)
+{
+    std::uint64_t h = mix(master);
+    h = mix(h ^ build);
+    h = mix(h ^ career);
+    return static_cast<std::uint32_t>(h >> 32);
+}
+
+CareerResult playStudyCareer(const StudySettings& settings, int build, int career)
+{
+    // `new`: a fresh game's roster, made from the build and kept as its file would be.
+    Game created;
+    buildNewCareer(created, settings.builds[static_cast<std::size_t>(build - 1)].values);
+    MemoryStore store(created.roster);
+
+    // `play --basho B --seed S`: a fresh game again, seeded once, the file loaded.
+    Game game;
+    game.savePath = "(study)";
+    game.rng.seed(careerSeed(settings.master, static_cast<std::uint32_t>(build), static_cast<std::uint32_t>(career)));
+    Autopilot pilot(settings.tachiai, settings.moves, settings.train);
+    Transcript none;
+    loadPlayableCareer(game, store);
+
+    CareerResult result;
+    result.rankAfter.reserve(static_cast<std::size_t>(settings.basho));
+    playCareer(game, pilot, none, store, PlayLength{false, settings.basho}, [&result](const Game& g) {
+        const Rikishi& player = playerOf(g.roster);
+        result.rankAfter.push_back(player.rank);
+        result.bestRank = std::max(result.bestRank, player.rank);
+        if (player.rank >= kOzeki && result.firstOzeki == 0)
+            result.firstOzeki = static_cast<int>(result.rankAfter.size());
+        if (player.lbw >= 8)
+            ++result.kachiKoshi;
+    });
+    result.finalRecord = playerOf(game.roster);
+    result.yusho = result.finalRecord.yusho;
+    return result;
+}
+
+namespace {
+
+BuildSummary summarise(int build, const std::vector<CareerResult>& careers, int basho)
+{
+    BuildSummary s;
+    s.build = build;
+    s.careers = static_cast<int>(careers.size());
+    s.atOrAbove.assign(5, std::vector<double>(static_cast<std::size_t>(basho) + 1, 0.0));
+    std::vector<int> toOzeki;
+    long yusho = 0;
+    long kachiKoshi = 0;
+    for (const CareerResult& c : careers) {
+        for (int rank = kKomusubi; rank <= kYokozuna; ++rank) {
+            if (c.bestRank >= rank)
+                s.reached[rank] += 1;
+            for (std::size_t j = 0; j < c.rankAfter.size(); ++j)
+                if (c.rankAfter[j] >= rank)
+                    s.atOrAbove[static_cast<std::size_t>(rank)][j + 1] += 1;
+        }
+        if (c.firstOzeki > 0)
+            toOzeki.push_back(c.firstOzeki);
+        yusho += c.yusho;
+        kachiKoshi += c.kachiKoshi;
+    }
+    const double n = careers.empty() ? 1.0 : static_cast<double>(careers.size());
+    for (int rank = 0; rank < 5; ++rank) {
+        s.reached[rank] /= n;
+        for (double& share : s.atOrAbove[static_cast<std::size_t>(rank)])
+            share /= n;
+    }
+    s.reached[kMaegashira] = 1.0;
+    for (double& share : s.atOrAbove[kMaegashira])
+        share = 1.0;
+    if (!toOzeki.empty()) {
+        std::sort(toOzeki.begin(), toOzeki.end());
+        const std::size_t m = toOzeki.size();
+        s.medianBashoToOzeki = m % 2 ? toOzeki[m / 2] : (toOzeki[m / 2 - 1] + toOzeki[m / 2]) / 2.0;
+    }
+    s.meanYusho = static_cast<double>(yusho) / n;
+    s.kachiKoshiRate = static_cast<double>(kachiKoshi) / (n * std::max(basho, 1));
+    return s;
+}
+
+} // namespace
+
+std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyProgress& progress)
+{
+    const std::size_t careersPerBuild = static_cast<std::size_t>(settings.careers);
+    const std::size_t total = settings.builds.size() * careersPerBuild;
+    std::vector<CareerResult> results(total);
+    std::vector<std::atomic<int>> doneOfBuild(settings.builds.size());
+    std::atomic<std::size_t> next{0};
+    std::atomic<long> done{0};
+    std::atomic<int> buildsDone{0};
+    std::exception_ptr failure;
+    std::mutex failureMutex;
+
+    // Each worker takes the next career; career i is build i / N, career i % N,
+    // and its result goes to slot i, so the order of the threads does not matter.
+    const auto work = [&]() {
+        for (std::size_t i = next++; i < total; i = next++) {
+            try {
+                const int b = static_cast<int>(i / careersPerBuild);
+                const int k = static_cast<int>(i % careersPerBuild);
+                results[i] = playStudyCareer(settings, b + 1, k + 1);
+                ++done;
+                if (++doneOfBuild[static_cast<std::size_t>(b)] == settings.careers)
+                    ++buildsDone;
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(failureMutex);
+                if (!failure)
+                    failure = std::current_exception();
+                next = total;
+            }
+        }
+    };
+    const unsigned threads =
+        std::max(1u, static_cast<unsigned>(std::min<std::size_t>(settings.threads, std::max<std::size_t>(total, 1))));
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t)
+        workers.emplace_back(work);
+    // The calling thread only reports, a few times a second, while the others play.
+    while (progress && next.load() < total) {
+        progress(buildsDone.load(), done.load());
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    for (std::thread& w : workers)
+        w.join();
+    if (progress)
+        progress(buildsDone.load(), done.load());
+    if (failure)
+        std::rethrow_exception(failure);
+
+    std::vector<BuildSummary> rows;
+    for (std::size_t b = 0; b < settings.builds.size(); ++b) {
+        const auto first = results.begin() + static_cast<std::ptrdiff_t>(b * careersPerBuild);
+        rows.push_back(summarise(static_cast<int>(b) + 1,
+                                 std::vector<CareerResult>(first, first + static_cast<std::ptrdiff_t>(careersPerBuild)),
+                                 settings.basho));
+    }
+    return rows;
+}
+
+void sortBestFirst(std::vector<BuildSummary>& rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const BuildSummary& a, const BuildSummary& b) {
+        for (int rank = kYokozuna; rank >= kKomusubi; --rank)
+            if (a.reached[rank] != b.reached[rank])
+                return a.reached[rank] > b.reached[rank];
+        return a.meanYusho > b.meanYusho;
+    });
+}

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# kirimaki-sim study run as a process: each replayed career, played again from
+# a file by the printed new and play lines, ends on the record the study
+# printed; refused builds name their line; the table and the chart.
+#   usage: study-command.sh PATH/TO/kirimaki-sim
+set -u
+sim=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+fail=0
+check() {   # check DESCRIPTION CONDITION...
+  local what=$1; shift
+  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
+}
+
+cat > builds.txt <<'BUILDS'
+--height 190 --weight 120 --stats 6,6,2,1,1,1,6,1,3,1,1,1
+# a strong pusher above, an all-rounder with a name of two words below
+
+--shikona "Kiri Yama" --height 200 --weight 110 --stats 3,3,3,3,3,3,3,3,3,1,1,1
+BUILDS
+study=(--builds builds.txt --careers 12 --basho 7 --seed 11 --tachiai 3 --moves 1,3,5)
+
+# Career 1,1 meets a playoff of its own in its seventh basho: the player's
+# bout set up between the yusho screen's announcement and its jun-yusho.
+for career in 1,1 1,4 2,2; do
+  "$sim" study "${study[@]}" --replay "$career" > replay.txt; rc=$?
+  check "replay $career exit 0" [ $rc -eq 0 ]
+  check "replay $career is three lines" [ "$(wc -l < replay.txt)" -eq 3 ]
+  rm -rf empty; mkdir empty
+  (
+    cd empty || exit 1
+    eval "$(sed -n 1p ../replay.txt | sed "s|^kirimaki-sim |\"\$sim\" |")" || exit 1
+    eval "$(sed -n 2p ../replay.txt | sed "s|^kirimaki-sim |\"\$sim\" |") --transcript t.tsv" || exit 1
+    "$sim" show > show.txt
+  ) || { echo "FAIL: replay $career: the printed lines do not run"; fail=1; continue; }
+  check "replay $career: show's player line is the study's" \
+    [ "$(awk -F'\t' '$1 == 1' empty/show.txt)" = "$(sed -n 3p replay.txt)" ]
+  if [ "$career" = 1,1 ]; then
+    playoff=$(awk -F'\t' '$1 == "yusho" { y = 1 } $1 == "junyusho" || $1 == "day" { y = 0 }
+                          y && $1 == "setup" { n++ } END { print n + 0 }' empty/t.tsv)
+    check "career 1,1 holds a playoff bout of the player" [ "$playoff" -ge 1 ]
+  fi
+  [ "$career" = 2,2 ] && check "the name of two words reached the file" \
+    [ "$(awk -F'\t' '$1 == 1 { print $3 }' empty/show.txt)" = "Kiri Yama" ]
+done
+
+# The table: a header and a row per build, in the file's order; the chart.
+"$sim" study "${study[@]}" --threads 2 --chart chart.svg > table.tsv 2> err.txt; rc=$?
+check "study exit 0" [ $rc -eq 0 ]
+check "quiet when standard error is no terminal" [ ! -s err.txt ]
+check "header and two rows" [ "$(wc -l < table.tsv)" -eq 3 ]
+check "rows in file order" [ "$(cut -f1 table.tsv | tr '\n' ' ')" = "build 1 2 " ]
+check "ten columns" [ "$(awk -F'\t' '{ print NF }' table.tsv | sort -u)" = 10 ]
+check "the build's options" [ "$(sed -n 3p table.tsv | cut -f2)" = "--shikona 'Kiri Yama' --height 200 --weight 110 --stats 3,3,3,3,3,3,3,3,3,1,1,1" ]
+check "shares at higher ranks never above lower" \
+  awk -F'\t' 'NR > 1 && !($4 >= $5 && $5 >= $6 && $6 >= $7) { exit 1 }' table.tsv
+check "the chart has a panel per build" [ "$(grep -c 'class="head"' chart.svg)" -eq 2 ]
+check "the chart is closed" [ "$(tail -n 1 chart.svg)" = "</svg>" ]
+
+# --search: builds sorted best first, each legal; the same table on one thread.
+"$sim" study --search 6 --careers 3 --basho 3 --seed 5 --tachiai 3 --moves 1,3,5 --threads 2 > s2.tsv
+"$sim" study --search 6 --careers 3 --basho 3 --seed 5 --tachiai 3 --moves 1,3,5 --threads 1 > s1.tsv
+check "search: six rows" [ "$(wc -l < s2.tsv)" -eq 7 ]
+check "search: one or two threads, one table" cmp -s s1.tsv s2.tsv
+check "search: sorted best first" \
+  awk -F'\t' 'NR > 2 && ($7 > y || ($7 == y && $6 > o)) { exit 1 } NR > 1 { y = $7; o = $6 }' s2.tsv
+
+# Refusals: a usage error naming the line, nothing written.
+refused() {   # refused LINE-CONTENT WANTED-TEXT
+  printf -- '--height 180 --weight 130\n\n%s\n' "$1" > bad.txt
+  "$sim" study --builds bad.txt --careers 1 --basho 1 --seed 1 --chart bad.svg > out.txt 2> err.txt; rc=$?
+  check "refused '$1': exit 2" [ $rc -eq 2 ]
+  check "refused '$1': names line 3" grep -q "bad.txt line 3: .*$2" err.txt
+  check "refused '$1': nothing written" [ ! -s out.txt -a ! -e bad.svg ]
+}
+refused "--height 200 --weight 111" "refuses this build: height 200 and weight 111"
+refused "--stats 6,6,6,6,6,2,1,1,1,1,1,1" "the abilities take 26 points"
+refused "--height 169" "--height"
+refused "--stats 1,2" "twelve values"
+refused "--speed 3" "--speed"
+refused "--shikona 'open" "quote"
+printf -- '--height 200 --weight 110 --stats 6,6,6,6,6,1,1,1,1,1,1,1\n' > edge.txt
+"$sim" study --builds edge.txt --careers 1 --basho 1 --seed 1 > /dev/null
+check "a build that spends both pools exactly is taken" [ $? -eq 0 ]
+"$sim" study --builds edge.txt --search 3 2> err.txt
+check "builds and search together: usage error" [ $? -eq 2 ]
+"$sim" study --builds edge.txt --replay 1,2 --careers 1 --seed 1 2> err.txt
+check "replay of a career not in the study: usage error" [ $? -eq 2 ]
+
+exit $fail
