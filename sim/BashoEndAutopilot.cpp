@@ -64,7 +64,7 @@ void AutopilotBashoEnd::chanko(Game& game)
         });
         if (row < 0 || !visit.click(game, static_cast<std::size_t>(row)))
             break;
-        m_transcript.line({"buy", ChankoVisit::buttonName(static_cast<std::size_t>(row))});
+        m_transcript.line({"buy", trainingButtonWord(static_cast<std::size_t>(row))});
     }
 }
 

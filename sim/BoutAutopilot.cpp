@@ -60,7 +60,7 @@ void AutopilotBout::spendBonus(Game& game)
          row = nextTrainRow(m_pilot.train(), enabled)) {
         visit.click(game.playerCopy, game.pointPool, row);
         if (m_transcript.enabled())
-            m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
+            m_transcript.line({"bonus", trainingButtonWord(static_cast<std::size_t>(row))});
     }
 }
 

@@ -1,6 +1,7 @@
 // The transcript: one line per event, fields joined by one tab.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -59,3 +60,8 @@ void writeResultLine(Transcript& t, int k, const std::string& first, const std::
 // "leaderboard", "leaders" and "chasers": the leaderboard's three texts.
 void writeLeaderboard(Transcript& t, const std::string& title, const std::string& leaders,
                       const std::string& chasers);
+
+// The transcript's name for a click on a training screen: the twelve
+// statistic rows in display order (StrengthButton ... StaminaButton), then the
+// chanko screen's HeightButton, WeightIncreaseButton and WeightDecreaseButton.
+const char* trainingButtonWord(std::size_t button);

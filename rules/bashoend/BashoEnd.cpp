@@ -1,14 +1,10 @@
 // The fixed chain of steps that closes a basho and opens the next.
 #include "rules/bashoend/BashoEnd.h"
 
+#include "rules/bashoend/Chanko.h"
 #include "rules/core/BodyRatings.h"
 #include "rules/core/Game.h"
 #include "rules/core/Wrap.h"
-
-int chankoPoints(int cbw, int potential)
-{
-    return wrap::add(cbw >= 7 ? cbw - 6 : 0, potential);
-}
 
 void runBashoEnd(Game& game, BashoEndScreens& screens)
 {

@@ -25,6 +25,3 @@ public:
 // body ratings of all 40, and the revision. Writes nothing itself: the
 // screens that follow each change save the roster.
 void runBashoEnd(Game& game, BashoEndScreens& screens);
-
-// The chanko points of a record: max(cbw - 6, 0) + potential.
-int chankoPoints(int cbw, int potential);

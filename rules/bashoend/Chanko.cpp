@@ -3,9 +3,6 @@
 
 #include "rules/core/Game.h"
 #include "rules/core/Wrap.h"
-#include "rules/bashoend/BashoEnd.h"
-
-const char* const kChankoBodyButtonNames[3] = {"HeightButton", "WeightIncreaseButton", "WeightDecreaseButton"};
 
 namespace {
 
@@ -14,25 +11,9 @@ std::int32_t chankoCeiling(std::size_t row) { return row < 2 ? 13 : kStatCeiling
 
 } // namespace
 
-std::size_t ChankoVisit::buttonByName(const std::string& objectName)
+int chankoPoints(int cbw, int potential)
 {
-    const int row = statRowByButton(objectName);
-    if (row >= 0)
-        return static_cast<std::size_t>(row);
-    for (std::size_t b = 0; b < 3; ++b) {
-        if (objectName == kChankoBodyButtonNames[b])
-            return kChankoHeight + b;
-    }
-    return kChankoButtonCount;
-}
-
-std::string ChankoVisit::buttonName(std::size_t button)
-{
-    if (button < kStatRowCount)
-        return statRows()[button].buttonName;
-    if (button < kChankoButtonCount)
-        return kChankoBodyButtonNames[button - kChankoHeight];
-    return std::string();
+    return wrap::add(cbw >= 7 ? cbw - 6 : 0, potential);
 }
 
 void ChankoVisit::open(const Game& game)

@@ -10,24 +10,21 @@
 
 struct Game;
 
-// The fifteen buttons of the chanko screen: the twelve statistic rows in
+// The fifteen purchases of a chanko visit: the twelve statistic rows in
 // display order, then height, weight up and weight down.
 constexpr std::size_t kChankoHeight = kStatRowCount;
 constexpr std::size_t kChankoWeightUp = kStatRowCount + 1;
 constexpr std::size_t kChankoWeightDown = kStatRowCount + 2;
 constexpr std::size_t kChankoButtonCount = kStatRowCount + 3;
 
-// Object names of the three body buttons.
-extern const char* const kChankoBodyButtonNames[3];
-
 // What the chanko screen shows: finished captions and the enabled buttons.
 struct ChankoView {
-    std::string message;             // ChankoMessage
-    std::string title;               // titleLabel
-    std::string pointsLeft;          // PointsLeftLabel
-    std::string height;              // HeightLabel
-    std::string weight;              // WeightLabel
-    std::array<std::string, kStatRowCount> values;   // the statistics' value labels
+    std::string message;             // where the points come from
+    std::string title;
+    std::string pointsLeft;
+    std::string height;
+    std::string weight;
+    std::array<std::string, kStatRowCount> values;   // the statistics, in row order
     std::array<bool, kChankoButtonCount> enabled{};
 };
 
@@ -43,9 +40,6 @@ public:
     // A click on button `button` (an index above). A disabled button is not
     // clickable; returns whether the click was taken.
     bool click(Game& game, std::size_t button);
-    // The button of an object name, or kChankoButtonCount for none.
-    static std::size_t buttonByName(const std::string& objectName);
-    static std::string buttonName(std::size_t button);
 
     const ChankoView& view() const { return m_view; }
 
@@ -54,3 +48,7 @@ private:
 
     ChankoView m_view;
 };
+
+// The chanko points a basho earns: max(cbw - 6, 0) + potential, so 7 wins
+// earn the first point.
+int chankoPoints(int cbw, int potential);

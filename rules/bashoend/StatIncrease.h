@@ -10,8 +10,8 @@
 #include <string>
 
 struct StatIncreaseView {
-    std::string title;                                   // titleLabel
-    std::string pointsLeft;                              // PointsLeftLabel
+    std::string title;
+    std::string pointsLeft;
     std::array<bool, kStatRowCount> enabled{};           // the "+" buttons
     std::array<std::string, kStatRowCount> values;       // the value labels
 };

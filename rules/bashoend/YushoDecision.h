@@ -11,12 +11,12 @@ class PlayerBout;
 
 // What the yusho screen shows: finished captions and which controls are visible.
 struct YushoView {
-    std::string announcement;        // KetteisenAnnounceLabel
+    std::string announcement;        // the playoff announcement
     std::string junYusho;            // JunYushoWinners
     bool announcementVisible = false;
     bool junYushoVisible = false;
     bool okVisible = false;
-    bool beginVisible = false;       // BeginKetteisenButton
+    bool beginVisible = false;       // "Begin Kettei-Sen" is offered
 };
 
 // How a front-end presents the playoff while it runs.

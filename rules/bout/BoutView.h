@@ -22,8 +22,8 @@ struct GenkiBar {
     BarColour colour = BarColour::Blue;
 };
 
-// The result labels with their fixed captions, in the order the transcript
-// lists the visible ones.
+// The messages a recorded result may show, with their fixed captions, in the
+// order the transcript lists the shown ones.
 enum ResultLabel {
     kKachiKoshiLabel,
     kLastDayLabel,
@@ -38,14 +38,14 @@ enum ResultLabel {
     kResultLabelCount
 };
 
-const char* resultLabelName(ResultLabel label);      // "KachiKoshiLabel"
+const char* resultLabelName(ResultLabel label);      // the transcript's key, "KachiKoshiLabel"
 const char* resultLabelCaption(ResultLabel label);   // its fixed caption
 
-// The control that has the keyboard focus.
+// What the keyboard focus is on.
 enum class BoutFocus {
     None,
-    Receive,       // receiveButton, at every set-up
-    Yotsu,         // yotsuButton, after the tachiai
+    Receive,       // the receive tachiai, at every set-up
+    Yotsu,         // the yotsu exchange, after the tachiai
     MonoiiClose,
     MonoiiStart,
     MonoiiFight,
@@ -56,20 +56,20 @@ enum class BoutFocus {
 };
 
 struct BoutView {
-    std::string userShikona;        // UserShikonaLabel
-    std::string compShikona;        // CompShikonaLabel
-    std::string timeElapsed;        // TimeElapsedLabel
-    std::string userStrategy;       // UserStrategyLabel
-    std::string compStrategy;       // CompStrategyLabel
-    std::string userPoints;         // UserPoints
-    std::string compPoints;         // CompPoints
-    std::string outcome;            // Outcome
-    std::string endText;            // EndLabel
+    std::string userShikona;
+    std::string compShikona;
+    std::string timeElapsed;        // the bout clock
+    std::string userStrategy;       // "<name>'s strategy: ..." and what befell it
+    std::string compStrategy;
+    std::string userPoints;
+    std::string compPoints;
+    std::string outcome;            // who won the exchange
+    std::string endText;            // how the bout ended
     GenkiBar userBar;
     GenkiBar compBar;
 
-    bool tachiaiButtons = false;    // jumpButton .. henkaButton
-    bool exchangeButtons = false;   // oshiButton .. defenseButton
+    bool tachiaiButtons = false;    // the four tachiai choices are offered
+    bool exchangeButtons = false;   // the six exchange strategies are offered
     bool monoiiClose = false;
     bool monoiiStart = false;
     bool monoiiFight = false;
@@ -82,6 +82,6 @@ struct BoutView {
     std::array<bool, kResultLabelCount> resultLabels{};
     BoutFocus focus = BoutFocus::None;
 
-    // "KachiKoshiLabel,LastDayLabel": the visible result labels in order.
+    // "KachiKoshiLabel,LastDayLabel": the keys of the shown messages in order.
     std::string visibleResultLabels() const;
 };

@@ -23,7 +23,7 @@ enum class DaySheetKind {
 struct DaySheet {
     DaySheetKind kind = DaySheetKind::Bouts;
     std::int32_t day = 0;
-    std::string dayText;                     // DayLabel; empty when there is no day
+    std::string dayText;                     // the day caption; empty when there is no day
     std::array<ResultLine, kLinesPerDay> lines;
     int playerLine = -1;                     // k of the player's line (Bouts only)
     bool resumed = false;                    // the computer results were already saved

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-// A caption for the viewer label of this object name.
+// One figure of the viewer: the record field (or figure) it shows, by the
+// record's own name ("cbw", "gmp", ...), and its caption.
 struct LabelText {
     const char* label;
     std::string text;

@@ -116,8 +116,13 @@ void ChankoScreen::spendPoint(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
-    m_visit.click(*m_game, ChankoVisit::buttonByName(fromQt(sender->objectName())));
-    apply();
+    for (std::size_t i = 0; i < kChankoButtonCount; ++i) {
+        if (button(i) == sender) {
+            m_visit.click(*m_game, i);
+            apply();
+            return;
+        }
+    }
 }
 
 void ChankoScreen::finish()

@@ -9,6 +9,24 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// Object names of each row's "+" button and value label.
+struct RowNames {
+    const char* button;
+    const char* value;
+};
+const RowNames kRowNames[kStatRowCount] = {
+    {"StrengthButton", "StrengthLabel"}, {"AgilityButton", "AgilityLabel"},
+    {"TachiaiButton", "TachiaiLabel"},   {"JumpButton", "JumpLabel"},
+    {"ReceiveButton", "ReceiveLabel"},   {"DefenseButton", "DefenseLabel"},
+    {"OshiButton", "OshiLabel"},         {"YotsuButton", "YotsuLabel"},
+    {"TsuppariButton", "TsuppariLabel"}, {"TenageButton", "TenageLabel"},
+    {"HatakikomiButton", "HenkaLabel"},  {"StaminaButton", "StaminaLabel"},
+};
+
+} // namespace
+
 StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushButton* sender)>& onClick)
 {
     StatRowsPanel rows;
@@ -24,10 +42,10 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
         const int row = static_cast<int>(i % 6);
         const int column = static_cast<int>(i / 6) * 4;
         QLabel* caption = makeLabel(rows.panel, "", QString::fromLatin1(table[i].caption));
-        QLabel* value = makeLabel(rows.panel, table[i].valueLabelName);
+        QLabel* value = makeLabel(rows.panel, kRowNames[i].value);
         value->setMinimumWidth(28);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QPushButton* button = makeButton(rows.panel, table[i].buttonName, QStringLiteral("+"));
+        QPushButton* button = makeButton(rows.panel, kRowNames[i].button, QStringLiteral("+"));
         button->setFixedSize(32, 26);
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1);

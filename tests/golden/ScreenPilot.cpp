@@ -27,6 +27,7 @@
 #include "sim/Commands.h"
 #include "sim/Session.h"
 #include "sim/TrainPilot.h"
+#include "sim/Transcript.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -301,7 +302,7 @@ private:
                                      [s](int r) { return isOffered(s->buttons[static_cast<std::size_t>(r)]); });
         if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
             press(s->buttons[static_cast<std::size_t>(row)]);
-            m_transcript.line({"bonus", statRows()[static_cast<std::size_t>(row)].buttonName});
+            m_transcript.line({"bonus", trainingButtonWord(static_cast<std::size_t>(row))});
         } else {
             press(s->DoneButton);
         }
@@ -319,7 +320,7 @@ private:
                                      [s](int r) { return isOffered(s->button(static_cast<std::size_t>(r))); });
         if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
             press(s->button(static_cast<std::size_t>(row)));
-            m_transcript.line({"buy", ChankoVisit::buttonName(static_cast<std::size_t>(row))});
+            m_transcript.line({"buy", trainingButtonWord(static_cast<std::size_t>(row))});
         } else {
             press(s->DoneButton);
         }
