@@ -218,7 +218,7 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
         const ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
         const QString captions[3] = {toQt(line.first), toQt(line.middle), toQt(line.second)};
         for (int part = 0; part < 3; ++part) {
-            QLabel* label = m_resultLabels[static_cast<std::size_t>(3 * k + part)];
+            QLabel* label = m_resultLabels[3 * static_cast<std::size_t>(k) + static_cast<std::size_t>(part)];
             label->setText(captions[part]);
             label->setVisible(bouts);
         }
@@ -233,7 +233,7 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
     NextDayButton->setEnabled(false);
     ShowBanzukeButton->setEnabled(false);
     if (bouts && sheet.playerLine >= 0) {
-        const QLabel* verb = m_resultLabels[static_cast<std::size_t>(3 * sheet.playerLine + 1)];
+        const QLabel* verb = m_resultLabels[3 * static_cast<std::size_t>(sheet.playerLine) + 1];
         GoToFight->move(verb->x(), verb->y() - 2);
         GoToFight->setEnabled(true);
         GoToFight->show();

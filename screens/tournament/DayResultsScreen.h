@@ -33,18 +33,18 @@ public:
     // The main menu's Tournament button: show, raise, and run the day step.
     void openFromMainMenu();
 
-    QLabel* m_dayCaptionLabel;
-    QLabel* DayLabel;
-    QLabel* m_resultsCaptionLabel;
-    std::array<QLabel*, 60> m_resultLabels;   // line1First, line1Middle, line1Second ... line20Second
-    QFrame* m_columnDivider;
-    QPushButton* GoToFight;
-    QPushButton* MainMenuButton;
-    QPushButton* NextDayButton;
-    QPushButton* ShowBanzukeButton;
+    QLabel* m_dayCaptionLabel = nullptr;
+    QLabel* DayLabel = nullptr;
+    QLabel* m_resultsCaptionLabel = nullptr;
+    std::array<QLabel*, 60> m_resultLabels{};   // line1First, line1Middle, line1Second ... line20Second
+    QFrame* m_columnDivider = nullptr;
+    QPushButton* GoToFight = nullptr;
+    QPushButton* MainMenuButton = nullptr;
+    QPushButton* NextDayButton = nullptr;
+    QPushButton* ShowBanzukeButton = nullptr;
     // Shown instead of the lines when the saved career has no day to play.
-    QLabel* MessageLabel;
-    QPushButton* FinishBashoButton;
+    QLabel* MessageLabel = nullptr;
+    QPushButton* FinishBashoButton = nullptr;
 
 public slots:
     void runDay();   // the day step

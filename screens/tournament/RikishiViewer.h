@@ -19,50 +19,50 @@ public:
     // shows the new number at its next showing or scroll.
     void showRikishi(int number);
 
-    ScrollEventBar* m_numberBar;
-    QLabel* m_numberLabel;
-    QPushButton* m_closeButton;
+    ScrollEventBar* m_numberBar = nullptr;
+    QLabel* m_numberLabel = nullptr;
+    QPushButton* m_closeButton = nullptr;
 
     // Named after the record fields they show. The label `height` hides
     // QWidget::height(): on this screen write QWidget::height() instead.
-    QLabel* Shikona;
-    QLabel* RealName;
-    QLabel* height;
-    QLabel* weight;
-    QLabel* age;
-    QLabel* strength;
-    QLabel* jump;
-    QLabel* agility;
-    QLabel* receive;
-    QLabel* tachiai;
-    QLabel* hatakikomi;
-    QLabel* oshi;
-    QLabel* defense;
-    QLabel* yotsu;
-    QLabel* stamina;
-    QLabel* tenage;
-    QLabel* intangibles;
-    QLabel* tsuppari;
-    QLabel* potential;
-    QLabel* skill;
-    QLabel* power;
-    QLabel* yusho;
-    QLabel* junyusho;
-    QLabel* cbw;
-    QLabel* cbl;
-    QLabel* cbp;
-    QLabel* lbw;
-    QLabel* lbl;
-    QLabel* lbp;
-    QLabel* tbaw;
-    QLabel* tbal;
-    QLabel* tbap;
-    QLabel* gmw;
-    QLabel* gml;
-    QLabel* gmp;
-    QLabel* rlw;
-    QLabel* rll;
-    QLabel* rlp;
+    QLabel* Shikona = nullptr;
+    QLabel* RealName = nullptr;
+    QLabel* height = nullptr;
+    QLabel* weight = nullptr;
+    QLabel* age = nullptr;
+    QLabel* strength = nullptr;
+    QLabel* jump = nullptr;
+    QLabel* agility = nullptr;
+    QLabel* receive = nullptr;
+    QLabel* tachiai = nullptr;
+    QLabel* hatakikomi = nullptr;
+    QLabel* oshi = nullptr;
+    QLabel* defense = nullptr;
+    QLabel* yotsu = nullptr;
+    QLabel* stamina = nullptr;
+    QLabel* tenage = nullptr;
+    QLabel* intangibles = nullptr;
+    QLabel* tsuppari = nullptr;
+    QLabel* potential = nullptr;
+    QLabel* skill = nullptr;
+    QLabel* power = nullptr;
+    QLabel* yusho = nullptr;
+    QLabel* junyusho = nullptr;
+    QLabel* cbw = nullptr;
+    QLabel* cbl = nullptr;
+    QLabel* cbp = nullptr;
+    QLabel* lbw = nullptr;
+    QLabel* lbl = nullptr;
+    QLabel* lbp = nullptr;
+    QLabel* tbaw = nullptr;
+    QLabel* tbal = nullptr;
+    QLabel* tbap = nullptr;
+    QLabel* gmw = nullptr;
+    QLabel* gml = nullptr;
+    QLabel* gmp = nullptr;
+    QLabel* rlw = nullptr;
+    QLabel* rll = nullptr;
+    QLabel* rlp = nullptr;
 
 public slots:
     // Loads the save file and fills every label for the game's viewNumber
