@@ -1,9 +1,12 @@
 // The one failure the game reports on loading: no readable save file.
 #include "screens/ErrorBox.h"
 
+#include "game/GameState.h"
+#include "rules/core/Game.h"
 #include "screens/ScreenDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +14,18 @@
 #include <QVBoxLayout>
 
 ErrorBox* errorBox = nullptr;
+
+namespace {
+
+// Where the file was looked for, as a full path: the player may have started
+// the game from a menu and not know its folder.
+QString lookedForLine()
+{
+    const QString path = QString::fromLocal8Bit(gameState().savePath.c_str());
+    return QStringLiteral("at %1.").arg(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
 
 ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
 {
@@ -22,7 +37,7 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Error opening rikishi.r file."));
     Label2 = makeLabel(this, "Label2", QStringLiteral("Please check to see that this file exists"));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("in the same directory as kirimaki.exe."));
+    Label3 = makeLabel(this, "Label3", lookedForLine());
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
@@ -49,6 +64,7 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
 void showFileError(QWidget* parent)
 {
     if (errorBox) {
+        errorBox->Label3->setText(lookedForLine());
         errorBox->exec();
         return;
     }

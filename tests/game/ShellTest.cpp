@@ -136,7 +136,7 @@ void ShellTest::errorBoxAndFailedLoad()
     QCOMPARE(box.windowTitle(), QStringLiteral("Error opening file..."));
     QCOMPARE(box.Label1->text(), QStringLiteral("Error opening rikishi.r file."));
     QCOMPARE(box.Label2->text(), QStringLiteral("Please check to see that this file exists"));
-    QCOMPARE(box.Label3->text(), QStringLiteral("in the same directory as kirimaki.exe."));
+    QCOMPARE(box.Label3->text(), QStringLiteral("at %1.").arg(QDir::current().absoluteFilePath("rikishi.r")));
     QVERIFY(box.BitBtn1->isDefault());
 
     // A screen whose load fails shows the box, then closes itself.
@@ -150,6 +150,8 @@ void ShellTest::errorBoxAndFailedLoad()
     watcher.arm();
     QVERIFY(!loadRosterOrReport(&screen));
     QCOMPARE(watcher.title, QStringLiteral("Error opening file..."));
+    // The box names the full path it looked for, here the new current directory.
+    QVERIFY(watcher.texts.contains(QStringLiteral("at %1.").arg(QDir(dir.path()).absoluteFilePath("rikishi.r"))));
     QTRY_VERIFY(!screen.isVisible());
     errorBox = nullptr;
     QVERIFY(!QFile::exists(dir.filePath("rikishi.r")));
