@@ -5,9 +5,14 @@
 #include "game/SaveLocation.h"
 #include "rules/core/Game.h"
 #include "screens/MainMenu.h"
+#include "screens/RingPicture.h"
 #include "game/Startup.h"
 
+#include "Version.h"
+
+#include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +25,10 @@ int main(int argc, char** argv)
         return *status;
 
     KirimakiApplication app(argc, argv);
+    app.setApplicationVersion(QStringLiteral(KIRIMAKI_VERSION));
+    // The desktop matches the windows to the launcher entry, and so to its icon, by this name.
+    app.setDesktopFileName(QStringLiteral(KIRIMAKI_APP_ID));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral(KIRIMAKI_APP_ID), QIcon(ringPicture())));
     try {
         if (options.userData) {
             bool created = false;
