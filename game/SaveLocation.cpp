@@ -9,15 +9,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QtGlobal>
 #include <QString>
 
 QString useUserDataFolder(bool& created)
 {
-    // The generic location is $XDG_DATA_HOME itself; the application location
-    // would add the organisation's and the display name's folders.
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kirimaki");
+    // A relative $XDG_DATA_HOME is to be ignored, or the career would move
+    // with the current directory; an unset or empty one means the default.
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = QDir::cleanPath(dataHome + QStringLiteral("/kirimaki"));
     created = QDir().mkpath(folder);
     gameState().savePath = QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(kSaveFileName)).toStdString();
     return folder;

@@ -125,6 +125,11 @@ start_game --user-data --self-test -platform offscreen
 check "a second start keeps the career" cmp -s "$saved" played.r
 check "the career was played on" [ "$(cmp -s before.r played.r; echo $?)" -eq 1 ]
 rm -f before.r played.r
+# A relative XDG_DATA_HOME is no data folder: the default one is used.
+XDG_DATA_HOME=relative HOME=$work/home QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work \
+  timeout 60 "$game" --user-data --self-test > game.txt 2>&1
+check "relative XDG_DATA_HOME ignored" [ -f "$work/home/.local/share/kirimaki/rikishi.r" -a ! -e relative ]
+rm -rf "$work/home/.local"
 # Without the option, the current directory, as before.
 start_game --self-test
 check "career in the current directory without --user-data" [ -f rikishi.r ]
