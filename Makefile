@@ -1,5 +1,7 @@
-# Kirimaki: `make run` plays the game, `make test` runs every test.
-# Both install what is missing first (Debian packages, via apt-get).
+# Kirimaki: `make run` plays the game, `make test` runs every test,
+# `make install PREFIX=DIR` installs it (default /usr/local), `make package`
+# builds the Debian package in build/release.
+# All install what is missing first (Debian packages, via apt-get).
 
 JOBS ?= 2
 RELEASE := build/release
@@ -8,8 +10,9 @@ FUZZ := build/fuzz
 TSAN := build/tsan
 BENCH := build/bench
 SECONDS ?= 600
+PREFIX ?= /usr/local
 
-.PHONY: run test deps build fuzzer fuzz tsan bench clean
+.PHONY: run test deps build install package fuzzer fuzz tsan bench clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(RELEASE)/kirimaki; \
@@ -18,6 +21,13 @@ run: build
 build: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DKIRIMAKI_TESTS=OFF
 	cmake --build $(RELEASE) -j $(JOBS)
+
+install: build
+	cmake --install $(RELEASE) --prefix $(PREFIX)
+
+package: build
+	cd $(RELEASE) && cpack -G DEB
+	@ls $(RELEASE)/kirimaki_*.deb
 
 test: deps fuzzer tsan
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=Debug -DKIRIMAKI_SANITIZE=ON -DKIRIMAKI_WERROR=ON \

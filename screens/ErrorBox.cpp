@@ -4,6 +4,7 @@
 #include "screens/ScreenDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,18 @@
 #include <QVBoxLayout>
 
 ErrorBox* errorBox = nullptr;
+
+namespace {
+
+// Where the file was looked for, as a full path: the player may have started
+// the game from a menu and not know its folder.
+QString lookedForLine(const std::string& savePath)
+{
+    const QString path = QString::fromLocal8Bit(savePath.c_str());
+    return QStringLiteral("at %1.").arg(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
 
 ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
 {
@@ -22,7 +35,7 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     m_errorLabel = makeLabel(this, "errorLabel", QStringLiteral("Error opening rikishi.r file."));
     m_checkFileLabel = makeLabel(this, "checkFileLabel", QStringLiteral("Please check to see that this file exists"));
-    m_whereLabel = makeLabel(this, "whereLabel", QStringLiteral("in the same directory as kirimaki.exe."));
+    m_whereLabel = makeLabel(this, "whereLabel");
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setDefault(true);
@@ -46,12 +59,14 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void showFileError(QWidget* parent)
+void showFileError(QWidget* parent, const std::string& savePath)
 {
     if (errorBox) {
+        errorBox->m_whereLabel->setText(lookedForLine(savePath));
         errorBox->exec();
         return;
     }
     ErrorBox box(parent);
+    box.m_whereLabel->setText(lookedForLine(savePath));
     box.exec();
 }

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLabel;
 class QPushButton;
 
@@ -19,6 +21,6 @@ public:
 
 extern ErrorBox* errorBox;
 
-// Shows the file-error box modally over `parent` and returns when the player
-// has dismissed it.
-void showFileError(QWidget* parent);
+// Shows the file-error box modally over `parent`, naming the full path of the
+// save file it looked for, and returns when the player has dismissed it.
+void showFileError(QWidget* parent, const std::string& savePath);

@@ -96,7 +96,7 @@ bool loadRosterOrReport(QWidget* screen, Game& game)
 {
     if (game.load() == LoadResult::Loaded)
         return true;
-    showFileError(screen);
+    showFileError(screen, game.savePath);
     if (screen) {
         QPointer<QWidget> guard(screen);
         QTimer::singleShot(0, screen, [guard] {

@@ -4,12 +4,64 @@
 #include "sim/Args.h"
 #include "sim/Commands.h"
 
+#include "Version.h"
+
 #include <cstdio>
 #include <exception>
 
 namespace {
 
 const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study [--option value ...]";
+const char* const kHint = "Try 'kirimaki-sim --help' for more information.";
+
+const char* const kHelp =
+    "Usage: kirimaki-sim COMMAND [--option VALUE ...]\n"
+    "The game's rules from a shell: make, show, fight and play a career headless.\n"
+    "\n"
+    "Commands:\n"
+    "  new                start a new career and write the save file\n"
+    "  show               print the save file as text, one line per wrestler\n"
+    "  bout               fight one bout between two wrestlers of the save file\n"
+    "  play               play the career on, day by day, by the autopilot\n"
+    "  study              play many careers of each build in memory and compare the builds\n"
+    "\n"
+    "Options of new:\n"
+    "  --shikona TEXT     ring name, at most 13 characters\n"
+    "  --real-name TEXT   real name, at most 20 characters\n"
+    "  --height CM        height, 170 to 220 (default 180)\n"
+    "  --weight KG        weight, 75 to 200 (default 130)\n"
+    "  --stats LIST       twelve abilities 1 to 6, comma-separated (default all 1)\n"
+    "Options of bout:\n"
+    "  --player SLOT      the player's roster index, 0 to 39 (required)\n"
+    "  --opponent SLOT    the opponent's roster index, 0 to 39 (required)\n"
+    "  --day D            the bout's day, 1 to 16, 16 a playoff (default the file's day)\n"
+    "  --write            save both wrestlers after the bout\n"
+    "Options of play (exactly one of them):\n"
+    "  --days N           play N days\n"
+    "  --basho N          play until N basho have ended\n"
+    "Options of bout and play:\n"
+    "  --seed N           seed the random generator, 0 to 4294967295 (default the clock)\n"
+    "  --transcript PATH  write the transcript to PATH; - is standard output\n"
+    "  --tachiai LIST     the autopilot's tachiai codes 1 to 4, taken in turn (default 2)\n"
+    "  --moves LIST       the autopilot's exchange codes 1 to 6, taken in turn (default 2)\n"
+    "  --train LIST       the abilities 1 to 12 the autopilot trains, most wanted first\n"
+    "Options of study:\n"
+    "  --builds FILE      one build a line, as the options of new (--height, --weight, --stats)\n"
+    "  --search N         N legal builds drawn at random, best first (instead of --builds)\n"
+    "  --careers N        careers per build (default 200)\n"
+    "  --basho B          basho per career (default 30)\n"
+    "  --threads T        threads to play on (default: every core); results do not depend on it\n"
+    "  --replay B,K       print the new and play commands that replay career K of build B\n"
+    "  --chart FILE.svg   draw each build's share of careers at or above each rank, basho by basho\n"
+    "  (and --seed, --tachiai, --moves, --train as for play)\n"
+    "Options of new, show, bout and play:\n"
+    "  --file PATH        the save file (default rikishi.r in the current directory)\n"
+    "Alone:\n"
+    "  -h, --help         show this help and exit\n"
+    "  --version          show the name and version and exit\n"
+    "\n"
+    "Exit status: 0 done; 1 a save file that cannot be read or written, or a\n"
+    "career that cannot be played; 2 a usage error.\n";
 
 int dispatch(const std::string& command, const std::vector<std::string>& args)
 {
@@ -31,13 +83,22 @@ int dispatch(const std::string& command, const std::vector<std::string>& args)
 int runSim(const std::vector<std::string>& argv)
 {
     if (argv.empty()) {
-        std::fprintf(stderr, "%s\n", kUsage);
+        std::fprintf(stderr, "%s\n%s\n", kUsage, kHint);
         return 2;
+    }
+    // Only in first place: after a subcommand, "--help" may be a ring name.
+    if (argv[0] == "--help" || argv[0] == "-h") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argv[0] == "--version") {
+        std::printf("kirimaki-sim %s\n", KIRIMAKI_VERSION);
+        return 0;
     }
     try {
         return dispatch(argv[0], std::vector<std::string>(argv.begin() + 1, argv.end()));
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "kirimaki-sim: %s\n", e.what());
+        std::fprintf(stderr, "kirimaki-sim: %s\n%s\n", e.what(), kHint);
         return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kirimaki-sim: %s\n", e.what());

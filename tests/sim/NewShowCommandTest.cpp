@@ -100,7 +100,9 @@ TEST(NewShowCommand, BadValuesAreUsageErrorsAndWriteNothing)
         SCOPED_TRACE(options.back());
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        // One line naming the fault, then the hint to use --help.
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+        EXPECT_NE(run.err.find("\nTry 'kirimaki-sim --help' for more information.\n"), std::string::npos);
         EXPECT_FALSE(std::ifstream(dir.file("rikishi.r")).good());
     }
 

@@ -72,7 +72,8 @@ for args in "--opponent 38" "--player 39" "--player 40 --opponent 38" "--player 
   # shellcheck disable=SC2086
   "$sim" bout $args --transcript bad.tsv 2> err.txt; rc=$?
   check "usage '$args' exits 2" [ $rc -eq 2 ]
-  check "usage '$args' one line" [ "$(wc -l < err.txt)" -eq 1 ]
+  check "usage '$args' one line and the hint" [ "$(wc -l < err.txt)" -eq 2 ]
+  check "usage '$args' hint" [ "$(sed -n 2p err.txt)" = "Try 'kirimaki-sim --help' for more information." ]
   check "usage '$args' writes nothing" [ ! -e bad.tsv ]
   check "usage '$args' leaves the file" cmp -s rikishi.r "$career"
 done

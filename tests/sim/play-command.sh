@@ -47,7 +47,8 @@ for args in "--days 1 --basho 1" "" "--days 0" "--basho -1" "--days x" "--days 2
   # shellcheck disable=SC2086
   "$sim" play $args --transcript bad.tsv 2> err.txt; rc=$?
   check "usage '$args' exits 2" [ $rc -eq 2 ]
-  check "usage '$args' one line" [ "$(wc -l < err.txt)" -eq 1 ]
+  check "usage '$args' one line and the hint" [ "$(wc -l < err.txt)" -eq 2 ]
+  check "usage '$args' hint" [ "$(sed -n 2p err.txt)" = "Try 'kirimaki-sim --help' for more information." ]
   check "usage '$args' writes nothing" cmp -s start.r rikishi.r
   check "usage '$args' no transcript" [ ! -e bad.tsv ]
 done

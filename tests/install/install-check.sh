@@ -1,0 +1,165 @@
+#!/bin/bash
+# Installs the game into a temporary prefix and checks it as a desktop, a
+# package manager and a player would meet it: every file in its place, the
+# launcher entry and the metadata valid, the manual pages matching --help,
+# the Debian package and its dependencies, and both installed programs run.
+#   usage: install-check.sh BUILD-DIR SOURCE-DIR VERSION RELEASE-DATE APP-ID
+set -u
+build=$1 source=$2 version=$3 date=$4 id=$5
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail=0
+check() {   # check DESCRIPTION CONDITION...
+  local what=$1; shift
+  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
+}
+prefix=$work/prefix
+step() { echo "[$SECONDS s] $*"; }
+cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; exit 1; }
+
+step "checking the tree"
+# Every file where it belongs, and nothing else.
+expected="bin/kirimaki
+bin/kirimaki-sim
+share/applications/$id.desktop
+share/icons/hicolor/128x128/apps/$id.png
+share/icons/hicolor/256x256/apps/$id.png
+share/icons/hicolor/48x48/apps/$id.png
+share/icons/hicolor/64x64/apps/$id.png
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man6/kirimaki-sim.6.gz
+share/man/man6/kirimaki.6.gz
+share/metainfo/$id.metainfo.xml"
+installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+echo "Installed tree:"; (cd "$prefix" && find . | LC_ALL=C sort)
+check "installed files" [ "$installed" = "$expected" ]
+[ "$installed" = "$expected" ] || diff <(echo "$expected") <(echo "$installed")
+check "programs executable" test -x "$prefix/bin/kirimaki" -a -x "$prefix/bin/kirimaki-sim"
+for size in 48 64 128 256; do
+  png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+  check "icon $size is a $size pixel PNG with alpha" \
+    grep -q "PNG image data, $size x $size, 8-bit/color RGBA" <(file -b "$png")
+done
+check "scalable icon is SVG" grep -q "SVG" <(file -b "$prefix/share/icons/hicolor/scalable/apps/$id.svg")
+
+step "validators"
+# The launcher entry and the metadata pass their validators without a word.
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+echo "desktop-file-validate:"
+desktop-file-validate "$desktop" > "$work/dfv.txt" 2>&1; rc=$?
+cat "$work/dfv.txt"
+check "desktop-file-validate passes" [ $rc -eq 0 ]
+check "desktop-file-validate says nothing" [ ! -s "$work/dfv.txt" ]
+echo "appstreamcli validate --no-net:"
+appstreamcli validate --no-net "$metainfo" > "$work/as.txt" 2>&1; rc=$?
+cat "$work/as.txt"
+check "appstreamcli passes" [ $rc -eq 0 ]
+check "appstreamcli has no error or warning" test -z "$(grep -E '^ *[EW]:' "$work/as.txt")"
+check "launcher keeps careers in the data folder" grep -qx "Exec=kirimaki --user-data" "$desktop"
+check "launcher names the icon" grep -qx "Icon=$id" "$desktop"
+check "launcher categories" grep -qx "Categories=Game;SportsGame;" "$desktop"
+check "metainfo release" grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo"
+check "metainfo launchable" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+shots=$(grep -o '[a-z-]*\.png</image>' "$metainfo" | sed 's|</image>||' | LC_ALL=C sort)
+readme_shots=$(grep -o 'docs/[a-z-]*\.png' "$source/README.md" | sed 's|docs/||' | LC_ALL=C sort -u)
+check "metainfo shows the README's screenshots" [ -n "$shots" -a "$shots" = "$readme_shots" ]
+
+step "programs"
+# Both programs from the installed tree, on no display at all for what needs none.
+sim=$prefix/bin/kirimaki-sim
+game=$prefix/bin/kirimaki
+mkdir -p "$work/run" && cd "$work/run" || exit 1
+for prog in kirimaki kirimaki-sim; do
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$prog" --version 2> err.txt); rc=$?
+  check "$prog --version" [ $rc -eq 0 -a "$out" = "$prog $version" -a ! -s err.txt ]
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$prog" --help > help.txt 2> err.txt; rc=$?
+  check "$prog --help" [ $rc -eq 0 -a -s help.txt -a ! -s err.txt ]
+  # The manual page says what --help says: every option, every command.
+  zcat "$prefix/share/man/man6/$prog.6.gz" > page.6
+  check "$prog manual page renders without warnings" test -z "$(groff -man -ww -z page.6 2>&1)"
+  sed 's/\\-/-/g' page.6 > page.txt
+  for word in $(grep -oE '^  +-?-?[a-z][a-z-]*' help.txt); do
+    check "$prog manual page has $word" grep -q -- "$word" page.txt
+  done
+  for section in SYNOPSIS OPTIONS FILES "EXIT STATUS" EXAMPLES; do
+    check "$prog manual page has $section" grep -qx "\.SH $section" page.6
+  done
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$prog" --no-such-option > out.txt 2> err.txt; rc=$?
+  check "$prog usage error exits 2" [ $rc -eq 2 ]
+  check "$prog usage error: one line and the hint, on standard error" \
+    [ "$(wc -l < err.txt)" -eq 2 -a ! -s out.txt -a "$(sed -n 2p err.txt)" = "Try '$prog --help' for more information." ]
+done
+for command in new show bout play; do
+  check "kirimaki-sim --help lists $command" grep -qE "^  $command " <("$sim" --help)
+done
+
+step "play"
+# A short play from the installed tree.
+"$sim" new --shikona Kiriyama
+check "installed new writes the career" [ "$(stat -c %s rikishi.r 2>/dev/null)" = 8000 ]
+"$sim" play --days 2 --seed 7 --transcript play.tsv; rc=$?
+check "installed play" [ $rc -eq 0 ]
+check "installed play fights two days" [ "$(grep -c "^day	" play.tsv)" -eq 2 ]
+check "installed play records the bouts" [ "$(grep -cE "^record	(win|lose)$" play.tsv)" -eq 2 ]
+rm -f rikishi.r play.tsv
+
+step "game"
+# The game from the installed tree, as the launcher starts it: the career goes
+# to the data folder and nowhere else, and a second start keeps it.
+mkdir -p "$work/home" "$work/data"
+start_game() {
+  HOME=$work/home XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work \
+    timeout 60 "$game" "$@" > game.txt 2>&1
+}
+start_game --user-data --self-test; rc=$?
+check "game starts and quits by itself" [ $rc -eq 0 ]
+[ $rc -eq 0 ] || cat game.txt
+saved=$work/data/kirimaki/rikishi.r
+check "career in the data folder" [ "$(stat -c %s "$saved" 2>/dev/null)" = 8000 ]
+check "career nowhere else" [ "$(find "$work" -name 'rikishi.r*')" = "$saved" ]
+cp "$saved" before.r
+"$sim" play --days 1 --seed 3 --file "$saved" || fail=1
+cp "$saved" played.r
+# Qt's own options pass, with one dash or two, before or after ours.
+start_game -platform offscreen --user-data --self-test; rc=$?
+check "a second start, with a Qt option" [ $rc -eq 0 ]
+check "a second start keeps the career" cmp -s "$saved" played.r
+check "a second start writes nowhere else" [ "$(find "$work" -name 'rikishi.r*')" = "$saved" ]
+check "the career was played on" [ "$(cmp -s before.r played.r; echo $?)" -eq 1 ]
+rm -f before.r played.r
+# A relative XDG_DATA_HOME is no data folder: the default one is used.
+XDG_DATA_HOME=relative HOME=$work/home QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work \
+  timeout 60 "$game" --user-data --self-test > game.txt 2>&1
+check "relative XDG_DATA_HOME ignored" [ -f "$work/home/.local/share/kirimaki/rikishi.r" -a ! -e relative ]
+rm -rf "$work/home/.local"
+# Without the option, the current directory, as before.
+start_game --platform offscreen --self-test; rc=$?
+check "start without --user-data" [ $rc -eq 0 ]
+check "career in the current directory without --user-data" [ -f rikishi.r ]
+check "data folder untouched without --user-data" [ "$(find "$work/data" -name 'rikishi.r*')" = "$saved" ]
+rm -f rikishi.r
+
+step "package"
+# The Debian package: its name, fields, computed dependencies and contents.
+cd "$work" || exit 1
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+deb=$work/package/kirimaki_${version}_$(dpkg --print-architecture).deb
+check "package built as kirimaki_<version>_<arch>.deb" test -f "$deb"
+if [ -f "$deb" ]; then
+  echo "Package fields:"; dpkg-deb -f "$deb"
+  echo "Package contents:"; dpkg-deb -c "$deb"
+  check "package section" [ "$(dpkg-deb -f "$deb" Section)" = games ]
+  check "package version" [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
+  check "package maintainer" grep -q "<.*@.*>" <(dpkg-deb -f "$deb" Maintainer)
+  check "package description" [ -n "$(dpkg-deb -f "$deb" Description)" ]
+  depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+  for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
+    check "computed dependency on $lib" grep -qxF "$lib" <(echo "$depends")
+  done
+  packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | LC_ALL=C sort)
+  check "package holds the installed files under /usr" [ "$packaged" = "$expected" ]
+fi
+
+[ $fail -eq 0 ] && echo "install check: all passed"
+exit $fail
