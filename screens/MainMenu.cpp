@@ -33,8 +33,8 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("mainMenu"));
     setWindowTitle(QStringLiteral("Kirimaki"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window);
+    setTitleBoxes(this, TitleBoxes::Fixed);
 
     m_titleLabel = makeLabel(this, "titleLabel", QStringLiteral("K i r i m a k i"));
     QFont title = m_titleLabel->font();

@@ -6,8 +6,12 @@
 #include "game/GameState.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -15,9 +19,36 @@
 #include <QShowEvent>
 #include <QTimer>
 
+void setTitleBoxes(QWidget* window, TitleBoxes boxes)
+{
+    Qt::WindowFlags flags = (window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (boxes != TitleBoxes::Box)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (boxes == TitleBoxes::Sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    else
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    window->setWindowFlags(flags);
+}
+
 ScreenDialog::ScreenDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setTitleBoxes(this, TitleBoxes::Fixed);
+}
+
+void ScreenDialog::fitToText()
+{
+    if (QLayout* l = layout()) {
+        l->activate();
+        // A fixed-size layout has just sized the screen to its contents.
+        if (l->sizeConstraint() != QLayout::SetFixedSize) {
+            const int needed = l->hasHeightForWidth() ? l->totalHeightForWidth(width()) : l->totalSizeHint().height();
+            resize(width(), needed);   // held at the minimum height by resize()
+        }
+    }
+    if (isVisible())
+        centreOnScreen(this);
 }
 
 void ScreenDialog::showEvent(QShowEvent* e)
@@ -85,6 +116,90 @@ void centreOnScreen(QWidget* window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+namespace {
+
+class CentreOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !event->spontaneous() && watched->isWidgetType())
+            centreOnScreen(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+// Swallows what the player does with mouse, keyboard, wheel, pen or touch.
+class InputDiscarder : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken by the focus widget: the key is not tried as an accelerator.
+            event->accept();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+void centreWhenShown(QWidget* window)
+{
+    window->installEventFilter(new CentreOnShow(window));
+}
+
+QString widestName(const QFontMetrics& metrics, int characters)
+{
+    QChar widest(QLatin1Char('W'));
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        if (c >= 0x7F && c < 0xA0)
+            continue;   // control codes: no letters
+        const QChar ch(c);
+        if (metrics.horizontalAdvance(ch) > metrics.horizontalAdvance(widest))
+            widest = ch;
+    }
+    return QString(characters, widest);
+}
+
+void pauseDiscardingInput(int milliseconds)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    InputDiscarder discarder;
+    app->installEventFilter(&discarder);
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    QObject::connect(app, &QCoreApplication::aboutToQuit, &wait, &QEventLoop::quit);
+    wait.exec();
+    // Input that reached the program only as the pause ended goes the same way.
+    QCoreApplication::processEvents();
+    app->removeEventFilter(&discarder);
 }
 
 bool loadRosterOrReport(QWidget* screen)

@@ -8,21 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-void growToFitText(QWidget* screen)
-{
-    QLayout* layout = screen->layout();
-    layout->activate();
-    const int needed = layout->totalHeightForWidth(screen->width());
-    if (needed > screen->height())
-        screen->resize(screen->width(), needed);
-}
-
 StepScreen::StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
                        const QString& title, const char* textName, const char* okName)
     : ScreenDialog(parent)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
+    setTitleBoxes(this, TitleBoxes::Sizeable);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
@@ -46,7 +38,8 @@ StepScreen::StepScreen(QWidget* parent, const char* objectName, const QString& c
     buttons->addWidget(m_ok);
     buttons->addStretch();
     layout->addLayout(buttons);
-    setMinimumWidth(460);
+    // A short text keeps this size; a long one makes the screen taller.
+    setMinimumSize(460, 220);
     resize(520, 220);
 }
 
@@ -58,7 +51,7 @@ void StepScreen::onShown()
 void StepScreen::runAndShow()
 {
     m_text->setText(toQt(runStep(gameState())));
-    growToFitText(this);
+    fitToText();
     m_ok->setFocus(Qt::OtherFocusReason);
     saveRosterOrReport(this);
 }

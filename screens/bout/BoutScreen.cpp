@@ -46,8 +46,6 @@ BoutScreen::BoutScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameStat
 {
     setObjectName(QStringLiteral("boutScreen"));
     setWindowTitle(QStringLiteral("Fight"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     connectButtons();
 }

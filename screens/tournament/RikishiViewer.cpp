@@ -37,7 +37,6 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
 {
     setObjectName(QStringLiteral("rikishiViewer"));
     setWindowTitle(QStringLiteral("View Rikishi"));
-    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setModal(false);
 
     auto title = [this](const char* name, const char* caption) {
