@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <ctime>
@@ -35,6 +34,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Kirimaki"));
     setWindowFlags(Qt::Window);
     setTitleBoxes(this, TitleBoxes::Fixed);
+    centreWhenShown(this);
 
     m_titleLabel = makeLabel(this, "titleLabel", QStringLiteral("K i r i m a k i"));
     QFont title = m_titleLabel->font();
@@ -131,13 +131,6 @@ void MainMenu::viewRikishi()
 {
     if (isOffered(m_viewRikishiButton))
         call(openViewRikishi);
-}
-
-void MainMenu::showEvent(QShowEvent* e)
-{
-    QWidget::showEvent(e);
-    if (!e->spontaneous())
-        centreOnScreen(this);
 }
 
 void MainMenu::closeEvent(QCloseEvent* e)

@@ -41,7 +41,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 };
 
 extern MainMenu* mainMenu;

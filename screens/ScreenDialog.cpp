@@ -35,11 +35,23 @@ void setTitleBoxes(QWidget* window, TitleBoxes boxes)
 ScreenDialog::ScreenDialog(QWidget* parent) : QDialog(parent)
 {
     setTitleBoxes(this, TitleBoxes::Fixed);
+    centreWhenShown(this);
 }
 
 void ScreenDialog::fitToText()
 {
     if (QLayout* l = layout()) {
+        // A new text reaches the layouts of the panels around its label only
+        // at the next turn of the event loop: bring them up to date now,
+        // innermost first, and this screen's own layout last.
+        const QList<QWidget*> inside = findChildren<QWidget*>();
+        for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
+            if (QLayout* panel = (*it)->layout()) {
+                panel->invalidate();
+                panel->activate();
+            }
+        }
+        l->invalidate();
         l->activate();
         // A fixed-size layout has just sized the screen to its contents.
         if (l->sizeConstraint() != QLayout::SetFixedSize) {
@@ -54,10 +66,8 @@ void ScreenDialog::fitToText()
 void ScreenDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) {
-        centreOnScreen(this);
-        onShown();
-    }
+    if (!e->spontaneous())
+        onShown();   // centred already; a screen that fits itself to its texts centres again
 }
 
 void ScreenDialog::keyPressEvent(QKeyEvent* e)
@@ -120,6 +130,10 @@ void centreOnScreen(QWidget* window)
 
 namespace {
 
+// Centres a window each time the program shows it, and once more when the
+// window manager has put its frame around it: until then the frame's size
+// is not known, and a window centred without it ends off centre by half the
+// title bar.
 class CentreOnShow : public QObject {
 public:
     using QObject::QObject;
@@ -127,10 +141,33 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && !event->spontaneous() && watched->isWidgetType())
-            centreOnScreen(static_cast<QWidget*>(watched));
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            centreOnScreen(window);
+            m_frame = frameMargins(window);
+            m_awaitingFrame = true;
+        } else if (m_awaitingFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+                m_awaitingFrame = false;   // the player has placed it himself
+            } else if (frameMargins(window) != m_frame) {
+                m_awaitingFrame = false;
+                centreOnScreen(window);
+            }
+        }
         return false;
     }
+
+private:
+    static QMargins frameMargins(const QWidget* window)
+    {
+        const QRect frame = window->frameGeometry();
+        const QRect inside = window->geometry();
+        return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                        frame.bottom() - inside.bottom());
+    }
+
+    QMargins m_frame;
+    bool m_awaitingFrame = false;
 };
 
 // Swallows what the player does with mouse, keyboard, wheel, pen or touch.

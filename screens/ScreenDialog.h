@@ -69,9 +69,10 @@ void bringUp(QWidget* screen);
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 
-// Centres a window that is not a ScreenDialog (the about and error boxes)
-// each time the program shows it. Qt would put a dialog over its parent,
-// which at start-up is not on screen yet.
+// Centres a window each time the program shows it (every ScreenDialog does
+// this; the main menu and the about and error boxes ask for it), and once
+// more when the window manager has framed it. Qt would put a dialog over its
+// parent, which at start-up is not on screen yet.
 void centreWhenShown(QWidget* window);
 
 // The widest text of `characters` characters that a name from the save file
