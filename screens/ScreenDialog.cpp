@@ -46,12 +46,9 @@ void ScreenDialog::fitToText()
         // innermost first, and this screen's own layout last.
         const QList<QWidget*> inside = findChildren<QWidget*>();
         for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
-            if (QLayout* panel = (*it)->layout()) {
-                panel->invalidate();
+            if (QLayout* panel = (*it)->layout())
                 panel->activate();
-            }
         }
-        l->invalidate();
         l->activate();
         // A fixed-size layout has just sized the screen to its contents.
         if (l->sizeConstraint() != QLayout::SetFixedSize) {

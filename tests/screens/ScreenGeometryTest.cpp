@@ -208,6 +208,7 @@ const std::vector<Fact>& facts()
              for (ScrollEventBar* bar : {form.strengthScroll, form.agilityScroll, form.TachiaiScroll,
                                          form.JumpScroll, form.ReceiveScroll}) {
                  QTest::keyClick(bar, Qt::Key_End);
+                 QCoreApplication::processEvents();   // the layouts follow the new texts
                  QCOMPARE(places(), before);
              }
              QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("0"));
