@@ -172,8 +172,8 @@ const std::vector<Fact>& facts()
          }},
         {"age list sized, centred and back", [] {
              AgeingScreen screen;
-             longThenShort(&screen, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"), "age-long.png",
-                           "age-short.png");
+             longThenShort(&screen, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"), "age-list-long.png",
+                           "age-list-short.png");
          }},
         {"yusho with many runners-up sized, centred and back", [] {
              YushoScreen screen;
@@ -182,7 +182,7 @@ const std::vector<Fact>& facts()
          }},
         {"chanko sized, centred and back", [] {
              ChankoScreen screen;
-             longThenShort(&screen, chankoVisit(1), chankoVisit(0), "chanko-potential.png", "chanko.png");
+             longThenShort(&screen, chankoVisit(1), chankoVisit(0), "chanko-long.png", "chanko-short.png");
          }},
         {"leaderboard sized and centred, not fixed in width", [] {
              Game game = makeGame();
