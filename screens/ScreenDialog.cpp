@@ -227,9 +227,9 @@ void pauseDiscardingInput(int milliseconds)
         return;
     InputDiscarder discarder;
     app->installEventFilter(&discarder);
+    // quit() ends every running event loop, this one too.
     QEventLoop wait;
     QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
-    QObject::connect(app, &QCoreApplication::aboutToQuit, &wait, &QEventLoop::quit);
     wait.exec();
     // Input that reached the program only as the pause ended goes the same way.
     QCoreApplication::processEvents();

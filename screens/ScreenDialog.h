@@ -29,8 +29,8 @@ void setTitleBoxes(QWidget* window, TitleBoxes boxes);
 // half done), Enter presses no button by itself, and onShown() runs when the
 // program shows the screen, never when the player restores it from the task
 // bar. A screen may refuse to be closed by its frame while a step is open.
-// Every screen is centred when shown; one that has no size of its own
-// minimises to the task bar and keeps its size (TitleBoxes::Fixed).
+// Every screen is centred when shown. Its title bar offers minimise and
+// close (TitleBoxes::Fixed) unless the screen lets the player resize it.
 class ScreenDialog : public QDialog {
     Q_OBJECT
 public:
