@@ -84,6 +84,11 @@ QStringList overlapping(QWidget* parent, const QWidget* allowedOnTop = nullptr)
     return out;
 }
 
+void expectNone(const QStringList& faults)
+{
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+}
+
 // Forty wrestlers of a new career named with the widest letters there are.
 void saveCareerOfWideNames(const QString& widest)
 {
@@ -100,7 +105,7 @@ void showWith(QDialog* screen, const Game& game, const char* shot)
     gameState() = game;
     screen->show();
     QVERIFY2(centred(screen), shot);
-    QVERIFY2(clipped(screen).isEmpty(), qPrintable(clipped(screen).join(", ")));
+    expectNone(clipped(screen));
     shoot(screen, shot);
     screen->hide();
 }
@@ -222,8 +227,8 @@ const std::vector<Fact>& facts()
              QCoreApplication::processEvents();   // the title row lays itself out
              QVERIFY(centred(&screen));
              QVERIFY(screen.m_resultLabels[0]->text() == widest || screen.m_resultLabels[2]->text() == widest);
-             QVERIFY2(clipped(&screen).isEmpty(), qPrintable(clipped(&screen).join(", ")));
-             QVERIFY2(overlapping(&screen, screen.GoToFight).isEmpty(), qPrintable(overlapping(&screen, screen.GoToFight).join(", ")));
+             expectNone(clipped(&screen));
+             expectNone(overlapping(&screen, screen.GoToFight));
              shoot(&screen, "day-results-wide-names.png");
          }},
         {"banzuke buttons fit the widest name", [] {
@@ -234,8 +239,8 @@ const std::vector<Fact>& facts()
              QCOMPARE(screen.nameButtons.size(), std::size_t{40});
              for (QPushButton* b : screen.nameButtons)
                  QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
-             QVERIFY2(clipped(&screen).isEmpty(), qPrintable(clipped(&screen).join(", ")));
-             QVERIFY2(overlapping(screen.list).isEmpty(), qPrintable(overlapping(screen.list).join(", ")));
+             expectNone(clipped(&screen));
+             expectNone(overlapping(screen.list));
              shoot(&screen, "banzuke-wide-names.png");
          }},
         {"title boxes as the size allows", [] {

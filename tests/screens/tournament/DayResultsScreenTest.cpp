@@ -136,7 +136,8 @@ private slots:
         QCOMPARE(k.m_resultLabels[0]->pos(), QPoint(16, 32));
         QCOMPARE(k.m_resultLabels[30]->y(), 32);
         QCOMPARE(k.m_resultLabels[59]->y(), 32 + 9 * 32);
-        QVERIFY(k.m_resultLabels[30]->x() > k.m_columnDivider->x() && k.m_resultLabels[29]->x() < k.m_columnDivider->x());
+        QVERIFY(k.m_resultLabels[29]->x() < k.m_columnDivider->x());
+        QVERIFY(k.m_resultLabels[30]->x() > k.m_columnDivider->x());
         QVERIFY(!k.MainMenuButton->isEnabled() && !k.NextDayButton->isEnabled() && !k.ShowBanzukeButton->isEnabled());
         QCOMPARE(bouts(fileRoster()[0]), 1);
 
