@@ -19,6 +19,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Kirimaki"));
     setModal(true);
+    setTitleBoxes(this, TitleBoxes::Box);
+    centreWhenShown(this);
 
     m_infoPanel = new QFrame(this);
     m_infoPanel->setObjectName(QStringLiteral("infoPanel"));

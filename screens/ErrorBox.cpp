@@ -30,6 +30,8 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("errorBox"));
     setWindowTitle(QStringLiteral("Error opening file..."));
     setModal(true);
+    setTitleBoxes(this, TitleBoxes::Box);
+    centreWhenShown(this);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));

@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 
@@ -32,8 +31,9 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 {
     setObjectName(QStringLiteral("mainMenu"));
     setWindowTitle(QStringLiteral("Kirimaki"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window);
+    setTitleBoxes(this, TitleBoxes::Fixed);
+    centreWhenShown(this);
 
     m_titleLabel = makeLabel(this, "titleLabel", QStringLiteral("K i r i m a k i"));
     QFont title = m_titleLabel->font();
@@ -130,13 +130,6 @@ void MainMenu::viewRikishi()
 {
     if (isOffered(m_viewRikishiButton))
         call(openViewRikishi);
-}
-
-void MainMenu::showEvent(QShowEvent* e)
-{
-    QWidget::showEvent(e);
-    if (!e->spontaneous())
-        centreOnScreen(this);
 }
 
 void MainMenu::closeEvent(QCloseEvent* e)

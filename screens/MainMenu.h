@@ -42,7 +42,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     Game* m_game;   // never null

@@ -5,8 +5,12 @@
 #include "screens/ErrorBox.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -14,9 +18,45 @@
 #include <QShowEvent>
 #include <QTimer>
 
+void setTitleBoxes(QWidget* window, TitleBoxes boxes)
+{
+    Qt::WindowFlags flags = (window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (boxes != TitleBoxes::Box)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (boxes == TitleBoxes::Sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    else
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    window->setWindowFlags(flags);
+}
+
 ScreenDialog::ScreenDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(&game)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setTitleBoxes(this, TitleBoxes::Fixed);
+    centreWhenShown(this);
+}
+
+void ScreenDialog::fitToText()
+{
+    if (QLayout* l = layout()) {
+        // A new text reaches the layouts of the panels around its label only
+        // at the next turn of the event loop: bring them up to date now,
+        // innermost first, and this screen's own layout last.
+        const QList<QWidget*> inside = findChildren<QWidget*>();
+        for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
+            if (QLayout* panel = (*it)->layout())
+                panel->activate();
+        }
+        l->activate();
+        // A fixed-size layout has just sized the screen to its contents.
+        if (l->sizeConstraint() != QLayout::SetFixedSize) {
+            const int needed = l->hasHeightForWidth() ? l->totalHeightForWidth(width()) : l->totalSizeHint().height();
+            resize(width(), needed);   // held at the minimum height by resize()
+        }
+    }
+    if (isVisible())
+        centreOnScreen(this);
 }
 
 int ScreenDialog::execFor(Game& game)
@@ -28,10 +68,8 @@ int ScreenDialog::execFor(Game& game)
 void ScreenDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) {
-        centreOnScreen(this);
-        onShown();
-    }
+    if (!e->spontaneous())
+        onShown();   // centred already; a screen that fits itself to its texts centres again
 }
 
 void ScreenDialog::keyPressEvent(QKeyEvent* e)
@@ -90,6 +128,117 @@ void centreOnScreen(QWidget* window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+namespace {
+
+// Centres a window each time the program shows it, and once more when the
+// window manager has put its frame around it: until then the frame's size
+// is not known, and a window centred without it ends off centre by half the
+// title bar.
+class CentreOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            centreOnScreen(window);
+            m_frame = frameMargins(window);
+            m_awaitingFrame = true;
+        } else if (m_awaitingFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+                m_awaitingFrame = false;   // the player has placed it himself
+            } else if (frameMargins(window) != m_frame) {
+                m_awaitingFrame = false;
+                centreOnScreen(window);
+            }
+        }
+        return false;
+    }
+
+private:
+    static QMargins frameMargins(const QWidget* window)
+    {
+        const QRect frame = window->frameGeometry();
+        const QRect inside = window->geometry();
+        return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                        frame.bottom() - inside.bottom());
+    }
+
+    QMargins m_frame;
+    bool m_awaitingFrame = false;
+};
+
+// Swallows what the player does with mouse, keyboard, wheel, pen or touch.
+class InputDiscarder : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken by the focus widget: the key is not tried as an accelerator.
+            event->accept();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+void centreWhenShown(QWidget* window)
+{
+    window->installEventFilter(new CentreOnShow(window));
+}
+
+QString widestName(const QFontMetrics& metrics, int characters)
+{
+    QChar widest(QLatin1Char('W'));
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        if (c >= 0x7F && c < 0xA0)
+            continue;   // control codes: no letters
+        const QChar ch(c);
+        if (metrics.horizontalAdvance(ch) > metrics.horizontalAdvance(widest))
+            widest = ch;
+    }
+    return QString(characters, widest);
+}
+
+void pauseDiscardingInput(int milliseconds)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    InputDiscarder discarder;
+    app->installEventFilter(&discarder);
+    // quit() ends every running event loop, this one too.
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec();
+    // Input that reached the program only as the pause ended goes the same way.
+    QCoreApplication::processEvents();
+    app->removeEventFilter(&discarder);
 }
 
 bool loadRosterOrReport(QWidget* screen, Game& game)

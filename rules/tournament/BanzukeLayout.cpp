@@ -13,7 +13,7 @@ struct Column {
 };
 
 constexpr Column kEast{0, 115, 125, 131};
-constexpr Column kWest{300, 413, 423, 429};
+constexpr Column kWest{kBanzukeWestNameX, 413, 423, 429};
 // Two-digit win counts stand this much further left, clear of the dash.
 constexpr int kTwoDigitShift = 5;
 // Labels sit a little lower than the name buttons of their row.

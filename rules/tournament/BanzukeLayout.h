@@ -22,6 +22,7 @@ struct BanzukeLayout {
 };
 
 constexpr int kBanzukeNameWidth = 100;
+constexpr int kBanzukeWestNameX = 300;   // the East names stand at 0
 constexpr int kBanzukeRowHeight = 24;
 constexpr int kBanzukeFirstRowY = 60;
 

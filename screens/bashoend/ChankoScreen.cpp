@@ -2,7 +2,6 @@
 #include "screens/bashoend/ChankoScreen.h"
 
 #include "screens/bashoend/StatRowsPanel.h"
-#include "screens/bashoend/StepScreen.h"
 #include "rules/core/Game.h"
 
 #include <QFrame>
@@ -143,5 +142,5 @@ void ChankoScreen::apply()
         valueLabels[i]->setText(toQt(v.values[i]));
     for (std::size_t i = 0; i < kChankoButtonCount; ++i)
         button(i)->setEnabled(v.enabled[i]);
-    growToFitText(this);
+    fitToText();
 }

@@ -7,21 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-void growToFitText(QWidget* screen)
-{
-    QLayout* layout = screen->layout();
-    layout->activate();
-    const int needed = layout->totalHeightForWidth(screen->width());
-    if (needed > screen->height())
-        screen->resize(screen->width(), needed);
-}
-
 StepScreen::StepScreen(Game& game, QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
                        const QString& title, const char* textName, const char* okName)
     : ScreenDialog(game, parent)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
+    setTitleBoxes(this, TitleBoxes::Sizeable);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
@@ -45,7 +37,8 @@ StepScreen::StepScreen(Game& game, QWidget* parent, const char* objectName, cons
     buttons->addWidget(m_ok);
     buttons->addStretch();
     layout->addLayout(buttons);
-    setMinimumWidth(460);
+    // A short text keeps this size; a long one makes the screen taller.
+    setMinimumSize(460, 220);
     resize(520, 220);
 }
 
@@ -57,7 +50,7 @@ void StepScreen::onShown()
 void StepScreen::runAndShow()
 {
     m_text->setText(toQt(runStep(*m_game)));
-    growToFitText(this);
+    fitToText();
     m_ok->setFocus(Qt::OtherFocusReason);
     saveRosterOrReport(this, *m_game);
 }

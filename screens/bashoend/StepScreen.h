@@ -9,11 +9,6 @@ class QLabel;
 class QPushButton;
 struct Game;
 
-// Lays the screen out for its current texts at once (not at the next turn
-// of the event loop) and makes it taller when wrapped text needs more room,
-// so that no text is shown clipped.
-void growToFitText(QWidget* screen);
-
 // The potential, ageing and new-banzuke screens share this shape: the step
 // runs exactly once per opening (a second run would age everybody twice or
 // shift the win history again), its finished text goes into one

@@ -2,13 +2,11 @@
 #include "screens/bashoend/YushoScreen.h"
 
 #include "screens/bashoend/QuitWatch.h"
-#include "screens/bashoend/StepScreen.h"
 #include "rules/core/Game.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -16,7 +14,7 @@
 YushoScreen* yushoScreen = nullptr;
 
 // The playoff as this screen presents it: a result is repainted at once and
-// stays up during the pause.
+// stays up during the pause, which offers no button and takes no input.
 class YushoScreen::Host : public PlayoffHost {
 public:
     explicit Host(YushoScreen& screen) : m_screen(screen) {}
@@ -27,7 +25,7 @@ public:
         m_screen.KetteisenAnnounceLabel->show();
         // Lay the label out for its new text before painting, or a longer
         // announcement would be clipped to the old one's size.
-        growToFitText(&m_screen);
+        m_screen.fitToText();
         m_screen.repaint();
         emit m_screen.announcementShown();
     }
@@ -49,7 +47,8 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     watchApplicationQuit();
     setObjectName(QStringLiteral("yushoScreen"));
     setWindowTitle(QStringLiteral("Yusho"));
-    pauseFor = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
+    setTitleBoxes(this, TitleBoxes::Sizeable);
+    pauseFor = [](int milliseconds) { pauseDiscardingInput(milliseconds); };
 
     KetteisenAnnounceLabel = makeLabel(this, "KetteisenAnnounceLabel");
     JunYushoWinners = makeLabel(this, "JunYushoWinners");
@@ -79,7 +78,8 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     column->addWidget(JunYushoWinners);
     column->addStretch();
     column->addLayout(buttons);
-    setMinimumWidth(480);
+    // A short text keeps this size; a long list of runners-up makes it taller.
+    setMinimumSize(480, 230);
     resize(520, 230);
 
     connect(OKButton, &QPushButton::clicked, this, &YushoScreen::finish);
@@ -151,7 +151,7 @@ void YushoScreen::apply()
     JunYushoWinners->setVisible(v.junYushoVisible);
     OKButton->setVisible(v.okVisible);
     BeginKetteisenButton->setVisible(v.beginVisible);
-    growToFitText(this);
+    fitToText();
     QPushButton* offered = v.beginVisible ? BeginKetteisenButton : v.okVisible ? OKButton : nullptr;
     if (offered)
         offered->setFocus();

@@ -21,8 +21,10 @@ public:
     // dialog inside exec() would end its exec().
     void setPlayerBout(PlayerBout* bout);
 
-    // The blocking pause after a bout the game decided. It processes no
-    // events at all, so the player cannot act meanwhile; tests may shorten it.
+    // The pause after a bout the game decided. The screen goes on painting
+    // (the result, and no button offered) while clicks and key presses made
+    // meanwhile are thrown away, not acted on when it ends; tests may
+    // shorten it.
     std::function<void(int milliseconds)> pauseFor;
 
     const YushoDecision& decision() const { return m_decision; }

@@ -45,8 +45,6 @@ BoutScreen::BoutScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("boutScreen"));
     setWindowTitle(QStringLiteral("Fight"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     connectButtons();
 }

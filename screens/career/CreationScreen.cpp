@@ -99,6 +99,9 @@ QVBoxLayout* barColumn(QLabel* title, ScrollEventBar* bar, QLabel* value)
 
 QHBoxLayout* poolRow(QLabel* caption, QLabel* points)
 {
+    // Room for the longest count a pool can show (an overdrawn pool reads
+    // negative), so the screen keeps its width as the count loses a digit.
+    points->setMinimumWidth(points->fontMetrics().horizontalAdvance(QStringLiteral("-000")));
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addStretch();
@@ -114,7 +117,6 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
 {
     setObjectName(QStringLiteral("creationScreen"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
-    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
 
     const CreationValues opening;
     m_shikonaCaptionLabel = makeLabel(this, "shikonaCaptionLabel", QStringLiteral("Shikona"));

@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 BanzukeScreen* banzukeScreen = nullptr;
 
 namespace {
@@ -33,6 +35,17 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     setObjectName(QStringLiteral("banzukeScreen"));
     setWindowTitle(QStringLiteral("Banzuke"));
     setModal(false);
+    setTitleBoxes(this, TitleBoxes::Sizeable);
+
+    // The name buttons are as wide as the widest ring name a record can hold
+    // needs in this font; everything right of a name column moves over by
+    // what they gained.
+    {
+        QPushButton probe(widestName(fontMetrics(), static_cast<int>(kShikonaMax)));
+        probe.setFont(font());
+        m_nameWidth = std::max(kBanzukeNameWidth, probe.sizeHint().width());
+    }
+    m_pageWidth = pageX(kPageWidth);
 
     list = new QWidget;
     list->setObjectName(QStringLiteral("list"));
@@ -41,13 +54,13 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     QFont titleFont = BanzukeLabel->font();
     titleFont.setBold(true);
     BanzukeLabel->setFont(titleFont);
-    BanzukeLabel->setFixedWidth(kPageWidth);
+    BanzukeLabel->setFixedWidth(m_pageWidth);
     BanzukeLabel->setAlignment(Qt::AlignHCenter);
     m_eastLabel = makeLabel(list, "eastLabel", QStringLiteral("EAST"));
     m_eastLabel->move(30, kHeadingY);
     m_westLabel = makeLabel(list, "westLabel", QStringLiteral("WEST"));
-    m_westLabel->move(330, kHeadingY);
-    list->resize(kPageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
+    m_westLabel->move(pageX(330), kHeadingY);
+    list->resize(m_pageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
 
     scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));
@@ -69,7 +82,19 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
 
     // Wide enough for both columns and a scroll bar; tall enough for most of
     // the list, which scrolls for the rest.
-    resize(kPageWidth + 2 * layout->contentsMargins().left() + 24, kVisibleHeight);
+    const int width = m_pageWidth + 2 * layout->contentsMargins().left() + 24;
+    setMinimumWidth(width);
+    resize(width, kVisibleHeight);
+}
+
+int BanzukeScreen::pageX(int x) const
+{
+    const int gained = m_nameWidth - kBanzukeNameWidth;
+    int shift = 0;
+    for (int column : {0, kBanzukeWestNameX})
+        if (x >= column + kBanzukeNameWidth)
+            shift += gained;
+    return x + shift;
 }
 
 void BanzukeScreen::onShown()
@@ -94,7 +119,7 @@ void BanzukeScreen::fillBanzuke()
         if (item.kind == BanzukeItem::Name) {
             const QByteArray name = "NameButton" + QByteArray::number(item.slot);
             QPushButton* b = makeButton(list, name.constData(), buttonText(item.text));
-            b->setGeometry(item.x, item.y, kBanzukeNameWidth, kNameHeight);
+            b->setGeometry(pageX(item.x), item.y, m_nameWidth, kNameHeight);
             const int slot = item.slot;
             connect(b, &QPushButton::clicked, this, [this, b, slot] {
                 if (isOffered(b))
@@ -104,14 +129,14 @@ void BanzukeScreen::fillBanzuke()
             w = b;
         } else {
             QLabel* l = makeLabel(list, "", toQt(item.text));
-            l->move(item.x, item.y);
+            l->move(pageX(item.x), item.y);
             l->adjustSize();
             w = l;
         }
         w->show();
         m_built.push_back(w);
     }
-    list->resize(kPageWidth, page.bottom);
+    list->resize(m_pageWidth, page.bottom);
 }
 
 void BanzukeScreen::closeBanzuke()

@@ -17,19 +17,54 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 
 DayResultsScreen* dayResultsScreen = nullptr;
 
 namespace {
 
-// Fixed layout of the result lines: two columns of ten rows.
+// The result lines: two columns of ten rows, each line a first name, a verb
+// and a second name.
 constexpr int kFirstRowY = 32;
 constexpr int kRowHeight = 32;
 constexpr int kLabelHeight = 20;
-constexpr int kColumnX[2][3] = {{16, 120, 200}, {328, 432, 512}};
-constexpr int kLabelWidth[3] = {100, 76, 112};
-constexpr int kWidth = 640;
 constexpr int kHeight = 410;
+
+// Where the labels of a line stand. The designed widths (100, 76, 112, for a
+// screen 640 wide) are a floor: the name labels grow to the widest ring name
+// a record can hold in the screen's font, and the screen grows with them.
+struct LineColumns {
+    int x[2][3];      // left edges, left column and right column
+    int width[3];     // first name, verb, second name
+    int dividerX;
+    int screenWidth;
+};
+
+LineColumns lineColumns(const QFontMetrics& metrics)
+{
+    constexpr int kMargin = 16;
+    constexpr int kGap = 4;          // between the labels of a line
+    constexpr int kDividerGap = 12;  // from the divider to the right column
+    const int name = metrics.horizontalAdvance(widestName(metrics, static_cast<int>(kShikonaMax))) + kGap;
+    LineColumns c{};
+    c.width[0] = std::max(100, name);
+    c.width[1] = 76;
+    c.width[2] = std::max(112, name);
+    int left = kMargin;
+    for (int column = 0; column < 2; ++column) {
+        c.x[column][0] = left;
+        c.x[column][1] = c.x[column][0] + c.width[0] + kGap;
+        c.x[column][2] = c.x[column][1] + c.width[1] + kGap;
+        const int right = c.x[column][2] + c.width[2];
+        if (column == 0) {
+            c.dividerX = right + kGap;
+            left = c.dividerX + kDividerGap;
+        } else {
+            c.screenWidth = right + kMargin;
+        }
+    }
+    return c;
+}
 
 // Marks a handler of the screen as running for as long as it is in scope.
 class Busy {
@@ -89,13 +124,13 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
 {
     setObjectName(QStringLiteral("dayResultsScreen"));
     setWindowTitle(QStringLiteral(" Kekka"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
+    const LineColumns columns = lineColumns(fontMetrics());
+    const int width = columns.screenWidth;
+    setFixedSize(width, kHeight);
 
     // The title row "Day 7 Results", centred above the columns.
     auto* title = new QWidget(this);
-    title->setGeometry(0, 4, kWidth, 24);
+    title->setGeometry(0, 4, width, 24);
     auto* titleRow = new QHBoxLayout(title);
     titleRow->setContentsMargins(0, 0, 0, 0);
     m_dayCaptionLabel = makeLabel(title, "dayCaptionLabel", QStringLiteral("Day"));
@@ -117,35 +152,36 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
         static const char* const kParts[3] = {"First", "Middle", "Second"};
         const QByteArray name = "line" + QByteArray::number(line + 1) + kParts[part];
         QLabel* label = makeLabel(this, name.constData());
-        label->setGeometry(kColumnX[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
-                           kLabelWidth[part], kLabelHeight);
+        label->setGeometry(columns.x[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
+                           columns.width[part], kLabelHeight);
         m_resultLabels[static_cast<std::size_t>(i)] = label;
     }
 
     m_columnDivider = new QFrame(this);
     m_columnDivider->setObjectName(QStringLiteral("columnDivider"));
     m_columnDivider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    m_columnDivider->setGeometry(316, kFirstRowY - 6, 4, 10 * kRowHeight);
+    m_columnDivider->setGeometry(columns.dividerX, kFirstRowY - 6, 4, 10 * kRowHeight);
 
     GoToFight = makeButton(this, "GoToFight", QStringLiteral("&Fight"));
-    GoToFight->setFixedSize(kLabelWidth[1] - 4, kLabelHeight + 4);
+    GoToFight->setFixedSize(columns.width[1] - 4, kLabelHeight + 4);
     GoToFight->hide();
 
     MainMenuButton = makeButton(this, "MainMenuButton", QStringLiteral("&Main Menu"));
     NextDayButton = makeButton(this, "NextDayButton", QStringLiteral("&Next Day"));
     ShowBanzukeButton = makeButton(this, "ShowBanzukeButton", QStringLiteral("&Banzuke"));
     const int buttonY = kFirstRowY + 10 * kRowHeight + 20;
-    MainMenuButton->setGeometry(112, buttonY, 120, 30);
-    NextDayButton->setGeometry(260, buttonY, 120, 30);
-    ShowBanzukeButton->setGeometry(408, buttonY, 120, 30);
+    const int buttonsX = (width - 3 * 120 - 2 * 28) / 2;
+    MainMenuButton->setGeometry(buttonsX, buttonY, 120, 30);
+    NextDayButton->setGeometry(buttonsX + 148, buttonY, 120, 30);
+    ShowBanzukeButton->setGeometry(buttonsX + 2 * 148, buttonY, 120, 30);
 
     MessageLabel = makeLabel(this, "MessageLabel");
     MessageLabel->setWordWrap(true);
     MessageLabel->setAlignment(Qt::AlignCenter);
-    MessageLabel->setGeometry(48, 64, kWidth - 96, 200);
+    MessageLabel->setGeometry(48, 64, width - 96, 200);
     MessageLabel->hide();
     FinishBashoButton = makeButton(this, "FinishBashoButton", QStringLiteral("&Finish Basho"));
-    FinishBashoButton->setGeometry(250, 280, 140, 30);
+    FinishBashoButton->setGeometry((width - 140) / 2, 280, 140, 30);
     FinishBashoButton->hide();
 
     connect(GoToFight, &QPushButton::clicked, this, &DayResultsScreen::fightPlayersBout);

@@ -64,8 +64,10 @@ LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog
     buttons->addStretch();
     column->addSpacing(8);
     column->addLayout(buttons);
-    setFixedWidth(480);
-    setMinimumHeight(240);
+    // The player may widen it; the texts wrap at whatever width it has.
+    setTitleBoxes(this, TitleBoxes::Sizeable);
+    setMinimumSize(360, 240);
+    resize(480, 240);
 
     connect(OKButton, &QPushButton::clicked, this, &LeaderboardScreen::closeLeaderboard);
 }
@@ -82,7 +84,7 @@ void LeaderboardScreen::fillLeaderboard()
     m_titleLabel->setText(toQt(texts.title));
     m_leadersLabel->setText(toQt(texts.leaders));
     m_chasersLabel->setText(toQt(texts.chasers));
-    adjustSize();
+    fitToText();
     OKButton->setFocus();
 }
 

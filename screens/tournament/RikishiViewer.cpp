@@ -35,7 +35,6 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
 {
     setObjectName(QStringLiteral("rikishiViewer"));
     setWindowTitle(QStringLiteral("View Rikishi"));
-    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setModal(false);
 
     auto title = [this](const char* name, const char* caption) {

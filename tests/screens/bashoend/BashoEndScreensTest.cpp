@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,7 +133,7 @@ private slots:
         QVERIFY(checked);
     }
 
-    void threeWayResultIsOnScreenDuringItsPause()
+    void pausesShowTheResultAndThrowAwayInput()
     {
         Game& game = m_game;
         for (auto [i, power] : {std::pair<std::size_t, int>{20, 0}, {21, 50}, {22, 100}}) {
@@ -139,20 +141,47 @@ private slots:
             game.roster[i].power = power;
         }
         // The rules' own test pins the texts and lengths of the pauses; here
-        // each result must be readable on the screen while its pause lasts.
+        // each result must be readable on the screen while its pause lasts,
+        // with no button offered, and what the player does meanwhile must
+        // not act when the pause ends.
+        const auto gamePause = yushoScreen->pauseFor;
         QStringList shown;
+        int buttonsOffered = 0;
         yushoScreen->pauseFor = [&](int) {
             QLabel* l = yushoScreen->KetteisenAnnounceLabel;
             // Visible, and laid out tall enough for the whole text.
             if (l->isVisible() && l->height() >= l->heightForWidth(l->width()))
                 shown << l->text();
+            buttonsOffered += isOffered(yushoScreen->OKButton) + isOffered(yushoScreen->BeginKetteisenButton);
+            if (shown.size() == 1)
+                shoot(yushoScreen, "yusho-pause.png");
+            // A click on the place where OK will appear and a Space for
+            // whatever will have the focus, waiting as the window system
+            // holds them while the program is busy.
+            QPushButton* ok = yushoScreen->OKButton;
+            const QPointF centre(ok->width() / 2.0, ok->height() / 2.0);
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(ok, new QMouseEvent(t, centre, ok->mapToGlobal(centre), Qt::LeftButton,
+                                                                t == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                              : Qt::NoButton,
+                                                                Qt::NoModifier));
+            for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(ok, new QKeyEvent(t, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+            gamePause(5);
         };
+        bool stayed = false;
         whenOpen(yushoScreen, [&] {
             QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QTest::qWait(20);
+            stayed = yushoScreen->isVisible() && isOffered(yushoScreen->OKButton);
             QTest::mouseClick(yushoScreen->OKButton, Qt::LeftButton);
         });
         yushoScreen->exec();
+        yushoScreen->pauseFor = [](int) {};
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
+        QCOMPARE(buttonsOffered, 0);
+        QVERIFY(stayed);
         QCOMPARE(savedRoster()[22].yusho, 1);
     }
 

@@ -130,10 +130,14 @@ private slots:
         QCOMPARE(k.m_dayCaptionLabel->text() + k.DayLabel->text() + k.m_resultsCaptionLabel->text(), QStringLiteral("Day1Results"));
         QCOMPARE(line(k, 0), QStringLiteral("R38 VS. R39"));
         QVERIFY(QStringList({"defeats", "henkas", "upsets"}).contains(k.m_resultLabels[4]->text()));
-        QCOMPARE(k.GoToFight->pos(), QPoint(120, 30));   // over the player's "VS."
+        QCOMPARE(k.GoToFight->pos(), k.m_resultLabels[1]->pos() - QPoint(0, 2));   // over the player's "VS."
         QVERIFY(k.GoToFight->isVisible());
-        QCOMPARE(k.m_resultLabels[30]->pos(), QPoint(328, 32));
-        QCOMPARE(k.m_resultLabels[59]->pos(), QPoint(512, 32 + 9 * 32));
+        // The columns stand as designed, right of where the widest name ends.
+        QCOMPARE(k.m_resultLabels[0]->pos(), QPoint(16, 32));
+        QCOMPARE(k.m_resultLabels[30]->y(), 32);
+        QCOMPARE(k.m_resultLabels[59]->y(), 32 + 9 * 32);
+        QVERIFY(k.m_resultLabels[29]->x() < k.m_columnDivider->x());
+        QVERIFY(k.m_resultLabels[30]->x() > k.m_columnDivider->x());
         QVERIFY(!k.MainMenuButton->isEnabled() && !k.NextDayButton->isEnabled() && !k.ShowBanzukeButton->isEnabled());
         QCOMPARE(bouts(fileRoster()[0]), 1);
 

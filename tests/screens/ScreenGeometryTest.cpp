@@ -1,0 +1,325 @@
+// Where the screens stand and how big they are: centred when shown, sized
+// before centring, wide enough for every name, with the title boxes their
+// size allows. One row per screen or pair of showings.
+#include "screens/AboutBox.h"
+#include "screens/ErrorBox.h"
+#include "screens/MainMenu.h"
+#include "screens/bashoend/AgeingScreen.h"
+#include "screens/bashoend/ChankoScreen.h"
+#include "screens/bashoend/NewBanzukeScreen.h"
+#include "screens/bashoend/PotentialScreen.h"
+#include "screens/bashoend/StatIncreaseScreen.h"
+#include "screens/bashoend/YushoScreen.h"
+#include "screens/bout/BoutScreen.h"
+#include "screens/career/CreationScreen.h"
+#include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/LeaderboardScreen.h"
+#include "screens/tournament/RikishiViewer.h"
+
+#include "rules/core/Game.h"
+#include "rules/career/NewCareer.h"
+#include "tests/support/RosterFixture.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The career every screen of this test is made for.
+Game& testGame()
+{
+    static Game game;
+    return game;
+}
+
+// With KIRIMAKI_SHOTS set, the screen is saved there as a picture.
+void shoot(QWidget* screen, const char* name)
+{
+    const QByteArray dir = qgetenv("KIRIMAKI_SHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(screen->grab().save(QString::fromLocal8Bit(dir) + "/" + name));
+}
+
+bool centred(const QWidget* window)
+{
+    const QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    return qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1;
+}
+
+// Every visible label and button of `screen` shows its whole text.
+QStringList clipped(QWidget* screen)
+{
+    QStringList out;
+    for (QLabel* l : screen->findChildren<QLabel*>()) {
+        if (!l->isVisible() || l->text().isEmpty())
+            continue;
+        const bool fits = l->wordWrap() ? l->height() >= l->heightForWidth(l->width())
+                                        : l->width() >= l->fontMetrics().horizontalAdvance(l->text());
+        if (!fits)
+            out << l->objectName() + ": " + l->text();
+    }
+    for (QPushButton* b : screen->findChildren<QPushButton*>())
+        if (b->isVisible() && b->fontMetrics().horizontalAdvance(b->text().remove('&')) > b->contentsRect().width())
+            out << b->objectName() + ": " + b->text();
+    return out;
+}
+
+// Visible labels, lines and buttons of one parent that cover each other,
+// but for `onTop` over the one label it is meant to cover.
+QStringList overlapping(QWidget* parent, const QWidget* onTop = nullptr, const QWidget* covered = nullptr)
+{
+    QList<QWidget*> items;
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible() && (qobject_cast<QLabel*>(w) || qobject_cast<QFrame*>(w) || qobject_cast<QPushButton*>(w)))
+            items << w;
+    QStringList out;
+    for (int i = 0; i < items.size(); ++i)
+        for (int j = i + 1; j < items.size(); ++j) {
+            const bool meant = (items[i] == onTop && items[j] == covered) || (items[j] == onTop && items[i] == covered);
+            if (!meant && items[i]->geometry().intersects(items[j]->geometry()))
+                out << items[i]->objectName() + "/" + items[j]->objectName();
+        }
+    return out;
+}
+
+void expectNone(const QStringList& faults)
+{
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+}
+
+// Forty wrestlers of a new career named with the widest letters there are.
+void saveCareerOfWideNames(const QString& widest)
+{
+    Game game;
+    buildNewCareer(game, CreationValues());
+    for (std::size_t i = 0; i < game.roster.size(); ++i)
+        setShikona(game.roster[i], i % 2 ? "MMMMWWWWMMMMW" : fromQt(widest));
+    QVERIFY(game.save());
+}
+
+// Shows `screen` with the game `game` in memory, checks it, and hides it again.
+void showWith(QDialog* screen, const Game& game, const char* shot)
+{
+    testGame() = game;
+    screen->show();
+    QVERIFY2(centred(screen), shot);
+    expectNone(clipped(screen));
+    shoot(screen, shot);
+    screen->hide();
+}
+
+// A screen that grows for a long text: shown with it, then with a short one.
+void longThenShort(QDialog* screen, const Game& longText, const Game& shortText, const char* longShot,
+                   const char* shortShot)
+{
+    showWith(screen, longText, longShot);
+    const int tall = screen->height();
+    showWith(screen, shortText, shortShot);
+    QVERIFY2(screen->height() < tall, longShot);
+}
+
+Game oldWrestlers(float age, const std::string& prefix)
+{
+    Game game = makeGame();
+    for (std::size_t i = 0; i < game.roster.size(); ++i) {
+        game.roster[i].age = age;
+        setShikona(game.roster[i], prefix + std::to_string(10 + i));
+    }
+    return game;
+}
+
+Game yushoWithRunnersUp(std::size_t count)
+{
+    Game game = makeGame();
+    setRecord(game.roster[0], 15);
+    for (std::size_t i = 1; i <= count; ++i) {
+        setRecord(game.roster[i], 14);
+        setShikona(game.roster[i], "Longshikona" + std::to_string(10 + i));
+    }
+    return game;
+}
+
+Game chankoVisit(std::int32_t potential)
+{
+    Game game = makeGame();
+    setRecord(game.roster[39], 10);
+    game.roster[39].potential = potential;
+    game.playerCopy = game.roster[39];
+    game.pointPool = 5;
+    return game;
+}
+
+struct Fact {
+    const char* name;
+    std::function<void()> check;
+};
+
+const std::vector<Fact>& facts()
+{
+    static const std::vector<Fact> table = {
+        {"error box centred at start-up", [] {
+             QWidget notYetShown;   // the main menu, before the event loop runs
+             ErrorBox box(&notYetShown);
+             box.show();
+             QVERIFY(centred(&box));
+             shoot(&box, "error-box.png");
+         }},
+        {"about box centred", [] {
+             QWidget mainMenu;
+             mainMenu.move(0, 0);
+             mainMenu.show();
+             AboutBox box(&mainMenu);
+             box.show();
+             QVERIFY(centred(&box));
+             shoot(&box, "about-box.png");
+         }},
+        {"age list sized, centred and back", [] {
+             AgeingScreen screen(testGame());
+             longThenShort(&screen, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"), "age-list-long.png",
+                           "age-list-short.png");
+         }},
+        {"yusho with many runners-up sized, centred and back", [] {
+             YushoScreen screen(testGame());
+             longThenShort(&screen, yushoWithRunnersUp(39), yushoWithRunnersUp(1), "yusho-runners-up.png",
+                           "yusho-one-runner-up.png");
+         }},
+        {"chanko sized, centred and back", [] {
+             ChankoScreen screen(testGame());
+             longThenShort(&screen, chankoVisit(1), chankoVisit(0), "chanko-long.png", "chanko-short.png");
+         }},
+        {"leaderboard sized and centred, not fixed in width", [] {
+             Game game = makeGame();
+             for (Rikishi& r : game.roster)
+                 r.day = 11;
+             game.curDay = 11;
+             LeaderboardScreen screen(testGame());
+             showWith(&screen, game, "leaderboard.png");
+             QVERIFY(screen.minimumWidth() < screen.maximumWidth());
+         }},
+        {"creation keeps its place as the points lose a digit", [] {
+             CreationScreen form(testGame());
+             form.show();
+             QVERIFY(centred(&form));
+             const auto places = [&form] {
+                 QList<QRect> out{form.geometry()};
+                 for (QWidget* w : form.findChildren<QWidget*>())
+                     out << w->geometry();
+                 return out;
+             };
+             const QList<QRect> before = places();
+             // Each ability bar sent to its top takes five points: 25, 20 ... 0.
+             for (ScrollEventBar* bar : {form.strengthScroll, form.agilityScroll, form.TachiaiScroll,
+                                         form.JumpScroll, form.ReceiveScroll}) {
+                 QTest::keyClick(bar, Qt::Key_End);
+                 QCoreApplication::processEvents();   // the layouts follow the new texts
+                 QCOMPARE(places(), before);
+             }
+             QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("0"));
+             shoot(&form, "create-rikishi.png");
+         }},
+        {"day results fit the widest name", [] {
+             const QString widest = widestName(QWidget().fontMetrics(), 13);
+             saveCareerOfWideNames(widest);   // read as the screen is made
+             DayResultsScreen screen(testGame());
+             screen.openFromMainMenu();
+             QCoreApplication::processEvents();   // the title row lays itself out
+             QVERIFY(centred(&screen));
+             QVERIFY(screen.m_resultLabels[0]->text() == widest || screen.m_resultLabels[2]->text() == widest);
+             expectNone(clipped(&screen));
+             // Fight stands over the player's "VS." and nothing else.
+             QLabel* vs = nullptr;
+             for (QLabel* l : screen.m_resultLabels)
+                 if (l->pos() == screen.GoToFight->pos() + QPoint(0, 2))
+                     vs = l;
+             QVERIFY(vs && vs->text() == QStringLiteral("VS."));
+             expectNone(overlapping(&screen, screen.GoToFight, vs));
+             shoot(&screen, "day-results-wide-names.png");
+         }},
+        {"banzuke buttons fit the widest name", [] {
+             saveCareerOfWideNames(widestName(QWidget().fontMetrics(), 13));
+             BanzukeScreen screen(testGame());
+             screen.show();
+             QVERIFY(centred(&screen));
+             QCOMPARE(screen.nameButtons.size(), std::size_t{40});
+             for (QPushButton* b : screen.nameButtons)
+                 QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+             expectNone(clipped(&screen));
+             expectNone(overlapping(screen.list));
+             shoot(&screen, "banzuke-wide-names.png");
+         }},
+        {"title boxes as the size allows", [] {
+             // Built, not shown: a fixed-size layout fixes the size when activated.
+             saveCareerOfWideNames(QStringLiteral("R"));
+             std::vector<std::unique_ptr<QWidget>> screens;
+             screens.emplace_back(new MainMenu(testGame()));
+             screens.emplace_back(new CreationScreen(testGame()));
+             screens.emplace_back(new RikishiViewer(testGame()));
+             screens.emplace_back(new BanzukeScreen(testGame()));
+             screens.emplace_back(new DayResultsScreen(testGame()));
+             screens.emplace_back(new BoutScreen(testGame()));
+             screens.emplace_back(new StatIncreaseScreen(testGame()));
+             screens.emplace_back(new ChankoScreen(testGame()));
+             screens.emplace_back(new PotentialScreen(testGame()));
+             screens.emplace_back(new AgeingScreen(testGame()));
+             screens.emplace_back(new YushoScreen(testGame()));
+             screens.emplace_back(new NewBanzukeScreen(testGame()));
+             screens.emplace_back(new LeaderboardScreen(testGame()));
+             screens.emplace_back(new AboutBox);
+             screens.emplace_back(new ErrorBox);
+             int sizeable = 0;
+             for (const auto& s : screens) {
+                 if (s->layout())
+                     s->layout()->activate();
+                 const bool fixed = s->minimumSize() == s->maximumSize();
+                 const bool box = qobject_cast<AboutBox*>(s.get()) || qobject_cast<ErrorBox*>(s.get());
+                 const Qt::WindowFlags f = s->windowFlags();
+                 const QByteArray name = s->objectName().toLatin1();
+                 QVERIFY2(f.testFlag(Qt::CustomizeWindowHint), name);
+                 QVERIFY2(f.testFlag(Qt::WindowMaximizeButtonHint) == !fixed, name);
+                 QVERIFY2(f.testFlag(Qt::WindowMinimizeButtonHint) == !box, name);
+                 sizeable += fixed ? 0 : 1;
+             }
+             // The banzuke view, the leaderboard, the yusho screen and the three
+             // screens of one text (potential, age, new banzuke).
+             QCOMPARE(sizeable, 6);
+         }},
+    };
+    return table;
+}
+
+} // namespace
+
+class ScreenGeometryTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
+
+    void geometry_data()
+    {
+        QTest::addColumn<int>("fact");
+        for (std::size_t i = 0; i < facts().size(); ++i)
+            QTest::newRow(facts()[i].name) << static_cast<int>(i);
+    }
+
+    void geometry()
+    {
+        QFETCH(int, fact);
+        facts()[static_cast<std::size_t>(fact)].check();
+    }
+};
+
+QTEST_MAIN(ScreenGeometryTest)
+#include "ScreenGeometryTest.moc"
