@@ -31,7 +31,11 @@ public:
         loadOrFail(game);
         return true;
     }
-    void save(const Game& game) override { saveOrFail(game); }
+    bool save(const Game& game) override
+    {
+        saveOrFail(game);
+        return true;
+    }
     void leaderboard(Game& game) override
     {
         const LeaderboardTexts texts = leaderboardTexts(game.roster, game.curDay);
@@ -76,18 +80,23 @@ int runPlay(const std::vector<std::string>& argv)
     const std::string transcriptPath = args.text("--transcript", "");
 
     loadOrFail(game);
-    const std::string problem = careerProblem(game.roster);
-    if (!problem.empty())
-        throw FileError(game.savePath + ": " + problem + " Nothing was played.");
+    const CareerState state = careerState(game.roster);
+    if (state != CareerState::Playable && state != CareerState::BashoUnfinished)
+        throw FileError(game.savePath + ": " + careerProblem(game.roster) + " Nothing was played.");
 
     Transcript transcript;
     transcript.open(transcriptPath);
-    // As the day results screen is created: its first day step produces the
-    // day in the file.
-    beginDays(game);
     AutopilotBout bout(pilot, transcript, true);
     AutopilotBashoEnd bashoEnd(pilot, transcript, bout);
     HeadlessDay host(transcript, bout, bashoEnd);
+    // A basho whose end was cut short (a failed save, the program ended) is
+    // finished first, as the day results screen's Finish Basho does: the
+    // body ratings, then the revision, which starts the next basho.
+    if (state == CareerState::BashoUnfinished && finishInterruptedBasho(game, host) != BoutOutcome::BashoEnded)
+        throw std::runtime_error(game.savePath + ": the basho could not be finished");
+    // As the day results screen is created: its first day step produces the
+    // day in the file.
+    beginDays(game);
 
     std::int64_t days = 0;
     std::int64_t basho = 0;

@@ -6,7 +6,16 @@
 #include "rules/core/SaveFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+// A step whose result could not be saved: the roster the file held when the
+// step began and the roster the step left. Kept so that the step's button
+// saves the same result again rather than deciding it anew.
+struct UnsavedStep {
+    Roster inFile{};
+    Roster result{};
+};
 
 // Everything the rules work on. The game keeps one instance for the whole
 // run; the headless front-end and the tests make their own. None of the
@@ -22,7 +31,8 @@ struct Game {
     std::int32_t playoffLosses = 0;
     Rng rng;                       // the one generator of the program
     std::string savePath = kSaveFileName;
+    std::optional<UnsavedStep> unsavedBout;  // the player's bout, fought but not saved
 
     LoadResult load() { return loadRoster(roster, savePath); }
-    bool save() const { return saveRoster(roster, savePath); }
+    SaveResult save() const { return saveRoster(roster, savePath); }
 };
