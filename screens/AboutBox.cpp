@@ -71,50 +71,50 @@ QPixmap ringPicture()
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("AboutBox"));
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Kirimaki"));
     setModal(true);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_infoPanel = new QFrame(this);
+    m_infoPanel->setObjectName(QStringLiteral("infoPanel"));
+    m_infoPanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    Image1 = new QLabel(Bevel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(ringPicture());
-    Image1->setFixedSize(Image1->pixmap().size());
+    m_iconLabel = new QLabel(m_infoPanel);
+    m_iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    m_iconLabel->setPixmap(ringPicture());
+    m_iconLabel->setFixedSize(m_iconLabel->pixmap().size());
 
-    Label1 = makeLabel(Bevel1, "Label1", QStringLiteral("Kirimaki"));
-    QFont big = Label1->font();
+    m_gameNameLabel = makeLabel(m_infoPanel, "gameNameLabel", QStringLiteral("Kirimaki"));
+    QFont big = m_gameNameLabel->font();
     big.setBold(true);
     big.setPointSize(big.pointSize() + 4);
-    Label1->setFont(big);
-    Label2 = makeLabel(Bevel1, "Label2", QStringLiteral("A sumo career, one bout at a time."));
-    Label3 = makeLabel(Bevel1, "Label3", QStringLiteral("Version 1.0, December 2026"));
-    Label4 = makeLabel(Bevel1, "Label4", QStringLiteral("Written by the Kirimaki team"));
-    Label5 = makeLabel(Bevel1, "Label5", QStringLiteral("Feedback: kirimaki@example.org"));
+    m_gameNameLabel->setFont(big);
+    m_taglineLabel = makeLabel(m_infoPanel, "taglineLabel", QStringLiteral("A sumo career, one bout at a time."));
+    m_versionLabel = makeLabel(m_infoPanel, "versionLabel", QStringLiteral("Version 1.0, December 2026"));
+    m_authorsLabel = makeLabel(m_infoPanel, "authorsLabel", QStringLiteral("Written by the Kirimaki team"));
+    m_feedbackLabel = makeLabel(m_infoPanel, "feedbackLabel", QStringLiteral("Feedback: kirimaki@example.org"));
 
     auto* lines = new QVBoxLayout;
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5})
+    for (QLabel* l : {m_gameNameLabel, m_taglineLabel, m_versionLabel, m_authorsLabel, m_feedbackLabel})
         lines->addWidget(l);
     lines->addStretch();
-    auto* inside = new QHBoxLayout(Bevel1);
+    auto* inside = new QHBoxLayout(m_infoPanel);
     inside->setContentsMargins(12, 12, 12, 12);
     inside->setSpacing(14);
-    inside->addWidget(Image1, 0, Qt::AlignTop);
+    inside->addWidget(m_iconLabel, 0, Qt::AlignTop);
     inside->addLayout(lines);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(m_okButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Bevel1);
+    layout->addWidget(m_infoPanel);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

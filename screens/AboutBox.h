@@ -12,14 +12,14 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    QFrame* Bevel1;
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QPushButton* BitBtn1;
+    QFrame* m_infoPanel;
+    QLabel* m_iconLabel;
+    QLabel* m_gameNameLabel;
+    QLabel* m_taglineLabel;
+    QLabel* m_versionLabel;
+    QLabel* m_authorsLabel;
+    QLabel* m_feedbackLabel;
+    QPushButton* m_okButton;
 };
 
 extern AboutBox* aboutBox;

@@ -14,30 +14,30 @@ ErrorBox* errorBox = nullptr;
 
 ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("ErrorBox"));
+    setObjectName(QStringLiteral("errorBox"));
     setWindowTitle(QStringLiteral("Error opening file..."));
     setModal(true);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Error opening rikishi.r file."));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Please check to see that this file exists"));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("in the same directory as kirimaki.exe."));
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    m_errorLabel = makeLabel(this, "errorLabel", QStringLiteral("Error opening rikishi.r file."));
+    m_checkFileLabel = makeLabel(this, "checkFileLabel", QStringLiteral("Please check to see that this file exists"));
+    m_whereLabel = makeLabel(this, "whereLabel", QStringLiteral("in the same directory as kirimaki.exe."));
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(Label1);
-    text->addWidget(Label2);
-    text->addWidget(Label3);
+    text->addWidget(m_errorLabel);
+    text->addWidget(m_checkFileLabel);
+    text->addWidget(m_whereLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addLayout(text);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(m_okButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -11,10 +11,10 @@ class ErrorBox : public QDialog {
 public:
     explicit ErrorBox(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QPushButton* BitBtn1;
+    QLabel* m_errorLabel;
+    QLabel* m_checkFileLabel;
+    QLabel* m_whereLabel;
+    QPushButton* m_okButton;
 };
 
 extern ErrorBox* errorBox;

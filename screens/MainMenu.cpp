@@ -31,7 +31,7 @@ void call(const std::function<void()>& f)
 
 MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("MainMenuForm1"));
+    setObjectName(QStringLiteral("mainMenu"));
     setWindowTitle(QStringLiteral("Kirimaki"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -43,93 +43,93 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
     m_titleLabel->setFont(title);
     m_titleLabel->setAlignment(Qt::AlignCenter);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
+    m_buttonPanel = new QFrame(this);
+    m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    m_buttonPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_buttonPanel->setLineWidth(2);
 
-    Button3 = makeButton(Panel1, "Button3", QStringLiteral("&Tournament"));
-    Button4 = makeButton(Panel1, "Button4", QStringLiteral("View &Banzuke"));
-    AboutButton = makeButton(Panel1, "AboutButton", QStringLiteral("&About"));
-    Button5 = makeButton(Panel1, "Button5", QStringLiteral("&Quit"));
-    Button1 = makeButton(Panel1, "Button1", QStringLiteral("&Create Rikishi"));
-    Button2 = makeButton(Panel1, "Button2", QStringLiteral("View &Rikishi"));
-    for (QPushButton* b : {Button3, Button4, AboutButton, Button5, Button1, Button2})
+    m_tournamentButton = makeButton(m_buttonPanel, "tournamentButton", QStringLiteral("&Tournament"));
+    m_viewBanzukeButton = makeButton(m_buttonPanel, "viewBanzukeButton", QStringLiteral("View &Banzuke"));
+    m_aboutButton = makeButton(m_buttonPanel, "aboutButton", QStringLiteral("&About"));
+    m_quitButton = makeButton(m_buttonPanel, "quitButton", QStringLiteral("&Quit"));
+    m_createRikishiButton = makeButton(m_buttonPanel, "createRikishiButton", QStringLiteral("&Create Rikishi"));
+    m_viewRikishiButton = makeButton(m_buttonPanel, "viewRikishiButton", QStringLiteral("View &Rikishi"));
+    for (QPushButton* b : {m_tournamentButton, m_viewBanzukeButton, m_aboutButton, m_quitButton, m_createRikishiButton, m_viewRikishiButton})
         b->setMinimumSize(150, 36);
 
     // Career buttons on the left, browsing on the right, leaving at the bottom.
-    auto* grid = new QGridLayout(Panel1);
+    auto* grid = new QGridLayout(m_buttonPanel);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setSpacing(10);
-    grid->addWidget(Button3, 0, 0);
-    grid->addWidget(Button1, 1, 0);
-    grid->addWidget(Button4, 0, 1);
-    grid->addWidget(Button2, 1, 1);
-    grid->addWidget(AboutButton, 2, 0);
-    grid->addWidget(Button5, 2, 1);
+    grid->addWidget(m_tournamentButton, 0, 0);
+    grid->addWidget(m_createRikishiButton, 1, 0);
+    grid->addWidget(m_viewBanzukeButton, 0, 1);
+    grid->addWidget(m_viewRikishiButton, 1, 1);
+    grid->addWidget(m_aboutButton, 2, 0);
+    grid->addWidget(m_quitButton, 2, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 20);
     layout->addWidget(m_titleLabel);
     layout->addSpacing(8);
-    layout->addWidget(Panel1);
+    layout->addWidget(m_buttonPanel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(Button3, Button4);
-    QWidget::setTabOrder(Button4, AboutButton);
-    QWidget::setTabOrder(AboutButton, Button5);
-    QWidget::setTabOrder(Button5, Button1);
-    QWidget::setTabOrder(Button1, Button2);
-    Button3->setFocus();
+    QWidget::setTabOrder(m_tournamentButton, m_viewBanzukeButton);
+    QWidget::setTabOrder(m_viewBanzukeButton, m_aboutButton);
+    QWidget::setTabOrder(m_aboutButton, m_quitButton);
+    QWidget::setTabOrder(m_quitButton, m_createRikishiButton);
+    QWidget::setTabOrder(m_createRikishiButton, m_viewRikishiButton);
+    m_tournamentButton->setFocus();
 
-    connect(Button3, &QPushButton::clicked, this, &MainMenu::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &MainMenu::Button4Click);
-    connect(AboutButton, &QPushButton::clicked, this, &MainMenu::AboutButtonClick);
-    connect(Button5, &QPushButton::clicked, this, &MainMenu::Button5Click);
-    connect(Button1, &QPushButton::clicked, this, &MainMenu::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &MainMenu::Button2Click);
+    connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
+    connect(m_viewBanzukeButton, &QPushButton::clicked, this, &MainMenu::viewBanzuke);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainMenu::showAbout);
+    connect(m_quitButton, &QPushButton::clicked, this, &MainMenu::quitGame);
+    connect(m_createRikishiButton, &QPushButton::clicked, this, &MainMenu::createRikishi);
+    connect(m_viewRikishiButton, &QPushButton::clicked, this, &MainMenu::viewRikishi);
 
-    FormCreate();
+    seedGenerator();
 }
 
-void MainMenu::FormCreate()
+void MainMenu::seedGenerator()
 {
     gameState().rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
-void MainMenu::Button3Click()
+void MainMenu::startTournament()
 {
-    if (isOffered(Button3))
+    if (isOffered(m_tournamentButton))
         call(openTournament);
 }
 
-void MainMenu::Button4Click()
+void MainMenu::viewBanzuke()
 {
-    if (isOffered(Button4))
+    if (isOffered(m_viewBanzukeButton))
         call(openBanzuke);
 }
 
-void MainMenu::AboutButtonClick()
+void MainMenu::showAbout()
 {
-    if (isOffered(AboutButton))
+    if (isOffered(m_aboutButton))
         call(openAbout);
 }
 
-void MainMenu::Button5Click()
+void MainMenu::quitGame()
 {
-    if (isOffered(Button5))
+    if (isOffered(m_quitButton))
         close();
 }
 
-void MainMenu::Button1Click()
+void MainMenu::createRikishi()
 {
-    if (isOffered(Button1))
+    if (isOffered(m_createRikishiButton))
         call(openCreateRikishi);
 }
 
-void MainMenu::Button2Click()
+void MainMenu::viewRikishi()
 {
-    if (isOffered(Button2))
+    if (isOffered(m_viewRikishiButton))
         call(openViewRikishi);
 }
 

@@ -15,13 +15,13 @@ public:
     explicit MainMenu(QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
-    QFrame* Panel1;
-    QPushButton* Button3;      // Tournament
-    QPushButton* Button4;      // View Banzuke
-    QPushButton* AboutButton;
-    QPushButton* Button5;      // Quit
-    QPushButton* Button1;      // Create Rikishi
-    QPushButton* Button2;      // View Rikishi
+    QFrame* m_buttonPanel;
+    QPushButton* m_tournamentButton;
+    QPushButton* m_viewBanzukeButton;
+    QPushButton* m_aboutButton;
+    QPushButton* m_quitButton;
+    QPushButton* m_createRikishiButton;
+    QPushButton* m_viewRikishiButton;
 
     // What the buttons open, wired by the start-up once every screen exists.
     std::function<void()> openTournament;
@@ -31,13 +31,13 @@ public:
     std::function<void()> openViewRikishi;
 
 public slots:
-    void FormCreate();
-    void Button3Click();
-    void Button4Click();
-    void AboutButtonClick();
-    void Button5Click();
-    void Button1Click();
-    void Button2Click();
+    void seedGenerator();
+    void startTournament();
+    void viewBanzuke();
+    void showAbout();
+    void quitGame();
+    void createRikishi();
+    void viewRikishi();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

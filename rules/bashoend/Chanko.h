@@ -23,7 +23,7 @@ extern const char* const kChankoBodyButtonNames[3];
 // What the chanko screen shows: finished captions and the enabled buttons.
 struct ChankoView {
     std::string message;             // ChankoMessage
-    std::string title;               // Label1
+    std::string title;               // titleLabel
     std::string pointsLeft;          // PointsLeftLabel
     std::string height;              // HeightLabel
     std::string weight;              // WeightLabel

@@ -10,7 +10,7 @@
 #include <string>
 
 struct StatIncreaseView {
-    std::string title;                                   // Label1
+    std::string title;                                   // titleLabel
     std::string pointsLeft;                              // PointsLeftLabel
     std::array<bool, kStatRowCount> enabled{};           // the "+" buttons
     std::array<std::string, kStatRowCount> values;       // the value labels

@@ -44,8 +44,8 @@ const char* resultLabelCaption(ResultLabel label);   // its fixed caption
 // The control that has the keyboard focus.
 enum class BoutFocus {
     None,
-    Receive,       // Button2, at every set-up
-    Yotsu,         // Button6, after the tachiai
+    Receive,       // receiveButton, at every set-up
+    Yotsu,         // yotsuButton, after the tachiai
     MonoiiClose,
     MonoiiStart,
     MonoiiFight,
@@ -68,8 +68,8 @@ struct BoutView {
     GenkiBar userBar;
     GenkiBar compBar;
 
-    bool tachiaiButtons = false;    // Button1..Button4
-    bool exchangeButtons = false;   // Button5..Button10
+    bool tachiaiButtons = false;    // jumpButton .. henkaButton
+    bool exchangeButtons = false;   // oshiButton .. defenseButton
     bool monoiiClose = false;
     bool monoiiStart = false;
     bool monoiiFight = false;

@@ -7,9 +7,9 @@
 #include <string>
 
 struct LeaderboardTexts {
-    std::string title;     // Label1
-    std::string leaders;   // Label2
-    std::string chasers;   // Label3
+    std::string title;     // titleLabel
+    std::string leaders;   // leadersLabel
+    std::string chasers;   // chasersLabel
 };
 
 // The texts after day `day` over the roster's cbw: the highest win count held

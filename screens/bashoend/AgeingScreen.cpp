@@ -6,9 +6,9 @@
 AgeingScreen* ageingScreen = nullptr;
 
 AgeingScreen::AgeingScreen(QWidget* parent)
-    : StepScreen(parent, "Age", QStringLiteral("Age"), "Label1",
-                 QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "Button1"),
-      Label1(m_title), RikishiAgeLabel(m_text), Button1(m_ok)
+    : StepScreen(parent, "ageingScreen", QStringLiteral("Age"), "titleLabel",
+                 QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "okButton"),
+      m_titleLabel(m_title), RikishiAgeLabel(m_text), m_okButton(m_ok)
 {
 }
 

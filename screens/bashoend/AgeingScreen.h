@@ -8,13 +8,13 @@ class AgeingScreen : public StepScreen {
 public:
     explicit AgeingScreen(QWidget* parent = nullptr);
 
-    QLabel* Label1;
+    QLabel* m_titleLabel;
     QLabel* RikishiAgeLabel;
-    QPushButton* Button1;
+    QPushButton* m_okButton;
 
 public slots:
-    void FormActivate() { runAndShow(); }   // the ageing step, on show
-    void Button1Click() { closeIfOffered(); }
+    void runStepOnce() { runAndShow(); }   // the ageing step, on show
+    void finish() { closeIfOffered(); }
 
 protected:
     std::string runStep(Game& game) override;

@@ -16,55 +16,55 @@ ChankoScreen* chankoScreen = nullptr;
 
 ChankoScreen::ChankoScreen(QWidget* parent) : ScreenDialog(parent)
 {
-    setObjectName(QStringLiteral("Chanko"));
+    setObjectName(QStringLiteral("chankoScreen"));
     setWindowTitle(QStringLiteral("Chanko"));
 
     // The award first: it says where the points come from.
-    Panel = new QFrame(this);
-    Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ChankoMessage = makeLabel(Panel, "ChankoMessage");
+    m_messagePanel = new QFrame(this);
+    m_messagePanel->setObjectName(QStringLiteral("messagePanel"));
+    m_messagePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ChankoMessage = makeLabel(m_messagePanel, "ChankoMessage");
     ChankoMessage->setWordWrap(true);
-    auto* message = new QVBoxLayout(Panel);
+    auto* message = new QVBoxLayout(m_messagePanel);
     message->setContentsMargins(12, 10, 12, 10);
     message->addWidget(ChankoMessage);
 
     const TrainingFrame frame = makeTrainingFrame(this);
-    Label1 = frame.title;
+    m_titleLabel = frame.title;
     PointsLeftLabel = frame.pointsLeft;
-    Bevel1 = frame.bevel;
+    m_doneDivider = frame.bevel;
     DoneButton = frame.done;
-    connect(DoneButton, &QPushButton::clicked, this, &ChankoScreen::DoneButtonClick);
+    connect(DoneButton, &QPushButton::clicked, this, &ChankoScreen::finish);
 
-    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
-    Panel1 = rows.panel;
+    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { spendPoint(sender); });
+    m_statPanel = rows.panel;
     statButtons = rows.buttons;
     valueLabels = rows.valueLabels;
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Label2 = makeLabel(Panel2, "Label2", QStringLiteral("Height:"));
-    Label3 = makeLabel(Panel2, "Label3", QStringLiteral("Weight:"));
-    HeightLabel = makeLabel(Panel2, "HeightLabel");
-    WeightLabel = makeLabel(Panel2, "WeightLabel");
-    Label4 = makeLabel(Panel2, "Label4", QStringLiteral("(takes 3 points)"));
-    Label5 = makeLabel(Panel2, "Label5", QStringLiteral("(takes 2 points)"));
-    HeightButton = makeButton(Panel2, "HeightButton", QStringLiteral("+"));
-    WeightIncreaseButton = makeButton(Panel2, "WeightIncreaseButton", QStringLiteral("+"));
-    WeightDecreaseButton = makeButton(Panel2, "WeightDecreaseButton", QStringLiteral("-"));
-    auto* body = new QGridLayout(Panel2);
+    m_bodyPanel = new QFrame(this);
+    m_bodyPanel->setObjectName(QStringLiteral("bodyPanel"));
+    m_bodyPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_heightCaptionLabel = makeLabel(m_bodyPanel, "heightCaptionLabel", QStringLiteral("Height:"));
+    m_weightCaptionLabel = makeLabel(m_bodyPanel, "weightCaptionLabel", QStringLiteral("Weight:"));
+    HeightLabel = makeLabel(m_bodyPanel, "HeightLabel");
+    WeightLabel = makeLabel(m_bodyPanel, "WeightLabel");
+    m_heightCostLabel = makeLabel(m_bodyPanel, "heightCostLabel", QStringLiteral("(takes 3 points)"));
+    m_weightCostLabel = makeLabel(m_bodyPanel, "weightCostLabel", QStringLiteral("(takes 2 points)"));
+    HeightButton = makeButton(m_bodyPanel, "HeightButton", QStringLiteral("+"));
+    WeightIncreaseButton = makeButton(m_bodyPanel, "WeightIncreaseButton", QStringLiteral("+"));
+    WeightDecreaseButton = makeButton(m_bodyPanel, "WeightDecreaseButton", QStringLiteral("-"));
+    auto* body = new QGridLayout(m_bodyPanel);
     body->setContentsMargins(16, 10, 16, 10);
     body->setHorizontalSpacing(12);
-    body->addWidget(Label2, 0, 0);
+    body->addWidget(m_heightCaptionLabel, 0, 0);
     body->addWidget(HeightLabel, 0, 1);
     body->addWidget(HeightButton, 0, 2);
-    body->addWidget(Label4, 0, 4);
-    body->addWidget(Label3, 1, 0);
+    body->addWidget(m_heightCostLabel, 0, 4);
+    body->addWidget(m_weightCaptionLabel, 1, 0);
     body->addWidget(WeightLabel, 1, 1);
     body->addWidget(WeightIncreaseButton, 1, 2);
     body->addWidget(WeightDecreaseButton, 1, 3);
-    body->addWidget(Label5, 1, 4);
+    body->addWidget(m_weightCostLabel, 1, 4);
     body->setColumnStretch(5, 1);
     for (QLabel* l : {HeightLabel, WeightLabel}) {
         l->setMinimumWidth(36);
@@ -72,19 +72,19 @@ ChankoScreen::ChankoScreen(QWidget* parent) : ScreenDialog(parent)
     }
     for (QPushButton* b : {HeightButton, WeightIncreaseButton, WeightDecreaseButton}) {
         b->setFixedSize(32, 26);
-        connect(b, &QPushButton::clicked, this, [this, b] { StrengthButtonClick(b); });
+        connect(b, &QPushButton::clicked, this, [this, b] { spendPoint(b); });
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
-    layout->addWidget(Panel);
+    layout->addWidget(m_messagePanel);
     layout->addLayout(frame.titleRow);
-    layout->addWidget(Panel1);
-    layout->addWidget(Panel2);
-    layout->addWidget(Bevel1);
+    layout->addWidget(m_statPanel);
+    layout->addWidget(m_bodyPanel);
+    layout->addWidget(m_doneDivider);
     layout->addLayout(frame.doneRow);
     // Word wrap needs a width to wrap at: the panels' own.
-    ChankoMessage->setMinimumWidth(Panel1->sizeHint().width() - 24);
+    ChankoMessage->setMinimumWidth(m_statPanel->sizeHint().width() - 24);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -103,17 +103,17 @@ QPushButton* ChankoScreen::button(std::size_t index) const
 
 void ChankoScreen::onShown()
 {
-    FormActivate();
+    openVisit();
 }
 
-void ChankoScreen::FormActivate()
+void ChankoScreen::openVisit()
 {
     m_visit.open(gameState());
     apply();
     DoneButton->setFocus(Qt::OtherFocusReason);
 }
 
-void ChankoScreen::StrengthButtonClick(QPushButton* sender)
+void ChankoScreen::spendPoint(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
@@ -121,7 +121,7 @@ void ChankoScreen::StrengthButtonClick(QPushButton* sender)
     apply();
 }
 
-void ChankoScreen::DoneButtonClick()
+void ChankoScreen::finish()
 {
     if (isOffered(DoneButton))
         accept();
@@ -131,7 +131,7 @@ void ChankoScreen::apply()
 {
     const ChankoView& v = m_visit.view();
     ChankoMessage->setText(toQt(v.message));
-    Label1->setText(toQt(v.title));
+    m_titleLabel->setText(toQt(v.title));
     PointsLeftLabel->setText(toQt(v.pointsLeft));
     HeightLabel->setText(toQt(v.height));
     WeightLabel->setText(toQt(v.weight));

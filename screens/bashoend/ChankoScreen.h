@@ -15,23 +15,23 @@ class ChankoScreen : public ScreenDialog {
 public:
     explicit ChankoScreen(QWidget* parent = nullptr);
 
-    QLabel* Label1;
+    QLabel* m_titleLabel;
     QLabel* PointsLeftLabel;
-    QFrame* Panel1;
+    QFrame* m_statPanel;
     std::array<QPushButton*, kStatRowCount> statButtons{};   // StrengthButton ... StaminaButton
     std::array<QLabel*, kStatRowCount> valueLabels{};        // StrengthLabel ... StaminaLabel
-    QFrame* Panel2;
-    QLabel* Label2;
-    QLabel* Label3;
+    QFrame* m_bodyPanel;
+    QLabel* m_heightCaptionLabel;
+    QLabel* m_weightCaptionLabel;
     QLabel* HeightLabel;
     QLabel* WeightLabel;
-    QLabel* Label4;
-    QLabel* Label5;
+    QLabel* m_heightCostLabel;
+    QLabel* m_weightCostLabel;
     QPushButton* HeightButton;
     QPushButton* WeightIncreaseButton;
     QPushButton* WeightDecreaseButton;
-    QFrame* Bevel1;
-    QFrame* Panel;
+    QFrame* m_doneDivider;
+    QFrame* m_messagePanel;
     QLabel* ChankoMessage;
     QPushButton* DoneButton;
 
@@ -39,9 +39,9 @@ public:
     QPushButton* button(std::size_t index) const;
 
 public slots:
-    void FormActivate();
-    void StrengthButtonClick(QPushButton* sender);   // all fifteen buttons
-    void DoneButtonClick();
+    void openVisit();
+    void spendPoint(QPushButton* sender);   // all fifteen buttons
+    void finish();
 
 protected:
     // Filled once per opening: filling again would re-enable spent buttons.

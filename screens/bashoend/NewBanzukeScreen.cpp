@@ -6,9 +6,9 @@
 NewBanzukeScreen* newBanzukeScreen = nullptr;
 
 NewBanzukeScreen::NewBanzukeScreen(QWidget* parent)
-    : StepScreen(parent, "SortRikishi", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
-                 "OKButton"),
-      PromotionDemotionLabel(m_text), OKButton(m_ok)
+    : StepScreen(parent, "newBanzukeScreen", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
+                 "okButton"),
+      PromotionDemotionLabel(m_text), m_okButton(m_ok)
 {
 }
 

@@ -9,11 +9,11 @@ public:
     explicit NewBanzukeScreen(QWidget* parent = nullptr);
 
     QLabel* PromotionDemotionLabel;
-    QPushButton* OKButton;
+    QPushButton* m_okButton;
 
 public slots:
-    void FormActivate() { runAndShow(); }   // the whole revision, once per opening
-    void OKButtonClick() { closeIfOffered(); }
+    void runStepOnce() { runAndShow(); }   // the whole revision, once per opening
+    void finish() { closeIfOffered(); }
 
 protected:
     std::string runStep(Game& game) override;

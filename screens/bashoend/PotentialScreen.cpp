@@ -7,9 +7,9 @@
 PotentialScreen* potentialScreen = nullptr;
 
 PotentialScreen::PotentialScreen(QWidget* parent)
-    : StepScreen(parent, "Potential", QStringLiteral("Potential"), "Label1",
-                 QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "Button1"),
-      Label1(m_title), RikishiPotentialLabel(m_text), Button1(m_ok)
+    : StepScreen(parent, "potentialScreen", QStringLiteral("Potential"), "titleLabel",
+                 QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "okButton"),
+      m_titleLabel(m_title), RikishiPotentialLabel(m_text), m_okButton(m_ok)
 {
 }
 

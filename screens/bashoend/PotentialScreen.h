@@ -8,13 +8,13 @@ class PotentialScreen : public StepScreen {
 public:
     explicit PotentialScreen(QWidget* parent = nullptr);
 
-    QLabel* Label1;
+    QLabel* m_titleLabel;
     QLabel* RikishiPotentialLabel;
-    QPushButton* Button1;
+    QPushButton* m_okButton;
 
 public slots:
-    void FormActivate() { runAndShow(); }   // the potential step, on show
-    void Button1Click() { closeIfOffered(); }
+    void runStepOnce() { runAndShow(); }   // the potential step, on show
+    void finish() { closeIfOffered(); }
 
 protected:
     std::string runStep(Game& game) override;

@@ -15,30 +15,30 @@ StatIncreaseScreen* statIncreaseScreen = nullptr;
 
 StatIncreaseScreen::StatIncreaseScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
 {
-    setObjectName(QStringLiteral("StatIncrease"));
+    setObjectName(QStringLiteral("statIncreaseScreen"));
     setWindowTitle(QStringLiteral("Bonus Statistic Increase"));
 
-    Label1 = makeLabel(this, "Label1");
+    m_titleLabel = makeLabel(this, "titleLabel");
     PointsLeftLabel = makeLabel(this, "PointsLeftLabel");
     QFont bold = PointsLeftLabel->font();
     bold.setBold(true);
     PointsLeftLabel->setFont(bold);
 
-    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { StrengthButtonClick(sender); });
-    Panel1 = rows.panel;
+    const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { spendPoint(sender); });
+    m_statPanel = rows.panel;
     buttons = rows.buttons;
     valueLabels = rows.valueLabels;
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    m_doneDivider = new QFrame(this);
+    m_doneDivider->setObjectName(QStringLiteral("doneDivider"));
+    m_doneDivider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
     DoneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
     DoneButton->setMinimumWidth(96);
-    connect(DoneButton, &QPushButton::clicked, this, &StatIncreaseScreen::DoneButtonClick);
+    connect(DoneButton, &QPushButton::clicked, this, &StatIncreaseScreen::finish);
 
     auto* title = new QHBoxLayout;
-    title->addWidget(Label1);
+    title->addWidget(m_titleLabel);
     title->addWidget(PointsLeftLabel);
     title->addStretch();
     auto* done = new QHBoxLayout;
@@ -47,8 +47,8 @@ StatIncreaseScreen::StatIncreaseScreen(QWidget* parent) : ScreenDialog(parent), 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addLayout(title);
-    layout->addWidget(Panel1);
-    layout->addWidget(Bevel1);
+    layout->addWidget(m_statPanel);
+    layout->addWidget(m_doneDivider);
     layout->addLayout(done);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -61,17 +61,17 @@ void StatIncreaseScreen::open(Game& game)
 
 void StatIncreaseScreen::onShown()
 {
-    FormActivate();
+    fillRows();
 }
 
-void StatIncreaseScreen::FormActivate()
+void StatIncreaseScreen::fillRows()
 {
     m_visit.fill(m_game->playerCopy, m_game->pointPool);
     apply();
     DoneButton->setFocus(Qt::OtherFocusReason);
 }
 
-void StatIncreaseScreen::StrengthButtonClick(QPushButton* sender)
+void StatIncreaseScreen::spendPoint(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
@@ -84,7 +84,7 @@ void StatIncreaseScreen::StrengthButtonClick(QPushButton* sender)
     }
 }
 
-void StatIncreaseScreen::DoneButtonClick()
+void StatIncreaseScreen::finish()
 {
     if (!isOffered(DoneButton))
         return;
@@ -94,7 +94,7 @@ void StatIncreaseScreen::DoneButtonClick()
 void StatIncreaseScreen::apply()
 {
     const StatIncreaseView& v = m_visit.view();
-    Label1->setText(toQt(v.title));
+    m_titleLabel->setText(toQt(v.title));
     PointsLeftLabel->setText(toQt(v.pointsLeft));
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i]->setEnabled(v.enabled[i]);

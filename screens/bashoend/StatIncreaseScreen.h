@@ -20,19 +20,19 @@ public:
     // returns when Done has closed it.
     void open(Game& game);
 
-    QLabel* Label1;
+    QLabel* m_titleLabel;
     QLabel* PointsLeftLabel;
-    QFrame* Panel1;
-    QFrame* Bevel1;
+    QFrame* m_statPanel;
+    QFrame* m_doneDivider;
     QPushButton* DoneButton;
     // The twelve rows in display order: "+" buttons and value labels.
     std::array<QPushButton*, kStatRowCount> buttons{};
     std::array<QLabel*, kStatRowCount> valueLabels{};
 
 public slots:
-    void FormActivate();
-    void StrengthButtonClick(QPushButton* sender);
-    void DoneButtonClick();
+    void fillRows();
+    void spendPoint(QPushButton* sender);
+    void finish();
 
 protected:
     // The fill runs once per opening, not on every activation: running it

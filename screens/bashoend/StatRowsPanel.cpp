@@ -13,7 +13,7 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
 {
     StatRowsPanel rows;
     rows.panel = new QFrame(parent);
-    rows.panel->setObjectName(QStringLiteral("Panel1"));
+    rows.panel->setObjectName(QStringLiteral("statPanel"));
     rows.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* grid = new QGridLayout(rows.panel);
     grid->setContentsMargins(16, 12, 16, 12);
@@ -43,7 +43,7 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
 TrainingFrame makeTrainingFrame(QWidget* parent)
 {
     TrainingFrame f;
-    f.title = makeLabel(parent, "Label1");
+    f.title = makeLabel(parent, "titleLabel");
     f.pointsLeft = makeLabel(parent, "PointsLeftLabel");
     QFont bold = f.pointsLeft->font();
     bold.setBold(true);
@@ -54,7 +54,7 @@ TrainingFrame makeTrainingFrame(QWidget* parent)
     f.titleRow->addStretch();
 
     f.bevel = new QFrame(parent);
-    f.bevel->setObjectName(QStringLiteral("Bevel1"));
+    f.bevel->setObjectName(QStringLiteral("doneDivider"));
     f.bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     f.done = makeButton(parent, "DoneButton", QStringLiteral("Done"));
     f.done->setMinimumWidth(96);

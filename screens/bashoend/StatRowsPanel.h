@@ -13,7 +13,7 @@ class QPushButton;
 class QWidget;
 
 struct StatRowsPanel {
-    QFrame* panel = nullptr;                               // Panel1
+    QFrame* panel = nullptr;                               // statPanel
     std::array<QPushButton*, kStatRowCount> buttons{};     // StrengthButton ...
     std::array<QLabel*, kStatRowCount> valueLabels{};      // StrengthLabel ...
 };
@@ -24,12 +24,12 @@ struct StatRowsPanel {
 StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushButton* sender)>& onClick);
 
 // The parts around the rows that both training screens share: the title
-// line (Label1 and the bold PointsLeftLabel) above them, the bevel and the
+// line (titleLabel and the bold PointsLeftLabel) above them, the bevel and the
 // Done button below. The caller lays the two rows out and connects Done.
 struct TrainingFrame {
-    QLabel* title = nullptr;          // Label1
+    QLabel* title = nullptr;          // titleLabel
     QLabel* pointsLeft = nullptr;     // PointsLeftLabel
-    QFrame* bevel = nullptr;          // Bevel1
+    QFrame* bevel = nullptr;          // doneDivider
     QPushButton* done = nullptr;      // DoneButton
     QHBoxLayout* titleRow = nullptr;
     QHBoxLayout* doneRow = nullptr;

@@ -47,7 +47,7 @@ private:
 YushoScreen::YushoScreen(QWidget* parent) : ScreenDialog(parent)
 {
     watchApplicationQuit();
-    setObjectName(QStringLiteral("DecideYusho"));
+    setObjectName(QStringLiteral("yushoScreen"));
     setWindowTitle(QStringLiteral("Yusho"));
     pauseFor = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
 
@@ -82,8 +82,8 @@ YushoScreen::YushoScreen(QWidget* parent) : ScreenDialog(parent)
     setMinimumWidth(480);
     resize(520, 230);
 
-    connect(OKButton, &QPushButton::clicked, this, &YushoScreen::OKButtonClick);
-    connect(BeginKetteisenButton, &QPushButton::clicked, this, &YushoScreen::BeginKetteisenButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &YushoScreen::finish);
+    connect(BeginKetteisenButton, &QPushButton::clicked, this, &YushoScreen::fightKetteisen);
 }
 
 void YushoScreen::setPlayerBout(PlayerBout* bout)
@@ -93,10 +93,10 @@ void YushoScreen::setPlayerBout(PlayerBout* bout)
 
 void YushoScreen::onShown()
 {
-    FormActivate();
+    decideYusho();
 }
 
-void YushoScreen::FormActivate()
+void YushoScreen::decideYusho()
 {
     m_decision.setUp(gameState());
     apply();
@@ -104,7 +104,7 @@ void YushoScreen::FormActivate()
         saveRosterOrReport(this);
 }
 
-void YushoScreen::BeginKetteisenButtonClick()
+void YushoScreen::fightKetteisen()
 {
     // A late accelerator, or a click queued during a pause, must not start a
     // second playoff inside the first.
@@ -129,7 +129,7 @@ void YushoScreen::BeginKetteisenButtonClick()
         saveRosterOrReport(this);
 }
 
-void YushoScreen::OKButtonClick()
+void YushoScreen::finish()
 {
     if (isOffered(OKButton))
         accept();

@@ -32,9 +32,9 @@ public:
     QPushButton* BeginKetteisenButton;
 
 public slots:
-    void FormActivate();   // the set-up, and the decision when there is no tie
-    void OKButtonClick();
-    void BeginKetteisenButtonClick();
+    void decideYusho();   // the set-up, and the decision when there is no tie
+    void finish();
+    void fightKetteisen();
 
 protected:
     void onShown() override;   // once per opening

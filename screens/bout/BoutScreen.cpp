@@ -44,7 +44,7 @@ QChar mnemonicOf(const QString& caption)
 
 BoutScreen::BoutScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
 {
-    setObjectName(QStringLiteral("Fight"));
+    setObjectName(QStringLiteral("boutScreen"));
     setWindowTitle(QStringLiteral("Fight"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -60,7 +60,7 @@ void BoutScreen::fight(Game& game)
 
 void BoutScreen::onShown()
 {
-    FormActivate();
+    setUpBout();
 }
 
 bool BoutScreen::mayClose() const
@@ -68,7 +68,7 @@ bool BoutScreen::mayClose() const
     return m_engine.resultRecorded();
 }
 
-void BoutScreen::FormActivate()
+void BoutScreen::setUpBout()
 {
     m_engine.setUp(*m_game);
     apply();
@@ -82,46 +82,46 @@ void BoutScreen::act(QPushButton* button, const std::function<void()>& step)
     apply();
 }
 
-void BoutScreen::TachiaiButtonClick(QPushButton* sender)
+void BoutScreen::chooseTachiai(QPushButton* sender)
 {
     const auto it = std::find(m_tachiaiButtons.begin(), m_tachiaiButtons.end(), sender);
     if (it != m_tachiaiButtons.end())
         act(sender, [&] { m_engine.tachiai(*m_game, static_cast<int>(it - m_tachiaiButtons.begin()) + 1); });
 }
 
-void BoutScreen::FightButtonClick(QPushButton* sender)
+void BoutScreen::chooseExchange(QPushButton* sender)
 {
     const auto it = std::find(m_exchangeButtons.begin(), m_exchangeButtons.end(), sender);
     if (it != m_exchangeButtons.end())
         act(sender, [&] { m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1); });
 }
 
-void BoutScreen::MonoiiCloseClick()
+void BoutScreen::callMonoii()
 {
     act(MonoiiClose, [this] { m_engine.callMonoii(); });
 }
 
-void BoutScreen::MonoiiStartClick()
+void BoutScreen::judgesDecide()
 {
     act(MonoiiStart, [this] { m_engine.judgesDecide(*m_game); });
 }
 
-void BoutScreen::MonoiiFightClick()
+void BoutScreen::fightToriNaoshi()
 {
     act(MonoiiFight, [this] { m_engine.toriNaoshi(*m_game); });
 }
 
-void BoutScreen::WinButtonClick()
+void BoutScreen::recordWin()
 {
     act(WinButton, [this] { m_engine.recordWin(*m_game); });
 }
 
-void BoutScreen::LoseButtonClick()
+void BoutScreen::recordLoss()
 {
     act(LoseButton, [this] { m_engine.recordLoss(*m_game); });
 }
 
-void BoutScreen::BonusButtonClick()
+void BoutScreen::openBonus()
 {
     // A second click (a late mnemonic, a key held down) while the bonus
     // screen is open must not open it again.
@@ -135,7 +135,7 @@ void BoutScreen::BonusButtonClick()
     apply();
 }
 
-void BoutScreen::CloseButtonClick()
+void BoutScreen::closeBout()
 {
     if (!isOffered(CloseButton))
         return;
@@ -187,8 +187,8 @@ void BoutScreen::apply()
 QPushButton* BoutScreen::focusButton(BoutFocus focus) const
 {
     switch (focus) {
-    case BoutFocus::Receive: return Button2;
-    case BoutFocus::Yotsu: return Button6;
+    case BoutFocus::Receive: return m_receiveButton;
+    case BoutFocus::Yotsu: return m_yotsuButton;
     case BoutFocus::MonoiiClose: return MonoiiClose;
     case BoutFocus::MonoiiStart: return MonoiiStart;
     case BoutFocus::MonoiiFight: return MonoiiFight;
@@ -221,7 +221,7 @@ void BoutScreen::keyPressEvent(QKeyEvent* e)
         e->accept();
         if (e->isAutoRepeat())
             return;
-        for (QPushButton* b : Panel1->findChildren<QPushButton*>()) {
+        for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>()) {
             if (isOffered(b) && mnemonicOf(b->text()) == text[0].toUpper()) {
                 b->click();
                 return;

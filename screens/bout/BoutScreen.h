@@ -27,21 +27,21 @@ public:
     QFrame* UserGenkiBar;
     QLabel* CompShikonaLabel;
     QFrame* CompGenkiBar;
-    QLabel* Label1;
+    QLabel* m_timeCaptionLabel;
     QLabel* TimeElapsedLabel;
 
-    QFrame* Panel1;
+    QFrame* m_actionPanel;
     QLabel* EndLabel;
-    QPushButton* Button1;      // Jump
-    QPushButton* Button2;      // Receive
-    QPushButton* Button3;      // Tsuppari
-    QPushButton* Button4;      // Henka
-    QPushButton* Button5;      // Oshi
-    QPushButton* Button6;      // Yotsu
-    QPushButton* Button7;      // Tsuppari
-    QPushButton* Button8;      // Tenage
-    QPushButton* Button9;      // Hatakikomi
-    QPushButton* Button10;     // Defense
+    QPushButton* m_jumpButton;
+    QPushButton* m_receiveButton;
+    QPushButton* m_tachiaiTsuppariButton;
+    QPushButton* m_henkaButton;
+    QPushButton* m_oshiButton;
+    QPushButton* m_yotsuButton;
+    QPushButton* m_tsuppariButton;
+    QPushButton* m_tenageButton;
+    QPushButton* m_hatakikomiButton;
+    QPushButton* m_defenseButton;
     QPushButton* MonoiiClose;
     QPushButton* MonoiiStart;
     QPushButton* MonoiiFight;
@@ -49,38 +49,38 @@ public:
     QPushButton* LoseButton;
     QPushButton* CloseButton;
 
-    QFrame* Panel2;
-    QFrame* Panel3;
+    QFrame* m_summaryPanel;
+    QFrame* m_strategyPanel;
     QLabel* UserStrategyLabel;
     QLabel* CompStrategyLabel;
     QLabel* KachiKoshiLabel;
     QLabel* LastDayLabel;
     QLabel* MakeKoshiLabel;
     QLabel* DrainLabel;
-    QFrame* Panel4;
+    QFrame* m_pointsPanel;
     QLabel* UserPoints;
     QLabel* CompPoints;
     QLabel* PotentialLabel;
     QLabel* UpsetPotentialLabel;
     QLabel* YaochoLabel;
     QLabel* SappedLabel;
-    QFrame* Panel5;
+    QFrame* m_outcomePanel;
     QLabel* Outcome;
     QLabel* BonusLabel;
     QLabel* UpsetBonusLabel;
     QPushButton* BonusButton;
 
 public slots:
-    void FormActivate();
-    void TachiaiButtonClick(QPushButton* sender);
-    void FightButtonClick(QPushButton* sender);
-    void MonoiiCloseClick();
-    void MonoiiStartClick();
-    void MonoiiFightClick();
-    void WinButtonClick();
-    void LoseButtonClick();
-    void BonusButtonClick();
-    void CloseButtonClick();
+    void setUpBout();
+    void chooseTachiai(QPushButton* sender);
+    void chooseExchange(QPushButton* sender);
+    void callMonoii();
+    void judgesDecide();
+    void fightToriNaoshi();
+    void recordWin();
+    void recordLoss();
+    void openBonus();
+    void closeBout();
 
 protected:
     void onShown() override;

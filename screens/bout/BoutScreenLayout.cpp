@@ -56,16 +56,16 @@ void BoutScreen::buildControls()
     CompShikonaLabel = makeLabel(this, "CompShikonaLabel");
     CompShikonaLabel->setGeometry(16, 42, kBarX - 24, 20);
     CompGenkiBar = makeBar(this, "CompGenkiBar", 44);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Time:"));
-    Label1->setGeometry(16, 70, 44, 20);
+    m_timeCaptionLabel = makeLabel(this, "timeCaptionLabel", QStringLiteral("Time:"));
+    m_timeCaptionLabel->setGeometry(16, 70, 44, 20);
     TimeElapsedLabel = makeLabel(this, "TimeElapsedLabel");
     TimeElapsedLabel->setGeometry(64, 70, 80, 20);
 
     // The centre panel: the end of the bout above, and one area below that
     // every phase's buttons share.
-    Panel1 = makePanel(this, "Panel1", QFrame::Raised);
-    Panel1->setGeometry(16, 98, kPanelWidth, 150);
-    EndLabel = makeLabel(Panel1, "EndLabel");
+    m_actionPanel = makePanel(this, "actionPanel", QFrame::Raised);
+    m_actionPanel->setGeometry(16, 98, kPanelWidth, 150);
+    EndLabel = makeLabel(m_actionPanel, "EndLabel");
     EndLabel->setWordWrap(true);
     EndLabel->setAlignment(Qt::AlignCenter);
     EndLabel->setGeometry(16, 10, kPanelWidth - 32, 84);
@@ -79,53 +79,53 @@ void BoutScreen::buildControls()
         const int n = static_cast<int>(buttons.size());
         const int left = (kPanelWidth - n * width - (n - 1) * gap) / 2;
         for (int i = 0; i < n; ++i) {
-            QPushButton* b = makeButton(Panel1, names[i], QString::fromLatin1(captions[i]));
+            QPushButton* b = makeButton(m_actionPanel, names[i], QString::fromLatin1(captions[i]));
             b->setGeometry(left + i * (width + gap), kButtonY, width, kButtonHeight);
             buttons[static_cast<std::size_t>(i)] = b;
         }
     };
-    const char* const tachiaiNames[] = {"Button1", "Button2", "Button3", "Button4"};
+    const char* const tachiaiNames[] = {"jumpButton", "receiveButton", "tachiaiTsuppariButton", "henkaButton"};
     const char* const tachiaiCaptions[] = {"&Jump", "&Receive", "&Tsuppari", "&Henka"};
     row(m_tachiaiButtons, tachiaiNames, tachiaiCaptions, 120, 16);
-    const char* const exchangeNames[] = {"Button5", "Button6", "Button7", "Button8", "Button9", "Button10"};
+    const char* const exchangeNames[] = {"oshiButton", "yotsuButton", "tsuppariButton", "tenageButton", "hatakikomiButton", "defenseButton"};
     const char* const exchangeCaptions[] = {"&Oshi", "&Yotsu", "&Tsuppari", "Te&nage", "&Hatakikomi", "Defense"};
     row(m_exchangeButtons, exchangeNames, exchangeCaptions, 84, 8);
-    Button1 = m_tachiaiButtons[0];
-    Button2 = m_tachiaiButtons[1];
-    Button3 = m_tachiaiButtons[2];
-    Button4 = m_tachiaiButtons[3];
-    Button5 = m_exchangeButtons[0];
-    Button6 = m_exchangeButtons[1];
-    Button7 = m_exchangeButtons[2];
-    Button8 = m_exchangeButtons[3];
-    Button9 = m_exchangeButtons[4];
-    Button10 = m_exchangeButtons[5];
+    m_jumpButton = m_tachiaiButtons[0];
+    m_receiveButton = m_tachiaiButtons[1];
+    m_tachiaiTsuppariButton = m_tachiaiButtons[2];
+    m_henkaButton = m_tachiaiButtons[3];
+    m_oshiButton = m_exchangeButtons[0];
+    m_yotsuButton = m_exchangeButtons[1];
+    m_tsuppariButton = m_exchangeButtons[2];
+    m_tenageButton = m_exchangeButtons[3];
+    m_hatakikomiButton = m_exchangeButtons[4];
+    m_defenseButton = m_exchangeButtons[5];
 
     const QRect centre((kPanelWidth - 120) / 2, kButtonY, 120, kButtonHeight);
-    MonoiiClose = makeButton(Panel1, "MonoiiClose", QStringLiteral("Close"));
-    MonoiiStart = makeButton(Panel1, "MonoiiStart", QStringLiteral("Mono-ii"));
-    MonoiiFight = makeButton(Panel1, "MonoiiFight", QStringLiteral("Fight!"));
-    WinButton = makeButton(Panel1, "WinButton", QStringLiteral("Win"));
-    LoseButton = makeButton(Panel1, "LoseButton", QStringLiteral("Lose"));
-    CloseButton = makeButton(Panel1, "CloseButton", QStringLiteral("Close"));
+    MonoiiClose = makeButton(m_actionPanel, "MonoiiClose", QStringLiteral("Close"));
+    MonoiiStart = makeButton(m_actionPanel, "MonoiiStart", QStringLiteral("Mono-ii"));
+    MonoiiFight = makeButton(m_actionPanel, "MonoiiFight", QStringLiteral("Fight!"));
+    WinButton = makeButton(m_actionPanel, "WinButton", QStringLiteral("Win"));
+    LoseButton = makeButton(m_actionPanel, "LoseButton", QStringLiteral("Lose"));
+    CloseButton = makeButton(m_actionPanel, "CloseButton", QStringLiteral("Close"));
     for (QPushButton* b : {MonoiiClose, MonoiiStart, MonoiiFight, WinButton, LoseButton, CloseButton})
         b->setGeometry(centre);
 
     // The bottom panel: what each side did, the points, and who gained what;
     // the result messages take the same places once the bout is recorded.
-    Panel2 = makePanel(this, "Panel2", QFrame::Sunken);
-    Panel2->setGeometry(16, 256, kPanelWidth, 208);
-    Panel3 = makePanel(Panel2, "Panel3", QFrame::Raised);
-    Panel3->setGeometry(8, 8, kPanelWidth - 16, 76);
-    UserStrategyLabel = makeLine(Panel3, "UserStrategyLabel", 4, 34);
-    CompStrategyLabel = makeLine(Panel3, "CompStrategyLabel", 38, 34);
-    Panel4 = makePanel(Panel2, "Panel4", QFrame::Raised);
-    Panel4->setGeometry(8, 88, kPanelWidth - 16, 52);
-    UserPoints = makeLine(Panel4, "UserPoints", 4, 22);
-    CompPoints = makeLine(Panel4, "CompPoints", 26, 22);
-    Panel5 = makePanel(Panel2, "Panel5", QFrame::Raised);
-    Panel5->setGeometry(8, 144, kPanelWidth - 16, 56);
-    Outcome = makeLine(Panel5, "Outcome", 4, 48);
+    m_summaryPanel = makePanel(this, "summaryPanel", QFrame::Sunken);
+    m_summaryPanel->setGeometry(16, 256, kPanelWidth, 208);
+    m_strategyPanel = makePanel(m_summaryPanel, "strategyPanel", QFrame::Raised);
+    m_strategyPanel->setGeometry(8, 8, kPanelWidth - 16, 76);
+    UserStrategyLabel = makeLine(m_strategyPanel, "UserStrategyLabel", 4, 34);
+    CompStrategyLabel = makeLine(m_strategyPanel, "CompStrategyLabel", 38, 34);
+    m_pointsPanel = makePanel(m_summaryPanel, "pointsPanel", QFrame::Raised);
+    m_pointsPanel->setGeometry(8, 88, kPanelWidth - 16, 52);
+    UserPoints = makeLine(m_pointsPanel, "UserPoints", 4, 22);
+    CompPoints = makeLine(m_pointsPanel, "CompPoints", 26, 22);
+    m_outcomePanel = makePanel(m_summaryPanel, "outcomePanel", QFrame::Raised);
+    m_outcomePanel->setGeometry(8, 144, kPanelWidth - 16, 56);
+    Outcome = makeLine(m_outcomePanel, "Outcome", 4, 48);
 
     auto result = [this](ResultLabel label, QWidget* panel, int y, int height) {
         QLabel* l = makeLine(panel, resultLabelName(label), y, height, QString::fromLatin1(resultLabelCaption(label)));
@@ -133,20 +133,20 @@ void BoutScreen::buildControls()
         m_resultLabels[label] = l;
         return l;
     };
-    KachiKoshiLabel = result(kKachiKoshiLabel, Panel3, 4, 34);
-    LastDayLabel = result(kLastDayLabel, Panel3, 38, 34);
-    MakeKoshiLabel = result(kMakeKoshiLabel, Panel3, 4, 34);
-    DrainLabel = result(kDrainLabel, Panel3, 4, 34);
-    PotentialLabel = result(kPotentialLabel, Panel4, 4, 44);
-    UpsetPotentialLabel = result(kUpsetPotentialLabel, Panel4, 4, 44);
-    YaochoLabel = result(kYaochoLabel, Panel4, 4, 44);
-    SappedLabel = result(kSappedLabel, Panel4, 4, 44);
-    BonusLabel = result(kBonusLabel, Panel5, 2, 22);
-    UpsetBonusLabel = result(kUpsetBonusLabel, Panel5, 2, 22);
-    BonusButton = makeButton(Panel5, "BonusButton", QStringLiteral("Bonus"));
+    KachiKoshiLabel = result(kKachiKoshiLabel, m_strategyPanel, 4, 34);
+    LastDayLabel = result(kLastDayLabel, m_strategyPanel, 38, 34);
+    MakeKoshiLabel = result(kMakeKoshiLabel, m_strategyPanel, 4, 34);
+    DrainLabel = result(kDrainLabel, m_strategyPanel, 4, 34);
+    PotentialLabel = result(kPotentialLabel, m_pointsPanel, 4, 44);
+    UpsetPotentialLabel = result(kUpsetPotentialLabel, m_pointsPanel, 4, 44);
+    YaochoLabel = result(kYaochoLabel, m_pointsPanel, 4, 44);
+    SappedLabel = result(kSappedLabel, m_pointsPanel, 4, 44);
+    BonusLabel = result(kBonusLabel, m_outcomePanel, 2, 22);
+    UpsetBonusLabel = result(kUpsetBonusLabel, m_outcomePanel, 2, 22);
+    BonusButton = makeButton(m_outcomePanel, "BonusButton", QStringLiteral("Bonus"));
     BonusButton->setGeometry((kPanelWidth - 16 - 120) / 2, 25, 120, 26);
 
-    for (QPushButton* b : Panel1->findChildren<QPushButton*>())
+    for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>())
         b->hide();
     BonusButton->hide();
     EndLabel->hide();
@@ -155,14 +155,14 @@ void BoutScreen::buildControls()
 void BoutScreen::connectButtons()
 {
     for (QPushButton* b : m_tachiaiButtons)
-        connect(b, &QPushButton::clicked, this, [this, b] { TachiaiButtonClick(b); });
+        connect(b, &QPushButton::clicked, this, [this, b] { chooseTachiai(b); });
     for (QPushButton* b : m_exchangeButtons)
-        connect(b, &QPushButton::clicked, this, [this, b] { FightButtonClick(b); });
-    connect(MonoiiClose, &QPushButton::clicked, this, &BoutScreen::MonoiiCloseClick);
-    connect(MonoiiStart, &QPushButton::clicked, this, &BoutScreen::MonoiiStartClick);
-    connect(MonoiiFight, &QPushButton::clicked, this, &BoutScreen::MonoiiFightClick);
-    connect(WinButton, &QPushButton::clicked, this, &BoutScreen::WinButtonClick);
-    connect(LoseButton, &QPushButton::clicked, this, &BoutScreen::LoseButtonClick);
-    connect(BonusButton, &QPushButton::clicked, this, &BoutScreen::BonusButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &BoutScreen::CloseButtonClick);
+        connect(b, &QPushButton::clicked, this, [this, b] { chooseExchange(b); });
+    connect(MonoiiClose, &QPushButton::clicked, this, &BoutScreen::callMonoii);
+    connect(MonoiiStart, &QPushButton::clicked, this, &BoutScreen::judgesDecide);
+    connect(MonoiiFight, &QPushButton::clicked, this, &BoutScreen::fightToriNaoshi);
+    connect(WinButton, &QPushButton::clicked, this, &BoutScreen::recordWin);
+    connect(LoseButton, &QPushButton::clicked, this, &BoutScreen::recordLoss);
+    connect(BonusButton, &QPushButton::clicked, this, &BoutScreen::openBonus);
+    connect(CloseButton, &QPushButton::clicked, this, &BoutScreen::closeBout);
 }

@@ -30,30 +30,30 @@ struct AbilityControls {
 };
 
 const AbilityControls kAbilities[kAbilityCount] = {
-    {&Form::strengthScroll, &Form::strengthLabel, &Form::Label7, "strengthScroll", "strengthLabel", "Label7",
-     "Strength", &Form::strengthScrollScroll},
-    {&Form::agilityScroll, &Form::agilityLabel, &Form::Label8, "agilityScroll", "agilityLabel", "Label8",
-     " Agility ", &Form::agilityScrollScroll},
-    {&Form::TachiaiScroll, &Form::TachiaiLabel, &Form::Label9, "TachiaiScroll", "TachiaiLabel", "Label9",
-     " Tachiai", &Form::TachiaiScrollScroll},
-    {&Form::JumpScroll, &Form::JumpLabel, &Form::Label10, "JumpScroll", "JumpLabel", "Label10", "  Jump",
-     &Form::JumpScrollScroll},
-    {&Form::ReceiveScroll, &Form::ReceiveLabel, &Form::Label11, "ReceiveScroll", "ReceiveLabel", "Label11",
-     "Receive", &Form::ReceiveScrollScroll},
-    {&Form::DefenseScroll, &Form::DefenseLabel, &Form::Label12, "DefenseScroll", "DefenseLabel", "Label12",
-     "Defense", &Form::DefenseScrollScroll},
-    {&Form::OshiScroll, &Form::OshiLabel, &Form::Label13, "OshiScroll", "OshiLabel", "Label13", "  Oshi  ",
-     &Form::OshiScrollScroll},
-    {&Form::YotsuScroll, &Form::YotsuLabel, &Form::Label14, "YotsuScroll", "YotsuLabel", "Label14", " Yotsu ",
-     &Form::YotsuScrollScroll},
-    {&Form::TsuppariScroll, &Form::TsuppariLabel, &Form::Label15, "TsuppariScroll", "TsuppariLabel", "Label15",
-     "Tsuppari", &Form::TsuppariScrollScroll},
-    {&Form::TenageScroll, &Form::TenageLabel, &Form::Label16, "TenageScroll", "TenageLabel", "Label16",
-     " Tenage", &Form::TenageScrollScroll},
-    {&Form::HenkaScroll, &Form::HenkaLabel, &Form::Label17, "HenkaScroll", "HenkaLabel", "Label17", "Henka",
-     &Form::HenkaScrollScroll},
-    {&Form::StaminaScroll, &Form::StaminaLabel, &Form::Label18, "StaminaScroll", "StaminaLabel", "Label18",
-     "Stamina", &Form::StaminaScrollScroll},
+    {&Form::strengthScroll, &Form::strengthLabel, &Form::m_strengthCaptionLabel, "strengthScroll", "strengthLabel", "strengthCaptionLabel",
+     "Strength", &Form::scrollStrength},
+    {&Form::agilityScroll, &Form::agilityLabel, &Form::m_agilityCaptionLabel, "agilityScroll", "agilityLabel", "agilityCaptionLabel",
+     " Agility ", &Form::scrollAgility},
+    {&Form::TachiaiScroll, &Form::TachiaiLabel, &Form::m_tachiaiCaptionLabel, "TachiaiScroll", "TachiaiLabel", "tachiaiCaptionLabel",
+     " Tachiai", &Form::scrollTachiai},
+    {&Form::JumpScroll, &Form::JumpLabel, &Form::m_jumpCaptionLabel, "JumpScroll", "JumpLabel", "jumpCaptionLabel", "  Jump",
+     &Form::scrollJump},
+    {&Form::ReceiveScroll, &Form::ReceiveLabel, &Form::m_receiveCaptionLabel, "ReceiveScroll", "ReceiveLabel", "receiveCaptionLabel",
+     "Receive", &Form::scrollReceive},
+    {&Form::DefenseScroll, &Form::DefenseLabel, &Form::m_defenseCaptionLabel, "DefenseScroll", "DefenseLabel", "defenseCaptionLabel",
+     "Defense", &Form::scrollDefense},
+    {&Form::OshiScroll, &Form::OshiLabel, &Form::m_oshiCaptionLabel, "OshiScroll", "OshiLabel", "oshiCaptionLabel", "  Oshi  ",
+     &Form::scrollOshi},
+    {&Form::YotsuScroll, &Form::YotsuLabel, &Form::m_yotsuCaptionLabel, "YotsuScroll", "YotsuLabel", "yotsuCaptionLabel", " Yotsu ",
+     &Form::scrollYotsu},
+    {&Form::TsuppariScroll, &Form::TsuppariLabel, &Form::m_tsuppariCaptionLabel, "TsuppariScroll", "TsuppariLabel", "tsuppariCaptionLabel",
+     "Tsuppari", &Form::scrollTsuppari},
+    {&Form::TenageScroll, &Form::TenageLabel, &Form::m_tenageCaptionLabel, "TenageScroll", "TenageLabel", "tenageCaptionLabel",
+     " Tenage", &Form::scrollTenage},
+    {&Form::HenkaScroll, &Form::HenkaLabel, &Form::m_henkaCaptionLabel, "HenkaScroll", "HenkaLabel", "henkaCaptionLabel", "Henka",
+     &Form::scrollHenka},
+    {&Form::StaminaScroll, &Form::StaminaLabel, &Form::m_staminaCaptionLabel, "StaminaScroll", "StaminaLabel", "staminaCaptionLabel",
+     "Stamina", &Form::scrollStamina},
 };
 
 constexpr int kBodyBarHeight = 160;
@@ -113,23 +113,23 @@ QHBoxLayout* poolRow(QLabel* caption, QLabel* points)
 
 CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(bodyScrollMemory())
 {
-    setObjectName(QStringLiteral("CreateRikishiForm2"));
+    setObjectName(QStringLiteral("creationScreen"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
 
     const CreationValues opening;
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Shikona"));
+    m_shikonaCaptionLabel = makeLabel(this, "shikonaCaptionLabel", QStringLiteral("Shikona"));
     Shikona = makeNameEdit(this, "Shikona", static_cast<int>(kShikonaMax), opening.shikona);
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Real Name"));
+    m_realNameCaptionLabel = makeLabel(this, "realNameCaptionLabel", QStringLiteral("Real Name"));
     RealName = makeNameEdit(this, "RealName", static_cast<int>(kRealNameMax), opening.realName);
 
-    Label1 = makeCentred(this, "Label1", QStringLiteral("Height"));
-    HeightScrollBar1 = makeBar(this, "HeightScrollBar1", kMinHeight, kMaxHeight, opening.height, 10, kBodyBarHeight);
-    intHeightLabel3 = makeCentred(this, "intHeightLabel3", QStringLiteral("180"));
-    Label2 = makeCentred(this, "Label2", QStringLiteral("Weight"));
-    WeightScrollBar2 = makeBar(this, "WeightScrollBar2", kMinWeight, kMaxWeight, opening.weight, 10, kBodyBarHeight);
-    intWeightLabel4 = makeCentred(this, "intWeightLabel4", QStringLiteral("130"));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Points remaining: "));
+    m_heightCaptionLabel = makeCentred(this, "heightCaptionLabel", QStringLiteral("Height"));
+    m_heightBar = makeBar(this, "heightBar", kMinHeight, kMaxHeight, opening.height, 10, kBodyBarHeight);
+    m_heightValueLabel = makeCentred(this, "heightValueLabel", QStringLiteral("180"));
+    m_weightCaptionLabel = makeCentred(this, "weightCaptionLabel", QStringLiteral("Weight"));
+    m_weightBar = makeBar(this, "weightBar", kMinWeight, kMaxWeight, opening.weight, 10, kBodyBarHeight);
+    m_weightValueLabel = makeCentred(this, "weightValueLabel", QStringLiteral("130"));
+    m_bodyPointsCaptionLabel = makeLabel(this, "bodyPointsCaptionLabel", QStringLiteral("Points remaining: "));
     HWRemainingPointsLabel = makeLabel(this, "HWRemainingPointsLabel", QStringLiteral("0"));
 
     for (std::size_t i = 0; i < kAbilityCount; ++i) {
@@ -140,7 +140,7 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
         m_abilityBars[i] = this->*a.bar;
         m_abilityLabels[i] = this->*a.value;
     }
-    Label6 = makeLabel(this, "Label6", QStringLiteral("Points remaining: "));
+    m_abilityPointsCaptionLabel = makeLabel(this, "abilityPointsCaptionLabel", QStringLiteral("Points remaining: "));
     RemainingStatPointsLabel = makeLabel(this, "RemainingStatPointsLabel", QStringLiteral("25"));
 
     SaveRikishi = makeButton(this, "SaveRikishi", QStringLiteral("&Save"));
@@ -149,9 +149,9 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
     // Layout: names on top, the body pool on the left, the ability pool on
     // the right, the buttons at the foot.
     auto* names = new QGridLayout;
-    names->addWidget(Label4, 0, 0);
+    names->addWidget(m_shikonaCaptionLabel, 0, 0);
     names->addWidget(Shikona, 0, 1);
-    names->addWidget(Label5, 1, 0);
+    names->addWidget(m_realNameCaptionLabel, 1, 0);
     names->addWidget(RealName, 1, 1);
     names->setColumnMinimumWidth(1, 200);
     auto* namesRow = new QHBoxLayout;
@@ -159,12 +159,12 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
     namesRow->addStretch();
 
     auto* bodyBars = new QHBoxLayout;
-    bodyBars->addLayout(barColumn(Label1, HeightScrollBar1, intHeightLabel3));
+    bodyBars->addLayout(barColumn(m_heightCaptionLabel, m_heightBar, m_heightValueLabel));
     bodyBars->addSpacing(12);
-    bodyBars->addLayout(barColumn(Label2, WeightScrollBar2, intWeightLabel4));
+    bodyBars->addLayout(barColumn(m_weightCaptionLabel, m_weightBar, m_weightValueLabel));
     auto* body = new QVBoxLayout;
     body->addLayout(bodyBars);
-    body->addLayout(poolRow(Label3, HWRemainingPointsLabel));
+    body->addLayout(poolRow(m_bodyPointsCaptionLabel, HWRemainingPointsLabel));
     body->addStretch();
 
     auto* abilityBars = new QHBoxLayout;
@@ -172,7 +172,7 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
         abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]));
     auto* abilities = new QVBoxLayout;
     abilities->addLayout(abilityBars);
-    abilities->addLayout(poolRow(Label6, RemainingStatPointsLabel));
+    abilities->addLayout(poolRow(m_abilityPointsCaptionLabel, RemainingStatPointsLabel));
     abilities->addStretch();
 
     auto* pools = new QHBoxLayout;
@@ -194,7 +194,7 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order: the names, height, weight, the twelve abilities, Save, Cancel.
-    QWidget* order[] = {Shikona, RealName, HeightScrollBar1, WeightScrollBar2};
+    QWidget* order[] = {Shikona, RealName, m_heightBar, m_weightBar};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (previous)
@@ -210,17 +210,17 @@ CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(
     Shikona->setFocus();
 
     // The ranges are set: now the events may flow.
-    connect(HeightScrollBar1, &ScrollEventBar::scrolled, this, &CreationScreen::HeightScrollBar1Scroll);
-    connect(WeightScrollBar2, &ScrollEventBar::scrolled, this, &CreationScreen::WeightScrollBar2Scroll);
+    connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
+    connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
-    connect(SaveRikishi, &QPushButton::clicked, this, &CreationScreen::SaveRikishiClick);
-    connect(Cancel, &QPushButton::clicked, this, &CreationScreen::CancelClick);
+    connect(SaveRikishi, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
+    connect(Cancel, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
 
-    FormCreate();
+    resetPools();
 }
 
-void CreationScreen::FormCreate()
+void CreationScreen::resetPools()
 {
     m_pools.reset();
     showValues();
@@ -228,28 +228,28 @@ void CreationScreen::FormCreate()
 
 void CreationScreen::showValues()
 {
-    HeightScrollBar1->answer(m_pools.chosenHeight());
-    WeightScrollBar2->answer(m_pools.chosenWeight());
+    m_heightBar->answer(m_pools.chosenHeight());
+    m_weightBar->answer(m_pools.chosenWeight());
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         m_abilityBars[i]->answer(m_pools.ability(i));
 
     const CreationTexts t = m_pools.texts();
-    intHeightLabel3->setText(QString::fromStdString(t.height));
-    intWeightLabel4->setText(QString::fromStdString(t.weight));
+    m_heightValueLabel->setText(QString::fromStdString(t.height));
+    m_weightValueLabel->setText(QString::fromStdString(t.weight));
     HWRemainingPointsLabel->setText(QString::fromStdString(t.hwPoints));
     RemainingStatPointsLabel->setText(QString::fromStdString(t.statPoints));
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         m_abilityLabels[i]->setText(QString::fromStdString(t.abilities[i]));
 }
 
-void CreationScreen::HeightScrollBar1Scroll(int proposed)
+void CreationScreen::scrollHeight(int proposed)
 {
     m_pools.scrollHeight(proposed);
     // The height may have lowered the weight to make room: both bars follow.
     showValues();
 }
 
-void CreationScreen::WeightScrollBar2Scroll(int proposed)
+void CreationScreen::scrollWeight(int proposed)
 {
     m_pools.scrollWeight(proposed);
     showValues();
@@ -261,20 +261,20 @@ void CreationScreen::abilityScroll(std::size_t index, int proposed)
     showValues();
 }
 
-void CreationScreen::strengthScrollScroll(int p) { abilityScroll(0, p); }
-void CreationScreen::agilityScrollScroll(int p) { abilityScroll(1, p); }
-void CreationScreen::TachiaiScrollScroll(int p) { abilityScroll(2, p); }
-void CreationScreen::JumpScrollScroll(int p) { abilityScroll(3, p); }
-void CreationScreen::ReceiveScrollScroll(int p) { abilityScroll(4, p); }
-void CreationScreen::DefenseScrollScroll(int p) { abilityScroll(5, p); }
-void CreationScreen::OshiScrollScroll(int p) { abilityScroll(6, p); }
-void CreationScreen::YotsuScrollScroll(int p) { abilityScroll(7, p); }
-void CreationScreen::TsuppariScrollScroll(int p) { abilityScroll(8, p); }
-void CreationScreen::TenageScrollScroll(int p) { abilityScroll(9, p); }
-void CreationScreen::HenkaScrollScroll(int p) { abilityScroll(10, p); }
-void CreationScreen::StaminaScrollScroll(int p) { abilityScroll(11, p); }
+void CreationScreen::scrollStrength(int p) { abilityScroll(0, p); }
+void CreationScreen::scrollAgility(int p) { abilityScroll(1, p); }
+void CreationScreen::scrollTachiai(int p) { abilityScroll(2, p); }
+void CreationScreen::scrollJump(int p) { abilityScroll(3, p); }
+void CreationScreen::scrollReceive(int p) { abilityScroll(4, p); }
+void CreationScreen::scrollDefense(int p) { abilityScroll(5, p); }
+void CreationScreen::scrollOshi(int p) { abilityScroll(6, p); }
+void CreationScreen::scrollYotsu(int p) { abilityScroll(7, p); }
+void CreationScreen::scrollTsuppari(int p) { abilityScroll(8, p); }
+void CreationScreen::scrollTenage(int p) { abilityScroll(9, p); }
+void CreationScreen::scrollHenka(int p) { abilityScroll(10, p); }
+void CreationScreen::scrollStamina(int p) { abilityScroll(11, p); }
 
-void CreationScreen::SaveRikishiClick()
+void CreationScreen::saveRikishi()
 {
     if (!isOffered(SaveRikishi))
         return;
@@ -286,7 +286,7 @@ void CreationScreen::SaveRikishiClick()
     accept();
 }
 
-void CreationScreen::CancelClick()
+void CreationScreen::cancelCreation()
 {
     if (!isOffered(Cancel))
         return;

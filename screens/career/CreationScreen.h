@@ -19,18 +19,18 @@ class CreationScreen : public ScreenDialog {
 public:
     explicit CreationScreen(QWidget* parent = nullptr);
 
-    QLabel* Label4;
+    QLabel* m_shikonaCaptionLabel;
     QLineEdit* Shikona;
-    QLabel* Label5;
+    QLabel* m_realNameCaptionLabel;
     QLineEdit* RealName;
 
-    QLabel* Label1;
-    ScrollEventBar* HeightScrollBar1;
-    QLabel* intHeightLabel3;
-    QLabel* Label2;
-    ScrollEventBar* WeightScrollBar2;
-    QLabel* intWeightLabel4;
-    QLabel* Label3;
+    QLabel* m_heightCaptionLabel;
+    ScrollEventBar* m_heightBar;
+    QLabel* m_heightValueLabel;
+    QLabel* m_weightCaptionLabel;
+    ScrollEventBar* m_weightBar;
+    QLabel* m_weightValueLabel;
+    QLabel* m_bodyPointsCaptionLabel;
     QLabel* HWRemainingPointsLabel;
 
     // The twelve abilities in display order: bar, value label, title label.
@@ -58,19 +58,19 @@ public:
     QLabel* TenageLabel;
     QLabel* HenkaLabel;
     QLabel* StaminaLabel;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label11;
-    QLabel* Label12;
-    QLabel* Label13;
-    QLabel* Label14;
-    QLabel* Label15;
-    QLabel* Label16;
-    QLabel* Label17;
-    QLabel* Label18;
-    QLabel* Label6;
+    QLabel* m_strengthCaptionLabel;
+    QLabel* m_agilityCaptionLabel;
+    QLabel* m_tachiaiCaptionLabel;
+    QLabel* m_jumpCaptionLabel;
+    QLabel* m_receiveCaptionLabel;
+    QLabel* m_defenseCaptionLabel;
+    QLabel* m_oshiCaptionLabel;
+    QLabel* m_yotsuCaptionLabel;
+    QLabel* m_tsuppariCaptionLabel;
+    QLabel* m_tenageCaptionLabel;
+    QLabel* m_henkaCaptionLabel;
+    QLabel* m_staminaCaptionLabel;
+    QLabel* m_abilityPointsCaptionLabel;
     QLabel* RemainingStatPointsLabel;
 
     QPushButton* SaveRikishi;
@@ -80,26 +80,26 @@ public:
 
 public slots:
     // Back to the opening values (the bars' memory of earlier screens stays).
-    void FormCreate();
+    void resetPools();
 
     // Scroll events, each with the position the bar proposes.
-    void HeightScrollBar1Scroll(int proposed);
-    void WeightScrollBar2Scroll(int proposed);
-    void strengthScrollScroll(int proposed);
-    void agilityScrollScroll(int proposed);
-    void TachiaiScrollScroll(int proposed);
-    void JumpScrollScroll(int proposed);
-    void ReceiveScrollScroll(int proposed);
-    void DefenseScrollScroll(int proposed);
-    void OshiScrollScroll(int proposed);
-    void YotsuScrollScroll(int proposed);
-    void TsuppariScrollScroll(int proposed);
-    void TenageScrollScroll(int proposed);
-    void HenkaScrollScroll(int proposed);
-    void StaminaScrollScroll(int proposed);
+    void scrollHeight(int proposed);
+    void scrollWeight(int proposed);
+    void scrollStrength(int proposed);
+    void scrollAgility(int proposed);
+    void scrollTachiai(int proposed);
+    void scrollJump(int proposed);
+    void scrollReceive(int proposed);
+    void scrollDefense(int proposed);
+    void scrollOshi(int proposed);
+    void scrollYotsu(int proposed);
+    void scrollTsuppari(int proposed);
+    void scrollTenage(int proposed);
+    void scrollHenka(int proposed);
+    void scrollStamina(int proposed);
 
-    void SaveRikishiClick();
-    void CancelClick();
+    void saveRikishi();
+    void cancelCreation();
 
 private:
     void abilityScroll(std::size_t index, int proposed);

@@ -31,7 +31,7 @@ QString buttonText(const std::string& latin1)
 
 BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
 {
-    setObjectName(QStringLiteral("ViewBanzuke"));
+    setObjectName(QStringLiteral("banzukeScreen"));
     setWindowTitle(QStringLiteral("Banzuke"));
     setModal(false);
 
@@ -44,10 +44,10 @@ BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
     BanzukeLabel->setFont(titleFont);
     BanzukeLabel->setFixedWidth(kPageWidth);
     BanzukeLabel->setAlignment(Qt::AlignHCenter);
-    Label5 = makeLabel(list, "Label5", QStringLiteral("EAST"));
-    Label5->move(30, kHeadingY);
-    Label6 = makeLabel(list, "Label6", QStringLiteral("WEST"));
-    Label6->move(330, kHeadingY);
+    m_eastLabel = makeLabel(list, "eastLabel", QStringLiteral("EAST"));
+    m_eastLabel->move(30, kHeadingY);
+    m_westLabel = makeLabel(list, "westLabel", QStringLiteral("WEST"));
+    m_westLabel->move(330, kHeadingY);
     list->resize(kPageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
 
     scrollArea = new QScrollArea(this);
@@ -58,15 +58,15 @@ BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
     scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollArea->setFrameShape(QFrame::NoFrame);
 
-    Button3 = makeButton(this, "Button3", QStringLiteral("Close"));
+    m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button3);
+    buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scrollArea, 1);
     layout->addLayout(buttons);
 
-    connect(Button3, &QPushButton::clicked, this, &BanzukeScreen::Button3Click);
+    connect(m_closeButton, &QPushButton::clicked, this, &BanzukeScreen::closeBanzuke);
 
     // Wide enough for both columns and a scroll bar; tall enough for most of
     // the list, which scrolls for the rest.
@@ -75,10 +75,10 @@ BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
 
 void BanzukeScreen::onShown()
 {
-    FormActivate();
+    fillBanzuke();
 }
 
-void BanzukeScreen::FormActivate()
+void BanzukeScreen::fillBanzuke()
 {
     if (!loadRosterOrReport(this))
         return;
@@ -99,7 +99,7 @@ void BanzukeScreen::FormActivate()
             const int slot = item.slot;
             connect(b, &QPushButton::clicked, this, [this, b, slot] {
                 if (isOffered(b))
-                    nameClick(slot);
+                    viewRikishiInSlot(slot);
             });
             nameButtons.push_back(b);
             w = b;
@@ -115,14 +115,14 @@ void BanzukeScreen::FormActivate()
     list->resize(kPageWidth, page.bottom);
 }
 
-void BanzukeScreen::Button3Click()
+void BanzukeScreen::closeBanzuke()
 {
-    if (!isOffered(Button3))
+    if (!isOffered(m_closeButton))
         return;
     close();
 }
 
-void BanzukeScreen::nameClick(int slot)
+void BanzukeScreen::viewRikishiInSlot(int slot)
 {
     if (rikishiViewer)
         rikishiViewer->showRikishi(slot + 1);

@@ -17,9 +17,9 @@ public:
     explicit BanzukeScreen(QWidget* parent = nullptr);
 
     QLabel* BanzukeLabel;
-    QLabel* Label5;
-    QLabel* Label6;
-    QPushButton* Button3;
+    QLabel* m_eastLabel;
+    QLabel* m_westLabel;
+    QPushButton* m_closeButton;
 
     // The scrolling page: title, column headings and the list below them.
     QScrollArea* scrollArea;
@@ -29,10 +29,10 @@ public:
 
 public slots:
     // Reads the save file and rebuilds the title and the list.
-    void FormActivate();
-    void Button3Click();
+    void fillBanzuke();
+    void closeBanzuke();
     // A click on the name button of roster slot `slot`.
-    void nameClick(int slot);
+    void viewRikishiInSlot(int slot);
 
 protected:
     void onShown() override;

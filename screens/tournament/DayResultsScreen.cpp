@@ -88,7 +88,7 @@ private:
 
 DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
 {
-    setObjectName(QStringLiteral("Kekka"));
+    setObjectName(QStringLiteral("dayResultsScreen"));
     setWindowTitle(QStringLiteral(" Kekka"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -99,14 +99,14 @@ DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_ho
     title->setGeometry(0, 4, kWidth, 24);
     auto* titleRow = new QHBoxLayout(title);
     titleRow->setContentsMargins(0, 0, 0, 0);
-    justalabel = makeLabel(title, "justalabel", QStringLiteral("Day"));
+    m_dayCaptionLabel = makeLabel(title, "dayCaptionLabel", QStringLiteral("Day"));
     DayLabel = makeLabel(title, "DayLabel");
-    results = makeLabel(title, "results", QStringLiteral("Results"));
-    QFont bold = justalabel->font();
+    m_resultsCaptionLabel = makeLabel(title, "resultsCaptionLabel", QStringLiteral("Results"));
+    QFont bold = m_dayCaptionLabel->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     titleRow->addStretch();
-    for (QLabel* l : {justalabel, DayLabel, results}) {
+    for (QLabel* l : {m_dayCaptionLabel, DayLabel, m_resultsCaptionLabel}) {
         l->setFont(bold);
         titleRow->addWidget(l);
     }
@@ -115,17 +115,18 @@ DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_ho
     for (int i = 0; i < 60; ++i) {
         const int line = i / 3;
         const int part = i % 3;
-        const QByteArray name = "Label" + QByteArray::number(i);
+        static const char* const kParts[3] = {"First", "Middle", "Second"};
+        const QByteArray name = "line" + QByteArray::number(line + 1) + kParts[part];
         QLabel* label = makeLabel(this, name.constData());
         label->setGeometry(kColumnX[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
                            kLabelWidth[part], kLabelHeight);
-        ResultLabels[static_cast<std::size_t>(i)] = label;
+        m_resultLabels[static_cast<std::size_t>(i)] = label;
     }
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    Bevel1->setGeometry(316, kFirstRowY - 6, 4, 10 * kRowHeight);
+    m_columnDivider = new QFrame(this);
+    m_columnDivider->setObjectName(QStringLiteral("columnDivider"));
+    m_columnDivider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    m_columnDivider->setGeometry(316, kFirstRowY - 6, 4, 10 * kRowHeight);
 
     GoToFight = makeButton(this, "GoToFight", QStringLiteral("&Fight"));
     GoToFight->setFixedSize(kLabelWidth[1] - 4, kLabelHeight + 4);
@@ -148,23 +149,23 @@ DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_ho
     FinishBashoButton->setGeometry(250, 280, 140, 30);
     FinishBashoButton->hide();
 
-    connect(GoToFight, &QPushButton::clicked, this, &DayResultsScreen::GoToFightClick);
-    connect(MainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::MainMenuButtonClick);
-    connect(NextDayButton, &QPushButton::clicked, this, &DayResultsScreen::NextDayButtonClick);
-    connect(ShowBanzukeButton, &QPushButton::clicked, this, &DayResultsScreen::ShowBanzukeButtonClick);
-    connect(FinishBashoButton, &QPushButton::clicked, this, &DayResultsScreen::FinishBashoButtonClick);
+    connect(GoToFight, &QPushButton::clicked, this, &DayResultsScreen::fightPlayersBout);
+    connect(MainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::backToMainMenu);
+    connect(NextDayButton, &QPushButton::clicked, this, &DayResultsScreen::nextDay);
+    connect(ShowBanzukeButton, &QPushButton::clicked, this, &DayResultsScreen::viewBanzukeFromDay);
+    connect(FinishBashoButton, &QPushButton::clicked, this, &DayResultsScreen::finishBasho);
     // A real switch to this screen from another window of the game runs the
     // day step, as an activation does; the screen's own modal screens
     // closing do not.
     m_returns = new ReturnWatcher(this, [this] { return m_busy; }, [this] {
         if (!m_closePending && isVisible())
-            FormShow();
+            runDay();
     });
 
     if (QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
 
-    FormCreate();
+    beginBasho();
 }
 
 DayResultsScreen::~DayResultsScreen() = default;
@@ -173,11 +174,11 @@ void DayResultsScreen::setPlayerBout(PlayerBout* bout) { m_playerBout = bout; }
 
 void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd = screens; }
 
-void DayResultsScreen::FormCreate()
+void DayResultsScreen::beginBasho()
 {
     Game& game = gameState();
     game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
-    // ResultLabels were collected as the labels were made.
+    // m_resultLabels were collected as the labels were made.
     if (!loadRosterOrReport(this))
         return;
     beginDays(game);
@@ -187,10 +188,10 @@ void DayResultsScreen::openFromMainMenu()
 {
     m_closePending = false;
     bringUp(this);
-    FormShow();
+    runDay();
 }
 
-void DayResultsScreen::FormShow()
+void DayResultsScreen::runDay()
 {
     // The re-activations inside the bout, the leaderboard and the end of the
     // basho must produce nothing: the day is not advanced yet.
@@ -211,19 +212,19 @@ void DayResultsScreen::runDayStep()
 void DayResultsScreen::showSheet(const DaySheet& sheet)
 {
     const bool bouts = sheet.kind == DaySheetKind::Bouts;
-    for (QLabel* l : {justalabel, DayLabel, results})
+    for (QLabel* l : {m_dayCaptionLabel, DayLabel, m_resultsCaptionLabel})
         l->setVisible(bouts);
     DayLabel->setText(toQt(sheet.dayText));
     for (int k = 0; k < kLinesPerDay; ++k) {
         const ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
         const QString captions[3] = {toQt(line.first), toQt(line.middle), toQt(line.second)};
         for (int part = 0; part < 3; ++part) {
-            QLabel* label = ResultLabels[static_cast<std::size_t>(3 * k + part)];
+            QLabel* label = m_resultLabels[static_cast<std::size_t>(3 * k + part)];
             label->setText(captions[part]);
             label->setVisible(bouts);
         }
     }
-    Bevel1->setVisible(bouts);
+    m_columnDivider->setVisible(bouts);
     MessageLabel->setText(toQt(sheet.message));
     MessageLabel->setVisible(!bouts);
     FinishBashoButton->setVisible(sheet.kind == DaySheetKind::Unfinished);
@@ -233,7 +234,7 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
     NextDayButton->setEnabled(false);
     ShowBanzukeButton->setEnabled(false);
     if (bouts && sheet.playerLine >= 0) {
-        const QLabel* verb = ResultLabels[static_cast<std::size_t>(3 * sheet.playerLine + 1)];
+        const QLabel* verb = m_resultLabels[static_cast<std::size_t>(3 * sheet.playerLine + 1)];
         GoToFight->move(verb->x(), verb->y() - 2);
         GoToFight->setEnabled(true);
         GoToFight->show();
@@ -248,7 +249,7 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
     }
 }
 
-void DayResultsScreen::GoToFightClick()
+void DayResultsScreen::fightPlayersBout()
 {
     if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
@@ -256,7 +257,7 @@ void DayResultsScreen::GoToFightClick()
     afterFlow(fightDay(gameState(), *m_host));
 }
 
-void DayResultsScreen::FinishBashoButtonClick()
+void DayResultsScreen::finishBasho()
 {
     if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
         return;
@@ -284,19 +285,19 @@ void DayResultsScreen::afterFlow(BoutOutcome outcome)
     }
 }
 
-void DayResultsScreen::MainMenuButtonClick()
+void DayResultsScreen::backToMainMenu()
 {
     handOver(MainMenuButton, showMainMenu);
 }
 
-void DayResultsScreen::NextDayButtonClick()
+void DayResultsScreen::nextDay()
 {
     if (!isOffered(NextDayButton))
         return;
-    FormShow();
+    runDay();
 }
 
-void DayResultsScreen::ShowBanzukeButtonClick()
+void DayResultsScreen::viewBanzukeFromDay()
 {
     handOver(ShowBanzukeButton, showBanzuke);
 }

@@ -32,11 +32,11 @@ public:
     // The main menu's Tournament button: show, raise, and run the day step.
     void openFromMainMenu();
 
-    QLabel* justalabel;
+    QLabel* m_dayCaptionLabel;
     QLabel* DayLabel;
-    QLabel* results;
-    std::array<QLabel*, 60> ResultLabels;   // Label0 .. Label59
-    QFrame* Bevel1;
+    QLabel* m_resultsCaptionLabel;
+    std::array<QLabel*, 60> m_resultLabels;   // line1First, line1Middle, line1Second ... line20Second
+    QFrame* m_columnDivider;
     QPushButton* GoToFight;
     QPushButton* MainMenuButton;
     QPushButton* NextDayButton;
@@ -46,16 +46,16 @@ public:
     QPushButton* FinishBashoButton;
 
 public slots:
-    void FormShow();   // the day step
-    void GoToFightClick();
-    void MainMenuButtonClick();
-    void NextDayButtonClick();
-    void ShowBanzukeButtonClick();
-    void FinishBashoButtonClick();
+    void runDay();   // the day step
+    void fightPlayersBout();
+    void backToMainMenu();
+    void nextDay();
+    void viewBanzukeFromDay();
+    void finishBasho();
 
 private:
     class Host;
-    void FormCreate();
+    void beginBasho();
     void runDayStep();
     void showSheet(const DaySheet& sheet);
     void afterFlow(BoutOutcome outcome);

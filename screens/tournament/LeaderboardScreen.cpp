@@ -27,21 +27,21 @@ QFrame* makeBevel(QWidget* parent, const char* name)
 
 LeaderboardScreen::LeaderboardScreen(QWidget* parent) : ScreenDialog(parent)
 {
-    setObjectName(QStringLiteral("Leaderboard"));
+    setObjectName(QStringLiteral("leaderboardScreen"));
     setWindowTitle(QStringLiteral("Tournament Leaderboard"));
     setModal(true);
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Tournament leaderboard after 10 days"));
-    Label1->setAlignment(Qt::AlignCenter);
-    QFont bold = Label1->font();
+    m_titleLabel = makeLabel(this, "titleLabel", QStringLiteral("Tournament leaderboard after 10 days"));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    QFont bold = m_titleLabel->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
-    Label1->setFont(bold);
-    Bevel1 = makeBevel(this, "Bevel1");
-    Bevel2 = makeBevel(this, "Bevel2");
-    Label2 = makeLabel(this, "Label2");
-    Label3 = makeLabel(this, "Label3");
-    for (QLabel* l : {Label2, Label3}) {
+    m_titleLabel->setFont(bold);
+    m_upperDivider = makeBevel(this, "upperDivider");
+    m_lowerDivider = makeBevel(this, "lowerDivider");
+    m_leadersLabel = makeLabel(this, "leadersLabel");
+    m_chasersLabel = makeLabel(this, "chasersLabel");
+    for (QLabel* l : {m_leadersLabel, m_chasersLabel}) {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -50,14 +50,14 @@ LeaderboardScreen::LeaderboardScreen(QWidget* parent) : ScreenDialog(parent)
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 12, 16, 12);
-    column->addWidget(Label1);
+    column->addWidget(m_titleLabel);
     column->addSpacing(4);
-    column->addWidget(Bevel1);
-    column->addWidget(Bevel2);
+    column->addWidget(m_upperDivider);
+    column->addWidget(m_lowerDivider);
     column->addSpacing(8);
-    column->addWidget(Label2);
+    column->addWidget(m_leadersLabel);
     column->addSpacing(12);
-    column->addWidget(Label3);
+    column->addWidget(m_chasersLabel);
     column->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -68,26 +68,26 @@ LeaderboardScreen::LeaderboardScreen(QWidget* parent) : ScreenDialog(parent)
     setFixedWidth(480);
     setMinimumHeight(240);
 
-    connect(OKButton, &QPushButton::clicked, this, &LeaderboardScreen::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &LeaderboardScreen::closeLeaderboard);
 }
 
 void LeaderboardScreen::onShown()
 {
-    FormActivate();
+    fillLeaderboard();
 }
 
-void LeaderboardScreen::FormActivate()
+void LeaderboardScreen::fillLeaderboard()
 {
     const Game& game = gameState();
     const LeaderboardTexts texts = leaderboardTexts(game.roster, game.curDay);
-    Label1->setText(toQt(texts.title));
-    Label2->setText(toQt(texts.leaders));
-    Label3->setText(toQt(texts.chasers));
+    m_titleLabel->setText(toQt(texts.title));
+    m_leadersLabel->setText(toQt(texts.leaders));
+    m_chasersLabel->setText(toQt(texts.chasers));
     adjustSize();
     OKButton->setFocus();
 }
 
-void LeaderboardScreen::OKButtonClick()
+void LeaderboardScreen::closeLeaderboard()
 {
     if (!isOffered(OKButton))
         return;

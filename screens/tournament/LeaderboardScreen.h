@@ -12,16 +12,16 @@ class LeaderboardScreen : public ScreenDialog {
 public:
     explicit LeaderboardScreen(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QFrame* Bevel1;
-    QFrame* Bevel2;
-    QLabel* Label2;
-    QLabel* Label3;
+    QLabel* m_titleLabel;
+    QFrame* m_upperDivider;
+    QFrame* m_lowerDivider;
+    QLabel* m_leadersLabel;
+    QLabel* m_chasersLabel;
     QPushButton* OKButton;
 
 public slots:
-    void FormActivate();   // fills the three texts from the game's roster and day
-    void OKButtonClick();
+    void fillLeaderboard();   // fills the three texts from the game's roster and day
+    void closeLeaderboard();
 
 protected:
     void onShown() override;   // once per opening

@@ -35,7 +35,7 @@ void addPair(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* va
 
 RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
 {
-    setObjectName(QStringLiteral("ViewRikishi"));
+    setObjectName(QStringLiteral("rikishiViewer"));
     setWindowTitle(QStringLiteral("View Rikishi"));
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     setModal(false);
@@ -50,18 +50,18 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
     weight = valueLabel(this, "weight", "###");
     age = valueLabel(this, "age", "##");
     auto* names = new QGridLayout;
-    addPair(names, 0, 0, title("Label1", "Shikona:"), Shikona);
-    addPair(names, 1, 0, title("Label3", "Real name:"), RealName);
+    addPair(names, 0, 0, title("shikonaCaption", "Shikona:"), Shikona);
+    addPair(names, 1, 0, title("realNameCaption", "Real name:"), RealName);
     names->setColumnMinimumWidth(1, 160);
     names->setColumnStretch(2, 1);
     auto* body = new QHBoxLayout;
-    body->addWidget(title("Label5", "Height:"));
+    body->addWidget(title("heightCaption", "Height:"));
     body->addWidget(height);
     body->addSpacing(12);
-    body->addWidget(title("Label7", "Weight:"));
+    body->addWidget(title("weightCaption", "Weight:"));
     body->addWidget(weight);
     body->addSpacing(12);
-    body->addWidget(title("Label9", "Age:"));
+    body->addWidget(title("ageCaption", "Age:"));
     body->addWidget(age);
     body->addStretch();
 
@@ -85,25 +85,25 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
     junyusho = valueLabel(this, "junyusho", "##");
     auto* abilities = new QGridLayout;
     abilities->setHorizontalSpacing(8);
-    addPair(abilities, 0, 0, title("Label11", "Strength:"), strength);
-    addPair(abilities, 0, 2, title("Label13", "Jump:"), jump);
-    addPair(abilities, 1, 0, title("Label15", "Agility:"), agility);
-    addPair(abilities, 1, 2, title("Label17", "Receive:"), receive);
-    addPair(abilities, 2, 0, title("Label19", "Tachiai:"), tachiai);
-    addPair(abilities, 2, 2, title("Label21", "Hatakikomi:"), hatakikomi);
-    addPair(abilities, 3, 0, title("Label23", "Oshi:"), oshi);
-    addPair(abilities, 3, 2, title("Label25", "Defense:"), defense);
-    addPair(abilities, 4, 0, title("Label27", "Yotsu:"), yotsu);
-    addPair(abilities, 4, 2, title("Label29", "Stamina:"), stamina);
-    addPair(abilities, 5, 0, title("Label31", "Tenage:"), tenage);
-    addPair(abilities, 5, 2, title("Label33", "Intangibles:"), intangibles);
-    addPair(abilities, 6, 0, title("Label35", "Tsuppari:"), tsuppari);
-    addPair(abilities, 6, 2, title("Label37", "Potential:"), potential);
+    addPair(abilities, 0, 0, title("strengthCaption", "Strength:"), strength);
+    addPair(abilities, 0, 2, title("jumpCaption", "Jump:"), jump);
+    addPair(abilities, 1, 0, title("agilityCaption", "Agility:"), agility);
+    addPair(abilities, 1, 2, title("receiveCaption", "Receive:"), receive);
+    addPair(abilities, 2, 0, title("tachiaiCaption", "Tachiai:"), tachiai);
+    addPair(abilities, 2, 2, title("hatakikomiCaption", "Hatakikomi:"), hatakikomi);
+    addPair(abilities, 3, 0, title("oshiCaption", "Oshi:"), oshi);
+    addPair(abilities, 3, 2, title("defenseCaption", "Defense:"), defense);
+    addPair(abilities, 4, 0, title("yotsuCaption", "Yotsu:"), yotsu);
+    addPair(abilities, 4, 2, title("staminaCaption", "Stamina:"), stamina);
+    addPair(abilities, 5, 0, title("tenageCaption", "Tenage:"), tenage);
+    addPair(abilities, 5, 2, title("intangiblesCaption", "Intangibles:"), intangibles);
+    addPair(abilities, 6, 0, title("tsuppariCaption", "Tsuppari:"), tsuppari);
+    addPair(abilities, 6, 2, title("potentialCaption", "Potential:"), potential);
     abilities->setColumnMinimumWidth(4, 24);
-    addPair(abilities, 0, 5, title("Label2", "Skill Rating:"), skill);
-    addPair(abilities, 1, 5, title("Label39", "Power Rating:"), power);
-    addPair(abilities, 3, 5, title("Label41", "Yusho:"), yusho);
-    addPair(abilities, 4, 5, title("Label43", "Jun-Yusho:"), junyusho);
+    addPair(abilities, 0, 5, title("skillCaption", "Skill Rating:"), skill);
+    addPair(abilities, 1, 5, title("powerCaption", "Power Rating:"), power);
+    addPair(abilities, 3, 5, title("yushoCaption", "Yusho:"), yusho);
+    addPair(abilities, 4, 5, title("junyushoCaption", "Jun-Yusho:"), junyusho);
 
     auto* records = new QGridLayout;
     records->setHorizontalSpacing(4);
@@ -118,16 +118,16 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
         const char* percentSignName;
     };
     const RecordRow rows[] = {
-        {"Label45", "Current Basho Wins-Losses:", &RikishiViewer::cbw, &RikishiViewer::cbl, &RikishiViewer::cbp,
-         {"cbw", "cbl", "cbp"}, "Label49", "Label60"},
-        {"Label46", "Last Basho Wins-Losses:", &RikishiViewer::lbw, &RikishiViewer::lbl, &RikishiViewer::lbp,
-         {"lbw", "lbl", "lbp"}, "Label53", "Label61"},
-        {"Label47", "Two Basho Ago Wins-Losses:", &RikishiViewer::tbaw, &RikishiViewer::tbal, &RikishiViewer::tbap,
-         {"tbaw", "tbal", "tbap"}, "Label57", "Label62"},
-        {"Label63", "Kirimaki Wins-Losses:", &RikishiViewer::gmw, &RikishiViewer::gml, &RikishiViewer::gmp,
-         {"gmw", "gml", "gmp"}, "Label65", "Label68"},
-        {"Label69", "Real Life Wins-Losses:", &RikishiViewer::rlw, &RikishiViewer::rll, &RikishiViewer::rlp,
-         {"rlw", "rll", "rlp"}, "Label71", "Label74"},
+        {"currentBashoCaption", "Current Basho Wins-Losses:", &RikishiViewer::cbw, &RikishiViewer::cbl, &RikishiViewer::cbp,
+         {"cbw", "cbl", "cbp"}, "currentBashoDash", "currentBashoPercentSign"},
+        {"lastBashoCaption", "Last Basho Wins-Losses:", &RikishiViewer::lbw, &RikishiViewer::lbl, &RikishiViewer::lbp,
+         {"lbw", "lbl", "lbp"}, "lastBashoDash", "lastBashoPercentSign"},
+        {"twoBashoAgoCaption", "Two Basho Ago Wins-Losses:", &RikishiViewer::tbaw, &RikishiViewer::tbal, &RikishiViewer::tbap,
+         {"tbaw", "tbal", "tbap"}, "twoBashoAgoDash", "twoBashoAgoPercentSign"},
+        {"kirimakiCaption", "Kirimaki Wins-Losses:", &RikishiViewer::gmw, &RikishiViewer::gml, &RikishiViewer::gmp,
+         {"gmw", "gml", "gmp"}, "kirimakiDash", "kirimakiPercentSign"},
+        {"realLifeCaption", "Real Life Wins-Losses:", &RikishiViewer::rlw, &RikishiViewer::rll, &RikishiViewer::rlp,
+         {"rlw", "rll", "rlp"}, "realLifeDash", "realLifePercentSign"},
     };
     int row = 0;
     for (const RecordRow& r : rows) {
@@ -154,19 +154,19 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
     sheet->addSpacing(8);
     sheet->addLayout(records);
 
-    LabelRikishiNum = makeLabel(this, "LabelRikishiNum", QStringLiteral("1"));
-    LabelRikishiNum->setAlignment(Qt::AlignCenter);
-    rikishinum = new ScrollEventBar(this);
-    rikishinum->setObjectName(QStringLiteral("rikishinum"));
-    rikishinum->setRange(kFirstViewNumber, kLastViewNumber);
-    rikishinum->setSingleStep(1);
-    rikishinum->setPageStep(5);
-    rikishinum->setValue(kFirstViewNumber);
-    rikishinum->setMinimumHeight(220);
-    Button1 = makeButton(this, "Button1", QStringLiteral("Close"));
+    m_numberLabel = makeLabel(this, "numberLabel", QStringLiteral("1"));
+    m_numberLabel->setAlignment(Qt::AlignCenter);
+    m_numberBar = new ScrollEventBar(this);
+    m_numberBar->setObjectName(QStringLiteral("numberBar"));
+    m_numberBar->setRange(kFirstViewNumber, kLastViewNumber);
+    m_numberBar->setSingleStep(1);
+    m_numberBar->setPageStep(5);
+    m_numberBar->setValue(kFirstViewNumber);
+    m_numberBar->setMinimumHeight(220);
+    m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     auto* side = new QVBoxLayout;
-    side->addWidget(LabelRikishiNum);
-    side->addWidget(rikishinum, 1, Qt::AlignHCenter);
+    side->addWidget(m_numberLabel);
+    side->addWidget(m_numberBar, 1, Qt::AlignHCenter);
 
     auto* top = new QHBoxLayout;
     top->addLayout(sheet, 1);
@@ -174,51 +174,51 @@ RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
     top->addLayout(side);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
 
-    connect(rikishinum, &ScrollEventBar::scrolled, this, &RikishiViewer::rikishinumScroll);
-    connect(rikishinum, &QAbstractSlider::valueChanged, this, &RikishiViewer::FormActivate);
-    connect(Button1, &QPushButton::clicked, this, &RikishiViewer::Button1Click);
+    connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
+    connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
+    connect(m_closeButton, &QPushButton::clicked, this, &RikishiViewer::closeViewer);
 
     // The viewer fills itself once when the game starts, which is when a
     // missing save file is first reported.
-    FormActivate();
+    showViewedRikishi();
 }
 
 void RikishiViewer::onShown()
 {
-    FormActivate();
+    showViewedRikishi();
 }
 
-void RikishiViewer::FormActivate()
+void RikishiViewer::showViewedRikishi()
 {
     if (!loadRosterOrReport(this))
         return;
     viewNumber = clampViewNumber(viewNumber);
     // Moving the bar runs this once more from its change event; that inner
     // run finds the bar in place and fills the same labels.
-    rikishinum->setValue(viewNumber);
-    LabelRikishiNum->setText(QString::number(viewNumber));
+    m_numberBar->setValue(viewNumber);
+    m_numberLabel->setText(QString::number(viewNumber));
     const Rikishi& r = gameState().roster[static_cast<std::size_t>(viewNumber - 1)];
     for (const LabelText& t : rikishiSheet(r))
         if (QLabel* label = findChild<QLabel*>(QString::fromLatin1(t.label)))
             label->setText(toQt(t.text));
 }
 
-void RikishiViewer::rikishinumScroll(int position)
+void RikishiViewer::scrollNumber(int position)
 {
     viewNumber = clampViewNumber(position);
-    LabelRikishiNum->setText(QString::number(viewNumber));
+    m_numberLabel->setText(QString::number(viewNumber));
 }
 
-void RikishiViewer::Button1Click()
+void RikishiViewer::closeViewer()
 {
-    if (!isOffered(Button1))
+    if (!isOffered(m_closeButton))
         return;
     close();
 }

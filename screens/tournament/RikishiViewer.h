@@ -22,9 +22,9 @@ public:
     // shows the new number at its next showing or scroll.
     void showRikishi(int number);
 
-    ScrollEventBar* rikishinum;
-    QLabel* LabelRikishiNum;
-    QPushButton* Button1;
+    ScrollEventBar* m_numberBar;
+    QLabel* m_numberLabel;
+    QPushButton* m_closeButton;
 
     // Named after the record fields they show. The label `height` hides
     // QWidget::height(): on this screen write QWidget::height() instead.
@@ -69,10 +69,10 @@ public:
 
 public slots:
     // Loads the save file and fills every label for viewNumber.
-    void FormActivate();
+    void showViewedRikishi();
     // A scroll event: takes the bar's new position as the selected number.
-    void rikishinumScroll(int position);
-    void Button1Click();
+    void scrollNumber(int position);
+    void closeViewer();
 
 protected:
     void onShown() override;

@@ -58,17 +58,17 @@ void ShellTest::mainMenuCaptionsTabOrderAndFocus()
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
     QCOMPARE(menu.windowTitle(), QStringLiteral("Kirimaki"));
     QCOMPARE(menu.m_titleLabel->text(), QStringLiteral("K i r i m a k i"));
-    QCOMPARE(menu.Panel1->frameShadow(), QFrame::Sunken);
+    QCOMPARE(menu.m_buttonPanel->frameShadow(), QFrame::Sunken);
 
-    const QList<QPushButton*> order = {menu.Button3, menu.Button4, menu.AboutButton,
-                                       menu.Button5, menu.Button1, menu.Button2};
+    const QList<QPushButton*> order = {menu.m_tournamentButton, menu.m_viewBanzukeButton, menu.m_aboutButton,
+                                       menu.m_quitButton, menu.m_createRikishiButton, menu.m_viewRikishiButton};
     const QStringList captions = {"&Tournament", "View &Banzuke", "&About", "&Quit",
                                   "&Create Rikishi", "View &Rikishi"};
     for (int i = 0; i < order.size(); ++i) {
         QCOMPARE(order[i]->text(), captions[i]);
-        QCOMPARE(order[i]->parentWidget(), menu.Panel1);
+        QCOMPARE(order[i]->parentWidget(), menu.m_buttonPanel);
     }
-    QCOMPARE(QApplication::focusWidget(), menu.Button3);
+    QCOMPARE(QApplication::focusWidget(), menu.m_tournamentButton);
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), order[i]);
@@ -86,17 +86,17 @@ void ShellTest::mainMenuButtonsCallTheirScreens()
     menu.openViewRikishi = [&] { opened << "viewer"; };
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    for (QPushButton* b : {menu.Button3, menu.Button4, menu.AboutButton, menu.Button1, menu.Button2})
+    for (QPushButton* b : {menu.m_tournamentButton, menu.m_viewBanzukeButton, menu.m_aboutButton, menu.m_createRikishiButton, menu.m_viewRikishiButton})
         QTest::mouseClick(b, Qt::LeftButton);
     QCOMPARE(opened, QStringList({"tournament", "banzuke", "about", "create", "viewer"}));
 
     // A screen that is not there yet: its button does nothing.
     menu.openViewRikishi = nullptr;
-    QTest::mouseClick(menu.Button2, Qt::LeftButton);
+    QTest::mouseClick(menu.m_viewRikishiButton, Qt::LeftButton);
     QCOMPARE(opened.size(), 5);
 
     // Quit closes the main window.
-    QTest::mouseClick(menu.Button5, Qt::LeftButton);
+    QTest::mouseClick(menu.m_quitButton, Qt::LeftButton);
     QVERIFY(!menu.isVisible());
 }
 
@@ -107,11 +107,11 @@ void ShellTest::mnemonicOnAHiddenButtonDoesNothing()
     menu.openTournament = [&] { ++count; };
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    menu.Button3->setEnabled(false);
-    menu.Button3Click();  // as a late mnemonic click would
+    menu.m_tournamentButton->setEnabled(false);
+    menu.startTournament();  // as a late mnemonic click would
     QCOMPARE(count, 0);
-    menu.Button3->setEnabled(true);
-    menu.Button3Click();
+    menu.m_tournamentButton->setEnabled(true);
+    menu.startTournament();
     QCOMPARE(count, 1);
 }
 
@@ -119,11 +119,11 @@ void ShellTest::aboutBox()
 {
     AboutBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("About Kirimaki"));
-    QVERIFY(!box.Image1->pixmap().isNull());
-    QCOMPARE(box.Image1->size(), box.Image1->pixmap().size());
-    for (QLabel* l : {box.Label1, box.Label2, box.Label3, box.Label4, box.Label5})
+    QVERIFY(!box.m_iconLabel->pixmap().isNull());
+    QCOMPARE(box.m_iconLabel->size(), box.m_iconLabel->pixmap().size());
+    for (QLabel* l : {box.m_gameNameLabel, box.m_taglineLabel, box.m_versionLabel, box.m_authorsLabel, box.m_feedbackLabel})
         QVERIFY(!l->text().isEmpty());
-    QVERIFY(box.BitBtn1->isDefault());
+    QVERIFY(box.m_okButton->isDefault());
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QTest::keyClick(&box, Qt::Key_Return);  // the OK button is the default
@@ -134,10 +134,10 @@ void ShellTest::errorBoxAndFailedLoad()
 {
     ErrorBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("Error opening file..."));
-    QCOMPARE(box.Label1->text(), QStringLiteral("Error opening rikishi.r file."));
-    QCOMPARE(box.Label2->text(), QStringLiteral("Please check to see that this file exists"));
-    QCOMPARE(box.Label3->text(), QStringLiteral("in the same directory as kirimaki.exe."));
-    QVERIFY(box.BitBtn1->isDefault());
+    QCOMPARE(box.m_errorLabel->text(), QStringLiteral("Error opening rikishi.r file."));
+    QCOMPARE(box.m_checkFileLabel->text(), QStringLiteral("Please check to see that this file exists"));
+    QCOMPARE(box.m_whereLabel->text(), QStringLiteral("in the same directory as kirimaki.exe."));
+    QVERIFY(box.m_okButton->isDefault());
 
     // A screen whose load fails shows the box, then closes itself.
     QTemporaryDir dir;

@@ -142,12 +142,12 @@ void DamagedFilesScreenTest::browse()
 {
     bringUp(rikishiViewer);
     for (int n = 1; n <= 40; ++n)
-        rikishiViewer->rikishinum->setValue(n);
-    QVERIFY(offered(rikishiViewer->Button1));
+        rikishiViewer->m_numberBar->setValue(n);
+    QVERIFY(offered(rikishiViewer->m_closeButton));
     rikishiViewer->hide();
 
     bringUp(banzukeScreen);
-    QVERIFY(offered(banzukeScreen->Button3));
+    QVERIFY(offered(banzukeScreen->m_closeButton));
     banzukeScreen->hide();
 }
 
@@ -231,8 +231,8 @@ void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
     startGame();
     dayResultsScreen->openFromMainMenu();
     // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
-    QCOMPARE(dayResultsScreen->ResultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
-    QCOMPARE(dayResultsScreen->ResultLabels[0]->textFormat(), Qt::PlainText);
+    QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+    QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
 }
 
 int main(int argc, char** argv)

@@ -224,7 +224,7 @@ void PitfallsTest::startGame(const Roster& career)
 
 void PitfallsTest::openTournament()
 {
-    QTest::mouseClick(mainMenu->Button3, Qt::LeftButton);
+    QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
     QVERIFY(dayResultsScreen->isVisible());
     settle(dayResultsScreen);
 }
@@ -237,7 +237,7 @@ void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
 
     // Alt+F twice in quick succession, and the handler called again while
     // the bout is open: one bout.
-    m_driver->hooks[boutScreen] = [] { dayResultsScreen->GoToFightClick(); };
+    m_driver->hooks[boutScreen] = [] { dayResultsScreen->fightPlayersBout(); };
     QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
     QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(m_driver->openings(boutScreen) == 1 && !boutScreen->isVisible());
@@ -263,13 +263,13 @@ void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
     openTournament();
     QString shown;
     m_driver->hooks[leaderboardScreen] = [&shown] {
-        shown = leaderboardScreen->Label1->text() + leaderboardScreen->Label2->text() + leaderboardScreen->Label3->text();
+        shown = leaderboardScreen->m_titleLabel->text() + leaderboardScreen->m_leadersLabel->text() + leaderboardScreen->m_chasersLabel->text();
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(dayResultsScreen, &activate);
         QApplication::sendEvent(leaderboardScreen, &activate);
         dayResultsScreen->activateWindow();
-        dayResultsScreen->FormShow();
-        QCOMPARE(leaderboardScreen->Label1->text() + leaderboardScreen->Label2->text() + leaderboardScreen->Label3->text(), shown);
+        dayResultsScreen->runDay();
+        QCOMPARE(leaderboardScreen->m_titleLabel->text() + leaderboardScreen->m_leadersLabel->text() + leaderboardScreen->m_chasersLabel->text(), shown);
     };
     QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
     QCOMPARE(m_driver->openings(leaderboardScreen), 1);
@@ -287,7 +287,7 @@ void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
 {
     startGame(careerAt(m_career, 5, 4));
     openTournament();
-    const QString firstLine = dayResultsScreen->ResultLabels[57]->text() + dayResultsScreen->ResultLabels[59]->text();
+    const QString firstLine = dayResultsScreen->m_resultLabels[57]->text() + dayResultsScreen->m_resultLabels[59]->text();
     const QByteArray decided = fileBytes();
     int pending = 0;   // the player and his opponent
     for (const Rikishi& r : fileRoster()) {
@@ -301,7 +301,7 @@ void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
     startGame(fileRoster());
     openTournament();
     QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("5"));
-    QCOMPARE(dayResultsScreen->ResultLabels[57]->text() + dayResultsScreen->ResultLabels[59]->text(), firstLine);
+    QCOMPARE(dayResultsScreen->m_resultLabels[57]->text() + dayResultsScreen->m_resultLabels[59]->text(), firstLine);
     QVERIFY(dayResultsScreen->GoToFight->isVisible());
     QCOMPARE(fileBytes(), decided);   // nothing decided, nothing written
 
@@ -387,7 +387,7 @@ void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()
             keysDoNothing(static_cast<QDialog*>(w));
         }
     };
-    QTest::mouseClick(mainMenu->Button1, Qt::LeftButton);
+    QTest::mouseClick(mainMenu->m_createRikishiButton, Qt::LeftButton);
     QCOMPARE(created, 1);
     boutScreen->fight(gameState());   // the pending bout of day 2
     statIncreaseScreen->open(gameState());
@@ -458,10 +458,10 @@ void PitfallsTest::aMinimisedBoutKeepsItsBout()
         return QStringList{boutScreen->TimeElapsedLabel->text(), boutScreen->UserStrategyLabel->text(),
                            boutScreen->CompStrategyLabel->text(), QString::number(boutScreen->UserGenkiBar->width()),
                            QString::number(boutScreen->CompGenkiBar->width()),
-                           QString::number(boutScreen->Button1->isVisible())};
+                           QString::number(boutScreen->m_jumpButton->isVisible())};
     };
     m_driver->hooks[boutScreen] = [&] {
-        boutScreen->Button2->click();   // the tachiai: the bout is under way
+        boutScreen->m_receiveButton->click();   // the tachiai: the bout is under way
         before = look();
         boutScreen->showMinimized();
         QVERIFY(boutScreen->isMinimized());
@@ -487,7 +487,7 @@ void PitfallsTest::aFailedSaveIsReportedAndTheFileKept()
             reported << box->text();
     };
     // The day step decides the day and saves it.
-    QTest::mouseClick(mainMenu->Button3, Qt::LeftButton);
+    QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
     QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.saving")));
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported[0].contains(QStringLiteral("could not be saved")));

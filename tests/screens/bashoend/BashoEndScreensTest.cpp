@@ -100,7 +100,7 @@ private slots:
             visibleDuringBout = yushoScreen->isVisible();
             QCOMPARE(g.curDay, 16);
             // A late accelerator must not start a second playoff.
-            yushoScreen->BeginKetteisenButtonClick();
+            yushoScreen->fightKetteisen();
         };
         bool checked = false;
         whenOpen(yushoScreen, [&] {
@@ -110,7 +110,7 @@ private slots:
             QVERIFY(!yushoScreen->JunYushoWinners->isVisible());
             // The frame cannot close it before the playoff, and OK is not offered.
             QVERIFY(!yushoScreen->close());
-            yushoScreen->OKButtonClick();
+            yushoScreen->finish();
             QVERIFY(yushoScreen->isVisible());
             QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
             shoot(yushoScreen, "yusho-tie.png");
@@ -172,7 +172,7 @@ private slots:
             // Laid out for the texts at once: nothing clipped.
             QLabel* message = chankoScreen->ChankoMessage;
             QVERIFY(message->height() >= message->heightForWidth(message->width()));
-            QVERIFY(chankoScreen->Label1->width() >= chankoScreen->Label1->sizeHint().width());
+            QVERIFY(chankoScreen->m_titleLabel->width() >= chankoScreen->m_titleLabel->sizeHint().width());
             shoot(chankoScreen, "chanko.png");
 
             QTest::mouseClick(chankoScreen->HeightButton, Qt::LeftButton);
@@ -191,7 +191,7 @@ private slots:
             for (std::size_t i = 0; i < kChankoButtonCount; ++i)
                 QVERIFY(!chankoScreen->button(i)->isEnabled());
             // A click that arrives after its button was disabled changes nothing.
-            chankoScreen->StrengthButtonClick(chankoScreen->statButtons[0]);
+            chankoScreen->spendPoint(chankoScreen->statButtons[0]);
             QTest::mouseClick(chankoScreen->DoneButton, Qt::LeftButton);
         });
         chankoScreen->exec();
@@ -216,7 +216,7 @@ private slots:
             QCOMPARE(list->text().size(), 40 * 17);
             QVERIFY(list->height() >= list->heightForWidth(list->width()));
             shoot(ageingScreen, "age-long.png");
-            QTest::mouseClick(ageingScreen->Button1, Qt::LeftButton);
+            QTest::mouseClick(ageingScreen->m_okButton, Qt::LeftButton);
         });
         ageingScreen->exec();
         QCOMPARE(savedRoster()[39].age, 150.16f);
@@ -257,12 +257,12 @@ private slots:
                 QTest::mouseClick(chankoScreen->statButtons[2], Qt::LeftButton);
                 QTest::mouseClick(chankoScreen->DoneButton, Qt::LeftButton);
             } else if (w == potentialScreen || w == ageingScreen) {
-                QTest::mouseClick(w == ageingScreen ? ageingScreen->Button1 : potentialScreen->Button1, Qt::LeftButton);
+                QTest::mouseClick(w == ageingScreen ? ageingScreen->m_okButton : potentialScreen->m_okButton, Qt::LeftButton);
             } else if (w == newBanzukeScreen) {
                 QLabel* text = newBanzukeScreen->PromotionDemotionLabel;
                 QVERIFY(text->height() >= text->heightForWidth(text->width()));
                 shoot(newBanzukeScreen, "new-banzuke.png");
-                QTest::mouseClick(newBanzukeScreen->OKButton, Qt::LeftButton);
+                QTest::mouseClick(newBanzukeScreen->m_okButton, Qt::LeftButton);
             }
         });
         answerer.start();

@@ -21,6 +21,10 @@
 
 namespace {
 
+// The exchange buttons by object name, in the order of the strategy codes.
+const char* const kExchangeButtonNames[] = {"oshiButton",   "yotsuButton",       "tsuppariButton",
+                                            "tenageButton", "hatakikomiButton", "defenseButton"};
+
 Rikishi wrestler(const char* name, std::int32_t slot, std::int32_t level)
 {
     Rikishi r{};
@@ -130,10 +134,10 @@ void FightScreenTest::expectView(const BoutView& v)
     const std::pair<QWidget*, bool> shown[] = {
         {f->EndLabel, v.endLabel},       {f->UserStrategyLabel, v.boutLabels}, {f->CompStrategyLabel, v.boutLabels},
         {f->UserPoints, v.boutLabels},   {f->CompPoints, v.boutLabels},        {f->Outcome, v.boutLabels},
-        {f->Button1, v.tachiaiButtons},  {f->Button2, v.tachiaiButtons},       {f->Button3, v.tachiaiButtons},
-        {f->Button4, v.tachiaiButtons},  {f->Button5, v.exchangeButtons},      {f->Button6, v.exchangeButtons},
-        {f->Button7, v.exchangeButtons}, {f->Button8, v.exchangeButtons},      {f->Button9, v.exchangeButtons},
-        {f->Button10, v.exchangeButtons}, {f->MonoiiClose, v.monoiiClose},     {f->MonoiiStart, v.monoiiStart},
+        {f->m_jumpButton, v.tachiaiButtons},  {f->m_receiveButton, v.tachiaiButtons},       {f->m_tachiaiTsuppariButton, v.tachiaiButtons},
+        {f->m_henkaButton, v.tachiaiButtons},  {f->m_oshiButton, v.exchangeButtons},      {f->m_yotsuButton, v.exchangeButtons},
+        {f->m_tsuppariButton, v.exchangeButtons}, {f->m_tenageButton, v.exchangeButtons},      {f->m_hatakikomiButton, v.exchangeButtons},
+        {f->m_defenseButton, v.exchangeButtons}, {f->MonoiiClose, v.monoiiClose},     {f->MonoiiStart, v.monoiiStart},
         {f->MonoiiFight, v.monoiiFight}, {f->WinButton, v.win},                {f->LoseButton, v.lose},
         {f->CloseButton, v.close},       {f->BonusButton, v.bonus}};
     for (const auto& [widget, visible] : shown)
@@ -203,12 +207,12 @@ void FightScreenTest::playBout(BoutEngine& engine, Game& model)
         const BoutView& v = engine.view();
         if (v.tachiaiButtons) {
             const int code = 1 + turn % 4;
-            QTest::mouseClick(std::array<QPushButton*, 4>{boutScreen->Button1, boutScreen->Button2, boutScreen->Button3,
-                                                          boutScreen->Button4}[code - 1], Qt::LeftButton);
+            QTest::mouseClick(std::array<QPushButton*, 4>{boutScreen->m_jumpButton, boutScreen->m_receiveButton, boutScreen->m_tachiaiTsuppariButton,
+                                                          boutScreen->m_henkaButton}[code - 1], Qt::LeftButton);
             engine.tachiai(model, code);
         } else if (v.exchangeButtons) {
             const int code = 1 + (turn * 5) % 6;
-            QTest::mouseClick(boutScreen->findChild<QPushButton*>(QStringLiteral("Button%1").arg(code + 4)),
+            QTest::mouseClick(boutScreen->findChild<QPushButton*>(QString::fromLatin1(kExchangeButtonNames[code - 1])),
                               Qt::LeftButton);
             engine.exchange(model, code);
         } else if (v.monoiiClose) {
@@ -230,7 +234,7 @@ void FightScreenTest::playBout(BoutEngine& engine, Game& model)
             engine.recordLoss(model);
             ++m_losses;
         } else if (v.bonus) {
-            whenOpen(statIncreaseScreen, [] { statIncreaseScreen->DoneButtonClick(); });
+            whenOpen(statIncreaseScreen, [] { statIncreaseScreen->finish(); });
             QTest::mouseClick(boutScreen->BonusButton, Qt::LeftButton);
             engine.bonusSpent();
         } else {
@@ -250,12 +254,12 @@ void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
     game.opponentCopy = wrestler("Comp38", 38, 1);
     game.curDay = 3;
     boutScreen->show();
-    QVERIFY(boutScreen->Button2->isVisible());
+    QVERIFY(boutScreen->m_receiveButton->isVisible());
     boutScreen->close();
     QVERIFY(boutScreen->isVisible());
 
     for (int i = 0; i < 100 && !boutScreen->WinButton->isVisible() && !boutScreen->LoseButton->isVisible(); ++i) {
-        for (QPushButton* b : {boutScreen->Button2, boutScreen->Button6, boutScreen->MonoiiClose, boutScreen->MonoiiStart,
+        for (QPushButton* b : {boutScreen->m_receiveButton, boutScreen->m_yotsuButton, boutScreen->MonoiiClose, boutScreen->MonoiiStart,
                                boutScreen->MonoiiFight})
             if (b->isVisible()) {
                 b->click();
@@ -268,15 +272,15 @@ void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
 
     // A hidden button's click (a late mnemonic) does nothing.
     const std::int32_t wins = game.playerCopy.cbw;
-    boutScreen->MonoiiStartClick();
-    boutScreen->TachiaiButtonClick(boutScreen->Button1);
+    boutScreen->judgesDecide();
+    boutScreen->chooseTachiai(boutScreen->m_jumpButton);
     if (boutScreen->WinButton->isVisible()) {
-        boutScreen->WinButtonClick();
-        boutScreen->WinButtonClick();
+        boutScreen->recordWin();
+        boutScreen->recordWin();
         QCOMPARE(game.playerCopy.cbw, wins + 1);
     } else {
-        boutScreen->LoseButtonClick();
-        boutScreen->LoseButtonClick();
+        boutScreen->recordLoss();
+        boutScreen->recordLoss();
         QCOMPARE(game.playerCopy.cbl, 1);
     }
     boutScreen->close();
@@ -294,8 +298,8 @@ void FightScreenTest::letterKeysPressTheOfferedButtonOnce()
 
     QTest::keyClick(boutScreen, Qt::Key_R);
     QVERIFY(boutScreen->UserStrategyLabel->text().startsWith(QStringLiteral("Kiriyama's strategy: Receive")));
-    QVERIFY(boutScreen->Button5->isVisible());
-    QCOMPARE(boutScreen->focusWidget(), boutScreen->Button6);
+    QVERIFY(boutScreen->m_oshiButton->isVisible());
+    QCOMPARE(boutScreen->focusWidget(), boutScreen->m_yotsuButton);
 
     // T is Tsuppari in both phases; only the exchange's button is offered now.
     QTest::keyClick(boutScreen, Qt::Key_T);
@@ -332,7 +336,7 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
     game.rng.seed(3);
     boutScreen->show();
     for (int i = 0; i < 50 && !boutScreen->WinButton->isVisible(); ++i)
-        (boutScreen->Button2->isVisible() ? boutScreen->Button2 : boutScreen->Button6)->click();
+        (boutScreen->m_receiveButton->isVisible() ? boutScreen->m_receiveButton : boutScreen->m_yotsuButton)->click();
     QVERIFY(boutScreen->WinButton->isVisible());
     boutScreen->WinButton->click();
     QVERIFY(boutScreen->BonusButton->isVisible());
@@ -344,11 +348,11 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
     whenOpen(statIncreaseScreen, [&] {
         ++opened;
         QCOMPARE(statIncreaseScreen->windowTitle(), QStringLiteral("Bonus Statistic Increase"));
-        QCOMPARE(statIncreaseScreen->Label1->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
+        QCOMPARE(statIncreaseScreen->m_titleLabel->text(), QStringLiteral("Kiriyama's bonus points left to distribute:"));
         QCOMPARE(statIncreaseScreen->PointsLeftLabel->text(), QStringLiteral("1"));
         grabIfWanted("stat-increase.png", statIncreaseScreen);
         // A second click on Bonus while the screen is open does nothing.
-        boutScreen->BonusButtonClick();
+        boutScreen->openBonus();
         QTest::mouseClick(statIncreaseScreen->buttons[0], Qt::LeftButton);
         QCOMPARE(statIncreaseScreen->PointsLeftLabel->text(), QStringLiteral("0"));
         QCOMPARE(statIncreaseScreen->valueLabels[0]->text(), QStringLiteral("8"));
@@ -387,13 +391,13 @@ void FightScreenTest::pictures()
         game.curDay = 15;
         game.rng.seed(seed);
         boutScreen->show();
-        boutScreen->Button3->click();
-        boutScreen->Button9->click();
+        boutScreen->m_tachiaiTsuppariButton->click();
+        boutScreen->m_hatakikomiButton->click();
         // A picture while the bout is still on, after its first exchange.
-        const bool goesOn = boutScreen->Button5->isVisible();
+        const bool goesOn = boutScreen->m_oshiButton->isVisible();
         const QPixmap midway = boutScreen->grab();
-        for (int i = 0; i < 100 && boutScreen->Button5->isVisible(); ++i)
-            boutScreen->Button6->click();
+        for (int i = 0; i < 100 && boutScreen->m_oshiButton->isVisible(); ++i)
+            boutScreen->m_yotsuButton->click();
         if (goesOn && boutScreen->WinButton->isVisible()) {
             boutScreen->WinButton->click();
             QVERIFY(midway.save(qEnvironmentVariable("KIRIMAKI_SCREENSHOTS") + QStringLiteral("/bout-midway.png")));

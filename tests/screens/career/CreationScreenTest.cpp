@@ -44,7 +44,7 @@ void wheelNotch(QWidget* w, int angle)
 // "height weight pool" as the screen's labels show them.
 QString body(const CreationScreen& f)
 {
-    return f.intHeightLabel3->text() + ' ' + f.intWeightLabel4->text() + ' ' + f.HWRemainingPointsLabel->text();
+    return f.m_heightValueLabel->text() + ' ' + f.m_weightValueLabel->text() + ' ' + f.HWRemainingPointsLabel->text();
 }
 
 // Closes the next modal window that opens and remembers its caption.
@@ -92,20 +92,20 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QCOMPARE(body(form), QStringLiteral("180 130 0"));
         QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("25"));
-        QCOMPARE(form.Label3->text(), QStringLiteral("Points remaining: "));
-        QCOMPARE(form.Label8->text(), QStringLiteral(" Agility "));
+        QCOMPARE(form.m_bodyPointsCaptionLabel->text(), QStringLiteral("Points remaining: "));
+        QCOMPARE(form.m_agilityCaptionLabel->text(), QStringLiteral(" Agility "));
         QCOMPARE(form.HenkaLabel->text(), QStringLiteral("1"));
         QCOMPARE(form.Shikona->maxLength(), 13);
         QCOMPARE(form.RealName->maxLength(), 20);
         QVERIFY(!form.Shikona->text().isEmpty() && !form.RealName->text().isEmpty());
-        QCOMPARE(form.HeightScrollBar1->orientation(), Qt::Vertical);
-        QCOMPARE(form.HeightScrollBar1->pageStep(), 10);
+        QCOMPARE(form.m_heightBar->orientation(), Qt::Vertical);
+        QCOMPARE(form.m_heightBar->pageStep(), 10);
         QCOMPARE(form.strengthScroll->pageStep(), 1);
         QCOMPARE(form.StaminaScroll->maximum(), 6);
         QCOMPARE(form.HenkaScroll->focusPolicy(), Qt::StrongFocus);
 
         // The tab order: names, height, weight, the abilities, Save, Cancel.
-        QList<QWidget*> expected{form.Shikona, form.RealName, form.HeightScrollBar1, form.WeightScrollBar2,
+        QList<QWidget*> expected{form.Shikona, form.RealName, form.m_heightBar, form.m_weightBar,
                                  form.strengthScroll, form.agilityScroll, form.TachiaiScroll, form.JumpScroll,
                                  form.ReceiveScroll, form.DefenseScroll, form.OshiScroll, form.YotsuScroll,
                                  form.TsuppariScroll, form.TenageScroll, form.HenkaScroll, form.StaminaScroll,
@@ -142,40 +142,40 @@ private slots:
         {
             CreationScreen form;
             form.show();
-            press(form.HeightScrollBar1, Qt::Key_PageDown);
+            press(form.m_heightBar, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("180 130 0"));
-            QCOMPARE(form.HeightScrollBar1->value(), 180);
+            QCOMPARE(form.m_heightBar->value(), 180);
             // The refused proposal was 190; letting go of the key ends the
             // gesture with one more scroll event where the bar rests.
             QCOMPARE(bodyScrollMemory().lastHeightPos, 180);
-            press(form.WeightScrollBar2, Qt::Key_PageUp);
+            press(form.m_weightBar, Qt::Key_PageUp);
             QCOMPARE(body(form), QStringLiteral("180 120 10"));
-            press(form.HeightScrollBar1, Qt::Key_PageDown);
+            press(form.m_heightBar, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("190 120 0"));
-            press(form.HeightScrollBar1, Qt::Key_Down);
-            QCOMPARE(form.HeightScrollBar1->value(), 190);
+            press(form.m_heightBar, Qt::Key_Down);
+            QCOMPARE(form.m_heightBar->value(), 190);
         }
         {   // A weight bar scrolled before: a height rise lowers the weight.
             bodyScrollMemory() = BodyScrollMemory();
             CreationScreen form;
             form.show();
-            press(form.WeightScrollBar2, Qt::Key_PageUp);
-            press(form.WeightScrollBar2, Qt::Key_PageDown);
+            press(form.m_weightBar, Qt::Key_PageUp);
+            press(form.m_weightBar, Qt::Key_PageDown);
             QCOMPARE(bodyScrollMemory().lastWeightPos, 130);
-            press(form.HeightScrollBar1, Qt::Key_Up, 5);
+            press(form.m_heightBar, Qt::Key_Up, 5);
             QCOMPARE(body(form), QStringLiteral("175 130 5"));
-            press(form.HeightScrollBar1, Qt::Key_PageDown);
+            press(form.m_heightBar, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("185 125 0"));
-            QCOMPARE(form.WeightScrollBar2->value(), 125);
+            QCOMPARE(form.m_weightBar->value(), 125);
         }
         {   // Never scrolled: the page step overdraws the pool.
             bodyScrollMemory() = BodyScrollMemory();
             CreationScreen form;
             form.show();
-            press(form.HeightScrollBar1, Qt::Key_Up, 5);
-            press(form.HeightScrollBar1, Qt::Key_PageDown);
+            press(form.m_heightBar, Qt::Key_Up, 5);
+            press(form.m_heightBar, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("185 130 -5"));
-            QCOMPARE(form.HeightScrollBar1->value(), 185);
+            QCOMPARE(form.m_heightBar->value(), 185);
         }
     }
 
@@ -211,7 +211,7 @@ private slots:
     {
         CreationScreen first;
         press(first.strengthScroll, Qt::Key_End);
-        press(first.WeightScrollBar2, Qt::Key_PageUp);
+        press(first.m_weightBar, Qt::Key_PageUp);
         CreationScreen second;
         QCOMPARE(second.strengthScroll->value(), 1);
         QCOMPARE(second.RemainingStatPointsLabel->text(), QStringLiteral("25"));
@@ -225,8 +225,8 @@ private slots:
         CreationScreen form;
         form.show();
         form.Shikona->setText(QStringLiteral("Kirin\u00f6"));
-        press(form.WeightScrollBar2, Qt::Key_PageUp);
-        press(form.HeightScrollBar1, Qt::Key_PageDown);
+        press(form.m_weightBar, Qt::Key_PageUp);
+        press(form.m_heightBar, Qt::Key_PageDown);
         press(form.YotsuScroll, Qt::Key_End);
         QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -277,8 +277,8 @@ private slots:
             QSKIP("KIRIMAKI_SCREENSHOTS is not set");
         CreationScreen form;
         form.show();
-        press(form.WeightScrollBar2, Qt::Key_PageUp);
-        press(form.HeightScrollBar1, Qt::Key_Down, 6);
+        press(form.m_weightBar, Qt::Key_PageUp);
+        press(form.m_heightBar, Qt::Key_Down, 6);
         press(form.strengthScroll, Qt::Key_Down, 3);
         press(form.OshiScroll, Qt::Key_Down, 4);
         QVERIFY(form.grab().save(folder + QStringLiteral("/create-rikishi.png")));

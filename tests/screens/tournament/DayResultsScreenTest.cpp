@@ -34,7 +34,7 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             QWidget* w = QApplication::activeModalWidget();
             if (w && w == leaderboardScreen && leaderboardScreen->OKButton->isVisible()) {
-                leaderboards << leaderboardScreen->Label1->text() + "|" + leaderboardScreen->Label2->text();
+                leaderboards << leaderboardScreen->m_titleLabel->text() + "|" + leaderboardScreen->m_leadersLabel->text();
                 if (onLeaderboard)
                     onLeaderboard();
                 QTest::mouseClick(leaderboardScreen->OKButton, Qt::LeftButton);
@@ -67,7 +67,7 @@ QString line(const DayResultsScreen& k, int n)
 {
     QStringList parts;
     for (int i = 0; i < 3; ++i)
-        parts << k.ResultLabels[static_cast<std::size_t>(3 * n + i)]->text();
+        parts << k.m_resultLabels[static_cast<std::size_t>(3 * n + i)]->text();
     return parts.join(' ');
 }
 
@@ -127,13 +127,13 @@ private slots:
         DayResultsScreen& k = start(makeRoster(1));
         QCOMPARE(k.windowTitle(), QStringLiteral(" Kekka"));
         k.openFromMainMenu();
-        QCOMPARE(k.justalabel->text() + k.DayLabel->text() + k.results->text(), QStringLiteral("Day1Results"));
+        QCOMPARE(k.m_dayCaptionLabel->text() + k.DayLabel->text() + k.m_resultsCaptionLabel->text(), QStringLiteral("Day1Results"));
         QCOMPARE(line(k, 0), QStringLiteral("R38 VS. R39"));
-        QVERIFY(QStringList({"defeats", "henkas", "upsets"}).contains(k.ResultLabels[4]->text()));
+        QVERIFY(QStringList({"defeats", "henkas", "upsets"}).contains(k.m_resultLabels[4]->text()));
         QCOMPARE(k.GoToFight->pos(), QPoint(120, 30));   // over the player's "VS."
         QVERIFY(k.GoToFight->isVisible());
-        QCOMPARE(k.ResultLabels[30]->pos(), QPoint(328, 32));
-        QCOMPARE(k.ResultLabels[59]->pos(), QPoint(512, 32 + 9 * 32));
+        QCOMPARE(k.m_resultLabels[30]->pos(), QPoint(328, 32));
+        QCOMPARE(k.m_resultLabels[59]->pos(), QPoint(512, 32 + 9 * 32));
         QVERIFY(!k.MainMenuButton->isEnabled() && !k.NextDayButton->isEnabled() && !k.ShowBanzukeButton->isEnabled());
         QCOMPARE(bouts(fileRoster()[0]), 1);
 
@@ -151,8 +151,8 @@ private slots:
     {
         DayResultsScreen& k = start(makeRoster(1));
         m_bout.during = [&k] {   // while the bout is open the handlers refuse to run again
-            k.GoToFightClick();
-            k.FormShow();
+            k.fightPlayersBout();
+            k.runDay();
         };
         k.openFromMainMenu();
         for (int day = 1; day <= 15; ++day) {
@@ -222,7 +222,7 @@ private slots:
         k.openFromMainMenu();
         QVERIFY(k.MessageLabel->isVisible());
         QVERIFY(k.MessageLabel->text().contains("not at a tournament day: it holds day 23"));
-        QVERIFY(!k.GoToFight->isVisible() && !k.FinishBashoButton->isVisible() && !k.ResultLabels[0]->isVisible());
+        QVERIFY(!k.GoToFight->isVisible() && !k.FinishBashoButton->isVisible() && !k.m_resultLabels[0]->isVisible());
         QVERIFY(!k.NextDayButton->isEnabled());
         QTest::mouseClick(k.MainMenuButton, Qt::LeftButton);
         QCOMPARE(m_mainMenuShown, 1);

@@ -116,32 +116,32 @@ private slots:
         saveCareer([](Roster& roster) { roster[34].lbw = 13; });
         RikishiViewer viewer;
         QCOMPARE(viewer.minimumSize(), viewer.maximumSize());
-        QCOMPARE(texts(&viewer, {"LabelRikishiNum", "rlw", "rll", "rlp"}), QStringLiteral("1 470 228 67"));
+        QCOMPARE(texts(&viewer, {"numberLabel", "rlw", "rll", "rlp"}), QStringLiteral("1 470 228 67"));
 
         viewer.showRikishi(40);
         QVERIFY(viewer.isVisible());
-        QCOMPARE(viewer.rikishinum->value(), 40);
+        QCOMPARE(viewer.m_numberBar->value(), 40);
         QCOMPARE(texts(&viewer, {"Shikona", "height", "weight", "age", "strength", "power", "lbl"}),
                  QStringLiteral("Kiriarashi 180 130 21 -1 18 15"));
         QCOMPARE(texts(&viewer, {"cbw", "cbl", "cbp", "lbw", "lbp", "gmw", "gml", "gmp"}),
                  QStringLiteral("0 0 0 0 0 0 0 0"));
-        QCOMPARE(texts(&viewer, {"Label63", "Label74"}), QStringLiteral("Kirimaki Wins-Losses: %"));
+        QCOMPARE(texts(&viewer, {"kirimakiCaption", "realLifePercentSign"}), QStringLiteral("Kirimaki Wins-Losses: %"));
 
         // A page step moves the number by 5 and shows that wrestler.
-        viewer.rikishinum->triggerAction(QAbstractSlider::SliderPageStepSub);
+        viewer.m_numberBar->triggerAction(QAbstractSlider::SliderPageStepSub);
         QCOMPARE(RikishiViewer::viewNumber, 35);
-        QCOMPARE(viewer.rikishinum->value(), 35);
-        QCOMPARE(texts(&viewer, {"LabelRikishiNum", "lbw", "lbl", "lbp"}), QStringLiteral("35 13 2 86"));
+        QCOMPARE(viewer.m_numberBar->value(), 35);
+        QCOMPARE(texts(&viewer, {"numberLabel", "lbw", "lbl", "lbp"}), QStringLiteral("35 13 2 86"));
 
         // Closing and opening again keeps the number and reads the file afresh.
-        viewer.Button1Click();
+        viewer.closeViewer();
         QVERIFY(!viewer.isVisible());
         saveCareer([](Roster& roster) {
             roster[34].lbw = 13;
             roster[34].cbw = 7;
         });
         viewer.show();
-        QCOMPARE(texts(&viewer, {"LabelRikishiNum", "lbp", "cbw", "cbp"}), QStringLiteral("35 86 7 100"));
+        QCOMPARE(texts(&viewer, {"numberLabel", "lbp", "cbw", "cbp"}), QStringLiteral("35 86 7 100"));
     }
 
     void banzukeListsANewCareer()
@@ -156,7 +156,7 @@ private slots:
         banzuke.show();
         QCOMPARE(banzuke.windowTitle(), QStringLiteral("Banzuke"));
         QCOMPARE(banzuke.BanzukeLabel->text(), QStringLiteral("The Banzuke through day 3 of the basho"));
-        QCOMPARE(banzuke.Label5->text(), QStringLiteral("EAST"));
+        QCOMPARE(banzuke.m_eastLabel->text(), QStringLiteral("EAST"));
         QCOMPARE(banzuke.nameButtons.size(), std::size_t(40));
 
         auto* player = banzuke.list->findChild<QPushButton*>(QStringLiteral("NameButton39"));
@@ -196,12 +196,12 @@ private slots:
         };
         click(5);
         QVERIFY(viewer.isVisible());
-        QCOMPARE(viewer.LabelRikishiNum->text(), QStringLiteral("6"));
+        QCOMPARE(viewer.m_numberLabel->text(), QStringLiteral("6"));
         const QString sixth = viewer.Shikona->text();
 
         click(39);
         QCOMPARE(RikishiViewer::viewNumber, 40);
-        QCOMPARE(viewer.LabelRikishiNum->text(), QStringLiteral("6"));
+        QCOMPARE(viewer.m_numberLabel->text(), QStringLiteral("6"));
         QCOMPARE(viewer.Shikona->text(), sixth);
 
         viewer.close();
