@@ -100,8 +100,14 @@ void YushoScreen::decideYusho()
 {
     m_decision.setUp(gameState());
     apply();
+    m_unsaved = false;
     if (m_decision.state() == YushoDecision::State::Decided)
-        saveRosterOrReport(this);
+        saveDecision();
+}
+
+void YushoScreen::saveDecision()
+{
+    m_unsaved = !saveRosterOrReport(this, QStringLiteral("Press OK to try again."));
 }
 
 void YushoScreen::fightKetteisen()
@@ -126,13 +132,21 @@ void YushoScreen::fightKetteisen()
     m_running = false;
     apply();
     if (finished)
-        saveRosterOrReport(this);
+        saveDecision();
 }
 
 void YushoScreen::finish()
 {
-    if (isOffered(OKButton))
-        accept();
+    if (!isOffered(OKButton))
+        return;
+    // The yusho is not taken as done until it is in the file: OK saves the
+    // same decision again rather than deciding it (or a playoff) anew.
+    if (m_unsaved) {
+        saveDecision();
+        if (m_unsaved)
+            return;
+    }
+    accept();
 }
 
 bool YushoScreen::mayClose() const
