@@ -123,6 +123,9 @@ void YushoScreen::fightKetteisen()
     Host host(*this);
     bool finished = false;
     try {
+        // Each of the player's playoff bouts saves on its Close: in a folder
+        // that became read-only, the player hears of it once.
+        OneSaveReport once;
         finished = m_decision.runPlayoff(gameState(), *m_playerBout, host);
     } catch (...) {
         m_running = false;
