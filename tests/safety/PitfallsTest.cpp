@@ -396,6 +396,19 @@ void PitfallsTest::aFailedSaveIsReportedAndTheFileKept()
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported[0].contains(QStringLiteral("could not be saved")));
     QCOMPARE(fileBytes(), before);
+    // Nothing of the day is taken as done: Next Day, now that the folder can
+    // be written, decides it once and saves it.
+    QVERIFY(!dayResultsScreen->GoToFight->isVisible());
+    QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(dayResultsScreen->GoToFight->isVisible());
+    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("2"));
+    int pending = 0;
+    for (const Rikishi& r : fileRoster()) {
+        QVERIFY(bouts(r) == 1 || bouts(r) == 2);
+        pending += bouts(r) == 1;
+    }
+    QCOMPARE(pending, 2);   // the player and his opponent
 }
 
 void PitfallsTest::quittingDuringTheEndOfABashoOpensNothingFurther()
