@@ -1,8 +1,9 @@
-// The one career of the running game, shared by all screens.
+// The one career of the running game, made once and handed to every screen
+// by the start-up.
 #pragma once
 
 struct Game;
 
-// The game's single Game instance: the roster, the two bout copies, the day
-// and pool values, and the one random generator.
+// The program's single Game instance. Only the start-up reaches it here;
+// every screen and rule works on the Game it was handed.
 Game& gameState();

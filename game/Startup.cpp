@@ -1,6 +1,8 @@
 // The start-up order of the screens and the connections between them.
 #include "game/Startup.h"
 
+#include "game/GameState.h"
+
 #include "screens/bashoend/AgeingScreen.h"
 #include "screens/bashoend/BashoEndDialogs.h"
 #include "screens/bashoend/ChankoScreen.h"
@@ -24,9 +26,9 @@ namespace {
 
 // A new creation form for each press of Create Rikishi; it is released
 // when it closes.
-void openCreateRikishi()
+void openCreateRikishi(Game& game)
 {
-    auto* form = new CreationScreen(mainMenu);
+    auto* form = new CreationScreen(game, mainMenu);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->exec();
 }
@@ -38,27 +40,28 @@ void createScreens()
     // Each global is assigned as soon as its constructor returns, so the
     // creation handlers that run inside later constructors find the earlier
     // screens (the viewer's and day results' loads need the error box).
-    mainMenu = new MainMenu;
+    Game& game = gameState();
+    mainMenu = new MainMenu(game);
     QWidget* const main = mainMenu;
 
     // The start-up instance of the creation form is never shown: each press
     // of Create Rikishi makes its own. Its creation still sets up the pools.
-    auto* firstForm = new CreationScreen(main);
+    auto* firstForm = new CreationScreen(game, main);
     firstForm->hide();
 
     aboutBox = new AboutBox(main);
     errorBox = new ErrorBox(main);
-    rikishiViewer = new RikishiViewer(main);
-    banzukeScreen = new BanzukeScreen(main);
-    dayResultsScreen = new DayResultsScreen(main);
-    boutScreen = new BoutScreen(main);
-    statIncreaseScreen = new StatIncreaseScreen(main);
-    chankoScreen = new ChankoScreen(main);
-    potentialScreen = new PotentialScreen(main);
-    ageingScreen = new AgeingScreen(main);
-    yushoScreen = new YushoScreen(main);
-    newBanzukeScreen = new NewBanzukeScreen(main);
-    leaderboardScreen = new LeaderboardScreen(main);
+    rikishiViewer = new RikishiViewer(game, main);
+    banzukeScreen = new BanzukeScreen(game, main);
+    dayResultsScreen = new DayResultsScreen(game, main);
+    boutScreen = new BoutScreen(game, main);
+    statIncreaseScreen = new StatIncreaseScreen(game, main);
+    chankoScreen = new ChankoScreen(game, main);
+    potentialScreen = new PotentialScreen(game, main);
+    ageingScreen = new AgeingScreen(game, main);
+    yushoScreen = new YushoScreen(game, main);
+    newBanzukeScreen = new NewBanzukeScreen(game, main);
+    leaderboardScreen = new LeaderboardScreen(game, main);
 
     static ScreenPlayerBout fightBout;
     static BashoEndDialogs bashoEnd;
@@ -71,6 +74,6 @@ void createScreens()
     mainMenu->openTournament = [] { dayResultsScreen->openFromMainMenu(); };
     mainMenu->openBanzuke = [] { bringUp(banzukeScreen); };
     mainMenu->openAbout = [] { aboutBox->exec(); };
-    mainMenu->openCreateRikishi = openCreateRikishi;
+    mainMenu->openCreateRikishi = [&game] { openCreateRikishi(game); };
     mainMenu->openViewRikishi = [] { bringUp(rikishiViewer); };
 }

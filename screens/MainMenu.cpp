@@ -2,7 +2,6 @@
 #include "screens/MainMenu.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "screens/ScreenDialog.h"
 
 #include <QApplication>
@@ -29,7 +28,7 @@ void call(const std::function<void()>& f)
 
 } // namespace
 
-MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
+MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 {
     setObjectName(QStringLiteral("mainMenu"));
     setWindowTitle(QStringLiteral("Kirimaki"));
@@ -94,7 +93,7 @@ MainMenu::MainMenu(QWidget* parent) : QWidget(parent)
 
 void MainMenu::seedGenerator()
 {
-    gameState().rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    m_game->rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 void MainMenu::startTournament()

@@ -8,11 +8,12 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+struct Game;
 
 class MainMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit MainMenu(QWidget* parent = nullptr);
+    explicit MainMenu(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
     QFrame* m_buttonPanel;
@@ -42,6 +43,9 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+
+private:
+    Game* m_game;   // never null
 };
 
 extern MainMenu* mainMenu;

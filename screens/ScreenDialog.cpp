@@ -3,7 +3,6 @@
 
 #include "rules/core/Game.h"
 #include "screens/ErrorBox.h"
-#include "game/GameState.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,9 +14,15 @@
 #include <QShowEvent>
 #include <QTimer>
 
-ScreenDialog::ScreenDialog(QWidget* parent) : QDialog(parent)
+ScreenDialog::ScreenDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(&game)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+int ScreenDialog::execFor(Game& game)
+{
+    m_game = &game;
+    return exec();
 }
 
 void ScreenDialog::showEvent(QShowEvent* e)
@@ -87,9 +92,9 @@ void centreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
-bool loadRosterOrReport(QWidget* screen)
+bool loadRosterOrReport(QWidget* screen, Game& game)
 {
-    if (gameState().load() == LoadResult::Loaded)
+    if (game.load() == LoadResult::Loaded)
         return true;
     showFileError(screen);
     if (screen) {
@@ -131,7 +136,7 @@ bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString
     return false;
 }
 
-bool saveRosterOrReport(QWidget* screen, const QString& retry)
+bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry)
 {
-    return reportIfSaveFailed(screen, gameState().save(), retry);
+    return reportIfSaveFailed(screen, game.save(), retry);
 }

@@ -11,6 +11,7 @@
 class QLabel;
 class QPushButton;
 class QWidget;
+struct Game;
 
 // Names in the save file are 8-bit Latin-1 text.
 inline QString toQt(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
@@ -20,10 +21,16 @@ inline std::string fromQt(const QString& s) { const QByteArray b = s.toLatin1();
 // half done), Enter presses no button by itself, and onShown() runs when the
 // program shows the screen, never when the player restores it from the task
 // bar. A screen may refuse to be closed by its frame while a step is open.
+// A screen acts on the Game it was made for (or was last handed to work on),
+// never on another.
 class ScreenDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ScreenDialog(QWidget* parent = nullptr);
+    explicit ScreenDialog(Game& game, QWidget* parent = nullptr);
+
+    Game& game() const { return *m_game; }
+    // Shows the screen modally, working on `game` from now on.
+    int execFor(Game& game);
 
 protected:
     virtual void onShown() {}
@@ -32,6 +39,8 @@ protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+
+    Game* m_game;   // never null
 };
 
 // A push button with its object name, caption (with & for the mnemonic) and
@@ -51,16 +60,16 @@ void bringUp(QWidget* screen);
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 
-// Loads the career into gameState(). On failure shows the file-error box
+// Loads the career into `game`. On failure shows the file-error box
 // modally and closes `screen` from a queued call (not inside its show
 // event, which would leave a ghost window); returns false, and the caller's
 // handler stops there.
-bool loadRosterOrReport(QWidget* screen);
+bool loadRosterOrReport(QWidget* screen, Game& game);
 
-// Saves gameState()'s roster; a failure is reported in a message box on top
+// Saves the roster of `game`; a failure is reported in a message box on top
 // of `screen`: what failed, the file's full path, that nothing was lost, and
 // `retry` (the button that tries again). Returns whether the save succeeded.
-bool saveRosterOrReport(QWidget* screen, const QString& retry = QString());
+bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry = QString());
 
 // Reports a save that failed as saveRosterOrReport does; true when it worked.
 bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString& retry = QString());

@@ -3,12 +3,6 @@
 
 #include "rules/core/Wrap.h"
 
-BodyScrollMemory& bodyScrollMemory()
-{
-    static BodyScrollMemory memory;
-    return memory;
-}
-
 CreationPools::CreationPools(BodyScrollMemory& memory) : m_memory(memory)
 {
     reset();

@@ -2,23 +2,12 @@
 #pragma once
 
 #include "rules/career/CreationValues.h"
+#include "rules/core/Game.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-// The positions last proposed by a scroll event of the height bar and of the
-// weight bar. They belong to the program, not to one creation screen: a new
-// screen goes on from what the previous one left, and only a new program
-// starts them at 0.
-struct BodyScrollMemory {
-    std::int32_t lastHeightPos = 0;
-    std::int32_t lastWeightPos = 0;
-};
-
-// The program's one memory of the two bars.
-BodyScrollMemory& bodyScrollMemory();
 
 // The finished captions of the screen's value and pool labels.
 struct CreationTexts {

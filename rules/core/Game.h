@@ -17,8 +17,18 @@ struct UnsavedStep {
     Roster result{};
 };
 
-// Everything the rules work on. The game keeps one instance for the whole
-// run; the headless front-end and the tests make their own. None of the
+// The positions last proposed by a scroll event of the creation screen's
+// height bar and weight bar. They belong to the program's run, not to one
+// creation screen: a new screen goes on from what the previous one left, and
+// only a new run starts them at 0.
+struct BodyScrollMemory {
+    std::int32_t lastHeightPos = 0;
+    std::int32_t lastWeightPos = 0;
+};
+
+// Everything the rules and the screens work on. The game keeps one instance
+// for the whole run and hands it to every screen; the headless front-end and
+// the tests make their own, and two instances share nothing. None of the
 // values beside the roster is ever saved.
 struct Game {
     Roster roster{};               // zero-filled until a load or a new career
@@ -32,6 +42,10 @@ struct Game {
     Rng rng;                       // the one generator of the program
     std::string savePath = kSaveFileName;
     std::optional<UnsavedStep> unsavedBout;  // the player's bout, fought but not saved
+
+    // What lasts as long as the run, beside the career itself.
+    BodyScrollMemory bodyScroll;   // the creation screen's two bars
+    std::int32_t viewNumber = 1;   // the wrestler the viewer shows (1..40)
 
     LoadResult load() { return loadRoster(roster, savePath); }
     SaveResult save() const { return saveRoster(roster, savePath); }

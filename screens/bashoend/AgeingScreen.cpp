@@ -5,8 +5,8 @@
 
 AgeingScreen* ageingScreen = nullptr;
 
-AgeingScreen::AgeingScreen(QWidget* parent)
-    : StepScreen(parent, "ageingScreen", QStringLiteral("Age"), "titleLabel",
+AgeingScreen::AgeingScreen(Game& game, QWidget* parent)
+    : StepScreen(game, parent, "ageingScreen", QStringLiteral("Age"), "titleLabel",
                  QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "okButton"),
       m_titleLabel(m_title), RikishiAgeLabel(m_text), m_okButton(m_ok)
 {

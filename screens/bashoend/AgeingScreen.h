@@ -3,10 +3,12 @@
 
 #include "screens/bashoend/StepScreen.h"
 
+struct Game;
+
 class AgeingScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit AgeingScreen(QWidget* parent = nullptr);
+    explicit AgeingScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
     QLabel* RikishiAgeLabel;

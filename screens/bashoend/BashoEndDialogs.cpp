@@ -14,11 +14,11 @@ namespace {
 
 // The screens are created at start-up; a missing one is a wiring fault.
 template <typename Screen>
-void openModally(Screen* screen, const char* name)
+void openModally(Screen* screen, const char* name, Game& game)
 {
     if (!screen)
         throw std::logic_error(std::string("the ") + name + " screen was not created");
-    screen->exec();
+    screen->execFor(game);
 }
 
 } // namespace
@@ -28,11 +28,11 @@ BashoEndDialogs::BashoEndDialogs()
     watchApplicationQuit();
 }
 
-void BashoEndDialogs::yusho(Game&) { openModally(yushoScreen, "yusho"); }
-void BashoEndDialogs::chanko(Game&) { openModally(chankoScreen, "chanko"); }
-void BashoEndDialogs::potential(Game&) { openModally(potentialScreen, "potential"); }
-void BashoEndDialogs::age(Game&) { openModally(ageingScreen, "age"); }
-void BashoEndDialogs::newBanzuke(Game&) { openModally(newBanzukeScreen, "new banzuke"); }
+void BashoEndDialogs::yusho(Game& game) { openModally(yushoScreen, "yusho", game); }
+void BashoEndDialogs::chanko(Game& game) { openModally(chankoScreen, "chanko", game); }
+void BashoEndDialogs::potential(Game& game) { openModally(potentialScreen, "potential", game); }
+void BashoEndDialogs::age(Game& game) { openModally(ageingScreen, "age", game); }
+void BashoEndDialogs::newBanzuke(Game& game) { openModally(newBanzukeScreen, "new banzuke", game); }
 
 bool BashoEndDialogs::stopped() const
 {

@@ -3,9 +3,9 @@
 
 #include "rules/bashoend/BashoEnd.h"
 
-// Opens the globals yushoScreen, chankoScreen, potentialScreen, Age and newBanzukeScreen
-// modally; each returns when the player has closed the screen. The screens
-// work on gameState(), which is the Game the sequence passes in. stopped()
+// Opens the globals yushoScreen, chankoScreen, potentialScreen, ageingScreen and
+// newBanzukeScreen modally, each on the Game the sequence passes in; each
+// returns when the player has closed the screen. stopped()
 // turns true once the program is quitting (after quit() every later exec()
 // would return at once), so the sequence opens no further screen.
 class BashoEndDialogs : public BashoEndScreens {

@@ -4,7 +4,6 @@
 #include "screens/bashoend/StatRowsPanel.h"
 #include "screens/bashoend/StepScreen.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -14,7 +13,7 @@
 
 ChankoScreen* chankoScreen = nullptr;
 
-ChankoScreen::ChankoScreen(QWidget* parent) : ScreenDialog(parent)
+ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("chankoScreen"));
     setWindowTitle(QStringLiteral("Chanko"));
@@ -108,7 +107,7 @@ void ChankoScreen::onShown()
 
 void ChankoScreen::openVisit()
 {
-    m_visit.open(gameState());
+    m_visit.open(*m_game);
     apply();
     DoneButton->setFocus(Qt::OtherFocusReason);
 }
@@ -117,7 +116,7 @@ void ChankoScreen::spendPoint(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
-    m_visit.click(gameState(), ChankoVisit::buttonByName(fromQt(sender->objectName())));
+    m_visit.click(*m_game, ChankoVisit::buttonByName(fromQt(sender->objectName())));
     apply();
 }
 

@@ -9,11 +9,12 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+struct Game;
 
 class ChankoScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit ChankoScreen(QWidget* parent = nullptr);
+    explicit ChankoScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
     QLabel* PointsLeftLabel;

@@ -5,8 +5,8 @@
 
 NewBanzukeScreen* newBanzukeScreen = nullptr;
 
-NewBanzukeScreen::NewBanzukeScreen(QWidget* parent)
-    : StepScreen(parent, "newBanzukeScreen", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
+NewBanzukeScreen::NewBanzukeScreen(Game& game, QWidget* parent)
+    : StepScreen(game, parent, "newBanzukeScreen", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
                  "okButton"),
       PromotionDemotionLabel(m_text), m_okButton(m_ok)
 {

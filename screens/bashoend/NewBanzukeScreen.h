@@ -3,10 +3,12 @@
 
 #include "screens/bashoend/StepScreen.h"
 
+struct Game;
+
 class NewBanzukeScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit NewBanzukeScreen(QWidget* parent = nullptr);
+    explicit NewBanzukeScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* PromotionDemotionLabel;
     QPushButton* m_okButton;

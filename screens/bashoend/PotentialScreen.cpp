@@ -6,8 +6,8 @@
 
 PotentialScreen* potentialScreen = nullptr;
 
-PotentialScreen::PotentialScreen(QWidget* parent)
-    : StepScreen(parent, "potentialScreen", QStringLiteral("Potential"), "titleLabel",
+PotentialScreen::PotentialScreen(Game& game, QWidget* parent)
+    : StepScreen(game, parent, "potentialScreen", QStringLiteral("Potential"), "titleLabel",
                  QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "okButton"),
       m_titleLabel(m_title), RikishiPotentialLabel(m_text), m_okButton(m_ok)
 {

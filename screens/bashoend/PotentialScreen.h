@@ -3,10 +3,12 @@
 
 #include "screens/bashoend/StepScreen.h"
 
+struct Game;
+
 class PotentialScreen : public StepScreen {
     Q_OBJECT
 public:
-    explicit PotentialScreen(QWidget* parent = nullptr);
+    explicit PotentialScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
     QLabel* RikishiPotentialLabel;

@@ -3,7 +3,6 @@
 
 #include "screens/bashoend/StatRowsPanel.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,7 +12,7 @@
 
 StatIncreaseScreen* statIncreaseScreen = nullptr;
 
-StatIncreaseScreen::StatIncreaseScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+StatIncreaseScreen::StatIncreaseScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("statIncreaseScreen"));
     setWindowTitle(QStringLiteral("Bonus Statistic Increase"));

@@ -14,7 +14,7 @@ struct Game;
 class StatIncreaseScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit StatIncreaseScreen(QWidget* parent = nullptr);
+    explicit StatIncreaseScreen(Game& game, QWidget* parent = nullptr);
 
     // Shows the screen modally to spend game.pointPool on game.playerCopy;
     // returns when Done has closed it.
@@ -42,7 +42,6 @@ protected:
 private:
     void apply();
 
-    Game* m_game;
     StatIncreaseVisit m_visit;
 };
 

@@ -1,7 +1,6 @@
 // The shared shape of the potential, ageing and new-banzuke screens.
 #include "screens/bashoend/StepScreen.h"
 
-#include "game/GameState.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,9 +16,9 @@ void growToFitText(QWidget* screen)
         screen->resize(screen->width(), needed);
 }
 
-StepScreen::StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
+StepScreen::StepScreen(Game& game, QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
                        const QString& title, const char* textName, const char* okName)
-    : ScreenDialog(parent)
+    : ScreenDialog(game, parent)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
@@ -57,10 +56,10 @@ void StepScreen::onShown()
 
 void StepScreen::runAndShow()
 {
-    m_text->setText(toQt(runStep(gameState())));
+    m_text->setText(toQt(runStep(*m_game)));
     growToFitText(this);
     m_ok->setFocus(Qt::OtherFocusReason);
-    m_unsaved = !saveRosterOrReport(this, QStringLiteral("Press OK to try again."));
+    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void StepScreen::closeIfOffered()
@@ -70,7 +69,7 @@ void StepScreen::closeIfOffered()
     // The step is not taken as done until it is in the file: OK saves the
     // same result again rather than running the step a second time.
     if (m_unsaved) {
-        m_unsaved = !saveRosterOrReport(this, QStringLiteral("Press OK to try again."));
+        m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
         if (m_unsaved)
             return;
     }

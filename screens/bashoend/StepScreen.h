@@ -22,7 +22,7 @@ class StepScreen : public ScreenDialog {
     Q_OBJECT
 protected:
     // `title` may be null for a screen without a title line.
-    StepScreen(QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
+    StepScreen(Game& game, QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
                const QString& title, const char* textName, const char* okName);
 
     // The step on the game; returns the text to show.

@@ -4,7 +4,6 @@
 #include "screens/bashoend/QuitWatch.h"
 #include "screens/bashoend/StepScreen.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +43,7 @@ private:
     YushoScreen& m_screen;
 };
 
-YushoScreen::YushoScreen(QWidget* parent) : ScreenDialog(parent)
+YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     watchApplicationQuit();
     setObjectName(QStringLiteral("yushoScreen"));
@@ -98,7 +97,7 @@ void YushoScreen::onShown()
 
 void YushoScreen::decideYusho()
 {
-    m_decision.setUp(gameState());
+    m_decision.setUp(*m_game);
     apply();
     m_unsaved = false;
     if (m_decision.state() == YushoDecision::State::Decided)
@@ -107,7 +106,7 @@ void YushoScreen::decideYusho()
 
 void YushoScreen::saveDecision()
 {
-    m_unsaved = !saveRosterOrReport(this, QStringLiteral("Press OK to try again."));
+    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void YushoScreen::fightKetteisen()
@@ -126,7 +125,7 @@ void YushoScreen::fightKetteisen()
         // Each of the player's playoff bouts saves on its Close: in a folder
         // that became read-only, the player hears of it once.
         OneSaveReport once;
-        finished = m_decision.runPlayoff(gameState(), *m_playerBout, host);
+        finished = m_decision.runPlayoff(*m_game, *m_playerBout, host);
     } catch (...) {
         m_running = false;
         apply();

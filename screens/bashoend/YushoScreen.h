@@ -9,11 +9,12 @@
 class PlayerBout;
 class QLabel;
 class QPushButton;
+struct Game;
 
 class YushoScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit YushoScreen(QWidget* parent = nullptr);
+    explicit YushoScreen(Game& game, QWidget* parent = nullptr);
 
     // How the player's playoff bouts are fought (the start-up wires the bout
     // screen in). This screen stays visible behind the bout screen: hiding a

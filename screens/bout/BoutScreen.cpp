@@ -4,7 +4,6 @@
 
 #include "screens/bashoend/StatIncreaseScreen.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -42,7 +41,7 @@ QChar mnemonicOf(const QString& caption)
 
 } // namespace
 
-BoutScreen::BoutScreen(QWidget* parent) : ScreenDialog(parent), m_game(&gameState())
+BoutScreen::BoutScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("boutScreen"));
     setWindowTitle(QStringLiteral("Fight"));
@@ -144,7 +143,7 @@ void BoutScreen::closeBout()
     // The bout's own changes are in the two copies, which the screen that
     // opened the bout takes back; this save keeps the file as the roster
     // stands, and a failure is reported rather than lost.
-    saveRosterOrReport(this);
+    saveRosterOrReport(this, *m_game);
     accept();
 }
 

@@ -15,7 +15,7 @@ struct Game;
 class BoutScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit BoutScreen(QWidget* parent = nullptr);
+    explicit BoutScreen(Game& game, QWidget* parent = nullptr);
 
     // Shows the screen modally for the bout in game.playerCopy and
     // game.opponentCopy at game.curDay; returns when it has closed.
@@ -99,7 +99,6 @@ private:
     void apply();
     QPushButton* focusButton(BoutFocus focus) const;
 
-    Game* m_game;
     BoutEngine m_engine;            // lives as long as the screen: the whole run
     std::array<QPushButton*, 4> m_tachiaiButtons{};
     std::array<QPushButton*, 6> m_exchangeButtons{};

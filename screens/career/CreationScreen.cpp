@@ -5,7 +5,6 @@
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -111,7 +110,7 @@ QHBoxLayout* poolRow(QLabel* caption, QLabel* points)
 
 } // namespace
 
-CreationScreen::CreationScreen(QWidget* parent) : ScreenDialog(parent), m_pools(bodyScrollMemory())
+CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent), m_pools(game.bodyScroll)
 {
     setObjectName(QStringLiteral("creationScreen"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
@@ -278,7 +277,7 @@ void CreationScreen::saveRikishi()
 {
     if (!isOffered(SaveRikishi))
         return;
-    Game& game = gameState();
+    Game& game = *m_game;
     const Game before = game;
     buildNewCareer(game, m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
     // The career this replaces is kept as rikishi.r.bak first. A failed save

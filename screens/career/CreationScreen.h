@@ -9,6 +9,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct Game;
 class ScrollEventBar;
 
 // Made anew for each press of Create Rikishi and shown modally. Save starts
@@ -17,7 +18,7 @@ class ScrollEventBar;
 class CreationScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit CreationScreen(QWidget* parent = nullptr);
+    explicit CreationScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_shikonaCaptionLabel;
     QLineEdit* Shikona;

@@ -2,7 +2,6 @@
 #include "screens/tournament/BanzukeScreen.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "rules/tournament/BanzukeLayout.h"
 #include "screens/tournament/RikishiViewer.h"
 
@@ -29,7 +28,7 @@ QString buttonText(const std::string& latin1)
 
 } // namespace
 
-BanzukeScreen::BanzukeScreen(QWidget* parent) : ScreenDialog(parent)
+BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("banzukeScreen"));
     setWindowTitle(QStringLiteral("Banzuke"));
@@ -80,9 +79,9 @@ void BanzukeScreen::onShown()
 
 void BanzukeScreen::fillBanzuke()
 {
-    if (!loadRosterOrReport(this))
+    if (!loadRosterOrReport(this, *m_game))
         return;
-    const BanzukeLayout page = banzukeLayout(gameState().roster);
+    const BanzukeLayout page = banzukeLayout(m_game->roster);
     BanzukeLabel->setText(toQt(page.title));
 
     for (QWidget* w : m_built)

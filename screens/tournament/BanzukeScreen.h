@@ -10,11 +10,12 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QWidget;
+struct Game;
 
 class BanzukeScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit BanzukeScreen(QWidget* parent = nullptr);
+    explicit BanzukeScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* BanzukeLabel;
     QLabel* m_eastLabel;

@@ -2,7 +2,6 @@
 #include "screens/tournament/DayResultsScreen.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
 #include "rules/tournament/DayResults.h"
@@ -53,24 +52,24 @@ class DayResultsScreen::Host : public DayHost {
 public:
     explicit Host(DayResultsScreen* screen) : m_screen(screen) {}
 
-    bool load(Game&) override
+    bool load(Game& game) override
     {
-        if (loadRosterOrReport(m_screen))
+        if (loadRosterOrReport(m_screen, game))
             return true;
         m_screen->m_closePending = true;
         return false;
     }
-    bool save(const Game&) override { return saveRosterOrReport(m_screen, m_retry); }
+    bool save(const Game& game) override { return saveRosterOrReport(m_screen, game, m_retry); }
     // The day's lines are on the screen before its save is tried.
     void dayProduced(const DaySheet& sheet) override
     {
         m_screen->showSheet(sheet);
         m_screen->repaint();
     }
-    void leaderboard(Game&) override
+    void leaderboard(Game& game) override
     {
         if (leaderboardScreen)
-            leaderboardScreen->exec();
+            leaderboardScreen->execFor(game);
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
@@ -95,7 +94,7 @@ private:
     DayResultsScreen* m_screen;
 };
 
-DayResultsScreen::DayResultsScreen(QWidget* parent) : ScreenDialog(parent), m_host(std::make_unique<Host>(this))
+DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent), m_host(std::make_unique<Host>(this))
 {
     setObjectName(QStringLiteral("dayResultsScreen"));
     setWindowTitle(QStringLiteral(" Kekka"));
@@ -185,10 +184,10 @@ void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd
 
 void DayResultsScreen::beginBasho()
 {
-    Game& game = gameState();
+    Game& game = *m_game;
     game.rng.seed(static_cast<std::uint32_t>(std::time(nullptr)));
     // m_resultLabels were collected as the labels were made.
-    if (!loadRosterOrReport(this))
+    if (!loadRosterOrReport(this, *m_game))
         return;
     beginDays(game);
 }
@@ -214,7 +213,7 @@ void DayResultsScreen::runDayStep()
 {
     m_returns->reset();
     m_host->m_retry = QStringLiteral("Press Next Day to try again.");
-    const DayStep step = dayStep(gameState(), *m_host);
+    const DayStep step = dayStep(*m_game, *m_host);
     switch (step.outcome) {
     case StepOutcome::Produced:
         m_saved = step.sheet;
@@ -305,7 +304,7 @@ void DayResultsScreen::fightPlayersBout()
     // that became read-only: the player hears of it once.
     m_oneReport.emplace();
     m_host->m_retry = QStringLiteral("Press Fight to try again: the bout is kept and is not fought a second time.");
-    const BoutOutcome outcome = fightDay(gameState(), *m_host);
+    const BoutOutcome outcome = fightDay(*m_game, *m_host);
     m_oneReport.reset();
     afterFlow(outcome);
 }
@@ -316,7 +315,7 @@ void DayResultsScreen::finishBasho()
         return;
     Busy busy(m_busy);
     FinishBashoButton->setEnabled(false);
-    afterFlow(finishInterruptedBasho(gameState(), *m_host));
+    afterFlow(finishInterruptedBasho(*m_game, *m_host));
 }
 
 void DayResultsScreen::afterFlow(BoutOutcome outcome)

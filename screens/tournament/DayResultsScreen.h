@@ -14,13 +14,14 @@ class PlayerBout;
 class QFrame;
 class QLabel;
 class QPushButton;
+struct Game;
 class ReturnWatcher;
 enum class BoutOutcome;
 
 class DayResultsScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit DayResultsScreen(QWidget* parent = nullptr);
+    explicit DayResultsScreen(Game& game, QWidget* parent = nullptr);
     ~DayResultsScreen() override;
 
     // Collaborators the start-up wires in: how the player's bout is fought,

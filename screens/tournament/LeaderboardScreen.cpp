@@ -2,7 +2,6 @@
 #include "screens/tournament/LeaderboardScreen.h"
 
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "rules/tournament/Leaderboard.h"
 
 #include <QFrame>
@@ -25,7 +24,7 @@ QFrame* makeBevel(QWidget* parent, const char* name)
 
 } // namespace
 
-LeaderboardScreen::LeaderboardScreen(QWidget* parent) : ScreenDialog(parent)
+LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("leaderboardScreen"));
     setWindowTitle(QStringLiteral("Tournament Leaderboard"));
@@ -78,7 +77,7 @@ void LeaderboardScreen::onShown()
 
 void LeaderboardScreen::fillLeaderboard()
 {
-    const Game& game = gameState();
+    const Game& game = *m_game;
     const LeaderboardTexts texts = leaderboardTexts(game.roster, game.curDay);
     m_titleLabel->setText(toQt(texts.title));
     m_leadersLabel->setText(toQt(texts.leaders));

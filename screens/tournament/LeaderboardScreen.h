@@ -6,11 +6,12 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+struct Game;
 
 class LeaderboardScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit LeaderboardScreen(QWidget* parent = nullptr);
+    explicit LeaderboardScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_titleLabel;
     QFrame* m_upperDivider;

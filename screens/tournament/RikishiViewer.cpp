@@ -3,7 +3,6 @@
 
 #include "screens/career/ScrollEventBar.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "rules/tournament/RikishiSheet.h"
 
 #include <QGridLayout>
@@ -13,7 +12,6 @@
 #include <QVBoxLayout>
 
 RikishiViewer* rikishiViewer = nullptr;
-int RikishiViewer::viewNumber = kFirstViewNumber;
 
 namespace {
 
@@ -33,7 +31,7 @@ void addPair(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* va
 
 } // namespace
 
-RikishiViewer::RikishiViewer(QWidget* parent) : ScreenDialog(parent)
+RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("rikishiViewer"));
     setWindowTitle(QStringLiteral("View Rikishi"));
@@ -197,14 +195,14 @@ void RikishiViewer::onShown()
 
 void RikishiViewer::showViewedRikishi()
 {
-    if (!loadRosterOrReport(this))
+    if (!loadRosterOrReport(this, *m_game))
         return;
-    viewNumber = clampViewNumber(viewNumber);
+    m_game->viewNumber = clampViewNumber(m_game->viewNumber);
     // Moving the bar runs this once more from its change event; that inner
     // run finds the bar in place and fills the same labels.
-    m_numberBar->setValue(viewNumber);
-    m_numberLabel->setText(QString::number(viewNumber));
-    const Rikishi& r = gameState().roster[static_cast<std::size_t>(viewNumber - 1)];
+    m_numberBar->setValue(m_game->viewNumber);
+    m_numberLabel->setText(QString::number(m_game->viewNumber));
+    const Rikishi& r = m_game->roster[static_cast<std::size_t>(m_game->viewNumber - 1)];
     for (const LabelText& t : rikishiSheet(r))
         if (QLabel* label = findChild<QLabel*>(QString::fromLatin1(t.label)))
             label->setText(toQt(t.text));
@@ -212,8 +210,8 @@ void RikishiViewer::showViewedRikishi()
 
 void RikishiViewer::scrollNumber(int position)
 {
-    viewNumber = clampViewNumber(position);
-    m_numberLabel->setText(QString::number(viewNumber));
+    m_game->viewNumber = clampViewNumber(position);
+    m_numberLabel->setText(QString::number(m_game->viewNumber));
 }
 
 void RikishiViewer::closeViewer()
@@ -225,7 +223,7 @@ void RikishiViewer::closeViewer()
 
 void RikishiViewer::showRikishi(int number)
 {
-    viewNumber = clampViewNumber(number);
+    m_game->viewNumber = clampViewNumber(number);
     // An open viewer keeps showing what it showed: it is only brought to
     // the front, and picks up the new number at its next showing.
     if (isVisible() && isMinimized())

@@ -6,16 +6,13 @@
 
 class QLabel;
 class QPushButton;
+struct Game;
 class ScrollEventBar;
 
 class RikishiViewer : public ScreenDialog {
     Q_OBJECT
 public:
-    explicit RikishiViewer(QWidget* parent = nullptr);
-
-    // The selected wrestler, 1 to 40 (his roster index + 1). It lives as
-    // long as the program, so it survives closing and re-opening the viewer.
-    static int viewNumber;
+    explicit RikishiViewer(Game& game, QWidget* parent = nullptr);
 
     // Selects wrestler `number` (1..40) and brings the viewer up. A viewer
     // already open is only raised: it goes on showing what it showed, and
@@ -68,7 +65,8 @@ public:
     QLabel* rlp;
 
 public slots:
-    // Loads the save file and fills every label for viewNumber.
+    // Loads the save file and fills every label for the game's viewNumber
+    // (the selected wrestler, 1 to 40), which outlives the viewer's closing.
     void showViewedRikishi();
     // A scroll event: takes the bar's new position as the selected number.
     void scrollNumber(int position);

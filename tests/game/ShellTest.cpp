@@ -1,5 +1,6 @@
 // The main menu, the about box, the file-error box and exception reporting.
 #include "screens/AboutBox.h"
+#include "rules/core/Game.h"
 #include "game/Application.h"
 #include "screens/ErrorBox.h"
 #include "screens/MainMenu.h"
@@ -42,6 +43,7 @@ struct ModalWatcher {
 
 class ShellTest : public QObject {
     Q_OBJECT
+    Game m_game;   // the career the main menu works on
 private slots:
     void mainMenuCaptionsTabOrderAndFocus();
     void mainMenuButtonsCallTheirScreens();
@@ -53,7 +55,7 @@ private slots:
 
 void ShellTest::mainMenuCaptionsTabOrderAndFocus()
 {
-    MainMenu menu;
+    MainMenu menu(m_game);
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
     QCOMPARE(menu.windowTitle(), QStringLiteral("Kirimaki"));
@@ -77,7 +79,7 @@ void ShellTest::mainMenuCaptionsTabOrderAndFocus()
 
 void ShellTest::mainMenuButtonsCallTheirScreens()
 {
-    MainMenu menu;
+    MainMenu menu(m_game);
     QStringList opened;
     menu.openTournament = [&] { opened << "tournament"; };
     menu.openBanzuke = [&] { opened << "banzuke"; };
@@ -102,7 +104,7 @@ void ShellTest::mainMenuButtonsCallTheirScreens()
 
 void ShellTest::mnemonicOnAHiddenButtonDoesNothing()
 {
-    MainMenu menu;
+    MainMenu menu(m_game);
     int count = 0;
     menu.openTournament = [&] { ++count; };
     menu.show();
@@ -148,7 +150,7 @@ void ShellTest::errorBoxAndFailedLoad()
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     ModalWatcher watcher;
     watcher.arm();
-    QVERIFY(!loadRosterOrReport(&screen));
+    QVERIFY(!loadRosterOrReport(&screen, m_game));
     QCOMPARE(watcher.title, QStringLiteral("Error opening file..."));
     QTRY_VERIFY(!screen.isVisible());
     errorBox = nullptr;

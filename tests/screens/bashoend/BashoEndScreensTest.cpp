@@ -8,7 +8,6 @@
 
 #include "tests/support/RosterFixture.h"
 #include "rules/bout/PlayerBout.h"
-#include "game/GameState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,14 +68,15 @@ void shoot(QWidget* screen, const char* name)
 
 class BashoEndScreensTest : public QObject {
     Q_OBJECT
+    Game m_game;   // the career these screens work on
 private slots:
     void initTestCase()
     {
-        yushoScreen = new YushoScreen;
-        chankoScreen = new ChankoScreen;
-        potentialScreen = new PotentialScreen;
-        ageingScreen = new AgeingScreen;
-        newBanzukeScreen = new NewBanzukeScreen;
+        yushoScreen = new YushoScreen(m_game);
+        chankoScreen = new ChankoScreen(m_game);
+        potentialScreen = new PotentialScreen(m_game);
+        ageingScreen = new AgeingScreen(m_game);
+        newBanzukeScreen = new NewBanzukeScreen(m_game);
         yushoScreen->setPlayerBout(&m_bout);
     }
 
@@ -84,13 +84,13 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir::setCurrent(m_dir->path()));
-        gameState() = makeGame();
+        m_game = makeGame();
         m_bout = FakeBout();
     }
 
     void tieIsPlayedOffBehindTheBoutScreen()
     {
-        Game& game = gameState();
+        Game& game = m_game;
         setRecord(game.roster[4], 12);
         setRecord(game.roster[39], 12);
         game.roster[39].isPlayer = 1;
@@ -133,7 +133,7 @@ private slots:
 
     void threeWayResultIsOnScreenDuringItsPause()
     {
-        Game& game = gameState();
+        Game& game = m_game;
         for (auto [i, power] : {std::pair<std::size_t, int>{20, 0}, {21, 50}, {22, 100}}) {
             setRecord(game.roster[i], 13);
             game.roster[i].power = power;
@@ -158,7 +158,7 @@ private slots:
 
     void chankoSpendsPointsOncePerOpening()
     {
-        Game& game = gameState();
+        Game& game = m_game;
         setRecord(game.roster[39], 10);
         game.roster[39].potential = 1;
         setShikona(game.roster[39], "Kiriyama");
@@ -205,7 +205,7 @@ private slots:
     void longListGrowsTheAgeScreen()
     {
         // Everybody past 101 slows down for sure: forty long names.
-        Game& game = gameState();
+        Game& game = m_game;
         for (std::size_t i = 0; i < 40; ++i) {
             game.roster[i].age = 150.0f;
             setShikona(game.roster[i], "Longshikona" + std::to_string(10 + i));
@@ -224,7 +224,7 @@ private slots:
 
     void wholeEndOfBashoThroughTheDialogs()
     {
-        Game& game = gameState();
+        Game& game = m_game;
         for (Rikishi& r : game.roster) {
             r.day = 15;
             setRecord(r, 7);

@@ -8,7 +8,6 @@
 
 #include "tests/support/RosterFixture.h"
 #include "rules/bout/PlayerBout.h"
-#include "game/GameState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,22 +39,23 @@ public:
 // in the process returns at once.
 class QuitDuringPlayoffTest : public QObject {
     Q_OBJECT
+    Game m_game;   // the career these screens work on
 private slots:
     void sequenceStopsAndNothingIsSaved()
     {
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        yushoScreen = new YushoScreen;
-        chankoScreen = new ChankoScreen;
-        potentialScreen = new PotentialScreen;
-        ageingScreen = new AgeingScreen;
-        newBanzukeScreen = new NewBanzukeScreen;
+        yushoScreen = new YushoScreen(m_game);
+        chankoScreen = new ChankoScreen(m_game);
+        potentialScreen = new PotentialScreen(m_game);
+        ageingScreen = new AgeingScreen(m_game);
+        newBanzukeScreen = new NewBanzukeScreen(m_game);
         QuittingBout bout;
         yushoScreen->setPlayerBout(&bout);
         int unexpected = 0;
         yushoScreen->pauseFor = [&](int) { ++unexpected; };
 
-        Game& game = gameState();
+        Game& game = m_game;
         game = makeGame();
         for (Rikishi& r : game.roster) {
             r.day = 15;

@@ -5,7 +5,6 @@
 
 #include "rules/bout/BoutEngine.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +63,7 @@ QString barColour(const QFrame* bar) { return bar->palette().color(QPalette::Win
 
 class FightScreenTest : public QObject {
     Q_OBJECT
+    Game m_game;   // the career these screens work on
 private slots:
     void init();
     void cleanup();
@@ -93,12 +93,12 @@ void FightScreenTest::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_oldDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
-    Game& game = gameState();
+    Game& game = m_game;
     game = Game();
     for (std::size_t i = 0; i < kRosterSize; ++i)
         game.roster[i] = wrestler("Comp", static_cast<std::int32_t>(i), 5);
-    statIncreaseScreen = new StatIncreaseScreen;
-    boutScreen = new BoutScreen;
+    statIncreaseScreen = new StatIncreaseScreen(m_game);
+    boutScreen = new BoutScreen(m_game);
 }
 
 void FightScreenTest::cleanup()
@@ -165,7 +165,7 @@ void FightScreenTest::wholeBoutsShowWhatTheEngineComputes()
     BoutEngine engine;   // like the screen's, it lives through all the bouts
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         // Weak, even wrestlers end many bouts close to zero genki.
-        Game& game = gameState();
+        Game& game = m_game;
         game.playerCopy = wrestler("Kiriyama", 39, 2 + static_cast<std::int32_t>(seed % 3));
         game.opponentCopy = wrestler("Comp38", 38, 3);
         game.curDay = 15;
@@ -249,7 +249,7 @@ void FightScreenTest::playBout(BoutEngine& engine, Game& model)
 
 void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
 {
-    Game& game = gameState();
+    Game& game = m_game;
     game.playerCopy = wrestler("Kiriyama", 39, 20);
     game.opponentCopy = wrestler("Comp38", 38, 1);
     game.curDay = 3;
@@ -289,7 +289,7 @@ void FightScreenTest::theFrameCannotCloseABoutBeforeItsResult()
 
 void FightScreenTest::letterKeysPressTheOfferedButtonOnce()
 {
-    Game& game = gameState();
+    Game& game = m_game;
     game.playerCopy = wrestler("Kiriyama", 39, 20);
     game.opponentCopy = wrestler("Comp38", 38, 20);
     game.playerCopy.power = game.opponentCopy.power = 5000;   // a long bout
@@ -325,7 +325,7 @@ void FightScreenTest::bonusOpensTheStatIncreaseOnceAndFillsItOnce()
 {
     // A far stronger player against an opponent 10 power above him who
     // stands higher: a quick win with the great-upset bonus.
-    Game& game = gameState();
+    Game& game = m_game;
     game.playerCopy = wrestler("Kiriyama", 39, 100);
     game.playerCopy.power = 10;
     game.playerCopy.stamina = 40;
@@ -381,7 +381,7 @@ void FightScreenTest::pictures()
     // with seven wins, against a wrestler 19 places above him.
     if (qEnvironmentVariableIsEmpty("KIRIMAKI_SCREENSHOTS"))
         QSKIP("set KIRIMAKI_SCREENSHOTS=dir to keep pictures of the bout screen");
-    Game& game = gameState();
+    Game& game = m_game;
     QCOMPARE(loadRoster(game.roster, KIRIMAKI_GOLDEN_DATA "/contender.r"), LoadResult::Loaded);
     for (std::uint32_t seed = 1; seed < 200; ++seed) {
         game.playerCopy = game.roster[39];

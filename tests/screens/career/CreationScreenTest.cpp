@@ -2,7 +2,6 @@
 #include "screens/career/CreationScreen.h"
 #include "screens/career/ScrollEventBar.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,6 +67,7 @@ class CreateRikishiScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_oldDir;
+    Game m_game;   // the career these screens work on
 
 private slots:
     void initTestCase()
@@ -79,14 +79,14 @@ private slots:
     void init()
     {
         // As if the program had just started.
-        bodyScrollMemory() = BodyScrollMemory();
+        m_game.bodyScroll = BodyScrollMemory();
         QFile::remove(QStringLiteral("rikishi.r"));
-        gameState().savePath = kSaveFileName;
+        m_game.savePath = kSaveFileName;
     }
 
     void opensWithTheStartingValuesAndControls()
     {
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Create Rikishi"));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -121,7 +121,7 @@ private slots:
 
     void namesTakeLatin1OnlyAndKeysStartNothing()
     {
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         form.Shikona->clear();
         type(form.Shikona, QStringLiteral("R\u00e9\u20ac\u4e00i"));
@@ -140,14 +140,14 @@ private slots:
     void heightAndWeightBarsShareOnePool()
     {
         {
-            CreationScreen form;
+            CreationScreen form(m_game);
             form.show();
             press(form.m_heightBar, Qt::Key_PageDown);
             QCOMPARE(body(form), QStringLiteral("180 130 0"));
             QCOMPARE(form.m_heightBar->value(), 180);
             // The refused proposal was 190; letting go of the key ends the
             // gesture with one more scroll event where the bar rests.
-            QCOMPARE(bodyScrollMemory().lastHeightPos, 180);
+            QCOMPARE(m_game.bodyScroll.lastHeightPos, 180);
             press(form.m_weightBar, Qt::Key_PageUp);
             QCOMPARE(body(form), QStringLiteral("180 120 10"));
             press(form.m_heightBar, Qt::Key_PageDown);
@@ -156,12 +156,12 @@ private slots:
             QCOMPARE(form.m_heightBar->value(), 190);
         }
         {   // A weight bar scrolled before: a height rise lowers the weight.
-            bodyScrollMemory() = BodyScrollMemory();
-            CreationScreen form;
+            m_game.bodyScroll = BodyScrollMemory();
+            CreationScreen form(m_game);
             form.show();
             press(form.m_weightBar, Qt::Key_PageUp);
             press(form.m_weightBar, Qt::Key_PageDown);
-            QCOMPARE(bodyScrollMemory().lastWeightPos, 130);
+            QCOMPARE(m_game.bodyScroll.lastWeightPos, 130);
             press(form.m_heightBar, Qt::Key_Up, 5);
             QCOMPARE(body(form), QStringLiteral("175 130 5"));
             press(form.m_heightBar, Qt::Key_PageDown);
@@ -169,8 +169,8 @@ private slots:
             QCOMPARE(form.m_weightBar->value(), 125);
         }
         {   // Never scrolled: the page step overdraws the pool.
-            bodyScrollMemory() = BodyScrollMemory();
-            CreationScreen form;
+            m_game.bodyScroll = BodyScrollMemory();
+            CreationScreen form(m_game);
             form.show();
             press(form.m_heightBar, Qt::Key_Up, 5);
             press(form.m_heightBar, Qt::Key_PageDown);
@@ -181,7 +181,7 @@ private slots:
 
     void abilityBarsStepByOneFromKeysAndWheel()
     {
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         press(form.strengthScroll, Qt::Key_PageDown);
         QCOMPARE(form.strengthLabel->text(), QStringLiteral("2"));
@@ -209,20 +209,20 @@ private slots:
 
     void eachScreenStartsAfresh()
     {
-        CreationScreen first;
+        CreationScreen first(m_game);
         press(first.strengthScroll, Qt::Key_End);
         press(first.m_weightBar, Qt::Key_PageUp);
-        CreationScreen second;
+        CreationScreen second(m_game);
         QCOMPARE(second.strengthScroll->value(), 1);
         QCOMPARE(second.RemainingStatPointsLabel->text(), QStringLiteral("25"));
         QCOMPARE(body(second), QStringLiteral("180 130 0"));
         QCOMPARE(first.strengthScroll->value(), 6);
-        QCOMPARE(bodyScrollMemory().lastWeightPos, 120);  // the bars' memory is the program's
+        QCOMPARE(m_game.bodyScroll.lastWeightPos, 120);  // the bars' memory is the program's
     }
 
     void saveWritesTheCareerAndCloses()
     {
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         form.Shikona->setText(QStringLiteral("Kirin\u00f6"));
         press(form.m_weightBar, Qt::Key_PageUp);
@@ -240,14 +240,14 @@ private slots:
         QCOMPARE(realNameOf(p), fromQt(form.RealName->text()));
         QCOMPARE(p.height * 1000 + p.weight, 190120);
         QCOMPARE(p.yotsu * 10 + p.baseStrength, 61);
-        QCOMPARE(gameState().curDay, 1);
-        QCOMPARE(gameState().lastResultsDay, 0);
+        QCOMPARE(m_game.curDay, 1);
+        QCOMPARE(m_game.lastResultsDay, 0);
     }
 
     void failedSaveIsReportedAndTheScreenStays()
     {
-        gameState().savePath = "no-such-folder/rikishi.r";
-        CreationScreen form;
+        m_game.savePath = "no-such-folder/rikishi.r";
+        CreationScreen form(m_game);
         form.show();
         QString caption;
         closeNextModal(&caption);
@@ -269,12 +269,12 @@ private slots:
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
         const QByteArray oldBytes = oldFile.readAll();
         oldFile.close();
-        gameState().lastResultsDay = 9;
+        m_game.lastResultsDay = 9;
 
         // The backup cannot be written: nothing is replaced, the game keeps
         // what the file holds, and the screen stays for another try.
         QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak.saving")));
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         QString caption;
         closeNextModal(&caption);
@@ -284,7 +284,7 @@ private slots:
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
         QCOMPARE(oldFile.readAll(), oldBytes);
         oldFile.close();
-        QCOMPARE(gameState().lastResultsDay, 9);
+        QCOMPARE(m_game.lastResultsDay, 9);
 
         // Save again once the way is free: the old career is the backup.
         QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak.saving")));
@@ -293,7 +293,7 @@ private slots:
         QFile backup(QStringLiteral("rikishi.r.bak"));
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll(), oldBytes);
-        QCOMPARE(gameState().lastResultsDay, 0);
+        QCOMPARE(m_game.lastResultsDay, 0);
         Game saved;
         QCOMPARE(saved.load(), LoadResult::Loaded);
         QCOMPARE(saved.roster[39].isPlayer, std::uint8_t(1));
@@ -301,7 +301,7 @@ private slots:
 
     void cancelClosesAndWritesNothing()
     {
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         QTest::mouseClick(form.Cancel, Qt::LeftButton);
         QVERIFY(!form.isVisible());
@@ -316,7 +316,7 @@ private slots:
         const QString folder = qEnvironmentVariable("KIRIMAKI_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("KIRIMAKI_SCREENSHOTS is not set");
-        CreationScreen form;
+        CreationScreen form(m_game);
         form.show();
         press(form.m_weightBar, Qt::Key_PageUp);
         press(form.m_heightBar, Qt::Key_Down, 6);

@@ -3,7 +3,6 @@
 
 #include "rules/core/SaveFile.h"
 #include "screens/ErrorBox.h"
-#include "game/GameState.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "tests/support/DayFixtures.h"
 
@@ -76,6 +75,7 @@ QString line(const DayResultsScreen& k, int n)
 class KekkaTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
+    Game m_game;   // the career these screens work on
     QString m_oldDir;
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::unique_ptr<DayResultsScreen> m_kekka;
@@ -87,7 +87,7 @@ class KekkaTest : public QObject {
     DayResultsScreen& start(const Roster& roster)
     {
         saveRoster(roster);
-        m_kekka = std::make_unique<DayResultsScreen>();
+        m_kekka = std::make_unique<DayResultsScreen>(m_game);
         m_kekka->setPlayerBout(&m_bout);
         m_kekka->setBashoEndScreens(&m_end);
         m_kekka->showMainMenu = [this] { ++m_mainMenuShown; };
@@ -100,9 +100,9 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir->path());
-        gameState() = Game{};
+        m_game = Game{};
         errorBox = new ErrorBox;
-        leaderboardScreen = new LeaderboardScreen;
+        leaderboardScreen = new LeaderboardScreen(m_game);
         m_answerer = std::make_unique<ModalAnswerer>();
         m_bout = FakeBout{};
         m_end = FakeBashoEnd{};

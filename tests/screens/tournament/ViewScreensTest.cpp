@@ -2,7 +2,6 @@
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
 #include "rules/core/Game.h"
-#include "game/GameState.h"
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/RikishiViewer.h"
 
@@ -75,6 +74,7 @@ class ViewScreensTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_oldDir;
+    Game m_game;   // the career these screens work on
 
 private slots:
     void initTestCase()
@@ -86,14 +86,14 @@ private slots:
     void init()
     {
         QFile::remove(QStringLiteral("rikishi.r"));
-        RikishiViewer::viewNumber = 1;
+        m_game.viewNumber = 1;
         rikishiViewer = nullptr;
     }
 
     void bothScreensWithoutAFileReportAndClose()
     {
         ModalCloser closer;
-        RikishiViewer viewer;   // the viewer loads once when made and again when shown
+        RikishiViewer viewer(m_game);   // the viewer loads once when made and again when shown
         QCOMPARE(closer.captions, QStringList{QStringLiteral("Error opening file...")});
         QCOMPARE(viewer.windowTitle(), QStringLiteral("View Rikishi"));
         QCOMPARE(viewer.height->text() + '|' + viewer.age->text(), QStringLiteral("###|##"));
@@ -102,7 +102,7 @@ private slots:
         QTRY_VERIFY(!viewer.isVisible());
         QCOMPARE(viewer.Shikona->text(), QString());
 
-        BanzukeScreen banzuke;
+        BanzukeScreen banzuke(m_game);
         banzuke.show();
         QCOMPARE(closer.captions, QStringList(3, QStringLiteral("Error opening file...")));
         QTRY_VERIFY(!banzuke.isVisible());
@@ -114,7 +114,7 @@ private slots:
     void viewerShowsTheNewPlayerAndTheFieldsRecordsReadAtEveryShowing()
     {
         saveCareer([](Roster& roster) { roster[34].lbw = 13; });
-        RikishiViewer viewer;
+        RikishiViewer viewer(m_game);
         QCOMPARE(viewer.minimumSize(), viewer.maximumSize());
         QCOMPARE(texts(&viewer, {"numberLabel", "rlw", "rll", "rlp"}), QStringLiteral("1 470 228 67"));
 
@@ -129,7 +129,7 @@ private slots:
 
         // A page step moves the number by 5 and shows that wrestler.
         viewer.m_numberBar->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QCOMPARE(RikishiViewer::viewNumber, 35);
+        QCOMPARE(m_game.viewNumber, 35);
         QCOMPARE(viewer.m_numberBar->value(), 35);
         QCOMPARE(texts(&viewer, {"numberLabel", "lbw", "lbl", "lbp"}), QStringLiteral("35 13 2 86"));
 
@@ -152,7 +152,7 @@ private slots:
             for (Rikishi& r : roster)
                 r.day = 4;
         });
-        BanzukeScreen banzuke;
+        BanzukeScreen banzuke(m_game);
         banzuke.show();
         QCOMPARE(banzuke.windowTitle(), QStringLiteral("Banzuke"));
         QCOMPARE(banzuke.BanzukeLabel->text(), QStringLiteral("The Banzuke through day 3 of the basho"));
@@ -184,9 +184,9 @@ private slots:
     void nameButtonsOpenTheViewerWhichAnOpenViewerOnlyRaises()
     {
         saveNewCareer();
-        RikishiViewer viewer;
+        RikishiViewer viewer(m_game);
         rikishiViewer = &viewer;
-        BanzukeScreen banzuke;
+        BanzukeScreen banzuke(m_game);
         banzuke.show();
 
         auto click = [&](int slot) {
@@ -200,7 +200,7 @@ private slots:
         const QString sixth = viewer.Shikona->text();
 
         click(39);
-        QCOMPARE(RikishiViewer::viewNumber, 40);
+        QCOMPARE(m_game.viewNumber, 40);
         QCOMPARE(viewer.m_numberLabel->text(), QStringLiteral("6"));
         QCOMPARE(viewer.Shikona->text(), sixth);
 
@@ -226,10 +226,10 @@ private slots:
             roster[0].cbw = 11;
             roster[0].cbl = 0;
         });
-        RikishiViewer viewer;
+        RikishiViewer viewer(m_game);
         viewer.showRikishi(1);
         QVERIFY(viewer.grab().save(folder + QStringLiteral("/view-rikishi.png")));
-        BanzukeScreen banzuke;
+        BanzukeScreen banzuke(m_game);
         banzuke.show();
         QVERIFY(banzuke.grab().save(folder + QStringLiteral("/banzuke.png")));
     }

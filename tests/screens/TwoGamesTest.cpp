@@ -1,0 +1,204 @@
+// Two careers driven side by side: every screen works on the Game it was given.
+#include "rules/core/Game.h"
+#include "screens/bashoend/StatIncreaseScreen.h"
+#include "screens/bout/BoutScreen.h"
+#include "screens/career/CreationScreen.h"
+#include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/RikishiViewer.h"
+#include "tests/support/DayFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+QByteArray fileBytes(const std::string& path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A career with its own file, generator and program-long values.
+void setUpCareer(Game& game, const QString& folder, const char* firstName, std::uint32_t seed)
+{
+    QVERIFY(QDir().mkpath(folder));
+    game.savePath = (folder + QStringLiteral("/rikishi.r")).toStdString();
+    game.roster = makeRoster(1);
+    setShikona(game.roster[0], firstName);
+    game.rng.seed(seed);
+    QVERIFY(game.save());
+}
+
+// A game as it stood, with its file.
+struct Snapshot {
+    Game game;
+    QByteArray file;
+};
+
+Snapshot snapshot(const Game& game) { return {game, fileBytes(game.savePath)}; }
+
+// The first value in which `game` (or its file) differs from the snapshot;
+// empty when none does.
+QString firstChange(const Game& game, const Snapshot& before)
+{
+    const Game& b = before.game;
+    if (std::memcmp(game.roster.data(), b.roster.data(), sizeof(Roster)) != 0)
+        return QStringLiteral("roster");
+    if (std::memcmp(&game.playerCopy, &b.playerCopy, sizeof(Rikishi)) != 0)
+        return QStringLiteral("playerCopy");
+    if (std::memcmp(&game.opponentCopy, &b.opponentCopy, sizeof(Rikishi)) != 0)
+        return QStringLiteral("opponentCopy");
+    if (game.curDay != b.curDay || game.lastResultsDay != b.lastResultsDay || game.pointPool != b.pointPool ||
+        game.playoffWins != b.playoffWins || game.playoffLosses != b.playoffLosses)
+        return QStringLiteral("day or pool values");
+    if (game.rng.state() != b.rng.state())
+        return QStringLiteral("generator");
+    if (game.savePath != b.savePath)
+        return QStringLiteral("save path");
+    if (game.bodyScroll.lastHeightPos != b.bodyScroll.lastHeightPos ||
+        game.bodyScroll.lastWeightPos != b.bodyScroll.lastWeightPos)
+        return QStringLiteral("bar memory");
+    if (game.viewNumber != b.viewNumber)
+        return QStringLiteral("view number");
+    if (fileBytes(game.savePath) != before.file)
+        return QStringLiteral("file");
+    return QString();
+}
+
+// One side of a bout, every skill at `level`.
+Rikishi boutSide(const char* name, std::int32_t slot, std::int32_t level)
+{
+    Rikishi r{};
+    setShikona(r, name);
+    r.strength = r.baseStrength = level;
+    r.agility = r.baseAgility = level;
+    for (auto field : {&Rikishi::tachiai, &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
+                       &Rikishi::tsuppari, &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::defense,
+                       &Rikishi::stamina, &Rikishi::intangibles})
+        r.*field = level;
+    r.skill = 13 * level;
+    r.power = 4 * level;
+    r.slot = slot;
+    r.weight = 150;
+    r.tachiaiStrategy1 = 1;
+    r.tachiaiStrategy2 = 3;
+    r.boutStrategy1 = 2;
+    r.boutStrategy2 = 1;
+    r.boutStrategy3 = 6;
+    return r;
+}
+
+// Clicks through the open bout screen whatever it offers, until it closes;
+// a bonus point is spent on strength.
+void playBoutThrough(BoutScreen& bout)
+{
+    for (int i = 0; i < 500 && bout.isVisible(); ++i) {
+        if (bout.BonusButton->isVisible()) {
+            QTimer::singleShot(0, statIncreaseScreen, [] {
+                statIncreaseScreen->buttons[0]->click();
+                statIncreaseScreen->finish();
+                if (statIncreaseScreen->isVisible())
+                    statIncreaseScreen->done(QDialog::Rejected);
+            });
+            bout.BonusButton->click();
+            continue;
+        }
+        for (QPushButton* b : {bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose, bout.MonoiiStart,
+                               bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
+            if (b->isVisible()) {
+                b->click();
+                break;
+            }
+    }
+}
+
+} // namespace
+
+class TwoGamesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    Game m_first;
+    Game m_second;
+
+private slots:
+    void screensOnOneGameNeverTouchTheOther()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        setUpCareer(m_first, m_dir.filePath(QStringLiteral("first")), "First", 11);
+        setUpCareer(m_second, m_dir.filePath(QStringLiteral("second")), "Second", 22);
+        m_first.viewNumber = 7;
+        m_first.bodyScroll = {185, 125};
+
+        // The day results screen plays day 1 of the second career, its
+        // player's bout included.
+        Snapshot first = snapshot(m_first);
+        FakeBout playerBout;
+        FakeBashoEnd bashoEnd;
+        DayResultsScreen day(m_second);
+        day.setPlayerBout(&playerBout);
+        day.setBashoEndScreens(&bashoEnd);
+        const QByteArray secondFile = fileBytes(m_second.savePath);
+        day.openFromMainMenu();
+        QCOMPARE(m_second.curDay, 1);
+        QVERIFY(day.GoToFight->isVisible());
+        day.fightPlayersBout();
+        QCOMPARE(playerBout.fought, 1);
+        QVERIFY(fileBytes(m_second.savePath) != secondFile);
+        QCOMPARE(firstChange(m_first, first), QString());
+        day.close();
+
+        // The bout screen fights a bout of the first career (a far stronger
+        // player against a weaker opponent who stands higher: a quick win
+        // with a bonus point); the bonus goes to the first career's player
+        // even though the bonus screen at hand was made for the second, and
+        // Close saves the first career (changed in memory since its last save).
+        m_first.playerCopy = boutSide("First", 39, 100);
+        m_first.playerCopy.power = 10;
+        m_first.playerCopy.stamina = 40;
+        m_first.playerCopy.baseStrength = 7;
+        m_first.opponentCopy = boutSide("Comp00", 0, 0);
+        m_first.opponentCopy.power = 20;
+        m_first.curDay = 4;
+        m_first.rng.seed(3);
+        m_first.roster[0].gmw = 99;
+        const Snapshot second = snapshot(m_second);
+        StatIncreaseScreen bonus(m_second);
+        statIncreaseScreen = &bonus;
+        BoutScreen bout(m_first);
+        bout.show();
+        playBoutThrough(bout);
+        statIncreaseScreen = nullptr;
+        QVERIFY(!bout.isVisible());
+        QCOMPARE(m_first.playerCopy.baseStrength, 8);
+        QCOMPARE(m_first.pointPool, 0);
+        Game saved;
+        saved.savePath = m_first.savePath;
+        QCOMPARE(saved.load(), LoadResult::Loaded);
+        QCOMPARE(saved.roster[0].gmw, 99);
+        QCOMPARE(firstChange(m_second, second), QString());
+
+        // The creation screen's bar memory and the viewer's number are each
+        // career's own.
+        first = snapshot(m_first);
+        CreationScreen creation(m_second);
+        QTest::keyClick(creation.m_weightBar, Qt::Key_PageUp);
+        QCOMPARE(m_second.bodyScroll.lastWeightPos, 120);
+        RikishiViewer viewer(m_second);
+        viewer.showRikishi(12);
+        QCOMPARE(m_second.viewNumber, 12);
+        QCOMPARE(viewer.Shikona->text(), QStringLiteral("R11"));
+        QCOMPARE(firstChange(m_first, first), QString());
+        viewer.close();
+    }
+};
+
+QTEST_MAIN(TwoGamesTest)
+#include "TwoGamesTest.moc"
