@@ -1,7 +1,6 @@
 // The save file: one read to load, write-flush-rename-flush to save.
 #include "rules/core/SaveFile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -21,24 +20,25 @@ SaveFaultHook& faultHook()
     return hook;
 }
 
-#if defined(__unix__)
 // After the rename, the folder's entry must reach the disk too, or a power
 // cut could bring back the old file (or an empty one on some file systems).
-bool flushFolderOf(const std::string& path)
+// The new file is in place by then: a folder that cannot be flushed (some
+// file systems refuse) is no reason to report the save as lost.
+void flushFolderOf(const std::string& path)
 {
+#if defined(__unix__)
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty())
         folder = ".";
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // some file systems cannot sync a folder
-    ::close(fd);
-    return ok;
-}
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 #else
-bool flushFolderOf(const std::string&) { return true; }
+    (void)path;
 #endif
+}
 
 // Writes size bytes safely to path: a temporary file, flushed, renamed over.
 SaveFailure writeSafely(const void* data, std::size_t size, const std::string& path, SaveFailure staged)
@@ -75,8 +75,6 @@ SaveFailure writeSafely(const void* data, std::size_t size, const std::string& p
         std::filesystem::remove(tmp, ec);
         return failure;
     }
-    // The new file is in place; a folder that cannot be flushed is no reason
-    // to report the save as lost.
     flushFolderOf(path);
     return SaveFailure::None;
 }
