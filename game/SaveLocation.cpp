@@ -31,5 +31,5 @@ bool makeSampleCareerIfMissing()
     if (QFile::exists(QFile::decodeName(game.savePath.c_str())))
         return true;
     buildNewCareer(game, CreationValues{});
-    return game.save();
+    return static_cast<bool>(game.save());
 }

@@ -256,13 +256,36 @@ bool loadRosterOrReport(QWidget* screen, Game& game)
     return false;
 }
 
-bool saveRosterOrReport(QWidget* screen, const Game& game)
+namespace {
+
+int g_reportScopes = 0;
+QString g_lastReport;   // the cause last reported inside the open scopes
+
+} // namespace
+
+OneSaveReport::OneSaveReport() { ++g_reportScopes; }
+
+OneSaveReport::~OneSaveReport()
 {
-    if (game.save())
+    if (--g_reportScopes == 0)
+        g_lastReport.clear();
+}
+
+bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString& retry)
+{
+    if (result)
         return true;
-    QMessageBox::warning(screen, QStringLiteral("Kirimaki"),
-                         QStringLiteral("The career could not be saved to %1.\n"
-                                        "The file keeps the last step that was saved.")
-                             .arg(QString::fromStdString(game.savePath)));
+    const QString cause = QString::fromStdString(saveFailureMessage(result));
+    if (g_reportScopes > 0) {
+        if (cause == g_lastReport)
+            return false;
+        g_lastReport = cause;
+    }
+    QMessageBox::warning(screen, QStringLiteral("Kirimaki"), retry.isEmpty() ? cause : cause + QStringLiteral("\n\n") + retry);
     return false;
+}
+
+bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry)
+{
+    return reportIfSaveFailed(screen, game.save(), retry);
 }

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "rules/core/SaveFile.h"
+
 #include <string>
 
 class QFontMetrics;
@@ -102,5 +104,20 @@ void pauseDiscardingInput(int milliseconds);
 bool loadRosterOrReport(QWidget* screen, Game& game);
 
 // Saves the roster of `game`; a failure is reported in a message box on top
-// of `screen` (the old file stays intact). Returns whether the save succeeded.
-bool saveRosterOrReport(QWidget* screen, const Game& game);
+// of `screen`: what failed, the file's full path, that nothing was lost, and
+// `retry` (the button that tries again). Returns whether the save succeeded.
+bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry = QString());
+
+// Reports a save that failed as saveRosterOrReport does; true when it worked.
+bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString& retry = QString());
+
+// While one lives, a failed save is reported once: a second failure with
+// the same cause (the bout's own save, then the day's save after it, in a
+// folder that became read-only) shows no second, identical box.
+class OneSaveReport {
+public:
+    OneSaveReport();
+    ~OneSaveReport();
+    OneSaveReport(const OneSaveReport&) = delete;
+    OneSaveReport& operator=(const OneSaveReport&) = delete;
+};

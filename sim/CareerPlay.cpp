@@ -31,7 +31,11 @@ public:
         m_store.load(game);
         return true;
     }
-    void save(const Game& game) override { m_store.save(game); }
+    bool save(const Game& game) override
+    {
+        m_store.save(game);
+        return true;
+    }
     void leaderboard(Game& game) override
     {
         // Nobody reads these captions when no transcript is written.
@@ -66,20 +70,26 @@ void writeDay(Transcript& transcript, const DaySheet& sheet)
 void loadPlayableCareer(Game& game, CareerStore& store)
 {
     store.load(game);
-    const std::string problem = careerProblem(game.roster);
-    if (!problem.empty())
-        throw FileError(game.savePath + ": " + problem + " Nothing was played.");
+    const CareerState state = careerState(game.roster);
+    if (state != CareerState::Playable && state != CareerState::BashoUnfinished)
+        throw FileError(game.savePath + ": " + careerProblem(game.roster) + " Nothing was played.");
 }
 
 void playCareer(Game& game, Autopilot& pilot, Transcript& transcript, CareerStore& store, PlayLength length,
                 const BashoEndObserver& bashoEnded)
 {
-    // As the day results screen is created: its first day step produces the
-    // day in the file.
-    beginDays(game);
     AutopilotBout bout(pilot, transcript, &store);
     AutopilotBashoEnd bashoEnd(pilot, transcript, bout, store);
     HeadlessDay host(store, transcript, bout, bashoEnd);
+    // A basho whose end was cut short (a failed save, the program ended) is
+    // finished first, as the day results screen's Finish Basho does: the
+    // body ratings, then the revision, which starts the next basho.
+    if (careerState(game.roster) == CareerState::BashoUnfinished &&
+        finishInterruptedBasho(game, host) != BoutOutcome::BashoEnded)
+        throw std::runtime_error(game.savePath + ": the basho could not be finished");
+    // As the day results screen is created: its first day step produces the
+    // day in the file.
+    beginDays(game);
 
     std::int64_t days = 0;
     std::int64_t basho = 0;

@@ -11,7 +11,8 @@ class CareerStore;
 class Transcript;
 
 // Reads the career from the store and checks that it can be played: exactly
-// one player's wrestler, a day of 1 to 15. Throws FileError otherwise.
+// one player's wrestler, a day of 1 to 15, or 16 for a basho whose end was
+// cut short (playCareer finishes it first). Throws FileError otherwise.
 void loadPlayableCareer(Game& game, CareerStore& store);
 
 // How far to play: N days, or until N end-of-basho sequences have run.

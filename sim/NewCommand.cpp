@@ -5,6 +5,7 @@
 #include "sim/Args.h"
 #include "sim/BuildOptions.h"
 #include "sim/Commands.h"
+#include "rules/core/SaveFile.h"
 #include "sim/Session.h"
 
 #include <cstddef>
@@ -57,6 +58,9 @@ int runNew(const std::vector<std::string>& arguments)
     Game game;
     useSaveFile(args, game);
     buildNewCareer(game, values);
-    saveOrFail(game);
+    // A career this replaces is kept as the backup first.
+    const SaveResult saved = saveNewCareer(game.roster, game.savePath);
+    if (!saved)
+        throw FileError(saveFailureMessage(saved));
     return 0;
 }

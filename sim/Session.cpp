@@ -53,8 +53,9 @@ void loadOrFail(Game& game)
 
 void saveOrFail(const Game& game)
 {
-    if (!game.save())
-        throw FileError("cannot save " + game.savePath + "; the old file is kept");
+    const SaveResult saved = game.save();
+    if (!saved)
+        throw FileError(saveFailureMessage(saved));
 }
 
 void SaveFileStore::load(Game& game)

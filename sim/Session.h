@@ -26,5 +26,6 @@ void useSaveFile(const Args& args, Game& game);
 
 // Loads game.savePath, or throws FileError naming the file.
 void loadOrFail(Game& game);
-// Saves game.roster, or throws FileError naming the file (the old file stays).
+// Saves game.roster, or throws FileError saying what failed and where (the
+// old file stays).
 void saveOrFail(const Game& game);

@@ -27,9 +27,10 @@ void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng)
         const int k = rng.draw(2340) + 1;
         if (k <= 12) {
             std::int32_t& field = r.*kChain[static_cast<std::size_t>(k - 1)];
-            // An ability never goes below 1; a damaged 0 or less stays put
-            // rather than sinking further.
-            if (field <= 1)
+            // Only an ability at exactly 1 is spared: a damaged 0 or less is
+            // lowered like any other value (wrapping at 32 bits). That cannot
+            // keep the loop going, since the pool was capped above.
+            if (field == 1)
                 continue;
             field = wrap::sub(field, 1);
         } else if (k == 13) {

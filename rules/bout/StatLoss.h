@@ -11,8 +11,8 @@ class Rng;
 // at or below 0 takes nothing and draws nothing). Each draw k = rand()/2340+1
 // picks: 1..12 an ability of the chain baseStrength, baseAgility, tachiai,
 // oshi, yotsu, tenage, tsuppari, jump, receive, hatakikomi, defense,
-// stamina, lowered by one unless it stands at 1 or below; 13 intangibles,
-// likewise unless at 1 or below; 14 the weight, lowered only from 70 kg up
+// stamina, lowered by one unless it stands at exactly 1 (a damaged 0 or
+// less is lowered too); 13 intangibles, lowered unless at 1 or below; 14 the weight, lowered only from 70 kg up
 // but spending the point whatever it is; 15 nothing. A draw that lowers
 // nothing and spends nothing is simply drawn again.
 //

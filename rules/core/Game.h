@@ -6,7 +6,16 @@
 #include "rules/core/SaveFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+// A step whose result could not be saved: the roster the file held when the
+// step began and the roster the step left. Kept so that the step's button
+// saves the same result again rather than deciding it anew.
+struct UnsavedStep {
+    Roster inFile{};
+    Roster result{};
+};
 
 // The positions last proposed by a scroll event of the creation screen's
 // height bar and weight bar. They belong to the program's run, not to one
@@ -32,11 +41,12 @@ struct Game {
     std::int32_t playoffLosses = 0;
     Rng rng;                       // the one generator of the program
     std::string savePath = kSaveFileName;
+    std::optional<UnsavedStep> unsavedBout;  // the player's bout, fought but not saved
 
     // What lasts as long as the run, beside the career itself.
     BodyScrollMemory bodyScroll;   // the creation screen's two bars
     std::int32_t viewNumber = 1;   // the wrestler the viewer shows (1..40)
 
     LoadResult load() { return loadRoster(roster, savePath); }
-    bool save() const { return saveRoster(roster, savePath); }
+    SaveResult save() const { return saveRoster(roster, savePath); }
 };

@@ -9,6 +9,8 @@
 #include "rules/tournament/DayResults.h"
 #include "rules/tournament/Torikumi.h"
 
+#include <cstring>
+
 namespace {
 
 // After the bouts of these days the leaderboard is shown.
@@ -45,10 +47,16 @@ DayStep dayStep(Game& game, DayHost& host)
     }
 
     game.curDay = game.roster[0].day;
+    const Roster inFile = game.roster;
     step.sheet = produceDay(game);
-    // A resumed day decided nothing: the file already holds it.
-    if (!step.sheet.resumed)
-        host.save(game);
+    host.dayProduced(step.sheet);
+    // A resumed day decided nothing: the file already holds it. A day that
+    // could not be saved is not taken as done: the file has none of it.
+    if (!step.sheet.resumed && !host.save(game)) {
+        game.roster = inFile;
+        step.outcome = StepOutcome::SaveFailed;
+        return step;
+    }
     game.lastResultsDay = game.curDay;
     step.outcome = StepOutcome::Produced;
     return step;
@@ -61,9 +69,31 @@ BoutOutcome fightDay(Game& game, DayHost& host)
     game.curDay = game.roster[0].day;
     // The copies belong to the day that was produced; a file that has moved
     // on since (a new career, say) must not receive them.
-    if (careerState(game.roster) != CareerState::Playable || game.curDay != game.lastResultsDay)
+    if (careerState(game.roster) != CareerState::Playable || game.curDay != game.lastResultsDay) {
+        game.unsavedBout.reset();
         return BoutOutcome::Refused;
+    }
 
+    // The bout was fought already and only its save failed: save the same
+    // result, so the bout is neither lost nor fought a second time.
+    if (game.unsavedBout) {
+        const UnsavedStep unsaved = *game.unsavedBout;
+        if (std::memcmp(unsaved.inFile.data(), game.roster.data(), sizeof game.roster) == 0) {
+            const Roster inFile = game.roster;
+            game.roster = unsaved.result;
+            if (!host.save(game)) {
+                game.roster = inFile;
+                return BoutOutcome::SaveFailed;
+            }
+            game.unsavedBout.reset();
+            game.curDay = game.roster[0].day;
+            host.boutFinished();
+            return BoutOutcome::DayDone;
+        }
+        game.unsavedBout.reset();  // the file changed since: that bout is gone
+    }
+
+    const Roster inFile = game.roster;
     host.boutStarting();
     host.playerBout().fight(game);
     if (host.stopped())
@@ -75,7 +105,12 @@ BoutOutcome fightDay(Game& game, DayHost& host)
         if (game.curDay >= kFirstLeaderboardDay)
             host.leaderboard(game);
         advanceDay(game);
-        host.save(game);
+        if (!host.save(game)) {
+            game.unsavedBout = UnsavedStep{inFile, game.roster};
+            game.roster = inFile;
+            game.curDay = game.roster[0].day;
+            return BoutOutcome::SaveFailed;
+        }
         return BoutOutcome::DayDone;
     }
 

@@ -17,8 +17,13 @@ public:
     // Reads the save file into game.roster. False when it cannot be opened:
     // the host has told the player, the roster is as it was, and the flow stops.
     virtual bool load(Game& game) = 0;
-    // Writes game.roster; a failure is reported by the host in its own way.
-    virtual void save(const Game& game) = 0;
+    // Writes game.roster. False when the file could not be written: the host
+    // has told the player (once), the old file is intact, and the step that
+    // asked is not taken as done.
+    virtual bool save(const Game& game) = 0;
+    // A day was produced and is about to be saved: the screen shows it now,
+    // so that a failure is reported over the day it concerns. Nothing by default.
+    virtual void dayProduced(const DaySheet&) {}
     // Shows the leaderboard of game.curDay over game.roster (days 8 to 14).
     virtual void leaderboard(Game& game) = 0;
     virtual PlayerBout& playerBout() = 0;
@@ -38,6 +43,9 @@ enum class StepOutcome {
     LoadFailed,   // the save file could not be read; nothing changed
     NothingNew,   // this day was produced already; the roster in memory is left as it is
     Produced,     // a new sheet: the day's lines, or what keeps the career from a day
+    SaveFailed,   // the day was produced but could not be saved: the roster in
+                  // memory is the file's again and the day is still due, so
+                  // the next step decides it (nothing of it reached the file)
 };
 
 struct DayStep {
@@ -53,7 +61,8 @@ struct DayStep {
 // yet. Producing a day: the 19 computer bouts decided in line order 0..19
 // (table positions 38-2k, 39-2k), the player's pair copied into
 // game.playerCopy / game.opponentCopy, the roster saved and
-// game.lastResultsDay set to the day. A roster that already holds the day's
+// game.lastResultsDay set to the day; when that save fails, nothing of the
+// day is kept (SaveFailed) and the next step produces it. A roster that already holds the day's
 // computer results (a restart in the middle of the day) is shown without
 // deciding them again and not saved. A roster that cannot be played
 // (CareerCheck.h) produces, at every step, a sheet that says why; nothing is
@@ -65,6 +74,10 @@ enum class BoutOutcome {
     Refused,      // the file no longer holds the day that was produced (or cannot
                   // be played); no bout was fought: run the day step again
     DayDone,      // the bout is in the roster, the day advanced and saved
+    SaveFailed,   // the bout was fought but the advanced day could not be
+                  // saved: the roster in memory is the file's (the day's bout
+                  // still pending) and the result waits in game.unsavedBout;
+                  // the next fightDay saves it instead of fighting again
     BashoEnded,   // day 15: the end-of-basho sequence has run
     Stopped,      // the program is quitting; the sequence stopped early
 };
@@ -73,7 +86,9 @@ enum class BoutOutcome {
 // it), fight through host.playerBout(), copy the two records back to their
 // slots; then on days 1 to 14 the leaderboard (days 8 to 14), every day + 1,
 // the body ratings, game.curDay from record 0 and a save; after day 15 the
-// end-of-basho sequence instead. When the program quits during the bout,
+// end-of-basho sequence instead. A bout kept after a failed save
+// (game.unsavedBout) is saved on the next call, without a fight, as long as
+// the file still holds the day it was fought on. When the program quits during the bout,
 // nothing of it is taken into the roster: a restart resumes the day.
 BoutOutcome fightDay(Game& game, DayHost& host);
 

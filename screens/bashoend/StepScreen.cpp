@@ -52,11 +52,19 @@ void StepScreen::runAndShow()
     m_text->setText(toQt(runStep(*m_game)));
     fitToText();
     m_ok->setFocus(Qt::OtherFocusReason);
-    saveRosterOrReport(this, *m_game);
+    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void StepScreen::closeIfOffered()
 {
-    if (isOffered(m_ok))
-        accept();
+    if (!isOffered(m_ok))
+        return;
+    // The step is not taken as done until it is in the file: OK saves the
+    // same result again rather than running the step a second time.
+    if (m_unsaved) {
+        m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
+        if (m_unsaved)
+            return;
+    }
+    accept();
 }

@@ -30,4 +30,5 @@ protected:
     QLabel* m_title = nullptr;
     QLabel* m_text = nullptr;
     QPushButton* m_ok = nullptr;
+    bool m_unsaved = false;   // the step ran but its save failed: OK saves again
 };

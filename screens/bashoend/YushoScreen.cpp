@@ -100,8 +100,14 @@ void YushoScreen::decideYusho()
 {
     m_decision.setUp(*m_game);
     apply();
+    m_unsaved = false;
     if (m_decision.state() == YushoDecision::State::Decided)
-        saveRosterOrReport(this, *m_game);
+        saveDecision();
+}
+
+void YushoScreen::saveDecision()
+{
+    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void YushoScreen::fightKetteisen()
@@ -117,6 +123,9 @@ void YushoScreen::fightKetteisen()
     Host host(*this);
     bool finished = false;
     try {
+        // Each of the player's playoff bouts saves on its Close: in a folder
+        // that became read-only, the player hears of it once.
+        OneSaveReport once;
         finished = m_decision.runPlayoff(*m_game, *m_playerBout, host);
     } catch (...) {
         m_running = false;
@@ -126,13 +135,21 @@ void YushoScreen::fightKetteisen()
     m_running = false;
     apply();
     if (finished)
-        saveRosterOrReport(this, *m_game);
+        saveDecision();
 }
 
 void YushoScreen::finish()
 {
-    if (isOffered(OKButton))
-        accept();
+    if (!isOffered(OKButton))
+        return;
+    // The yusho is not taken as done until it is in the file: OK saves the
+    // same decision again rather than deciding it (or a playoff) anew.
+    if (m_unsaved) {
+        saveDecision();
+        if (m_unsaved)
+            return;
+    }
+    accept();
 }
 
 bool YushoScreen::mayClose() const

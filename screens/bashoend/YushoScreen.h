@@ -57,6 +57,8 @@ private:
     YushoDecision m_decision;
     PlayerBout* m_playerBout = nullptr;
     bool m_running = false;   // the playoff is under way
+    bool m_unsaved = false;   // decided, but the save failed: OK saves again
+    void saveDecision();
 };
 
 extern YushoScreen* yushoScreen;

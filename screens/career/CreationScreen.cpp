@@ -279,11 +279,21 @@ void CreationScreen::saveRikishi()
 {
     if (!isOffered(SaveRikishi))
         return;
-    buildNewCareer(*m_game, m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
-    // A failed save is reported and the screen stays open, so the player
-    // can try again without designing his wrestler anew.
-    if (!saveRosterOrReport(this, *m_game))
+    Game& game = *m_game;
+    const Game before = game;
+    buildNewCareer(game, m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
+    // The career this replaces is kept as rikishi.r.bak first. A failed save
+    // is reported and the screen stays open, so the player can try again
+    // without designing his wrestler anew; until then the game goes on with
+    // the career the file still holds.
+    if (!reportIfSaveFailed(this, saveNewCareer(game.roster, game.savePath),
+                            QStringLiteral("Press Save to try again."))) {
+        game.roster = before.roster;
+        game.curDay = before.curDay;
+        game.lastResultsDay = before.lastResultsDay;
         return;
+    }
+    game.unsavedBout.reset();
     accept();
 }
 

@@ -94,7 +94,13 @@ public:
         m_screen->m_closePending = true;
         return false;
     }
-    void save(const Game& game) override { saveRosterOrReport(m_screen, game); }
+    bool save(const Game& game) override { return saveRosterOrReport(m_screen, game, m_retry); }
+    // The day's lines are on the screen before its save is tried.
+    void dayProduced(const DaySheet& sheet) override
+    {
+        m_screen->showSheet(sheet);
+        m_screen->repaint();
+    }
     void leaderboard(Game& game) override
     {
         if (leaderboardScreen)
@@ -105,16 +111,19 @@ public:
     void boutStarting() override { m_screen->hide(); }
     void boutFinished() override
     {
-        DayResultsScreen* s = m_screen;
-        s->GoToFight->hide();
-        bringUp(s);
-        s->MainMenuButton->setEnabled(true);
-        s->NextDayButton->setEnabled(true);
-        s->NextDayButton->setFocus();
-        s->ShowBanzukeButton->setEnabled(true);
+        bringUp(m_screen);
+        m_screen->showDayDone();
     }
-    void bashoEnding() override { m_screen->hide(); }
+    void bashoEnding() override
+    {
+        // The end-of-basho screens report their own saves, each with its OK.
+        m_screen->m_oneReport.reset();
+        m_screen->hide();
+    }
     bool stopped() override { return m_screen->m_bashoEnd && m_screen->m_bashoEnd->stopped(); }
+
+    // What the failure box names as the way to try again.
+    QString m_retry;
 
 private:
     DayResultsScreen* m_screen;
@@ -239,9 +248,47 @@ void DayResultsScreen::runDay()
 void DayResultsScreen::runDayStep()
 {
     m_returns->reset();
+    m_host->m_retry = QStringLiteral("Press Next Day to try again.");
     const DayStep step = dayStep(*m_game, *m_host);
-    if (step.outcome == StepOutcome::Produced)
+    switch (step.outcome) {
+    case StepOutcome::Produced:
+        m_saved = step.sheet;
         showSheet(step.sheet);
+        return;
+    case StepOutcome::SaveFailed:
+        // The file holds none of the day: show what it does hold, with Next
+        // Day to produce the day again.
+        showDayNotSaved(step.sheet.day);
+        return;
+    case StepOutcome::LoadFailed:
+    case StepOutcome::NothingNew:
+        return;
+    }
+}
+
+void DayResultsScreen::showDayDone()
+{
+    GoToFight->hide();
+    MainMenuButton->setEnabled(true);
+    NextDayButton->setEnabled(true);
+    NextDayButton->setFocus();
+    ShowBanzukeButton->setEnabled(true);
+}
+
+void DayResultsScreen::showDayNotSaved(std::int32_t day)
+{
+    // The day before, as it was left, when this screen showed it; otherwise
+    // only a word on the day that is still to come.
+    if (m_saved && m_saved->kind == DaySheetKind::Bouts && m_saved->day == day - 1) {
+        showSheet(*m_saved);
+    } else {
+        DaySheet waiting;
+        waiting.kind = DaySheetKind::NotPlayable;
+        waiting.message = "The results of day " + std::to_string(day) +
+                          " could not be saved, so they were not kept. Press Next Day to try again.";
+        showSheet(waiting);
+    }
+    showDayDone();
 }
 
 void DayResultsScreen::showSheet(const DaySheet& sheet)
@@ -289,7 +336,13 @@ void DayResultsScreen::fightPlayersBout()
     if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
     Busy busy(m_busy);
-    afterFlow(fightDay(*m_game, *m_host));
+    // The bout's own save and the day's save after it fail alike in a folder
+    // that became read-only: the player hears of it once.
+    m_oneReport.emplace();
+    m_host->m_retry = QStringLiteral("Press Fight to try again: the bout is kept and is not fought a second time.");
+    const BoutOutcome outcome = fightDay(*m_game, *m_host);
+    m_oneReport.reset();
+    afterFlow(outcome);
 }
 
 void DayResultsScreen::finishBasho()
@@ -306,6 +359,12 @@ void DayResultsScreen::afterFlow(BoutOutcome outcome)
     switch (outcome) {
     case BoutOutcome::LoadFailed:   // the failed load is closing the screen
     case BoutOutcome::DayDone:      // the screen waits for Next Day
+        return;
+    case BoutOutcome::SaveFailed:
+        // The file still holds the day with the bout to come: show it so,
+        // with Fight to save the kept result.
+        if (m_saved)
+            showSheet(*m_saved);
         return;
     case BoutOutcome::Refused:
         // The file moved on since this screen was filled: show what it holds now.

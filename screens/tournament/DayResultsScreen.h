@@ -1,9 +1,11 @@
 // DayResultsScreen, the day results screen: the hub of a tournament day.
 #pragma once
 
+#include "rules/tournament/DaySheet.h"
 #include "screens/ScreenDialog.h"
 
 #include <array>
+#include <optional>
 #include <functional>
 #include <memory>
 
@@ -14,7 +16,6 @@ class QLabel;
 class QPushButton;
 struct Game;
 class ReturnWatcher;
-struct DaySheet;
 enum class BoutOutcome;
 
 class DayResultsScreen : public ScreenDialog {
@@ -59,12 +60,16 @@ private:
     void beginBasho();
     void runDayStep();
     void showSheet(const DaySheet& sheet);
+    void showDayDone();
+    void showDayNotSaved(std::int32_t day);
     void afterFlow(BoutOutcome outcome);
     void handOver(const QPushButton* button, const std::function<void()>& showNext);
 
     PlayerBout* m_playerBout = nullptr;
     BashoEndScreens* m_bashoEnd = nullptr;
     std::unique_ptr<Host> m_host;
+    std::optional<DaySheet> m_saved;    // the last day whose results the file holds
+    std::optional<OneSaveReport> m_oneReport;  // from the bout to the day's save
     ReturnWatcher* m_returns = nullptr;  // the player coming back from another window
     bool m_busy = false;             // a handler of this screen (or the basho's end) runs
     bool m_closePending = false;     // a failed load is closing the screen

@@ -41,11 +41,16 @@ TEST(DamagedFilesSim, DaysOutsideABashoAndWrongPlayersAreRefusedUntouched)
 {
     const std::vector<std::function<void(Roster&)>> damages = {
         [](Roster& r) { setDay(r, 0); },
-        [](Roster& r) { setDay(r, 16); },
+        [](Roster& r) { setDay(r, 17); },
         [](Roster& r) { setDay(r, -5); },
         [](Roster& r) { setDay(r, INT_MAX); },
         [](Roster& r) { r[39].isPlayer = 0; },
         [](Roster& r) { r[3].isPlayer = 1; },
+        // A basho cut short at its end, but with no player to revise.
+        [](Roster& r) {
+            setDay(r, 16);
+            r[39].isPlayer = 0;
+        },
     };
     for (std::size_t i = 0; i < damages.size(); ++i) {
         TempDir dir;

@@ -68,6 +68,13 @@ TEST(NewShowCommand, NewCareerIsWrittenSilentlyAndShownWhole)
     EXPECT_EQ(player[41], "0");
     EXPECT_EQ(player[42], "39");
     EXPECT_EQ(split(lines[1], '\t')[28], "470") << "record 0's rlw";
+
+    // A second new career replaces this one, which is kept as the backup.
+    const std::string first = readFile(dir.file("rikishi.r"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("rikishi.r.bak")));
+    ASSERT_EQ(sim(dir, {"new", "--shikona", "Other"}).status, 0);
+    EXPECT_EQ(readFile(dir.file("rikishi.r.bak")), first);
+    EXPECT_NE(readFile(dir.file("rikishi.r")), first);
 }
 
 TEST(NewShowCommand, BadValuesAreUsageErrorsAndWriteNothing)

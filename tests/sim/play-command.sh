@@ -54,10 +54,9 @@ for args in "--days 1 --basho 1" "" "--days 0" "--basho -1" "--days x" "--days 2
 done
 
 # Refused careers: exit 1, one line, the file untouched.
-for case in day16 day0 twoplayers noplayer; do
+for case in day0 twoplayers noplayer; do
   cp "$career" "$case.r"; chmod u+w "$case.r"
   case $case in
-    day16) patch_records "$case.r" 16 4 ;;
     day0) patch_records "$case.r" 0 4 ;;
     twoplayers) printf '\x01' | dd of="$case.r" bs=1 seek=0 conv=notrunc status=none ;;
     noplayer) printf '\x00' | dd of="$case.r" bs=1 seek=$((200 * 39)) conv=notrunc status=none ;;
@@ -69,7 +68,17 @@ for case in day16 day0 twoplayers noplayer; do
   check "$case file untouched" cmp -s before.r "$case.r"
   check "$case no transcript" [ ! -e refused.tsv ]
 done
-check "day 16 message" grep -q "not finished" <(cp "$career" d.r; chmod u+w d.r; patch_records d.r 16 4; "$sim" play --days 1 --file d.r 2>&1)
+
+# A basho whose end was cut short (day 16) is finished first, as the game's
+# Finish Basho does: the revision's lines, then the days of the next basho.
+cp "$career" d16.r; chmod u+w d16.r; patch_records d16.r 16 4
+"$sim" play --days 1 --seed 5 --file d16.r --transcript d16.tsv 2> err.txt; rc=$?
+check "day 16 plays on" [ $rc -eq 0 ]
+check "day 16 silent" [ ! -s err.txt ]
+check "day 16 revision first" [ "$(head -n 1 d16.tsv | cut -f1)" = banzuke ]
+check "day 16 then day 1" [ "$(grep -m1 -n '^day' d16.tsv)" = "2:day	1" ]
+check "day 16 one revision" [ "$(grep -c '^banzuke' d16.tsv)" -eq 1 ]
+check "day 16 now day 2" [ "$(day_of d16.r)" = 2 ]
 
 # A missing file: exit 1.
 "$sim" play --days 1 --file missing.r 2> err.txt; rc=$?

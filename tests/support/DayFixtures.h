@@ -95,6 +95,8 @@ struct FakeDayHost : DayHost {
     Roster file{};
     bool fileExists = true;
     int saves = 0;
+    int failNextSaves = 0;   // that many saves fail before they write
+    int failedSaves = 0;
     std::vector<int> leaderboardDays;
     std::function<void(Game&)> onLeaderboard;
     FakeBout bout;
@@ -109,10 +111,16 @@ struct FakeDayHost : DayHost {
             game.roster = file;
         return fileExists;
     }
-    void save(const Game& game) override
+    bool save(const Game& game) override
     {
+        if (failNextSaves > 0) {
+            --failNextSaves;
+            ++failedSaves;
+            return false;
+        }
         ++saves;
         file = game.roster;
+        return true;
     }
     void leaderboard(Game& game) override
     {

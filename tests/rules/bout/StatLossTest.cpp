@@ -67,21 +67,31 @@ TEST(StatLoss, EachDrawTakesFromItsFieldInTheChainOrder)
 
 TEST(StatLoss, FloorsCostNothingButTheWeightCaseAlwaysSpends)
 {
-    // At 1 (and, in a damaged record, at 0) an ability stays put and the
-    // point is drawn again.
+    // At exactly 1 an ability stays put and the point is drawn again; so
+    // does intangibles at 1 or below.
     Rikishi r = trained();
     r.baseStrength = 1;
-    r.baseAgility = 0;
-    r.intangibles = 1;
+    r.intangibles = 0;
     Rng rng;
-    rng.seed(seedWhere({k(0, 1), k(1, 2), k(2, 13), k(3, 3)}));
+    rng.seed(seedWhere({k(0, 1), k(1, 13), k(2, 3)}));
     std::int32_t pool = 1;
     LoseStatPoints(r, pool, rng);
     EXPECT_EQ(r.baseStrength, 1);
-    EXPECT_EQ(r.baseAgility, 0);
-    EXPECT_EQ(r.intangibles, 1);
+    EXPECT_EQ(r.intangibles, 0);
     EXPECT_EQ(r.tachiai, 11);
     EXPECT_EQ(pool, 0);
+
+    // A damaged ability at 0, below 0 or at the bottom of the range is
+    // lowered like any other (wrapping), and spends its point.
+    for (std::int32_t damaged : {0, -5, INT_MIN}) {
+        Rikishi d = trained();
+        d.baseAgility = damaged;
+        rng.seed(seedWhere({k(0, 2)}));
+        pool = 1;
+        LoseStatPoints(d, pool, rng);
+        EXPECT_EQ(d.baseAgility, damaged == INT_MIN ? INT_MAX : damaged - 1) << damaged;
+        EXPECT_EQ(pool, 0);
+    }
 
     // Everything at its floor and a weight of 69: only the weight case
     // spends, and nothing changes but the pool.
@@ -138,6 +148,27 @@ TEST(StatLoss, AHugePoolFromADamagedFileEnds)
     LoseStatPoints(huge, pool, rng);
     EXPECT_EQ(pool, 0);
     EXPECT_EQ(before - huge.baseStrength - huge.stamina - huge.intangibles - huge.weight, kStatLossDrawLimit);
+}
+
+TEST(StatLoss, DamagedZerosSinkOnlyAsFarAsTheCapAllows)
+{
+    // Every chain ability at 0 can always be lowered, so a huge pool spends
+    // all the drawn-for points and the loop still ends.
+    Rikishi zeros = atTheFloor(69);
+    for (auto field : kAbilities)
+        if (field != &Rikishi::intangibles)
+            zeros.*field = 0;
+    const std::int64_t before = statTotal(zeros);
+    Rng rng;
+    rng.seed(11);
+    std::int32_t pool = INT_MAX;
+    LoseStatPoints(zeros, pool, rng);
+    EXPECT_EQ(pool, 0);
+    EXPECT_EQ(zeros.weight, 69);
+    EXPECT_EQ(zeros.intangibles, 1);
+    // Every spent point either lowered an ability or was a weight draw.
+    EXPECT_LT(statTotal(zeros), before);
+    EXPECT_GT(statTotal(zeros), before - kStatLossDrawLimit);
 }
 
 } // namespace

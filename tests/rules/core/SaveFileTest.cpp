@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -123,4 +125,75 @@ TEST(SaveFile, SaveReplacesAnOlderCareerWhole)
     const std::vector<char> file = readAll(path);
     ASSERT_EQ(file.size(), 8000u);
     EXPECT_EQ(std::memcmp(file.data(), roster.data(), 8000), 0);
+}
+
+TEST(SaveFile, EveryStagedFailureKeepsTheOldFileAndSaysWhatAndWhere)
+{
+    TempDir dir;
+    const std::string path = dir.file("rikishi.r");
+    const Roster first = patterned();
+    ASSERT_TRUE(saveRoster(first, path));
+    Roster second{};
+    second[3].day = 9;
+
+    int asked = 0;
+    for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
+                             SaveFailure::Rename}) {
+        // The third save from here fails; the two before it go through.
+        int count = 0;
+        setSaveFaultHook([&](const Roster& r) {
+            ++asked;
+            if (++count < 3)
+                return SaveFailure::None;
+            EXPECT_EQ(r[3].day, 9);   // the hook sees the roster being saved
+            return kind;
+        });
+        ASSERT_TRUE(saveRoster(first, path));
+        ASSERT_TRUE(saveRoster(first, path));
+        const SaveResult failed = saveRoster(second, path);
+        setSaveFaultHook({});
+        EXPECT_EQ(failed.failure, kind);
+        const std::vector<char> file = readAll(path);
+        ASSERT_EQ(file.size(), 8000u);
+        EXPECT_EQ(std::memcmp(file.data(), first.data(), 8000), 0);
+        EXPECT_FALSE(std::filesystem::exists(temporarySavePath(path)));
+
+        const std::string message = saveFailureMessage(failed);
+        EXPECT_NE(message.find(std::filesystem::absolute(path).string()), std::string::npos) << message;
+        EXPECT_NE(message.find("Nothing was lost"), std::string::npos) << message;
+    }
+    EXPECT_EQ(asked, 12);
+    // The hook is gone: saving works again.
+    ASSERT_TRUE(saveRoster(second, path));
+    EXPECT_EQ(readAll(path)[3 * 200 + offsetof(Rikishi, day)], 9);
+}
+
+TEST(SaveFile, ANewCareerKeepsTheOneItReplacesAsTheBackup)
+{
+    TempDir dir;
+    const std::string path = dir.file("rikishi.r");
+    const std::string backup = backupSavePath(path);
+    // No career yet: nothing to keep.
+    const Roster first = patterned();
+    ASSERT_TRUE(saveNewCareer(first, path));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+
+    // One generation: the second new career keeps the first, the third the second.
+    Roster second{};
+    ASSERT_TRUE(saveNewCareer(second, path));
+    std::vector<char> kept = readAll(backup);
+    ASSERT_EQ(kept.size(), 8000u);
+    EXPECT_EQ(std::memcmp(kept.data(), first.data(), 8000), 0);
+    writeAll(path, std::vector<char>(123, 'q'));   // a damaged file is kept as it is
+    ASSERT_TRUE(saveNewCareer(first, path));
+    EXPECT_EQ(readAll(backup), std::vector<char>(123, 'q'));
+    EXPECT_FALSE(std::filesystem::exists(temporarySavePath(backup)));
+
+    // When the backup cannot be written, the career is not replaced.
+    std::filesystem::create_directory(temporarySavePath(backup));
+    const SaveResult refused = saveNewCareer(second, path);
+    EXPECT_EQ(refused.failure, SaveFailure::CreateTemporary);
+    EXPECT_EQ(refused.file, backup);
+    kept = readAll(path);
+    EXPECT_EQ(std::memcmp(kept.data(), first.data(), 8000), 0);
 }

@@ -71,6 +71,66 @@ TEST(DayStep, IsKeyedOnTheDayAndARestartResumesTheDayWithoutDecidingItAgain)
         EXPECT_EQ(bouts(r) * 10 + r.day, 12);   // one bout each, day 2
 }
 
+TEST(DayStep, ADayThatCouldNotBeSavedIsNotTakenAsDoneAndTheNextStepProducesIt)
+{
+    FakeDayHost host(makeRoster(1));
+    Game game = host.start(42);
+    const Roster inFile = host.file;
+    host.failNextSaves = 1;
+    const DayStep failed = dayStep(game, host);
+    EXPECT_EQ(failed.outcome, StepOutcome::SaveFailed);
+    EXPECT_EQ(host.failedSaves, 1);
+    EXPECT_TRUE(same(game.roster, inFile));
+    EXPECT_EQ(game.lastResultsDay, 0);
+    // The bout is refused: the file holds no day for it.
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
+    EXPECT_EQ(host.bout.fought, 0);
+
+    // The same button again: the day is produced once and saved.
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
+    EXPECT_EQ(game.lastResultsDay, 1);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
+    for (const Rikishi& r : host.file)
+        EXPECT_EQ(bouts(r) * 10 + r.day, 12);   // one bout each, day 2
+}
+
+TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
+{
+    FakeDayHost host(makeRoster(3));
+    Game game = host.start(9);
+    dayStep(game, host);
+    const Roster dayDecided = host.file;
+    host.failNextSaves = 2;
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
+    // Memory is the file's again (the day with its bout pending) ...
+    EXPECT_TRUE(same(game.roster, dayDecided));
+    EXPECT_EQ(game.curDay, 3);
+    // ... the day step finds nothing new, and a second failure keeps the result.
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::NothingNew);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
+    EXPECT_EQ(host.bout.fought, 1);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
+    EXPECT_EQ(host.bout.fought, 1);
+    EXPECT_FALSE(game.unsavedBout);
+    EXPECT_EQ(game.curDay, 4);
+    for (const Rikishi& r : host.file)
+        EXPECT_EQ(bouts(r) * 10 + r.day, 14);
+    EXPECT_EQ(host.file[39].cbw, 1);
+
+    // A kept bout is dropped once the file has moved on (a new career, say).
+    dayStep(game, host);
+    host.failNextSaves = 1;
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
+    host.file = makeRoster(1);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
+    EXPECT_FALSE(game.unsavedBout);
+    game.lastResultsDay = 0;   // as saving a new career sets it
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
+    EXPECT_EQ(host.bout.fought, 3);
+    EXPECT_EQ(host.file[39].cbw, 1);
+}
+
 TEST(FightDay, CopiesTheBoutBackToEitherSideOfThePairAndAdvancesTheDay)
 {
     // Day 14: slot 6 (the player) is A against 39; day 1: the player 39 is B.

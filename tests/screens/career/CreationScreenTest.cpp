@@ -258,6 +258,47 @@ private slots:
         QVERIFY(!QFile::exists(QStringLiteral("no-such-folder/rikishi.r")));
     }
 
+    void replacingACareerKeepsItAsTheBackupAndARetryWorks()
+    {
+        QFile::remove(QStringLiteral("rikishi.r.bak"));
+        Game old;
+        old.roster[0].day = 9;
+        old.roster[7].isPlayer = 1;
+        QVERIFY(old.save());
+        QFile oldFile(QStringLiteral("rikishi.r"));
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        const QByteArray oldBytes = oldFile.readAll();
+        oldFile.close();
+        m_game.lastResultsDay = 9;
+
+        // The backup cannot be written: nothing is replaced, the game keeps
+        // what the file holds, and the screen stays for another try.
+        QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak.saving")));
+        CreationScreen form(m_game);
+        form.show();
+        QString caption;
+        closeNextModal(&caption);
+        QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
+        QCOMPARE(caption, QStringLiteral("Kirimaki"));
+        QVERIFY(form.isVisible());
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), oldBytes);
+        oldFile.close();
+        QCOMPARE(m_game.lastResultsDay, 9);
+
+        // Save again once the way is free: the old career is the backup.
+        QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak.saving")));
+        QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QFile backup(QStringLiteral("rikishi.r.bak"));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), oldBytes);
+        QCOMPARE(m_game.lastResultsDay, 0);
+        Game saved;
+        QCOMPARE(saved.load(), LoadResult::Loaded);
+        QCOMPARE(saved.roster[39].isPlayer, std::uint8_t(1));
+    }
+
     void cancelClosesAndWritesNothing()
     {
         CreationScreen form(m_game);
