@@ -10,6 +10,7 @@
 #include "sim/Autopilot.h"
 #include "sim/BashoEndAutopilot.h"
 #include "sim/BoutAutopilot.h"
+#include "sim/CareerStore.h"
 #include "sim/Dispatch.h"
 #include "sim/Transcript.h"
 #include "rules/bashoend/BashoEnd.h"
@@ -95,8 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (game.load() == LoadResult::Loaded) {
         Autopilot pilot({1, 2}, {2, 1, 6}, {3, 1, 2});
         Transcript transcript;
-        AutopilotBout bout(pilot, transcript, true);
-        AutopilotBashoEnd screens(pilot, transcript, bout);
+        SaveFileStore file;
+        AutopilotBout bout(pilot, transcript, &file);
+        AutopilotBashoEnd screens(pilot, transcript, bout, file);
         try {
             runBashoEnd(game, screens);
         } catch (const std::exception&) {
