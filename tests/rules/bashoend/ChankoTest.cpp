@@ -41,6 +41,14 @@ TEST(Chanko, PointsFromTheRecordAndThePotential)
     EXPECT_EQ(enabledCount(v), 15);
 }
 
+TEST(Chanko, EveryButtonIsFoundByItsName)
+{
+    for (std::size_t b = 0; b <= kChankoButtonCount; ++b)
+        EXPECT_EQ(ChankoVisit::buttonByName(ChankoVisit::buttonName(b)), b);
+    EXPECT_EQ(ChankoVisit::buttonName(kChankoHeight) + ChankoVisit::buttonName(kChankoWeightDown),
+              "HeightButtonWeightDecreaseButton");
+}
+
 TEST(Chanko, HeightCostsThreeOncePerVisitAndWeightTwo)
 {
     Game game = chankoGame(15, 5, 14);

@@ -117,6 +117,12 @@ TEST(Exchange, FatigueAndSecondWinds)
     BoutEngine engine;
     exchangeOn(game, engine, 50, 50, even());
     EXPECT_EQ(game.playerCopy.genki * 100 + game.opponentCopy.genki, 5149);
+    // Play turns a bar red below 10.
+    game = mirrorGame();
+    engine = BoutEngine();
+    exchangeOn(game, engine, 10, 9, even());
+    EXPECT_EQ(engine.view().userBar.colour, BarColour::Blue);
+    EXPECT_EQ(engine.view().compBar.colour, BarColour::Red);
 
     // The opponent's: below 10 against a player above 14, a draw of 0..13 at
     // most its intangibles (13: always), then rand()/3276 + 10/3 + 13/2 + 1.
