@@ -77,28 +77,6 @@ int totalCredits(const Game& g)
 
 } // namespace
 
-TEST(Yusho, ClearWinnerIsDecidedWithoutDrawsAndEveryRunnerUpListed)
-{
-    Game game = makeGame();
-    for (Rikishi& r : game.roster)
-        setRecord(r, 6);
-    setRecord(game.roster[30], 11);
-    for (std::size_t i : {2u, 20u, 38u})
-        setRecord(game.roster[i], 9);
-    game.rng.seed(5);
-    YushoDecision d;
-    d.setUp(game);
-    EXPECT_EQ(d.state(), YushoDecision::State::Decided);
-    EXPECT_EQ(d.view().announcement, "R30 takes the yusho with a 11 - 4 record!");
-    EXPECT_EQ(d.view().junYusho, "Jun-Yusho:  R02    R20    R38    ");
-    EXPECT_EQ(game.roster[30].yusho * 1000 + game.roster[2].junyusho * 100 + game.roster[38].junyusho, 1101);
-    EXPECT_EQ(totalCredits(game), 4);
-    EXPECT_EQ(game.rng.state(), 5u);
-    ScriptedBout bout({});
-    RecordingHost host;
-    EXPECT_FALSE(d.runPlayoff(game, bout, host));   // nothing to run
-}
-
 TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
 {
     const std::uint32_t seed = seedWhere([](Rng& r) {
