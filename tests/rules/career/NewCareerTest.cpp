@@ -41,7 +41,8 @@ TEST(NewCareer, ASecondCareerReplacesTheFirstInMemoryAndInTheFile)
     Game game;
     game.savePath = dir.file("rikishi.r");
     buildNewCareer(game, CreationValues());
-    for (Rikishi& r : game.roster) {   // play on a little
+    for (Rikishi& r : game.roster) {   // play on a little: promotions, wins, training
+        r.rank = kOzeki;
         r.day = 9;
         r.cbw = r.gmw = 5;
         r.baseStrength += 2;
