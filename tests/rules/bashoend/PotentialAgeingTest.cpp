@@ -56,7 +56,7 @@ TEST(Potential, DrawOrderGrowthAndWhoIsLeftAlone)
         listed += named;
         EXPECT_EQ(game.roster[i].potential, before[i].potential - (named ? 1 : 0)) << i;
         EXPECT_TRUE(i >= 26 || !named) << i;
-        EXPECT_EQ(game.roster[i].intangibles, before[i].intangibles);
+        EXPECT_EQ(game.roster[i].intangibles * 100 + game.roster[i].slot, before[i].intangibles * 100 + before[i].slot);
     }
     EXPECT_GT(listed, 6);
     EXPECT_EQ(list.size(), static_cast<std::size_t>(listed) * 7);

@@ -79,16 +79,16 @@ int totalCredits(const Game& g)
 
 TEST(Yusho, EqualScoresGoToTheEntrantEarlierInRosterOrder)
 {
-    const std::uint32_t seed = seedWhere([](Rng& r) {
-        const int a = r.draw(3276);
-        return a < 5 && a == r.draw(3276);
-    });
-    Game game = tiedGame({{10, 40}, {11, 40}});
-    game.rng.seed(seed);
-    ScriptedBout bout({});
-    Playoff p;
-    ASSERT_TRUE(p.run(game, bout));
-    EXPECT_EQ(p.d.view().announcement, "R10 takes the yusho!");
+    // Equal powers; the two draws are rand()/3276 each: 10 and 10, then 9 and 10.
+    const std::pair<int, const char*> cases[] = {{32760, "R10 takes the yusho!"}, {29493, "R11 takes the yusho!"}};
+    for (const auto& [rawA, announcement] : cases) {
+        Game game = tiedGame({{10, 40}, {11, 40}});
+        game.rng.seed(seedWhere({{0, 1, rawA, rawA + 7}, {1, 1, 32760, 32767}}));
+        ScriptedBout bout({});
+        Playoff p;
+        ASSERT_TRUE(p.run(game, bout));
+        EXPECT_EQ(p.d.view().announcement, announcement);
+    }
 }
 
 // Computer-only playoffs of two to seven entrants. A power gap of more than

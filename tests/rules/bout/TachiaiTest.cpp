@@ -107,7 +107,9 @@ TEST(Tachiai, IsOfferedOnceAndNeverEndsTheBout)
     EXPECT_EQ(game.rng.state(), before);
     BoutEngine fresh;
     fresh.setUp(game);
+    EXPECT_FALSE(fresh.view().exchangeButtons);
     const std::uint32_t afterSetUp = game.rng.state();
+    fresh.exchange(game, kYotsu);   // no exchange before the tachiai
     fresh.tachiai(game, 5);
     fresh.tachiai(game, 0);
     EXPECT_EQ(game.rng.state(), afterSetUp);
