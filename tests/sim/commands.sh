@@ -57,21 +57,23 @@ check "same seed, same bout, to standard output" cmp -s stdout.tsv out.tsv
 check "a bout was fought" grep -q '^record' out.tsv
 
 # Usage errors: exit 2, one line, nothing read or written.
-usage() {   # usage COMMAND ARGS...
+usage() {   # usage COMMAND ARGS...: a transcript asked for first, so that a bad option may come last
   fresh
-  "$sim" "$@" --transcript bad.tsv > out.txt 2> err.txt; rc=$?
-  check "'$*' exits 2" [ $rc -eq 2 ]
+  local cmd=$1 out=(); shift; case $cmd in play | bout) out=(--transcript bad.tsv) ;; esac
+  "$sim" "$cmd" "${out[@]}" "$@" > out.txt 2> err.txt; rc=$?
+  check "'$cmd $*' exits 2" [ $rc -eq 2 ]
   check "'$*' says one line" [ "$(wc -l < err.txt)" -eq 1 ] && check "'$*' prints nothing" [ ! -s out.txt ]
   check "'$*' writes nothing" [ ! -e bad.tsv ] && check "'$*' leaves the file" cmp -s rikishi.r "$career"
 }
 for args in "--height 169" "--height 221" "--height 18O" "--weight 74" "--weight 201" \
             "--stats 1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,1,1,1,1,1,7" \
             "--stats 0,1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,,1,1,1,1,1" "--shikona Abcdefghijklmn" \
-            "--real-name Abcdefghij_Klmnopqrst" "--shikona Euro$(printf '\xe2\x82\xac')" "--shikona Tab$(printf '\t')" \
+            "--real-name Abcdefghij_Klmnopqrst" "--shikona Euro$(printf '\xe2\x82\xac')" \
             "--real-name Bad$(printf '\xfc')" "--seed 1" "--height" "--height=180"; do
   # shellcheck disable=SC2086
   usage new $args
 done
+usage new --shikona "Tab$(printf '\t')Name"
 check "13 and 20 characters fit" "$sim" new --file fit.r --shikona Abcdefghijklm --real-name "Abcdefghij Klmnopqrs"
 usage show --verbose
 for args in "--opponent 38" "--player 39" "--player 40 --opponent 38" "--player -1 --opponent 38" \
