@@ -1,7 +1,7 @@
 // A day's results on rosters the day flow never hands over: no player, no such day.
 #include "rules/tournament/DayResults.h"
 
-#include "tests/support/RosterFixture.h"
+#include "tests/support/DayFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -24,4 +24,16 @@ TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
     game.roster[39].isPlayer = 1;
     game.curDay = 16;
     EXPECT_FALSE(copyBoutBack(game));
+}
+
+TEST(DayResults, ACareerThatCannotBePlayedShowsTheDayOfTheFirstRecord)
+{
+    Roster roster = makeRoster(16);
+    roster[1].day = 5;
+    FakeDayHost host(roster);
+    Game game = host.start(1);
+    game.curDay = 0;
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
+    EXPECT_EQ(game.curDay, 16);
+    EXPECT_EQ(host.saves, 0);
 }
