@@ -11,14 +11,14 @@
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/career/ScrollEventBar.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/bout/BoutScreen.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <climits>
 #include <cstring>
@@ -26,52 +26,6 @@
 #include <limits>
 
 namespace {
-
-// Presses, in every modal screen that opens, the first button it offers:
-// the bout's strategies and result buttons, the training screens' "+" and
-// Done, every OK. Gives up (and fails the test) after too many presses.
-class ModalClicker : public QObject {
-public:
-    ModalClicker()
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] { pressOne(); });
-        m_timer.start();
-    }
-    int presses() const { return m_presses; }
-
-private:
-    void pressOne()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (m_pressPending)
-            return;
-        for (QPushButton* b : modal->findChildren<QPushButton*>()) {
-            if (b->isVisible() && b->isEnabled()) {
-                if (++m_presses > 20000) {
-                    m_timer.stop();
-                    QFAIL("a modal screen kept offering buttons");
-                }
-                // Pressed from a timer of its own: a press that opens another
-                // modal screen runs inside this press, and Qt fires no timer
-                // again while its own handler is still running.
-                m_pressPending = true;
-                QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(b)] {
-                    m_pressPending = false;
-                    if (button && button->isVisible() && button->isEnabled())
-                        button->click();
-                });
-                return;
-            }
-        }
-    }
-
-    QTimer m_timer;
-    int m_presses = 0;
-    bool m_pressPending = false;
-};
 
 struct Damage {
     const char* name;
@@ -87,11 +41,6 @@ void setDay(Roster& roster, int day)
 }
 
 const std::vector<Damage>* s_damages = nullptr;
-
-bool offered(const QPushButton* b)
-{
-    return b->isVisible() && b->isEnabled();
-}
 
 } // namespace
 
@@ -143,34 +92,34 @@ void DamagedFilesScreenTest::browse()
     bringUp(rikishiViewer);
     for (int n = 1; n <= 40; ++n)
         rikishiViewer->m_numberBar->setValue(n);
-    QVERIFY(offered(rikishiViewer->m_closeButton));
+    QVERIFY(isOffered(rikishiViewer->m_closeButton));
     rikishiViewer->hide();
 
     bringUp(banzukeScreen);
-    QVERIFY(offered(banzukeScreen->m_closeButton));
+    QVERIFY(isOffered(banzukeScreen->m_closeButton));
     banzukeScreen->hide();
 }
 
-// Plays days through the day results screen; the clicker fights the bouts
+// Plays days through the day results screen; the driver fights the bouts
 // and closes every modal screen. At every point some way on is offered.
 void DamagedFilesScreenTest::playDays(int days)
 {
     dayResultsScreen->openFromMainMenu();
     for (int i = 0; i < days && dayResultsScreen->isVisible(); ++i) {
-        const bool anyOffered = offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->NextDayButton) ||
-                                offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->FinishBashoButton);
+        const bool anyOffered = isOffered(dayResultsScreen->GoToFight) || isOffered(dayResultsScreen->NextDayButton) ||
+                                isOffered(dayResultsScreen->MainMenuButton) || isOffered(dayResultsScreen->FinishBashoButton);
         QVERIFY2(anyOffered, "the day results screen offers no button");
-        if (offered(dayResultsScreen->GoToFight))
+        if (isOffered(dayResultsScreen->GoToFight))
             QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-        else if (offered(dayResultsScreen->FinishBashoButton))
+        else if (isOffered(dayResultsScreen->FinishBashoButton))
             QTest::mouseClick(dayResultsScreen->FinishBashoButton, Qt::LeftButton);
-        else if (offered(dayResultsScreen->NextDayButton))
+        else if (isOffered(dayResultsScreen->NextDayButton))
             QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
         else
             break;  // only the way back to the main menu
     }
     if (dayResultsScreen->isVisible())
-        QVERIFY(offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->FinishBashoButton));
+        QVERIFY(isOffered(dayResultsScreen->MainMenuButton) || isOffered(dayResultsScreen->GoToFight) || isOffered(dayResultsScreen->FinishBashoButton));
 }
 
 void DamagedFilesScreenTest::screensSurviveDamagedFiles_data()
@@ -211,7 +160,7 @@ void DamagedFilesScreenTest::screensSurviveDamagedFiles()
     QFETCH(int, index);
     const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
     writeCareer(damage);
-    ModalClicker clicker;
+    ModalDriver driver;
     startGame();
     browse();
     playDays(3);
@@ -221,13 +170,13 @@ void DamagedFilesScreenTest::screensSurviveDamagedFiles()
     QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
     QCOMPARE(after[0].day, damage.dayAfter);
     if (damage.dayAfter == 3)
-        QVERIFY(clicker.presses() > 0);  // two bouts were fought by their buttons
+        QCOMPARE(driver.openings(boutScreen), 2);   // two bouts were fought by their buttons
 }
 
 void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
 {
     writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
-    ModalClicker clicker;
+    ModalDriver driver;
     startGame();
     dayResultsScreen->openFromMainMenu();
     // Line 0 of day 1 is the player's pair: slot 38 against slot 39.

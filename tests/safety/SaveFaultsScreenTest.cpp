@@ -66,7 +66,6 @@ class SaveFaultsScreenTest : public QObject {
 private slots:
     void initTestCase();
     void everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole();
-    void pictures();
 
 private:
     // Starts the game on `career` and plays the basho by pressing whatever
@@ -194,48 +193,6 @@ void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEn
             QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
         }
     }
-}
-
-// With KIRIMAKI_SCREENSHOTS=dir: the failure box over the day it concerns,
-// the day results screen after the day's save failed, and after the bout's.
-void SaveFaultsScreenTest::pictures()
-{
-    const QString dir = QString::fromLocal8Bit(qgetenv("KIRIMAKI_SCREENSHOTS"));
-    if (dir.isEmpty())
-        QSKIP("set KIRIMAKI_SCREENSHOTS to a directory to save the pictures");
-    Roster career{};
-    QCOMPARE(loadRoster(career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-    QVERIFY(saveRoster(career));
-    m_driver.reset();
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    m_driver = std::make_unique<ModalDriver>();
-    gameState().rng.seed(2024);
-    m_driver->anyOpening = [dir](QWidget* w) {
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            static int n = 0;
-            QVERIFY(box->grab().save(dir + QStringLiteral("/save-failed-box-%1.png").arg(++n)));
-            QVERIFY(dayResultsScreen->grab().save(dir + QStringLiteral("/save-failed-under-box-%1.png").arg(n)));
-        }
-    };
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
-
-    int count = 0;
-    setSaveFaultHook([&count](const Roster&) { return ++count == 1 ? SaveFailure::CreateTemporary : SaveFailure::None; });
-    QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-failed-day-step.png"));
-    QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);   // the retry
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-    QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
-    count = 0;   // day 2: the bout's Close saves first, then the day's advance
-    setSaveFaultHook([&count](const Roster&) { return ++count == 2 ? SaveFailure::Write : SaveFailure::None; });
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-failed-bout.png"));
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);   // the retry
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-retried-bout.png"));
-    setSaveFaultHook({});
 }
 
 int main(int argc, char** argv)

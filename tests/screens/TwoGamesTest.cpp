@@ -7,6 +7,8 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/RikishiViewer.h"
 #include "tests/support/DayFixtures.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/Wrestler.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +16,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cstring>
 
@@ -73,51 +74,19 @@ QString firstChange(const Game& game, const Snapshot& before)
     return QString();
 }
 
-// One side of a bout, every skill at `level`.
-Rikishi boutSide(const char* name, std::int32_t slot, std::int32_t level)
-{
-    Rikishi r{};
-    setShikona(r, name);
-    r.strength = r.baseStrength = level;
-    r.agility = r.baseAgility = level;
-    for (auto field : {&Rikishi::tachiai, &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
-                       &Rikishi::tsuppari, &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::defense,
-                       &Rikishi::stamina, &Rikishi::intangibles})
-        r.*field = level;
-    r.skill = 13 * level;
-    r.power = 4 * level;
-    r.slot = slot;
-    r.weight = 150;
-    r.tachiaiStrategy1 = 1;
-    r.tachiaiStrategy2 = 3;
-    r.boutStrategy1 = 2;
-    r.boutStrategy2 = 1;
-    r.boutStrategy3 = 6;
-    return r;
-}
-
 // Clicks through the open bout screen whatever it offers, until it closes;
 // a bonus point is spent on strength.
 void playBoutThrough(BoutScreen& bout)
 {
-    for (int i = 0; i < 500 && bout.isVisible(); ++i) {
-        if (bout.BonusButton->isVisible()) {
-            QTimer::singleShot(0, statIncreaseScreen, [] {
-                statIncreaseScreen->buttons[0]->click();
-                statIncreaseScreen->finish();
-                if (statIncreaseScreen->isVisible())
-                    statIncreaseScreen->done(QDialog::Rejected);
-            });
-            bout.BonusButton->click();
-            continue;
-        }
-        for (QPushButton* b : {bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose, bout.MonoiiStart,
-                               bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
+    ModalDriver driver;
+    driver.hooks[statIncreaseScreen] = [] { statIncreaseScreen->buttons[0]->click(); };
+    for (int i = 0; i < 500 && bout.isVisible(); ++i)
+        for (QPushButton* b : {bout.BonusButton, bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose,
+                               bout.MonoiiStart, bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
             if (b->isVisible()) {
                 b->click();
                 break;
             }
-    }
 }
 
 } // namespace
@@ -160,14 +129,7 @@ private slots:
         // with a bonus point); the bonus goes to the first career's player
         // even though the bonus screen at hand was made for the second, and
         // Close saves the first career (changed in memory since its last save).
-        m_first.playerCopy = boutSide("First", 39, 100);
-        m_first.playerCopy.power = 10;
-        m_first.playerCopy.stamina = 40;
-        m_first.playerCopy.baseStrength = 7;
-        m_first.opponentCopy = boutSide("Comp00", 0, 0);
-        m_first.opponentCopy.power = 20;
-        m_first.curDay = 4;
-        m_first.rng.seed(3);
+        setUpBonusBout(m_first);
         m_first.roster[0].gmw = 99;
         const Snapshot second = snapshot(m_second);
         StatIncreaseScreen bonus(m_second);
