@@ -1,28 +1,18 @@
 // Every screen that fills itself from the save file, over damaged files:
 // no crash, no hang, and never a screen left with every button disabled.
-#include "screens/bashoend/YushoScreen.h"
-#include "rules/core/Game.h"
-#include "rules/core/SaveFile.h"
 #include "game/Application.h"
-#include "game/GameState.h"
-#include "screens/MainMenu.h"
-#include "game/Startup.h"
-#include "screens/tournament/DayResultsScreen.h"
-#include "screens/tournament/BanzukeScreen.h"
-#include "screens/career/ScrollEventBar.h"
-#include "screens/tournament/RikishiViewer.h"
 #include "screens/bout/BoutScreen.h"
-#include "tests/support/ModalDriver.h"
+#include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/RikishiViewer.h"
+#include "tests/support/WholeGame.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <climits>
 #include <cstring>
-#include <functional>
 #include <limits>
 
 namespace {
@@ -54,12 +44,12 @@ private slots:
 
 private:
     void writeCareer(const Damage& damage);
-    void startGame();
     void browse();
     void playDays(int days);
 
     QTemporaryDir m_dir;
     Roster m_career{};
+    std::unique_ptr<ModalDriver> m_driver;
 };
 
 void DamagedFilesScreenTest::initTestCase()
@@ -75,16 +65,6 @@ void DamagedFilesScreenTest::writeCareer(const Damage& damage)
     damage.apply(roster);
     QVERIFY(saveRoster(roster, "rikishi.r"));
     QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
-}
-
-// A fresh start of the game on the file, as after a restart.
-void DamagedFilesScreenTest::startGame()
-{
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    yushoScreen->pauseFor = [](int) {};
-    mainMenu->show();
 }
 
 void DamagedFilesScreenTest::browse()
@@ -160,8 +140,7 @@ void DamagedFilesScreenTest::screensSurviveDamagedFiles()
     QFETCH(int, index);
     const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
     writeCareer(damage);
-    ModalDriver driver;
-    startGame();
+    startGame(nullptr, m_driver);
     browse();
     playDays(3);
     browse();
@@ -170,14 +149,13 @@ void DamagedFilesScreenTest::screensSurviveDamagedFiles()
     QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
     QCOMPARE(after[0].day, damage.dayAfter);
     if (damage.dayAfter == 3)
-        QCOMPARE(driver.openings(boutScreen), 2);   // two bouts were fought by their buttons
+        QCOMPARE(m_driver->openings(boutScreen), 2);   // two bouts were fought by their buttons
 }
 
 void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
 {
     writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
-    ModalDriver driver;
-    startGame();
+    startGame(nullptr, m_driver);
     dayResultsScreen->openFromMainMenu();
     // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
     QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));

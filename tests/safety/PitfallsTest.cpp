@@ -1,51 +1,29 @@
 // The whole game, started as at a real start-up, through the moments where
 // Qt's window events, keys and mnemonics could repeat or skip a step of the
 // career: activations, restarts, keys and the end of a basho.
-#include "screens/bashoend/AgeingScreen.h"
+#include "game/Application.h"
 #include "rules/bashoend/Ageing.h"
+#include "screens/AboutBox.h"
+#include "screens/ErrorBox.h"
+#include "screens/bashoend/AgeingScreen.h"
 #include "screens/bashoend/ChankoScreen.h"
-#include "screens/bashoend/YushoScreen.h"
-#include "screens/bashoend/PotentialScreen.h"
 #include "screens/bashoend/NewBanzukeScreen.h"
+#include "screens/bashoend/PotentialScreen.h"
 #include "screens/bashoend/StatIncreaseScreen.h"
 #include "screens/bout/BoutScreen.h"
 #include "screens/career/CreationScreen.h"
-#include "rules/core/Game.h"
-#include "rules/core/SaveFile.h"
-#include "screens/AboutBox.h"
-#include "game/Application.h"
-#include "screens/ErrorBox.h"
-#include "game/GameState.h"
-#include "screens/MainMenu.h"
-#include "game/Startup.h"
+#include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
-#include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/RikishiViewer.h"
-#include "tests/support/ModalDriver.h"
+#include "tests/support/WholeGame.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
-
-QByteArray fileBytes()
-{
-    QFile f(QString::fromLatin1(kSaveFileName));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-Roster fileRoster()
-{
-    Roster r{};
-    loadRoster(r);
-    return r;
-}
 
 int bouts(const Rikishi& r) { return r.cbw + r.cbl; }
 
@@ -84,7 +62,7 @@ private slots:
     void aMinimisedBoutKeepsItsBout();
 
 private:
-    void startGame(const Roster& career);
+    void startGame(const Roster& career) { ::startGame(&career, m_driver); }
     void openTournament();
 
     QTemporaryDir m_dir;
@@ -97,22 +75,6 @@ void PitfallsTest::initTestCase()
     QVERIFY(m_dir.isValid());
     QVERIFY(QDir::setCurrent(m_dir.path()));
     QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-}
-
-// A fresh start of the game on the career, as after a restart.
-void PitfallsTest::startGame(const Roster& career)
-{
-    if (!saveRoster(career))
-        QFAIL("the career could not be written");
-    m_driver.reset();   // it knows the old screens by their addresses
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    m_driver = std::make_unique<ModalDriver>();
-    gameState().rng.seed(2024);   // the start-up seeded from the clock
-    yushoScreen->pauseFor = [](int) {};
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
 }
 
 void PitfallsTest::openTournament()
@@ -128,12 +90,9 @@ void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
     openTournament();
     QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
 
-    // Alt+F twice in quick succession, and the handlers called again while
-    // the bout is open: one bout, and the day not run again.
-    m_driver->hooks[boutScreen] = [] {
-        dayResultsScreen->fightPlayersBout();
-        dayResultsScreen->runDay();
-    };
+    // Alt+F twice in quick succession, and the handler called again while
+    // the bout is open: one bout.
+    m_driver->hooks[boutScreen] = [] { dayResultsScreen->fightPlayersBout(); };
     QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
     QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(m_driver->openings(boutScreen) == 1 && !boutScreen->isVisible());

@@ -3,24 +3,15 @@
 // career, the same button retries, and the basho ends with every bout
 // counted once.
 #include "game/Application.h"
-#include "game/GameState.h"
-#include "game/Startup.h"
-#include "rules/core/Game.h"
-#include "rules/core/SaveFile.h"
-#include "screens/MainMenu.h"
-#include "screens/bashoend/YushoScreen.h"
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
-#include "tests/support/ModalDriver.h"
+#include "tests/support/WholeGame.h"
 
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -28,15 +19,6 @@
 namespace {
 
 bool same(const Roster& a, const Roster& b) { return std::memcmp(a.data(), b.data(), sizeof(Roster)) == 0; }
-
-Roster fileRoster()
-{
-    Roster r{};
-    loadRoster(r);
-    return r;
-}
-
-std::string nameOf(const Rikishi& r) { return std::string(r.shikona, strnlen(r.shikona, sizeof r.shikona)); }
 
 // The file as a day begins: the day advanced, nothing of it decided yet.
 bool startsADay(const Roster& r)
@@ -47,17 +29,6 @@ bool startsADay(const Roster& r)
     return true;
 }
 
-const char* kindName(SaveFailure kind)
-{
-    switch (kind) {
-    case SaveFailure::CreateTemporary: return "create";
-    case SaveFailure::Write: return "short write";
-    case SaveFailure::Flush: return "flush";
-    case SaveFailure::Rename: return "rename";
-    case SaveFailure::None: break;
-    }
-    return "none";
-}
 
 } // namespace
 
@@ -94,15 +65,8 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
                                      const std::function<void()>& whenTold)
 {
     setSaveFaultHook({});
-    QVERIFY(saveRoster(career));
+    startGame(&career, m_driver);
     setSaveFaultHook(faults);
-    m_driver.reset();
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    m_driver = std::make_unique<ModalDriver>();
-    gameState().rng.seed(2024);
-    yushoScreen->pauseFor = [](int) {};
     m_boxes.clear();
     m_daysFought = 0;
     m_driver->anyOpening = [this, whenTold](QWidget* w) {
@@ -114,8 +78,6 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
         if (w == boutScreen && gameState().curDay <= 15)
             ++m_daysFought;
     };
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
     QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
     DayResultsScreen* day = dayResultsScreen;
     for (int presses = 0; day->isVisible(); ++presses) {
@@ -148,7 +110,7 @@ void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEn
 
     std::map<std::string, Rikishi> before;
     for (const Rikishi& r : start)
-        before[nameOf(r)] = r;
+        before[shikonaOf(r)] = r;
     const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
 
     for (std::size_t k = 1; k <= saves; ++k) {
@@ -160,7 +122,7 @@ void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEn
         for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
                                  SaveFailure::Rename}) {
             const QByteArray context = QByteArray("save ") + QByteArray::number(int(k)) + " (" +
-                                       QByteArray::number(saved[k][0].day) + "), " + kindName(kind);
+                                       QByteArray::number(saved[k][0].day) + "), kind " + QByteArray::number(int(kind));
             std::size_t count = 0;
             Roster lastWritten = saved[from];
             int intactWhenTold = 0;
@@ -186,9 +148,9 @@ void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEn
             const Roster end = fileRoster();
             QVERIFY2(startsADay(end) && end[0].day == 1, context);
             for (const Rikishi& r : end) {
-                const Rikishi& was = before.at(nameOf(r));
-                QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + nameOf(r).c_str());
-                QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + nameOf(r).c_str());
+                const Rikishi& was = before.at(shikonaOf(r));
+                QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + shikonaOf(r).c_str());
+                QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + shikonaOf(r).c_str());
             }
             QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
         }

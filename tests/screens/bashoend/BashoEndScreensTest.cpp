@@ -1,7 +1,8 @@
-// The end-of-basho screens' own mends, clicked through on the offscreen
+// The end-of-basho screens' own mends and a quit in their midst, clicked through on the offscreen
 // platform; the captions and the whole sequence are proven by the golden
 // scenarios played through the screens.
 #include "screens/bashoend/AgeingScreen.h"
+#include "screens/bashoend/BashoEndDialogs.h"
 #include "screens/bashoend/ChankoScreen.h"
 #include "screens/bashoend/NewBanzukeScreen.h"
 #include "screens/bashoend/PotentialScreen.h"
@@ -27,11 +28,17 @@ class FakeBout : public PlayerBout {
 public:
     std::function<void(Game&)> during;
     int fought = 0;
+    bool quits = false;
     void fight(Game& game) override
     {
         ++fought;
         if (during)
             during(game);
+        if (quits) {   // as the main menu's close would; the bout records nothing
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+            return;
+        }
         ++game.playoffWins;
     }
 };
@@ -57,6 +64,9 @@ private slots:
     {
         yushoScreen = new YushoScreen(m_game);
         chankoScreen = new ChankoScreen(m_game);
+        potentialScreen = new PotentialScreen(m_game);
+        ageingScreen = new AgeingScreen(m_game);
+        newBanzukeScreen = new NewBanzukeScreen(m_game);
         yushoScreen->setPlayerBout(&m_bout);
     }
 
@@ -173,6 +183,33 @@ private slots:
         QCOMPARE(m_game.playerCopy.baseStrength, 5);
         QCOMPARE(m_game.pointPool, 0);
         QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));   // chanko works on memory only
+    }
+
+    // Last: after a quit every later exec() in the process returns at once.
+    void quittingDuringThePlayoffStopsTheSequenceAndSavesNothing()
+    {
+        for (Rikishi& r : m_game.roster) {
+            r.day = 15;
+            setRecord(r, 8);
+        }
+        setRecord(m_game.roster[1], 12);
+        setRecord(m_game.roster[39], 12);
+        m_game.roster[39].isPlayer = 1;
+        m_game.roster[39].potential = 9;
+        m_bout.quits = true;
+        int pauses = 0;
+        yushoScreen->pauseFor = [&](int) { ++pauses; };
+        m_driver->hooks[yushoScreen] = [] { QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton); };
+        BashoEndDialogs dialogs;
+        runBashoEnd(m_game, dialogs);
+        QCOMPARE(m_bout.fought, 1);
+        QVERIFY(dialogs.stopped());
+        QCOMPARE(yushoScreen->decision().state(), YushoDecision::State::Abandoned);
+        for (QWidget* w : std::initializer_list<QWidget*>{chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
+            QCOMPARE(m_driver->openings(w), 0);
+        QCOMPARE(m_game.roster[39].yusho + m_game.roster[1].yusho + m_game.roster[1].junyusho, 0);
+        QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
+        QCOMPARE(pauses, 0);
     }
 };
 
