@@ -1,6 +1,6 @@
 // The whole game, started as at a real start-up, through the moments where
 // Qt's window events, keys and mnemonics could repeat or skip a step of the
-// career: activations, restarts, keys and the end of a basho.
+// career: activations, keys, a minimised bout and the end of a basho.
 #include "game/Application.h"
 #include "rules/bashoend/Ageing.h"
 #include "screens/AboutBox.h"
@@ -56,7 +56,6 @@ class PitfallsTest : public QObject {
 private slots:
     void initTestCase();
     void theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard();
-    void aRestartInTheMiddleOfADayDecidesNothingTwice();
     void escAndEnterLeaveEveryScreenAsItIs();
     void endOfBashoScreensWorkOncePerOpening();
     void aMinimisedBoutKeepsItsBout();
@@ -136,33 +135,6 @@ void PitfallsTest::theDayWaitsForNextDayAfterTheBoutAndTheLeaderboard()
     QCOMPARE(playerIn(after).day, 9);
     for (const Rikishi& r : after)
         QCOMPARE(bouts(r), 8);   // his bout reached the file, on both sides
-}
-
-void PitfallsTest::aRestartInTheMiddleOfADayDecidesNothingTwice()
-{
-    startGame(careerAt(m_career, 5, 4));
-    openTournament();
-    const QString firstLine = dayResultsScreen->m_resultLabels[57]->text() + dayResultsScreen->m_resultLabels[59]->text();
-    const QByteArray decided = fileBytes();
-    int pending = 0;   // the player and his opponent
-    for (const Rikishi& r : fileRoster()) {
-        QVERIFY(bouts(r) == 4 || bouts(r) == 5);
-        pending += bouts(r) == 4;
-    }
-    QCOMPARE(pending, 2);
-    QCOMPARE(bouts(playerIn(fileRoster())), 4);
-
-    // The program ends with the bout pending and starts again.
-    startGame(fileRoster());
-    openTournament();
-    QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("5"));
-    QCOMPARE(dayResultsScreen->m_resultLabels[57]->text() + dayResultsScreen->m_resultLabels[59]->text(), firstLine);
-    QVERIFY(dayResultsScreen->GoToFight->isVisible());
-    QCOMPARE(fileBytes(), decided);   // nothing decided, nothing written
-
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-    for (const Rikishi& r : fileRoster())
-        QCOMPARE(bouts(r) * 100 + r.day, 5 * 100 + 6);
 }
 
 void PitfallsTest::escAndEnterLeaveEveryScreenAsItIs()

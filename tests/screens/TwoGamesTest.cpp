@@ -10,12 +10,9 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/Wrestler.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cstring>
 
@@ -48,29 +45,25 @@ Snapshot snapshot(const Game& game) { return {game, fileBytes(game.savePath)}; }
 
 // The first value in which `game` (or its file) differs from the snapshot;
 // empty when none does.
-QString firstChange(const Game& game, const Snapshot& before)
+QString firstChange(const Game& g, const Snapshot& before)
 {
     const Game& b = before.game;
-    if (std::memcmp(game.roster.data(), b.roster.data(), sizeof(Roster)) != 0)
-        return QStringLiteral("roster");
-    if (std::memcmp(&game.playerCopy, &b.playerCopy, sizeof(Rikishi)) != 0)
-        return QStringLiteral("playerCopy");
-    if (std::memcmp(&game.opponentCopy, &b.opponentCopy, sizeof(Rikishi)) != 0)
-        return QStringLiteral("opponentCopy");
-    if (game.curDay != b.curDay || game.lastResultsDay != b.lastResultsDay || game.pointPool != b.pointPool ||
-        game.playoffWins != b.playoffWins || game.playoffLosses != b.playoffLosses)
-        return QStringLiteral("day or pool values");
-    if (game.rng.state() != b.rng.state())
-        return QStringLiteral("generator");
-    if (game.savePath != b.savePath)
-        return QStringLiteral("save path");
-    if (game.bodyScroll.lastHeightPos != b.bodyScroll.lastHeightPos ||
-        game.bodyScroll.lastWeightPos != b.bodyScroll.lastWeightPos)
-        return QStringLiteral("bar memory");
-    if (game.viewNumber != b.viewNumber)
-        return QStringLiteral("view number");
-    if (fileBytes(game.savePath) != before.file)
-        return QStringLiteral("file");
+    const std::pair<const char*, bool> changes[] = {
+        {"roster", std::memcmp(g.roster.data(), b.roster.data(), sizeof(Roster)) != 0},
+        {"playerCopy", std::memcmp(&g.playerCopy, &b.playerCopy, sizeof(Rikishi)) != 0},
+        {"opponentCopy", std::memcmp(&g.opponentCopy, &b.opponentCopy, sizeof(Rikishi)) != 0},
+        {"day or pool values", g.curDay != b.curDay || g.lastResultsDay != b.lastResultsDay ||
+                                   g.pointPool != b.pointPool || g.playoffWins != b.playoffWins ||
+                                   g.playoffLosses != b.playoffLosses},
+        {"generator", g.rng.state() != b.rng.state()},
+        {"save path", g.savePath != b.savePath},
+        {"bar memory", g.bodyScroll.lastHeightPos != b.bodyScroll.lastHeightPos ||
+                           g.bodyScroll.lastWeightPos != b.bodyScroll.lastWeightPos},
+        {"view number", g.viewNumber != b.viewNumber},
+        {"file", fileBytes(g.savePath) != before.file}};
+    for (const auto& [name, changed] : changes)
+        if (changed)
+            return QString::fromLatin1(name);
     return QString();
 }
 
