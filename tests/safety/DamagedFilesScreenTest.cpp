@@ -37,126 +37,117 @@ const std::vector<Damage>* s_damages = nullptr;
 class DamagedFilesScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void screensSurviveDamagedFiles_data();
-    void screensSurviveDamagedFiles();
-    void markupInARingNameIsShownAsText();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+    }
+
+    void screensSurviveDamagedFiles_data()
+    {
+        QTest::addColumn<int>("index");
+        static const std::vector<Damage> damages = {
+            {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
+            {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
+            {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
+            {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
+            {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
+            {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
+            {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
+            {"NaN and huge ages on the last day",
+             [](Roster& r) {
+                 setDay(r, 15);
+                 for (std::size_t i = 0; i < r.size(); ++i)
+                     r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
+             },
+             1},
+            {"names without terminators",
+             [](Roster& r) {
+                 for (Rikishi& x : r) {
+                     std::memset(x.shikona, 'N', sizeof x.shikona);
+                     std::memset(x.realName, 'M', sizeof x.realName);
+                 }
+             },
+             3},
+            {"7999 bytes", [](Roster&) {}, 3, 7999},
+        };
+        s_damages = &damages;
+        for (std::size_t i = 0; i < damages.size(); ++i)
+            QTest::newRow(damages[i].name) << static_cast<int>(i);
+    }
+
+    void screensSurviveDamagedFiles()
+    {
+        QFETCH(int, index);
+        const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
+        writeCareer(damage);
+        startGame(nullptr, m_driver);
+        browse();
+        playDays(3);
+        browse();
+
+        Roster after{};
+        QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
+        QCOMPARE(after[0].day, damage.dayAfter);
+        if (damage.dayAfter == 3)
+            QCOMPARE(m_driver->openings(boutScreen), 2);   // two bouts were fought by their buttons
+    }
+
+    void markupInARingNameIsShownAsText()
+    {
+        writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
+        startGame(nullptr, m_driver);
+        dayResultsScreen->openFromMainMenu();
+        // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
+        QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+        QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
+    }
 
 private:
-    void writeCareer(const Damage& damage);
-    void browse();
-    void playDays(int days);
+    void writeCareer(const Damage& damage)
+    {
+        Roster roster = m_career;
+        damage.apply(roster);
+        QVERIFY(saveRoster(roster, "rikishi.r"));
+        QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
+    }
 
-    QTemporaryDir m_dir;
+    void browse()
+    {
+        bringUp(rikishiViewer);
+        for (int n = 1; n <= 40; ++n)
+            rikishiViewer->m_numberBar->setValue(n);
+        QVERIFY(isOffered(rikishiViewer->m_closeButton));
+        rikishiViewer->hide();
+
+        bringUp(banzukeScreen);
+        QVERIFY(isOffered(banzukeScreen->m_closeButton));
+        banzukeScreen->hide();
+    }
+
+    // Plays days through the day results screen; the driver fights the bouts
+    // and closes every modal screen. At every point some way on is offered.
+    void playDays(int days)
+    {
+        DayResultsScreen* d = dayResultsScreen;
+        d->openFromMainMenu();
+        for (int i = 0; i <= days && d->isVisible(); ++i) {
+            QPushButton* next = nullptr;   // the Fight, else Finish Basho, else Next Day
+            for (QPushButton* b : {d->NextDayButton, d->FinishBashoButton, d->GoToFight})
+                if (isOffered(b))
+                    next = b;
+            QVERIFY2(next || isOffered(d->MainMenuButton), "the day results screen offers no way on");
+            if (!next || i == days)
+                break;
+            QTest::mouseClick(next, Qt::LeftButton);
+        }
+    }
+
     Roster m_career{};
+    QTemporaryDir m_dir;
     std::unique_ptr<ModalDriver> m_driver;
 };
-
-void DamagedFilesScreenTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-}
-
-void DamagedFilesScreenTest::writeCareer(const Damage& damage)
-{
-    Roster roster = m_career;
-    damage.apply(roster);
-    QVERIFY(saveRoster(roster, "rikishi.r"));
-    QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
-}
-
-void DamagedFilesScreenTest::browse()
-{
-    bringUp(rikishiViewer);
-    for (int n = 1; n <= 40; ++n)
-        rikishiViewer->m_numberBar->setValue(n);
-    QVERIFY(isOffered(rikishiViewer->m_closeButton));
-    rikishiViewer->hide();
-
-    bringUp(banzukeScreen);
-    QVERIFY(isOffered(banzukeScreen->m_closeButton));
-    banzukeScreen->hide();
-}
-
-// Plays days through the day results screen; the driver fights the bouts
-// and closes every modal screen. At every point some way on is offered.
-void DamagedFilesScreenTest::playDays(int days)
-{
-    DayResultsScreen* d = dayResultsScreen;
-    d->openFromMainMenu();
-    for (int i = 0; i <= days && d->isVisible(); ++i) {
-        QPushButton* next = nullptr;   // the Fight, else Finish Basho, else Next Day
-        for (QPushButton* b : {d->NextDayButton, d->FinishBashoButton, d->GoToFight})
-            if (isOffered(b))
-                next = b;
-        QVERIFY2(next || isOffered(d->MainMenuButton), "the day results screen offers no way on");
-        if (!next || i == days)
-            break;
-        QTest::mouseClick(next, Qt::LeftButton);
-    }
-}
-
-void DamagedFilesScreenTest::screensSurviveDamagedFiles_data()
-{
-    QTest::addColumn<int>("index");
-    static const std::vector<Damage> damages = {
-        {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
-        {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
-        {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
-        {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
-        {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
-        {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
-        {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
-        {"NaN and huge ages on the last day",
-         [](Roster& r) {
-             setDay(r, 15);
-             for (std::size_t i = 0; i < r.size(); ++i)
-                 r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
-         },
-         1},
-        {"names without terminators",
-         [](Roster& r) {
-             for (Rikishi& x : r) {
-                 std::memset(x.shikona, 'N', sizeof x.shikona);
-                 std::memset(x.realName, 'M', sizeof x.realName);
-             }
-         },
-         3},
-        {"7999 bytes", [](Roster&) {}, 3, 7999},
-    };
-    s_damages = &damages;
-    for (std::size_t i = 0; i < damages.size(); ++i)
-        QTest::newRow(damages[i].name) << static_cast<int>(i);
-}
-
-void DamagedFilesScreenTest::screensSurviveDamagedFiles()
-{
-    QFETCH(int, index);
-    const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
-    writeCareer(damage);
-    startGame(nullptr, m_driver);
-    browse();
-    playDays(3);
-    browse();
-
-    Roster after{};
-    QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
-    QCOMPARE(after[0].day, damage.dayAfter);
-    if (damage.dayAfter == 3)
-        QCOMPARE(m_driver->openings(boutScreen), 2);   // two bouts were fought by their buttons
-}
-
-void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
-{
-    writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
-    startGame(nullptr, m_driver);
-    dayResultsScreen->openFromMainMenu();
-    // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
-    QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
-    QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
-}
 
 int main(int argc, char** argv)
 {

@@ -35,8 +35,82 @@ bool startsADay(const Roster& r)
 class SaveFaultsScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole();
+    void initTestCase()
+    {
+        // Some five thousand flushed saves: on a memory file system when there
+        // is one, where a flush costs nothing.
+        if (std::filesystem::is_directory("/dev/shm"))
+            qputenv("TMPDIR", "/dev/shm");
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+    }
+
+    void everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole()
+    {
+        Roster start{};
+        QCOMPARE(loadRoster(start, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+        QVERIFY(startsADay(start) && start[0].day == 1);
+
+        // The clean basho: the roster of each save, in order.
+        std::vector<Roster> saved{start};
+        playBasho(start, [&saved](const Roster& r) {
+            saved.push_back(r);
+            return SaveFailure::None;
+        });
+        setSaveFaultHook({});
+        QVERIFY(m_boxes.isEmpty());
+        const std::size_t saves = saved.size() - 1;
+        QVERIFY(saves > 40);   // each day's step, bout Close and advance; the basho's end
+
+        std::map<std::string, Rikishi> before;
+        for (const Rikishi& r : start)
+            before[shikonaOf(r)] = r;
+        const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
+
+        for (std::size_t k = 1; k <= saves; ++k) {
+            // Played from the start of the day of save k; the saves of that day
+            // and after come in the same order as in the clean basho.
+            std::size_t from = k - 1;
+            while (!startsADay(saved[from]))
+                --from;
+            for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
+                                     SaveFailure::Rename}) {
+                const QByteArray context = QByteArray("save ") + QByteArray::number(int(k)) + " (" +
+                                           QByteArray::number(saved[k][0].day) + "), kind " + QByteArray::number(int(kind));
+                std::size_t count = 0;
+                Roster lastWritten = saved[from];
+                int intactWhenTold = 0;
+                const SaveFaultHook faults = [&](const Roster& r) {
+                    if (++count != k - from) {
+                        lastWritten = r;
+                        return SaveFailure::None;
+                    }
+                    return kind;
+                };
+                // When the player is told, the file is the career as the last
+                // good save left it: before the failed step, nothing in between.
+                playBasho(saved[from], faults, [&] { intactWhenTold += same(fileRoster(), lastWritten); });
+                setSaveFaultHook({});
+                QVERIFY2(intactWhenTold == 1, context + ": the file was not the one before the step");
+
+                QVERIFY2(m_boxes.size() == 1, context + ": told " + QByteArray::number(m_boxes.size()) + " times");
+                QVERIFY2(m_boxes[0].contains(QString::fromStdString(fullPath)), context);
+                QVERIFY2(m_boxes[0].contains(QStringLiteral("Nothing was lost")), context);
+                QVERIFY2(m_daysFought == 16 - saved[from][0].day, context + ": bouts fought again or not at all");
+
+                // The basho ended and every bout of it is counted once.
+                const Roster end = fileRoster();
+                QVERIFY2(startsADay(end) && end[0].day == 1, context);
+                for (const Rikishi& r : end) {
+                    const Rikishi& was = before.at(shikonaOf(r));
+                    QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + shikonaOf(r).c_str());
+                    QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + shikonaOf(r).c_str());
+                }
+                QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
+            }
+        }
+    }
 
 private:
     // Starts the game on `career` and plays the basho by pressing whatever
@@ -49,17 +123,6 @@ private:
     QStringList m_boxes;        // the texts of the message boxes shown
     int m_daysFought = 0;       // the player's bouts on tournament days
 };
-
-void SaveFaultsScreenTest::initTestCase()
-{
-    // Some five thousand flushed saves: on a memory file system when there
-    // is one, where a flush costs nothing.
-    if (std::filesystem::is_directory("/dev/shm"))
-        qputenv("TMPDIR", "/dev/shm");
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QVERIFY(QDir::setCurrent(m_dir->path()));
-}
 
 void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& faults,
                                      const std::function<void()>& whenTold)
@@ -88,72 +151,6 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
                 offered = b;
         QVERIFY2(offered, "the day results screen offered no way on");
         QTest::mouseClick(offered, Qt::LeftButton);
-    }
-}
-
-void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole()
-{
-    Roster start{};
-    QCOMPARE(loadRoster(start, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-    QVERIFY(startsADay(start) && start[0].day == 1);
-
-    // The clean basho: the roster of each save, in order.
-    std::vector<Roster> saved{start};
-    playBasho(start, [&saved](const Roster& r) {
-        saved.push_back(r);
-        return SaveFailure::None;
-    });
-    setSaveFaultHook({});
-    QVERIFY(m_boxes.isEmpty());
-    const std::size_t saves = saved.size() - 1;
-    QVERIFY(saves > 40);   // each day's step, bout Close and advance; the basho's end
-
-    std::map<std::string, Rikishi> before;
-    for (const Rikishi& r : start)
-        before[shikonaOf(r)] = r;
-    const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
-
-    for (std::size_t k = 1; k <= saves; ++k) {
-        // Played from the start of the day of save k; the saves of that day
-        // and after come in the same order as in the clean basho.
-        std::size_t from = k - 1;
-        while (!startsADay(saved[from]))
-            --from;
-        for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
-                                 SaveFailure::Rename}) {
-            const QByteArray context = QByteArray("save ") + QByteArray::number(int(k)) + " (" +
-                                       QByteArray::number(saved[k][0].day) + "), kind " + QByteArray::number(int(kind));
-            std::size_t count = 0;
-            Roster lastWritten = saved[from];
-            int intactWhenTold = 0;
-            const SaveFaultHook faults = [&](const Roster& r) {
-                if (++count != k - from) {
-                    lastWritten = r;
-                    return SaveFailure::None;
-                }
-                return kind;
-            };
-            // When the player is told, the file is the career as the last
-            // good save left it: before the failed step, nothing in between.
-            playBasho(saved[from], faults, [&] { intactWhenTold += same(fileRoster(), lastWritten); });
-            setSaveFaultHook({});
-            QVERIFY2(intactWhenTold == 1, context + ": the file was not the one before the step");
-
-            QVERIFY2(m_boxes.size() == 1, context + ": told " + QByteArray::number(m_boxes.size()) + " times");
-            QVERIFY2(m_boxes[0].contains(QString::fromStdString(fullPath)), context);
-            QVERIFY2(m_boxes[0].contains(QStringLiteral("Nothing was lost")), context);
-            QVERIFY2(m_daysFought == 16 - saved[from][0].day, context + ": bouts fought again or not at all");
-
-            // The basho ended and every bout of it is counted once.
-            const Roster end = fileRoster();
-            QVERIFY2(startsADay(end) && end[0].day == 1, context);
-            for (const Rikishi& r : end) {
-                const Rikishi& was = before.at(shikonaOf(r));
-                QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + shikonaOf(r).c_str());
-                QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + shikonaOf(r).c_str());
-            }
-            QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
-        }
     }
 }
 
