@@ -1,77 +1,21 @@
 // Every screen that fills itself from the save file, over damaged files:
 // no crash, no hang, and never a screen left with every button disabled.
-#include "screens/bashoend/YushoScreen.h"
-#include "rules/core/Game.h"
-#include "rules/core/SaveFile.h"
 #include "game/Application.h"
-#include "game/GameState.h"
-#include "screens/MainMenu.h"
-#include "game/Startup.h"
-#include "screens/tournament/DayResultsScreen.h"
-#include "screens/tournament/BanzukeScreen.h"
+#include "screens/bout/BoutScreen.h"
 #include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "tests/support/WholeGame.h"
 
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <climits>
 #include <cstring>
-#include <functional>
 #include <limits>
 
 namespace {
-
-// Presses, in every modal screen that opens, the first button it offers:
-// the bout's strategies and result buttons, the training screens' "+" and
-// Done, every OK. Gives up (and fails the test) after too many presses.
-class ModalClicker : public QObject {
-public:
-    ModalClicker()
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] { pressOne(); });
-        m_timer.start();
-    }
-    int presses() const { return m_presses; }
-
-private:
-    void pressOne()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (m_pressPending)
-            return;
-        for (QPushButton* b : modal->findChildren<QPushButton*>()) {
-            if (b->isVisible() && b->isEnabled()) {
-                if (++m_presses > 20000) {
-                    m_timer.stop();
-                    QFAIL("a modal screen kept offering buttons");
-                }
-                // Pressed from a timer of its own: a press that opens another
-                // modal screen runs inside this press, and Qt fires no timer
-                // again while its own handler is still running.
-                m_pressPending = true;
-                QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(b)] {
-                    m_pressPending = false;
-                    if (button && button->isVisible() && button->isEnabled())
-                        button->click();
-                });
-                return;
-            }
-        }
-    }
-
-    QTimer m_timer;
-    int m_presses = 0;
-    bool m_pressPending = false;
-};
 
 struct Damage {
     const char* name;
@@ -88,152 +32,122 @@ void setDay(Roster& roster, int day)
 
 const std::vector<Damage>* s_damages = nullptr;
 
-bool offered(const QPushButton* b)
-{
-    return b->isVisible() && b->isEnabled();
-}
-
 } // namespace
 
 class DamagedFilesScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void screensSurviveDamagedFiles_data();
-    void screensSurviveDamagedFiles();
-    void markupInARingNameIsShownAsText();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+    }
+
+    void screensSurviveDamagedFiles_data()
+    {
+        QTest::addColumn<int>("index");
+        static const std::vector<Damage> damages = {
+            {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
+            {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
+            {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
+            {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
+            {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
+            {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
+            {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
+            {"NaN and huge ages on the last day",
+             [](Roster& r) {
+                 setDay(r, 15);
+                 for (std::size_t i = 0; i < r.size(); ++i)
+                     r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
+             },
+             1},
+            {"names without terminators",
+             [](Roster& r) {
+                 for (Rikishi& x : r) {
+                     std::memset(x.shikona, 'N', sizeof x.shikona);
+                     std::memset(x.realName, 'M', sizeof x.realName);
+                 }
+             },
+             3},
+            {"7999 bytes", [](Roster&) {}, 3, 7999},
+        };
+        s_damages = &damages;
+        for (std::size_t i = 0; i < damages.size(); ++i)
+            QTest::newRow(damages[i].name) << static_cast<int>(i);
+    }
+
+    void screensSurviveDamagedFiles()
+    {
+        QFETCH(int, index);
+        const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
+        writeCareer(damage);
+        startGame(nullptr, m_driver);
+        browse();
+        playDays(3);
+        browse();
+
+        Roster after{};
+        QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
+        QCOMPARE(after[0].day, damage.dayAfter);
+        if (damage.dayAfter == 3)
+            QCOMPARE(m_driver->openings(boutScreen), 2);   // two bouts were fought by their buttons
+    }
+
+    void markupInARingNameIsShownAsText()
+    {
+        writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
+        startGame(nullptr, m_driver);
+        dayResultsScreen->openFromMainMenu();
+        // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
+        QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+        QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
+    }
 
 private:
-    void writeCareer(const Damage& damage);
-    void startGame();
-    void browse();
-    void playDays(int days);
-
-    QTemporaryDir m_dir;
-    Roster m_career{};
-};
-
-void DamagedFilesScreenTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    QCOMPARE(loadRoster(m_career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-}
-
-void DamagedFilesScreenTest::writeCareer(const Damage& damage)
-{
-    Roster roster = m_career;
-    damage.apply(roster);
-    QVERIFY(saveRoster(roster, "rikishi.r"));
-    QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
-}
-
-// A fresh start of the game on the file, as after a restart.
-void DamagedFilesScreenTest::startGame()
-{
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    yushoScreen->pauseFor = [](int) {};
-    mainMenu->show();
-}
-
-void DamagedFilesScreenTest::browse()
-{
-    bringUp(rikishiViewer);
-    for (int n = 1; n <= 40; ++n)
-        rikishiViewer->m_numberBar->setValue(n);
-    QVERIFY(offered(rikishiViewer->m_closeButton));
-    rikishiViewer->hide();
-
-    bringUp(banzukeScreen);
-    QVERIFY(offered(banzukeScreen->m_closeButton));
-    banzukeScreen->hide();
-}
-
-// Plays days through the day results screen; the clicker fights the bouts
-// and closes every modal screen. At every point some way on is offered.
-void DamagedFilesScreenTest::playDays(int days)
-{
-    dayResultsScreen->openFromMainMenu();
-    for (int i = 0; i < days && dayResultsScreen->isVisible(); ++i) {
-        const bool anyOffered = offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->NextDayButton) ||
-                                offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->FinishBashoButton);
-        QVERIFY2(anyOffered, "the day results screen offers no button");
-        if (offered(dayResultsScreen->GoToFight))
-            QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-        else if (offered(dayResultsScreen->FinishBashoButton))
-            QTest::mouseClick(dayResultsScreen->FinishBashoButton, Qt::LeftButton);
-        else if (offered(dayResultsScreen->NextDayButton))
-            QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
-        else
-            break;  // only the way back to the main menu
+    void writeCareer(const Damage& damage)
+    {
+        Roster roster = m_career;
+        damage.apply(roster);
+        QVERIFY(saveRoster(roster, "rikishi.r"));
+        QFile::resize("rikishi.r", static_cast<qint64>(damage.fileSize));
     }
-    if (dayResultsScreen->isVisible())
-        QVERIFY(offered(dayResultsScreen->MainMenuButton) || offered(dayResultsScreen->GoToFight) || offered(dayResultsScreen->FinishBashoButton));
-}
 
-void DamagedFilesScreenTest::screensSurviveDamagedFiles_data()
-{
-    QTest::addColumn<int>("index");
-    static const std::vector<Damage> damages = {
-        {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
-        {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
-        {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
-        {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
-        {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
-        {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
-        {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
-        {"NaN and huge ages on the last day",
-         [](Roster& r) {
-             setDay(r, 15);
-             for (std::size_t i = 0; i < r.size(); ++i)
-                 r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
-         },
-         1},
-        {"names without terminators",
-         [](Roster& r) {
-             for (Rikishi& x : r) {
-                 std::memset(x.shikona, 'N', sizeof x.shikona);
-                 std::memset(x.realName, 'M', sizeof x.realName);
-             }
-         },
-         3},
-        {"7999 bytes", [](Roster&) {}, 3, 7999},
-    };
-    s_damages = &damages;
-    for (std::size_t i = 0; i < damages.size(); ++i)
-        QTest::newRow(damages[i].name) << static_cast<int>(i);
-}
+    void browse()
+    {
+        bringUp(rikishiViewer);
+        for (int n = 1; n <= 40; ++n)
+            rikishiViewer->m_numberBar->setValue(n);
+        QVERIFY(isOffered(rikishiViewer->m_closeButton));
+        rikishiViewer->hide();
 
-void DamagedFilesScreenTest::screensSurviveDamagedFiles()
-{
-    QFETCH(int, index);
-    const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
-    writeCareer(damage);
-    ModalClicker clicker;
-    startGame();
-    browse();
-    playDays(3);
-    browse();
+        bringUp(banzukeScreen);
+        QVERIFY(isOffered(banzukeScreen->m_closeButton));
+        banzukeScreen->hide();
+    }
 
-    Roster after{};
-    QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
-    QCOMPARE(after[0].day, damage.dayAfter);
-    if (damage.dayAfter == 3)
-        QVERIFY(clicker.presses() > 0);  // two bouts were fought by their buttons
-}
+    // Plays days through the day results screen; the driver fights the bouts
+    // and closes every modal screen. At every point some way on is offered.
+    void playDays(int days)
+    {
+        DayResultsScreen* d = dayResultsScreen;
+        d->openFromMainMenu();
+        for (int i = 0; i <= days && d->isVisible(); ++i) {
+            QPushButton* next = nullptr;   // the Fight, else Finish Basho, else Next Day
+            for (QPushButton* b : {d->NextDayButton, d->FinishBashoButton, d->GoToFight})
+                if (isOffered(b))
+                    next = b;
+            QVERIFY2(next || isOffered(d->MainMenuButton), "the day results screen offers no way on");
+            if (!next || i == days)
+                break;
+            QTest::mouseClick(next, Qt::LeftButton);
+        }
+    }
 
-void DamagedFilesScreenTest::markupInARingNameIsShownAsText()
-{
-    writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
-    ModalClicker clicker;
-    startGame();
-    dayResultsScreen->openFromMainMenu();
-    // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
-    QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
-    QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
-}
+    Roster m_career{};
+    QTemporaryDir m_dir;
+    std::unique_ptr<ModalDriver> m_driver;
+};
 
 int main(int argc, char** argv)
 {

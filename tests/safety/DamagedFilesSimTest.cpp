@@ -37,48 +37,42 @@ void setDay(Roster& roster, int day)
 
 } // namespace
 
-TEST(DamagedFilesSim, DaysOutsideABashoAndWrongPlayersAreRefusedUntouched)
+TEST(DamagedFilesSim, CareersThatCannotBePlayedAreRefusedUntouched)
 {
-    const std::vector<std::function<void(Roster&)>> damages = {
-        [](Roster& r) { setDay(r, 0); },
-        [](Roster& r) { setDay(r, 17); },
-        [](Roster& r) { setDay(r, -5); },
-        [](Roster& r) { setDay(r, INT_MAX); },
-        [](Roster& r) { r[39].isPlayer = 0; },
-        [](Roster& r) { r[3].isPlayer = 1; },
+    const std::vector<std::string> day{"play", "--days", "1", "--seed", "3"};
+    const struct {
+        std::function<void(Roster&)> damage;
+        std::vector<std::string> args;
+        const char* said;
+    } cases[] = {
+        {[](Roster& r) { setDay(r, 0); }, day, "Nothing was played"},
+        {[](Roster& r) { setDay(r, 17); }, day, "Nothing was played"},
+        {[](Roster& r) { setDay(r, -5); }, day, "Nothing was played"},
+        {[](Roster& r) { setDay(r, INT_MAX); }, day, "Nothing was played"},
+        {[](Roster& r) { r[39].isPlayer = 0; }, day, "Nothing was played"},
+        {[](Roster& r) { r[3].isPlayer = 1; }, day, "Nothing was played"},
         // A basho cut short at its end, but with no player to revise.
-        [](Roster& r) {
-            setDay(r, 16);
-            r[39].isPlayer = 0;
-        },
+        {[](Roster& r) { setDay(r, 16); r[39].isPlayer = 0; }, day, "Nothing was played"},
+        // Genki in the billions on both sides, and stamina that cancels
+        // fatigue: only the points of each exchange drain it, a few dozen at
+        // a time, so the bout cannot end.
+        {[](Roster& roster) {
+             for (Rikishi* r : {&roster[38], &roster[39]}) {
+                 r->power = 2000000000;
+                 r->stamina = 10;
+             }
+         },
+         {"bout", "--player", "39", "--opponent", "38", "--seed", "1", "--write"}, "has not ended"},
     };
-    for (std::size_t i = 0; i < damages.size(); ++i) {
+    for (const auto& c : cases) {
         TempDir dir;
-        writeDamaged(dir, damages[i]);
+        writeDamaged(dir, c.damage);
         const std::string before = readFile(dir.file("rikishi.r"));
-        const SimRun run = sim(dir, {"play", "--days", "1", "--seed", "3"});
-        EXPECT_EQ(run.status, 1) << "damage " << i;
-        EXPECT_NE(run.err.find("Nothing was played"), std::string::npos) << run.err;
-        EXPECT_TRUE(readFile(dir.file("rikishi.r")) == before) << "damage " << i;
+        const SimRun run = sim(dir, c.args);
+        EXPECT_EQ(run.status, 1) << c.said;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+        EXPECT_TRUE(readFile(dir.file("rikishi.r")) == before) << run.err;
     }
-}
-
-TEST(DamagedFilesSim, BoutThatCannotEndIsAbandonedWithAMessage)
-{
-    // Genki in the billions on both sides, and stamina that cancels fatigue:
-    // only the points of each exchange drain it, a few dozen at a time.
-    TempDir dir;
-    writeDamaged(dir, [](Roster& roster) {
-        for (Rikishi* r : {&roster[38], &roster[39]}) {
-            r->power = 2000000000;
-            r->stamina = 10;
-        }
-    });
-    const std::string before = readFile(dir.file("rikishi.r"));
-    const SimRun run = sim(dir, {"bout", "--player", "39", "--opponent", "38", "--seed", "1", "--write"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("has not ended"), std::string::npos) << run.err;
-    EXPECT_TRUE(readFile(dir.file("rikishi.r")) == before);
 }
 
 TEST(DamagedFilesSim, HugeChankoPoolOnAbilitiesInTheBillionsBelowEnds)

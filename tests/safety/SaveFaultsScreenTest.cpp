@@ -3,24 +3,15 @@
 // career, the same button retries, and the basho ends with every bout
 // counted once.
 #include "game/Application.h"
-#include "game/GameState.h"
-#include "game/Startup.h"
-#include "rules/core/Game.h"
-#include "rules/core/SaveFile.h"
-#include "screens/MainMenu.h"
-#include "screens/bashoend/YushoScreen.h"
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
-#include "tests/support/ModalDriver.h"
+#include "tests/support/WholeGame.h"
 
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -28,15 +19,6 @@
 namespace {
 
 bool same(const Roster& a, const Roster& b) { return std::memcmp(a.data(), b.data(), sizeof(Roster)) == 0; }
-
-Roster fileRoster()
-{
-    Roster r{};
-    loadRoster(r);
-    return r;
-}
-
-std::string nameOf(const Rikishi& r) { return std::string(r.shikona, strnlen(r.shikona, sizeof r.shikona)); }
 
 // The file as a day begins: the day advanced, nothing of it decided yet.
 bool startsADay(const Roster& r)
@@ -47,26 +29,88 @@ bool startsADay(const Roster& r)
     return true;
 }
 
-const char* kindName(SaveFailure kind)
-{
-    switch (kind) {
-    case SaveFailure::CreateTemporary: return "create";
-    case SaveFailure::Write: return "short write";
-    case SaveFailure::Flush: return "flush";
-    case SaveFailure::Rename: return "rename";
-    case SaveFailure::None: break;
-    }
-    return "none";
-}
 
 } // namespace
 
 class SaveFaultsScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole();
-    void pictures();
+    void initTestCase()
+    {
+        // Some five thousand flushed saves: on a memory file system when there
+        // is one, where a flush costs nothing.
+        if (std::filesystem::is_directory("/dev/shm"))
+            qputenv("TMPDIR", "/dev/shm");
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+    }
+
+    void everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole()
+    {
+        Roster start{};
+        QCOMPARE(loadRoster(start, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+        QVERIFY(startsADay(start) && start[0].day == 1);
+
+        // The clean basho: the roster of each save, in order.
+        std::vector<Roster> saved{start};
+        playBasho(start, [&saved](const Roster& r) {
+            saved.push_back(r);
+            return SaveFailure::None;
+        });
+        setSaveFaultHook({});
+        QVERIFY(m_boxes.isEmpty());
+        const std::size_t saves = saved.size() - 1;
+        QVERIFY(saves > 40);   // each day's step, bout Close and advance; the basho's end
+
+        std::map<std::string, Rikishi> before;
+        for (const Rikishi& r : start)
+            before[shikonaOf(r)] = r;
+        const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
+
+        for (std::size_t k = 1; k <= saves; ++k) {
+            // Played from the start of the day of save k; the saves of that day
+            // and after come in the same order as in the clean basho.
+            std::size_t from = k - 1;
+            while (!startsADay(saved[from]))
+                --from;
+            for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
+                                     SaveFailure::Rename}) {
+                const QByteArray context = QByteArray("save ") + QByteArray::number(int(k)) + " (" +
+                                           QByteArray::number(saved[k][0].day) + "), kind " + QByteArray::number(int(kind));
+                std::size_t count = 0;
+                Roster lastWritten = saved[from];
+                int intactWhenTold = 0;
+                const SaveFaultHook faults = [&](const Roster& r) {
+                    if (++count != k - from) {
+                        lastWritten = r;
+                        return SaveFailure::None;
+                    }
+                    return kind;
+                };
+                // When the player is told, the file is the career as the last
+                // good save left it: before the failed step, nothing in between.
+                playBasho(saved[from], faults, [&] { intactWhenTold += same(fileRoster(), lastWritten); });
+                setSaveFaultHook({});
+                QVERIFY2(intactWhenTold == 1, context + ": the file was not the one before the step");
+
+                QVERIFY2(m_boxes.size() == 1, context + ": told " + QByteArray::number(m_boxes.size()) + " times");
+                QVERIFY2(m_boxes[0].contains(QString::fromStdString(fullPath)), context);
+                QVERIFY2(m_boxes[0].contains(QStringLiteral("Nothing was lost")), context);
+                QVERIFY2(m_daysFought == 16 - saved[from][0].day, context + ": bouts fought again or not at all");
+
+                // The basho ended and every bout of it is counted once.
+                const Roster end = fileRoster();
+                QVERIFY2(startsADay(end) && end[0].day == 1, context);
+                for (const Rikishi& r : end) {
+                    const Rikishi& was = before.at(shikonaOf(r));
+                    QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + shikonaOf(r).c_str());
+                    QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + shikonaOf(r).c_str());
+                }
+                QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
+            }
+        }
+    }
 
 private:
     // Starts the game on `career` and plays the basho by pressing whatever
@@ -80,30 +124,12 @@ private:
     int m_daysFought = 0;       // the player's bouts on tournament days
 };
 
-void SaveFaultsScreenTest::initTestCase()
-{
-    // Some five thousand flushed saves: on a memory file system when there
-    // is one, where a flush costs nothing.
-    if (std::filesystem::is_directory("/dev/shm"))
-        qputenv("TMPDIR", "/dev/shm");
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QVERIFY(QDir::setCurrent(m_dir->path()));
-}
-
 void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& faults,
                                      const std::function<void()>& whenTold)
 {
     setSaveFaultHook({});
-    QVERIFY(saveRoster(career));
+    startGame(&career, m_driver);
     setSaveFaultHook(faults);
-    m_driver.reset();
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    m_driver = std::make_unique<ModalDriver>();
-    gameState().rng.seed(2024);
-    yushoScreen->pauseFor = [](int) {};
     m_boxes.clear();
     m_daysFought = 0;
     m_driver->anyOpening = [this, whenTold](QWidget* w) {
@@ -115,8 +141,6 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
         if (w == boutScreen && gameState().curDay <= 15)
             ++m_daysFought;
     };
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
     QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
     DayResultsScreen* day = dayResultsScreen;
     for (int presses = 0; day->isVisible(); ++presses) {
@@ -128,114 +152,6 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
         QVERIFY2(offered, "the day results screen offered no way on");
         QTest::mouseClick(offered, Qt::LeftButton);
     }
-}
-
-void SaveFaultsScreenTest::everySaveOfABashoFailsOnceInEachWayAndTheBashoStillEndsWhole()
-{
-    Roster start{};
-    QCOMPARE(loadRoster(start, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-    QVERIFY(startsADay(start) && start[0].day == 1);
-
-    // The clean basho: the roster of each save, in order.
-    std::vector<Roster> saved{start};
-    playBasho(start, [&saved](const Roster& r) {
-        saved.push_back(r);
-        return SaveFailure::None;
-    });
-    setSaveFaultHook({});
-    QVERIFY(m_boxes.isEmpty());
-    const std::size_t saves = saved.size() - 1;
-    QVERIFY(saves > 40);   // each day's step, bout Close and advance; the basho's end
-
-    std::map<std::string, Rikishi> before;
-    for (const Rikishi& r : start)
-        before[nameOf(r)] = r;
-    const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
-
-    for (std::size_t k = 1; k <= saves; ++k) {
-        // Played from the start of the day of save k; the saves of that day
-        // and after come in the same order as in the clean basho.
-        std::size_t from = k - 1;
-        while (!startsADay(saved[from]))
-            --from;
-        for (SaveFailure kind : {SaveFailure::CreateTemporary, SaveFailure::Write, SaveFailure::Flush,
-                                 SaveFailure::Rename}) {
-            const QByteArray context = QByteArray("save ") + QByteArray::number(int(k)) + " (" +
-                                       QByteArray::number(saved[k][0].day) + "), " + kindName(kind);
-            std::size_t count = 0;
-            Roster lastWritten = saved[from];
-            int intactWhenTold = 0;
-            const SaveFaultHook faults = [&](const Roster& r) {
-                if (++count != k - from) {
-                    lastWritten = r;
-                    return SaveFailure::None;
-                }
-                return kind;
-            };
-            // When the player is told, the file is the career as the last
-            // good save left it: before the failed step, nothing in between.
-            playBasho(saved[from], faults, [&] { intactWhenTold += same(fileRoster(), lastWritten); });
-            setSaveFaultHook({});
-            QVERIFY2(intactWhenTold == 1, context + ": the file was not the one before the step");
-
-            QVERIFY2(m_boxes.size() == 1, context + ": told " + QByteArray::number(m_boxes.size()) + " times");
-            QVERIFY2(m_boxes[0].contains(QString::fromStdString(fullPath)), context);
-            QVERIFY2(m_boxes[0].contains(QStringLiteral("Nothing was lost")), context);
-            QVERIFY2(m_daysFought == 16 - saved[from][0].day, context + ": bouts fought again or not at all");
-
-            // The basho ended and every bout of it is counted once.
-            const Roster end = fileRoster();
-            QVERIFY2(startsADay(end) && end[0].day == 1, context);
-            for (const Rikishi& r : end) {
-                const Rikishi& was = before.at(nameOf(r));
-                QVERIFY2((r.gmw + r.gml) - (was.gmw + was.gml) == 15, context + " " + nameOf(r).c_str());
-                QVERIFY2(r.lbw == r.gmw - was.gmw, context + " " + nameOf(r).c_str());
-            }
-            QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
-        }
-    }
-}
-
-// With KIRIMAKI_SCREENSHOTS=dir: the failure box over the day it concerns,
-// the day results screen after the day's save failed, and after the bout's.
-void SaveFaultsScreenTest::pictures()
-{
-    const QString dir = QString::fromLocal8Bit(qgetenv("KIRIMAKI_SCREENSHOTS"));
-    if (dir.isEmpty())
-        QSKIP("set KIRIMAKI_SCREENSHOTS to a directory to save the pictures");
-    Roster career{};
-    QCOMPARE(loadRoster(career, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
-    QVERIFY(saveRoster(career));
-    m_driver.reset();
-    delete mainMenu;
-    gameState() = Game{};
-    createScreens();
-    m_driver = std::make_unique<ModalDriver>();
-    gameState().rng.seed(2024);
-    m_driver->anyOpening = [dir](QWidget* w) {
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            static int n = 0;
-            QVERIFY(box->grab().save(dir + QStringLiteral("/save-failed-box-%1.png").arg(++n)));
-            QVERIFY(dayResultsScreen->grab().save(dir + QStringLiteral("/save-failed-under-box-%1.png").arg(n)));
-        }
-    };
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
-
-    int count = 0;
-    setSaveFaultHook([&count](const Roster&) { return ++count == 1 ? SaveFailure::CreateTemporary : SaveFailure::None; });
-    QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-failed-day-step.png"));
-    QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);   // the retry
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-    QTest::mouseClick(dayResultsScreen->NextDayButton, Qt::LeftButton);
-    count = 0;   // day 2: the bout's Close saves first, then the day's advance
-    setSaveFaultHook([&count](const Roster&) { return ++count == 2 ? SaveFailure::Write : SaveFailure::None; });
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-failed-bout.png"));
-    QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);   // the retry
-    QVERIFY(dayResultsScreen->grab().save(dir + "/save-retried-bout.png"));
-    setSaveFaultHook({});
 }
 
 int main(int argc, char** argv)

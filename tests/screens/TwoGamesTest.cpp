@@ -7,14 +7,12 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/RikishiViewer.h"
 #include "tests/support/DayFixtures.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/Wrestler.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <cstring>
 
@@ -47,77 +45,41 @@ Snapshot snapshot(const Game& game) { return {game, fileBytes(game.savePath)}; }
 
 // The first value in which `game` (or its file) differs from the snapshot;
 // empty when none does.
-QString firstChange(const Game& game, const Snapshot& before)
+QString firstChange(const Game& g, const Snapshot& before)
 {
     const Game& b = before.game;
-    if (std::memcmp(game.roster.data(), b.roster.data(), sizeof(Roster)) != 0)
-        return QStringLiteral("roster");
-    if (std::memcmp(&game.playerCopy, &b.playerCopy, sizeof(Rikishi)) != 0)
-        return QStringLiteral("playerCopy");
-    if (std::memcmp(&game.opponentCopy, &b.opponentCopy, sizeof(Rikishi)) != 0)
-        return QStringLiteral("opponentCopy");
-    if (game.curDay != b.curDay || game.lastResultsDay != b.lastResultsDay || game.pointPool != b.pointPool ||
-        game.playoffWins != b.playoffWins || game.playoffLosses != b.playoffLosses)
-        return QStringLiteral("day or pool values");
-    if (game.rng.state() != b.rng.state())
-        return QStringLiteral("generator");
-    if (game.savePath != b.savePath)
-        return QStringLiteral("save path");
-    if (game.bodyScroll.lastHeightPos != b.bodyScroll.lastHeightPos ||
-        game.bodyScroll.lastWeightPos != b.bodyScroll.lastWeightPos)
-        return QStringLiteral("bar memory");
-    if (game.viewNumber != b.viewNumber)
-        return QStringLiteral("view number");
-    if (fileBytes(game.savePath) != before.file)
-        return QStringLiteral("file");
+    const std::pair<const char*, bool> changes[] = {
+        {"roster", std::memcmp(g.roster.data(), b.roster.data(), sizeof(Roster)) != 0},
+        {"playerCopy", std::memcmp(&g.playerCopy, &b.playerCopy, sizeof(Rikishi)) != 0},
+        {"opponentCopy", std::memcmp(&g.opponentCopy, &b.opponentCopy, sizeof(Rikishi)) != 0},
+        {"day or pool values", g.curDay != b.curDay || g.lastResultsDay != b.lastResultsDay ||
+                                   g.pointPool != b.pointPool || g.playoffWins != b.playoffWins ||
+                                   g.playoffLosses != b.playoffLosses},
+        {"generator", g.rng.state() != b.rng.state()},
+        {"save path", g.savePath != b.savePath},
+        {"bar memory", g.bodyScroll.lastHeightPos != b.bodyScroll.lastHeightPos ||
+                           g.bodyScroll.lastWeightPos != b.bodyScroll.lastWeightPos},
+        {"view number", g.viewNumber != b.viewNumber},
+        {"file", fileBytes(g.savePath) != before.file}};
+    for (const auto& [name, changed] : changes)
+        if (changed)
+            return QString::fromLatin1(name);
     return QString();
-}
-
-// One side of a bout, every skill at `level`.
-Rikishi boutSide(const char* name, std::int32_t slot, std::int32_t level)
-{
-    Rikishi r{};
-    setShikona(r, name);
-    r.strength = r.baseStrength = level;
-    r.agility = r.baseAgility = level;
-    for (auto field : {&Rikishi::tachiai, &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
-                       &Rikishi::tsuppari, &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::defense,
-                       &Rikishi::stamina, &Rikishi::intangibles})
-        r.*field = level;
-    r.skill = 13 * level;
-    r.power = 4 * level;
-    r.slot = slot;
-    r.weight = 150;
-    r.tachiaiStrategy1 = 1;
-    r.tachiaiStrategy2 = 3;
-    r.boutStrategy1 = 2;
-    r.boutStrategy2 = 1;
-    r.boutStrategy3 = 6;
-    return r;
 }
 
 // Clicks through the open bout screen whatever it offers, until it closes;
 // a bonus point is spent on strength.
 void playBoutThrough(BoutScreen& bout)
 {
-    for (int i = 0; i < 500 && bout.isVisible(); ++i) {
-        if (bout.BonusButton->isVisible()) {
-            QTimer::singleShot(0, statIncreaseScreen, [] {
-                statIncreaseScreen->buttons[0]->click();
-                statIncreaseScreen->finish();
-                if (statIncreaseScreen->isVisible())
-                    statIncreaseScreen->done(QDialog::Rejected);
-            });
-            bout.BonusButton->click();
-            continue;
-        }
-        for (QPushButton* b : {bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose, bout.MonoiiStart,
-                               bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
+    ModalDriver driver;
+    driver.hooks[statIncreaseScreen] = [] { statIncreaseScreen->buttons[0]->click(); };
+    for (int i = 0; i < 500 && bout.isVisible(); ++i)
+        for (QPushButton* b : {bout.BonusButton, bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose,
+                               bout.MonoiiStart, bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
             if (b->isVisible()) {
                 b->click();
                 break;
             }
-    }
 }
 
 } // namespace
@@ -160,14 +122,7 @@ private slots:
         // with a bonus point); the bonus goes to the first career's player
         // even though the bonus screen at hand was made for the second, and
         // Close saves the first career (changed in memory since its last save).
-        m_first.playerCopy = boutSide("First", 39, 100);
-        m_first.playerCopy.power = 10;
-        m_first.playerCopy.stamina = 40;
-        m_first.playerCopy.baseStrength = 7;
-        m_first.opponentCopy = boutSide("Comp00", 0, 0);
-        m_first.opponentCopy.power = 20;
-        m_first.curDay = 4;
-        m_first.rng.seed(3);
+        setUpBonusBout(m_first);
         m_first.roster[0].gmw = 99;
         const Snapshot second = snapshot(m_second);
         StatIncreaseScreen bonus(m_second);

@@ -1,5 +1,5 @@
-// Plays the modal screens of the whole game for a test, as a player who
-// presses whatever is offered.
+// Plays the modal screens that open during a test, as a player who presses
+// whatever is offered: the one driver of every screen test.
 #pragma once
 
 #include <QApplication>
@@ -16,16 +16,18 @@
 #include <functional>
 #include <map>
 
-// Plays every modal screen that opens: first the hooks may look at it (once
-// per opening), then, while it stays open, its first offered button is
-// pressed, one per turn of the event loop. That fights the bouts
-// (strategies, result, Close), spends bonus points and presses every OK.
+// Every modal screen that opens is first shown to the hooks (once per
+// opening); then, while it stays open, its first offered button is pressed,
+// one per turn of the event loop. That fights the bouts, spends bonus points
+// and presses every OK. With `pressButtons` off the hooks alone act, and a
+// screen they leave open is rejected, so a failed check never hangs a test.
 // Openings are counted as the program shows its windows, so a screen that
 // an exec() closed at once still counts.
 class ModalDriver : public QObject {
 public:
     std::map<QWidget*, std::function<void()>> hooks;   // by screen
     std::function<void(QWidget*)> anyOpening;          // every opening, before the hook
+    bool pressButtons = true;
 
     ModalDriver()
     {
@@ -56,19 +58,30 @@ private:
     void turn()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || m_pending)
+        // A screen whose hook is still at work (in a pause, a bout, a wait)
+        // is left to it; screens it opens meanwhile are driven.
+        if (!modal || m_pending || m_inHook.contains(modal))
             return;
         if (!m_looked.contains(modal)) {
             m_looked.insert(modal);
             later([this, modal = QPointer<QWidget>(modal)] {
                 if (!modal)
                     return;
+                m_inHook.insert(modal);
                 if (anyOpening)
                     anyOpening(modal);
                 const auto hook = hooks.find(modal.data());
-                if (hook != hooks.end())
+                if (hook != hooks.end() && modal)
                     hook->second();
+                m_inHook.remove(modal.data());
             });
+            return;
+        }
+        if (!pressButtons) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else
+                modal->close();
             return;
         }
         for (QPushButton* b : modal->findChildren<QPushButton*>()) {
@@ -79,7 +92,7 @@ private:
                     QFAIL("a modal screen kept offering buttons");
                 }
                 later([b = QPointer<QPushButton>(b)] {
-                    if (b)
+                    if (b && b->isVisible() && b->isEnabled())
                         b->click();
                 });
                 return;
@@ -107,6 +120,7 @@ private:
 
     QTimer m_timer;
     QSet<QWidget*> m_looked;
+    QSet<QWidget*> m_inHook;
     QHash<QWidget*, int> m_openings;
     int m_presses = 0;
     int m_idle = 0;

@@ -1,0 +1,204 @@
+// Takes the README's pictures of every screen, on the offscreen platform: a
+// new career made on the creation screen, then a basho played through the
+// game's own screens on a fixed seed, as a player pressing what is offered.
+//   QT_QPA_PLATFORM=offscreen kirimaki-screenshots DIR
+#include "game/Application.h"
+#include "game/GameState.h"
+#include "game/Startup.h"
+#include "rules/career/NewCareer.h"
+#include "rules/core/Game.h"
+#include "screens/AboutBox.h"
+#include "screens/MainMenu.h"
+#include "screens/ScreenDialog.h"
+#include "screens/bashoend/ChankoScreen.h"
+#include "screens/bashoend/NewBanzukeScreen.h"
+#include "screens/bashoend/YushoScreen.h"
+#include "screens/bout/BoutScreen.h"
+#include "screens/career/CreationScreen.h"
+#include "screens/career/ScrollEventBar.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/LeaderboardScreen.h"
+#include "screens/tournament/RikishiViewer.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString g_out;
+QStringList g_taken;
+
+void shoot(QWidget* screen, const char* name)
+{
+    QCoreApplication::processEvents();   // the layouts follow the last texts
+    if (g_taken.contains(QLatin1String(name)) || !screen->grab().save(g_out + '/' + name))
+        return;
+    g_taken << QLatin1String(name);
+}
+
+void press(QWidget* w, Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(t, key, Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        }
+}
+
+// Plays every modal screen but the day results: looks at it once per
+// opening, then presses what it offers, one button per turn of the loop.
+class Player : public QObject {
+public:
+    Player()
+    {
+        qApp->installEventFilter(this);
+        connect(&m_timer, &QTimer::timeout, this, [this] { turn(); });
+        m_timer.start(0);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && !e->spontaneous() && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->isWindow())
+            m_fresh.insert(static_cast<QWidget*>(o));
+        return false;
+    }
+
+private:
+    void turn()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || m_pending || w == dayResultsScreen)
+            return;
+        m_pending = true;   // acts from a timer of its own, so nested screens are played too
+        QTimer::singleShot(0, this, [this, w = QPointer<QWidget>(w)] {
+            m_pending = false;
+            if (w && m_fresh.remove(w))
+                opened(w);
+            else if (w)
+                step(w);
+        });
+    }
+
+    void opened(QWidget* w)
+    {
+        if (auto* form = qobject_cast<CreationScreen*>(w)) {
+            press(form->m_weightBar, Qt::Key_PageUp);
+            press(form->m_heightBar, Qt::Key_Down, 6);
+            press(form->strengthScroll, Qt::Key_Down, 3);
+            press(form->OshiScroll, Qt::Key_Down, 4);
+            shoot(form, "create-rikishi.png");
+            form->SaveRikishi->click();
+        } else if (w == leaderboardScreen) {
+            shoot(w, "leaderboard.png");
+        } else if (w == chankoScreen) {
+            shoot(w, "chanko.png");
+        } else if (w == newBanzukeScreen) {
+            shoot(w, "new-banzuke.png");
+        } else if (w == boutScreen) {
+            m_clicks = 0;
+            m_midway = QPixmap();
+        }
+    }
+
+    void step(QWidget* w)
+    {
+        if (w == yushoScreen && isOffered(yushoScreen->OKButton))
+            shoot(w, "yusho.png");
+        QPushButton* next = nullptr;
+        if (w == boutScreen)   // a steady wrestler: receive, then the belt
+            for (QPushButton* b : {boutScreen->m_receiveButton, boutScreen->m_yotsuButton})
+                if (isOffered(b) && !next)
+                    next = b;
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (isOffered(b) && !next)
+                next = b;
+        if (!next)
+            return;
+        next->click();
+        if (w != boutScreen)
+            return;
+        // The bout under way after its tachiai, kept with its result when
+        // the player wins it.
+        if (++m_clicks == 1 && isOffered(boutScreen->m_yotsuButton))
+            m_midway = boutScreen->grab();
+        if (next == boutScreen->WinButton && !m_midway.isNull() && !g_taken.contains("bout-result.png")) {
+            if (m_midway.save(g_out + "/bout-midway.png"))
+                g_taken << "bout-midway.png";
+            shoot(boutScreen, "bout-result.png");
+        }
+    }
+
+    QTimer m_timer;
+    QSet<QWidget*> m_fresh;
+    bool m_pending = false;
+    int m_clicks = 0;
+    QPixmap m_midway;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kirimaki-screenshots DIR\n");
+        return 2;
+    }
+    qputenv("KIRIMAKI_SEED", "9");   // the same pictures on every run
+    KirimakiApplication app(argc, argv);
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    {   // a career on file, so that the start-up has one to show
+        Game first;
+        buildNewCareer(first, CreationValues());
+        first.save();
+    }
+    createScreens();
+    Player player;
+    mainMenu->show();
+    shoot(mainMenu, "main-menu.png");
+    aboutBox->show();
+    shoot(aboutBox, "about.png");
+    aboutBox->hide();
+
+    mainMenu->m_createRikishiButton->click();   // the player's own wrestler
+    mainMenu->m_tournamentButton->click();
+    DayResultsScreen* day = dayResultsScreen;
+    for (int presses = 0; day->isVisible() && presses < 100; ++presses) {
+        if (day->DayLabel->text() == QLatin1String("8") && isOffered(day->GoToFight)) {
+            shoot(day, "kekka.png");
+            bringUp(banzukeScreen);
+            shoot(banzukeScreen, "banzuke.png");
+            banzukeScreen->hide();
+            rikishiViewer->showRikishi(1);
+            shoot(rikishiViewer, "view-rikishi.png");
+            rikishiViewer->hide();
+        }
+        for (QPushButton* b : {day->GoToFight, day->NextDayButton, day->FinishBashoButton})
+            if (isOffered(b)) {
+                b->click();
+                break;
+            }
+    }
+    const QStringList wanted{"main-menu.png", "about.png", "create-rikishi.png", "kekka.png", "banzuke.png",
+                             "view-rikishi.png", "bout-midway.png", "bout-result.png", "leaderboard.png",
+                             "yusho.png", "chanko.png", "new-banzuke.png"};
+    int missing = 0;
+    for (const QString& name : wanted)
+        if (!g_taken.contains(name)) {
+            std::fprintf(stderr, "kirimaki-screenshots: no picture %s\n", qPrintable(name));
+            ++missing;
+        }
+    return missing ? 1 : 0;
+}
