@@ -50,8 +50,9 @@ TEST(BanzukeRevision, ThreePassesLimitHowFarARecordRises)
     setRecord(game.roster[39], 7);
     setRecord(game.roster[38], 12);
     game.roster[0].lbw = 9;
+    game.roster[20].rank = kOzeki;   // a higher rank far down rises three places, no more
     EXPECT_EQ(reviseBanzuke(game), "      Good luck next basho!");
-    EXPECT_EQ(where(game, {"R07", "R38", "R39"}), "R07@4:3 R38@28:0 R39@39:0 ");
+    EXPECT_EQ(where(game, {"R07", "R20", "R38", "R39"}), "R07@4:3 R20@17:3 R38@28:0 R39@39:0 ");
     const Rikishi& r = game.roster[0];   // every record closed: the basho moves into the history
     EXPECT_EQ((std::vector<int>{r.tbaw, r.lbw, r.cbw, r.cbl, r.day, game.roster[9].slot, game.curDay, game.lastResultsDay}),
               (std::vector<int>{9, 10, 0, 0, 1, 9, 1, 0}));
