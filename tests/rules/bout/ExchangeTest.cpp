@@ -83,4 +83,17 @@ TEST(Exchange, RepeatsAreAnticipatedAndAlternationsCounteredWithTheirOwnDraws)
     }
 }
 
+TEST(Exchange, TheClearFinishNamesItsWayByTheDraw)
+{
+    for (int r : {39, 40, 79, 80}) {   // the opponent's second wind is tried (and missed) first
+        Game game = mirrorGame();
+        BoutEngine engine;
+        exchangeOn(game, engine, 100, -50, even({{kAfterStumbles, 2520, 1, 13}, {kAfterStumbles + 1, 327, r, r}}));
+        EXPECT_EQ(engine.view().endText, r < 40   ? "Player sends Opp flying out of the dohyo!"
+                                         : r < 80 ? "Player crushes Opp down onto the dohyo!"
+                                                  : "Player wins!");
+        EXPECT_TRUE(engine.view().win);
+    }
+}
+
 } // namespace
