@@ -65,7 +65,6 @@ struct FakeDayHost : DayHost {
     bool fileExists = true;
     int saves = 0;
     int failNextSaves = 0;   // that many saves fail before they write
-    int failedSaves = 0;
     std::vector<int> leaderboardDays;
     std::function<void(Game&)> onLeaderboard;
     FakeBout bout;
@@ -84,7 +83,6 @@ struct FakeDayHost : DayHost {
     {
         if (failNextSaves > 0) {
             --failNextSaves;
-            ++failedSaves;
             return false;
         }
         ++saves;

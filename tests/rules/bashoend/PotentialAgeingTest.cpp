@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-TEST(Potential, DrawOrderGrowthAndWhoIsLeftAlone)
+TEST(Potential, DrawOrderAndGrowth)
 {
     // Only R00 draws (every other record is marked as a player's): the drift
     // (rand()/4681 - 3), the chance (passes unless 0 at age 0), the chain number.
@@ -31,36 +31,6 @@ TEST(Potential, DrawOrderGrowthAndWhoIsLeftAlone)
         EXPECT_EQ(r.weight * 1000 + r.potential * 100 + r.tachiai, 133100 + (k <= 3 ? 15 : 14));
         EXPECT_EQ(r.oshi, k <= 3 ? 5 : 6);
     }
-    // Too old to grow (100/3 years), nothing left to grow, or every field at
-    // 15 (listed, and a point used all the same); the player's wrestler neither grows nor drifts.
-    Game game = makeGame();
-    game.roster[39].isPlayer = 1;
-    game.roster[39].potential = 10;
-    for (std::size_t i = 0; i < 39; ++i) {
-        Rikishi& r = game.roster[i];
-        r.age = i < 13 ? 33.34f : 0.0f;
-        r.potential = (i >= 13 && i < 26) ? 0 : 5;
-        if (i >= 26)
-            for (std::int32_t Rikishi::*f : {&Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai,
-                                                   &Rikishi::oshi, &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari,
-                                                   &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
-                                                   &Rikishi::defense, &Rikishi::stamina, &Rikishi::intangibles})
-                r.*f = 15;
-    }
-    game.rng.seed(2026);
-    const Roster before = game.roster;
-    const std::string list = fulfilPotential(game.roster, game.rng);
-    int listed = 0;
-    for (std::size_t i = 0; i < 39; ++i) {
-        const bool named = list.find(nameAt(game, i) + "    ") != std::string::npos;
-        listed += named;
-        EXPECT_EQ(game.roster[i].potential, before[i].potential - (named ? 1 : 0)) << i;
-        EXPECT_TRUE(i >= 26 || !named) << i;
-        EXPECT_EQ(game.roster[i].intangibles * 100 + game.roster[i].slot, before[i].intangibles * 100 + before[i].slot);
-    }
-    EXPECT_GT(listed, 6);
-    EXPECT_EQ(list.size(), static_cast<std::size_t>(listed) * 7);
-    EXPECT_TRUE(sameRecord(game.roster[39], before[39]));
 }
 
 TEST(Ageing, SinglePrecisionSumsAndDamagedAgesThatDrawNothing)

@@ -1,5 +1,5 @@
 // The end of a bout at its boundaries: close finishes, the judges, and what
-// a result records (the golden scenarios prove the captions of each kind).
+// a result records (the golden scenarios prove tori-naoshi and the captions).
 #include "tests/rules/bout/BoutTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -51,22 +51,6 @@ TEST(Decision, CloseFinishJudgesAndToriNaoshi)
         BoutEngine engine;
         finishWith(game, engine, 0, 0, draw);
         EXPECT_EQ(engine.view().endText, draw == 0 ? "Player wins!" : "Opp wins!");
-    }
-
-    // A tori-naoshi starts a fresh bout, as often as the judges call it.
-    Game game = mirrorGame();
-    BoutEngine engine;
-    game.playerCopy.power = 40;
-    game.opponentCopy.power = 60;
-    for (int rematch = 0; rematch < 2; ++rematch) {
-        finishWith(game, engine, 0, 1, 0);
-        ASSERT_EQ(judges(game, engine, 70), MonoiiDecision::ToriNaoshi);
-        game.rng.seed(seedWhere({{0, 3276, 3, 3}, {1, 3276, 10, 10}}));
-        engine.toriNaoshi(game);
-        EXPECT_EQ(game.playerCopy.genki * 100 + game.opponentCopy.genki, 4370);
-        EXPECT_TRUE(engine.view().tachiaiButtons && !engine.view().endLabel && !engine.view().win);
-        EXPECT_EQ(engine.view().timeElapsed + engine.view().userStrategy + engine.view().outcome, "0");
-        EXPECT_EQ(game.playerCopy.gmw + game.playerCopy.gml, 0);
     }
 }
 
@@ -180,23 +164,6 @@ TEST(Decision, LossesToWeakerOrLowerWrestlersCostPoints)
         EXPECT_EQ(engine.view().visibleResultLabels(), labels);
         EXPECT_EQ(p.cbl * 10 + p.gml, (cbl + 1) * 10 + 1);
         EXPECT_EQ(game.opponentCopy.cbw * 10 + game.opponentCopy.gmw, 11);
-    }
-}
-
-TEST(Decision, BarsKeepTheirColourFromTheLastBoutWhenGenkiIsLow)
-{
-    Game game = mirrorGame();
-    BoutEngine engine;
-    finishWith(game, engine, 5, 50, 25);   // no second wind: the player's bar ends red
-    EXPECT_EQ(engine.view().userBar.colour, BarColour::Red);
-    game.playerCopy.power = 5;
-    for (int extra : {5, 6}) {
-        game.rng.seed(seedWhere({{0, 3276, extra, extra}}));
-        engine.setUp(game);
-        EXPECT_EQ(engine.view().userBar.width, 2 * (5 + extra));
-        // Only above 10 does a set-up turn it blue again.
-        EXPECT_EQ(engine.view().userBar.colour, extra == 5 ? BarColour::Red : BarColour::Blue);
-        EXPECT_EQ(engine.view().compBar.width, kGenkiBarMaxWidth);   // a huge genki fills the space and no more
     }
 }
 

@@ -1,5 +1,6 @@
-// The exchanges: the move-strength ladder, the opponent's reading of the
-// player's habits, second winds and the end of the bout, at their boundaries.
+// The exchanges' draw order: lucky draws, the opponent's reading of the
+// player's habits (the golden scenarios prove the ladder, fatigue, second
+// winds and the end of a bout).
 #include "tests/rules/bout/BoutTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,32 +18,6 @@ void exchangeOn(Game& game, BoutEngine& engine, std::int32_t gp, std::int32_t go
     reachExchanges(game, engine, gp, go);
     game.rng.seed(seedWhere(pins));
     engine.exchange(game, move);
-}
-
-TEST(Exchange, MoveStrengthLadderAndItsBands)
-{
-    // Strength (agility is 20), rand()/163, the text and the points it adds.
-    const std::tuple<int, int, const char*, int> cases[] = {
-        {-20, 29, "--A super weak move!", -20}, {-20, 30, "--A weak move!", -10}, {-20, 49, "--A weak move!", -10},
-        {-20, 50, "", 0}, {10, 0, "--A weak move!", -10}, {30, 0, "", 0}, {180, 0, "--A powerful move!", 10},
-        {180, 1, "--A super powerful move!", 20}};
-    for (const auto& [strength, draw, text, points] : cases) {
-        Game game = mirrorGame();
-        game.playerCopy.strength = strength;
-        BoutEngine engine;
-        exchangeOn(game, engine, 500, 500, even({{kUserExtra, 3276, 0, 0}, {kUserLadder, 163, draw, draw}}));
-        const int base = static_cast<int>((strength / 2 + 30) * 1.4);   // Yotsu, lucky
-        EXPECT_EQ(engine.view().userStrategy + "|" + engine.view().userPoints,
-                  std::string("Player's strategy: Yotsu") + text + "|Player's strategy worth " +
-                      std::to_string(base + points) + " points");
-    }
-    // The opponent's weakest move has its own words, and intangibles count half.
-    Game game = mirrorGame();
-    game.opponentCopy.strength = -20;
-    game.opponentCopy.intangibles = 1;
-    BoutEngine engine;
-    exchangeOn(game, engine, 500, 500, even({{kCompLadder, 163, 10, 10}}));
-    EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Yotsu--A very weak move!");
 }
 
 TEST(Exchange, LuckyDrawsGoByTheStrategyOrderAndThePlayerFirst)
@@ -108,53 +83,11 @@ TEST(Exchange, RepeatsAreAnticipatedAndAlternationsCounteredWithTheirOwnDraws)
     }
 }
 
-TEST(Exchange, FatigueAndSecondWinds)
+TEST(Exchange, TheClearFinishNamesItsWayByTheDraw)
 {
-    // Stamina 12: 5 - 6 gains 1; 9: 5 - 4 loses 1.
-    Game game = mirrorGame();
-    game.playerCopy.stamina = 12;
-    game.opponentCopy.stamina = 9;
-    BoutEngine engine;
-    exchangeOn(game, engine, 50, 50, even());
-    EXPECT_EQ(game.playerCopy.genki * 100 + game.opponentCopy.genki, 5149);
-    // Play turns a bar red below 10.
-    game = mirrorGame();
-    engine = BoutEngine();
-    exchangeOn(game, engine, 10, 9, even());
-    EXPECT_EQ(engine.view().userBar.colour, BarColour::Blue);
-    EXPECT_EQ(engine.view().compBar.colour, BarColour::Red);
-
-    // The opponent's: below 10 against a player above 14, a draw of 0..13 at
-    // most its intangibles (13: always), then rand()/3276 + 10/3 + 13/2 + 1.
-    game = mirrorGame();
-    game.opponentCopy.intangibles = 13;
-    engine = BoutEngine();
-    exchangeOn(game, engine, 30, 5, even({{kAfterStumbles + 1, 3276, 2, 2}}));
-    EXPECT_EQ(game.opponentCopy.genki, 5 + 2 + 3 + 6 + 1);
-    EXPECT_EQ(engine.view().compBar.colour, BarColour::Blue);   // 17: not turned red
-    // The player's: a quarter chance, then rand()/3276 + skill/13 + stamina/2 + 1.
-    for (int chance : {24, 25}) {
-        game = mirrorGame();
-        engine = BoutEngine();
-        exchangeOn(game, engine, 5, 30, even({{kAfterStumbles, 327, chance, chance}, {kAfterStumbles + 1, 3276, 1, 1}}));
-        EXPECT_EQ(game.playerCopy.genki, chance < 25 ? 5 + 1 + 7 + 5 + 1 : 5);
-    }
-}
-
-TEST(Exchange, TooLateToCounterAndTheClearFinish)
-{
-    Game game = mirrorGame();
-    BoutEngine engine;
-    exchangeOn(game, engine, -5, 100,
-               even({{kUserExtra, 3276, 8, 8}, {kCompExtra, 3276, 0, 0}, {kAfterStumbles, 327, 25, 100},
-                     {kAfterStumbles + 1, 327, 0, 39}}));
-    EXPECT_EQ(engine.view().outcome, "Player tries to counter, but it's too late!");
-    EXPECT_EQ(engine.view().endText, "Opp sends Player flying out of the dohyo!");
-    EXPECT_TRUE(engine.view().lose && !engine.view().win && !engine.view().exchangeButtons);
-
     for (int r : {39, 40, 79, 80}) {   // the opponent's second wind is tried (and missed) first
-        game = mirrorGame();
-        engine = BoutEngine();
+        Game game = mirrorGame();
+        BoutEngine engine;
         exchangeOn(game, engine, 100, -50, even({{kAfterStumbles, 2520, 1, 13}, {kAfterStumbles + 1, 327, r, r}}));
         EXPECT_EQ(engine.view().endText, r < 40   ? "Player sends Opp flying out of the dohyo!"
                                          : r < 80 ? "Player crushes Opp down onto the dohyo!"

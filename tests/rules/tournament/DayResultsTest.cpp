@@ -12,6 +12,12 @@ TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
         r.cbw = 1;   // as if day 1 were decided, all but the player's bout
     roster[39].cbw = 0;
     EXPECT_TRUE(computerBoutsRecorded(roster, 1));
+    Roster top = roster;   // the player at the head of the banzuke (slot 0 meets 6 on day 1)
+    top[39].cbw = 1;
+    top[39].isPlayer = 0;
+    top[0].isPlayer = 1;
+    top[0].cbw = top[6].cbw = 0;
+    EXPECT_TRUE(computerBoutsRecorded(top, 1));
     for (int day : {0, 16, -5})
         EXPECT_FALSE(computerBoutsRecorded(roster, day)) << day;
     roster[39].isPlayer = 0;
