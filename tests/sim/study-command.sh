@@ -2,9 +2,10 @@
 # kirimaki-sim study run as a process: each replayed career, played again from
 # a file by the printed new and play lines, ends on the record the study
 # printed; refused builds name their line; the table and the chart.
-#   usage: study-command.sh PATH/TO/kirimaki-sim
+#   usage: study-command.sh PATH/TO/kirimaki-sim DATA_DIR
 set -u
 sim=$(readlink -f "$1")
+data=$(readlink -f "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -46,18 +47,14 @@ for career in 1,1 1,4 2,2; do
     [ "$(awk -F'\t' '$1 == 1 { print $3 }' empty/show.txt)" = "Kiri Yama" ]
 done
 
-# The table: a header and a row per build, in the file's order; the chart.
-"$sim" study "${study[@]}" --threads 2 --chart chart.svg > table.tsv 2> err.txt; rc=$?
+# The table and the chart of a small study, byte for byte as they were
+# looked at (the careers behind them are the ones the replays above prove).
+"$sim" study --builds builds.txt --careers 6 --basho 20 --seed 11 --tachiai 1,3 --moves 1,3 --threads 2 \
+  --chart chart.svg > table.tsv 2> err.txt; rc=$?
 check "study exit 0" [ $rc -eq 0 ]
 check "quiet when standard error is no terminal" [ ! -s err.txt ]
-check "header and two rows" [ "$(wc -l < table.tsv)" -eq 3 ]
-check "rows in file order" [ "$(cut -f1 table.tsv | tr '\n' ' ')" = "build 1 2 " ]
-check "ten columns" [ "$(awk -F'\t' '{ print NF }' table.tsv | sort -u)" = 10 ]
-check "the build's options" [ "$(sed -n 3p table.tsv | cut -f2)" = "--shikona 'Kiri Yama' --height 200 --weight 110 --stats 3,3,3,3,3,3,3,3,3,1,1,1" ]
-check "shares at higher ranks never above lower" \
-  awk -F'\t' 'NR > 1 && !($4 >= $5 && $5 >= $6 && $6 >= $7) { exit 1 }' table.tsv
-check "the chart has a panel per build" [ "$(grep -c 'class="head"' chart.svg)" -eq 2 ]
-check "the chart is closed" [ "$(tail -n 1 chart.svg)" = "</svg>" ]
+check "the table" cmp -s table.tsv "$data/study-table.tsv"
+check "the chart" cmp -s chart.svg "$data/study-chart.svg"
 
 # --search: builds sorted best first, each legal; the same table on one thread.
 "$sim" study --search 6 --careers 3 --basho 3 --seed 5 --tachiai 3 --moves 1,3,5 --threads 2 > s2.tsv
