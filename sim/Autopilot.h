@@ -21,6 +21,8 @@ public:
 
     int nextTachiai() { return take(m_tachiai, m_tachiaiPos); }   // 1..4
     int nextMove() { return take(m_moves, m_movesPos); }          // 1..6
+    const std::vector<int>& tachiai() const { return m_tachiai; }
+    const std::vector<int>& moves() const { return m_moves; }
     // Abilities in the display order strength(1) .. stamina(12), most wanted first.
     const std::vector<int>& train() const { return m_train; }
 

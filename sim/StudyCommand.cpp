@@ -195,8 +195,8 @@ int runStudy(const std::vector<std::string>& argv)
     StudySettings settings;
     settings.careers = static_cast<int>(args.number("--careers", 1, 1000000, 200));
     settings.basho = static_cast<int>(args.number("--basho", 1, 10000, 30));
-    settings.tachiai = args.list("--tachiai", 1, 4, {2});
-    settings.moves = args.list("--moves", 1, 6, {2});
+    settings.tachiai = lists.tachiai();
+    settings.moves = lists.moves();
     settings.train = lists.train();
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     settings.threads = static_cast<unsigned>(args.number("--threads", 1, 1024, cores));

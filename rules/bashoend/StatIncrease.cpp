@@ -33,11 +33,6 @@ bool StatIncreaseVisit::click(Rikishi& player, std::int32_t& pointPool, int row)
     return true;
 }
 
-bool StatIncreaseVisit::anyEnabled() const
-{
-    return std::find(m_view.enabled.begin(), m_view.enabled.end(), true) != m_view.enabled.end();
-}
-
 void StatIncreaseVisit::disableFull(const Rikishi& player)
 {
     const auto& rows = statRows();

@@ -31,7 +31,6 @@ public:
     bool click(Rikishi& player, std::int32_t& pointPool, int row);
 
     const StatIncreaseView& view() const { return m_view; }
-    bool anyEnabled() const;
 
 private:
     void disableFull(const Rikishi& player);

@@ -56,6 +56,8 @@ check "bout exits 0, file untouched" [ $rc -eq 0 -a ! -e rikishi.r.saving ] && c
 "$sim" bout --seed 7 --player 39 --opponent 38 --transcript - > stdout.tsv
 check "same seed, same bout, to standard output" cmp -s stdout.tsv out.tsv
 check "a bout was fought" grep -q '^record' out.tsv
+"$sim" bout --seed 0 --player 39 --opponent 38 > /dev/null; rc=$?
+check "0 is a seed like any other" [ $rc -eq 0 ]
 
 # Usage errors: exit 2, one line and the hint to --help, nothing read or written.
 usage() {   # usage COMMAND ARGS...: a transcript asked for first, so that a bad option may come last

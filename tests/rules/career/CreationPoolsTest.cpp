@@ -22,7 +22,7 @@ struct CreationPoolsTest : ::testing::Test {
 TEST_F(CreationPoolsTest, HeightRisesOnlyWithPointsFreedByTheWeight)
 {
     EXPECT_EQ(body(), "180 130 0");
-    EXPECT_EQ(pools.texts().statPoints + pools.texts().abilities[11], "251");
+    EXPECT_EQ(pools.texts().statPoints + pools.texts().abilities[0] + pools.texts().abilities[11], "2511");
     EXPECT_EQ(pools.scrollHeight(181), 180) << "the pool is empty at the start";
     EXPECT_EQ(pools.scrollWeight(120), 120);
     EXPECT_EQ(pools.scrollHeight(190), 190);
