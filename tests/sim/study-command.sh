@@ -83,6 +83,8 @@ printf -- '--height 200 --weight 110 --stats 6,6,6,6,6,1,1,1,1,1,1,1\n' > edge.t
 check "a build that spends both pools exactly is taken" [ $? -eq 0 ]
 "$sim" study --builds edge.txt --threads 0 2> err.txt
 check "no threads: usage error" [ $? -eq 2 ]
+"$sim" study --search 0 2> err.txt
+check "no builds to search: usage error" [ $? -eq 2 ]
 "$sim" study --builds edge.txt --search 3 2> err.txt
 check "builds and search together: usage error" [ $? -eq 2 ]
 "$sim" study --builds edge.txt --replay 1,2 --careers 1 --seed 1 2> err.txt
