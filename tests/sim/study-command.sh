@@ -20,6 +20,7 @@ cat > builds.txt <<'BUILDS'
 # a strong pusher above, an all-rounder with a name of two words below
 
 --shikona "Kiri Yama" --height 200 --weight 110 --stats 3,3,3,3,3,3,3,3,3,1,1,1
+--height 175 --weight 100 --stats 3,3,4,2,3,3,1,3,2,6,4,3
 BUILDS
 study=(--builds builds.txt --careers 12 --basho 7 --seed 11 --tachiai 3 --moves 1,3,5)
 
@@ -55,6 +56,9 @@ check "study exit 0" [ $rc -eq 0 ]
 check "quiet when standard error is no terminal" [ ! -s err.txt ]
 check "the table" cmp -s table.tsv "$data/study-table.tsv"
 check "the chart" cmp -s chart.svg "$data/study-chart.svg"
+# A shorter study draws a tick every basho.
+"$sim" study --builds builds.txt --careers 2 --basho 11 --seed 11 --tachiai 1,3 --moves 1,3 --chart short.svg > /dev/null
+check "the chart of eleven basho" cmp -s short.svg "$data/study-chart-11.svg"
 
 # --search: builds sorted best first, each legal; the same table on one thread.
 "$sim" study --search 6 --careers 3 --basho 3 --seed 5 --tachiai 3 --moves 1,3,5 --threads 2 > s2.tsv
