@@ -1,15 +1,13 @@
-// The main menu, the file-error box and exception reporting.
+// The main menu, the about box and exception reporting.
 #include "game/Application.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
 #include "screens/MainMenu.h"
-#include "screens/ScreenDialog.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -37,7 +35,6 @@ class ShellTest : public QObject {
 private slots:
     void mainMenuButtonsCallTheirScreensWhenOffered();
     void aboutBoxShowsTheIcon();
-    void failedLoadNamesThePathAndClosesTheScreen();
     void exceptionInAHandlerIsReported();
 };
 
@@ -76,25 +73,6 @@ void ShellTest::aboutBoxShowsTheIcon()
     AboutBox box;
     QVERIFY(!box.m_iconLabel->pixmap().isNull());
     QCOMPARE(box.m_iconLabel->size(), box.m_iconLabel->pixmap().size());
-}
-
-void ShellTest::failedLoadNamesThePathAndClosesTheScreen()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir::setCurrent(dir.path()));
-    ErrorBox box;
-    errorBox = &box;
-    QDialog screen;
-    screen.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    BoxWatcher watcher;
-    QVERIFY(!loadRosterOrReport(&screen, m_game));
-    QCOMPARE(watcher.openings(&box), 1);
-    // The box names the full path it looked for, here the new current directory.
-    QVERIFY(watcher.texts.contains(QStringLiteral("at %1.").arg(QDir(dir.path()).absoluteFilePath("rikishi.r"))));
-    QTRY_VERIFY(!screen.isVisible());
-    errorBox = nullptr;
-    QVERIFY(!QFile::exists(dir.filePath("rikishi.r")));
 }
 
 class Thrower : public QObject {

@@ -1,6 +1,6 @@
 // Where the screens stand and how big they are: centred when shown, sized
 // before centring, wide enough for every name, with the title boxes their
-// size allows. One row per screen or pair of showings.
+// size allows.
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
 #include "screens/MainMenu.h"
@@ -31,7 +31,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -110,7 +109,6 @@ void showWith(QDialog* screen, const Game& game, const char* name)
     screen->hide();
 }
 
-// A screen that grows for a long text: shown with it, then with a short one.
 void longThenShort(QDialog* screen, const Game& longText, const Game& shortText)
 {
     showWith(screen, longText, "long");
@@ -150,137 +148,6 @@ Game chankoVisit(std::int32_t potential)
     return game;
 }
 
-struct Fact {
-    const char* name;
-    std::function<void()> check;
-};
-
-const std::vector<Fact>& facts()
-{
-    static const std::vector<Fact> table = {
-        {"error box centred at start-up", [] {
-             QWidget notYetShown;   // the main menu, before the event loop runs
-             ErrorBox box(&notYetShown);
-             box.show();
-             QVERIFY(centred(&box));
-         }},
-        {"about box centred", [] {
-             QWidget mainMenu;
-             mainMenu.move(0, 0);
-             mainMenu.show();
-             AboutBox box(&mainMenu);
-             box.show();
-             QVERIFY(centred(&box));
-         }},
-        {"age list sized, centred and back", [] {
-             AgeingScreen screen(testGame());
-             longThenShort(&screen, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"));
-         }},
-        {"yusho with many runners-up sized, centred and back", [] {
-             YushoScreen screen(testGame());
-             longThenShort(&screen, yushoWithRunnersUp(39), yushoWithRunnersUp(1));
-         }},
-        {"chanko sized, centred and back", [] {
-             ChankoScreen screen(testGame());
-             longThenShort(&screen, chankoVisit(1), chankoVisit(0));
-         }},
-        {"leaderboard sized and centred, not fixed in width", [] {
-             Game game = makeGame();
-             for (Rikishi& r : game.roster)
-                 r.day = 11;
-             game.curDay = 11;
-             LeaderboardScreen screen(testGame());
-             showWith(&screen, game, "leaderboard");
-             QVERIFY(screen.minimumWidth() < screen.maximumWidth());
-         }},
-        {"creation keeps its place as the points lose a digit", [] {
-             CreationScreen form(testGame());
-             form.show();
-             QVERIFY(centred(&form));
-             const auto places = [&form] {
-                 QList<QRect> out{form.geometry()};
-                 for (QWidget* w : form.findChildren<QWidget*>())
-                     out << w->geometry();
-                 return out;
-             };
-             const QList<QRect> before = places();
-             // Each ability bar sent to its top takes five points: 25, 20 ... 0.
-             for (ScrollEventBar* bar : {form.strengthScroll, form.agilityScroll, form.TachiaiScroll,
-                                         form.JumpScroll, form.ReceiveScroll}) {
-                 QTest::keyClick(bar, Qt::Key_End);
-                 QCoreApplication::processEvents();   // the layouts follow the new texts
-                 QCOMPARE(places(), before);
-             }
-             QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("0"));
-         }},
-        {"day results fit the widest name", [] {
-             const QString widest = widestName(QWidget().fontMetrics(), 13);
-             saveCareerOfWideNames(widest);   // read as the screen is made
-             DayResultsScreen screen(testGame());
-             screen.openFromMainMenu();
-             QCoreApplication::processEvents();   // the title row lays itself out
-             QVERIFY(centred(&screen));
-             QVERIFY(screen.m_resultLabels[0]->text() == widest || screen.m_resultLabels[2]->text() == widest);
-             expectNone(clipped(&screen));
-             // Fight stands over the player's "VS." and nothing else.
-             QLabel* vs = nullptr;
-             for (QLabel* l : screen.m_resultLabels)
-                 if (l->pos() == screen.GoToFight->pos() + QPoint(0, 2))
-                     vs = l;
-             QVERIFY(vs && vs->text() == QStringLiteral("VS."));
-             expectNone(overlapping(&screen, screen.GoToFight, vs));
-         }},
-        {"banzuke buttons fit the widest name", [] {
-             saveCareerOfWideNames(widestName(QWidget().fontMetrics(), 13));
-             BanzukeScreen screen(testGame());
-             screen.show();
-             QVERIFY(centred(&screen));
-             QCOMPARE(screen.nameButtons.size(), std::size_t{40});
-             for (QPushButton* b : screen.nameButtons)
-                 QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
-             expectNone(clipped(&screen));
-             expectNone(overlapping(screen.list));
-         }},
-        {"title boxes as the size allows", [] {
-             // Built, not shown: a fixed-size layout fixes the size when activated.
-             saveCareerOfWideNames(QStringLiteral("R"));
-             std::vector<std::unique_ptr<QWidget>> screens;
-             screens.emplace_back(new MainMenu(testGame()));
-             screens.emplace_back(new CreationScreen(testGame()));
-             screens.emplace_back(new RikishiViewer(testGame()));
-             screens.emplace_back(new BanzukeScreen(testGame()));
-             screens.emplace_back(new DayResultsScreen(testGame()));
-             screens.emplace_back(new BoutScreen(testGame()));
-             screens.emplace_back(new StatIncreaseScreen(testGame()));
-             screens.emplace_back(new ChankoScreen(testGame()));
-             screens.emplace_back(new PotentialScreen(testGame()));
-             screens.emplace_back(new AgeingScreen(testGame()));
-             screens.emplace_back(new YushoScreen(testGame()));
-             screens.emplace_back(new NewBanzukeScreen(testGame()));
-             screens.emplace_back(new LeaderboardScreen(testGame()));
-             screens.emplace_back(new AboutBox);
-             screens.emplace_back(new ErrorBox);
-             int sizeable = 0;
-             for (const auto& s : screens) {
-                 if (s->layout())
-                     s->layout()->activate();
-                 const bool fixed = s->minimumSize() == s->maximumSize();
-                 const bool box = qobject_cast<AboutBox*>(s.get()) || qobject_cast<ErrorBox*>(s.get());
-                 const Qt::WindowFlags f = s->windowFlags();
-                 const QByteArray name = s->objectName().toLatin1();
-                 QVERIFY2(f.testFlag(Qt::CustomizeWindowHint), name);
-                 QVERIFY2(f.testFlag(Qt::WindowMaximizeButtonHint) == !fixed, name);
-                 QVERIFY2(f.testFlag(Qt::WindowMinimizeButtonHint) == !box, name);
-                 sizeable += fixed ? 0 : 1;
-             }
-             // The banzuke view, the leaderboard, the yusho screen and the three
-             // screens of one text (potential, age, new banzuke).
-             QCOMPARE(sizeable, 6);
-         }},
-    };
-    return table;
-}
-
 } // namespace
 
 class ScreenGeometryTest : public QObject {
@@ -290,17 +157,132 @@ class ScreenGeometryTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
 
-    void geometry_data()
+    void boxesCentredOverAnyParent()
     {
-        QTest::addColumn<int>("fact");
-        for (std::size_t i = 0; i < facts().size(); ++i)
-            QTest::newRow(facts()[i].name) << static_cast<int>(i);
+        QWidget notYetShown;   // the main menu, before the event loop runs
+        ErrorBox error(&notYetShown);
+        error.show();
+        QVERIFY(centred(&error));
+        QWidget mainMenu;
+        mainMenu.move(0, 0);
+        mainMenu.show();
+        AboutBox about(&mainMenu);
+        about.show();
+        QVERIFY(centred(&about));
     }
 
-    void geometry()
+    // Screens that grow for a long text: sized before centring, and smaller again for a short one.
+    void growingScreensSizedCentredAndBack()
     {
-        QFETCH(int, fact);
-        facts()[static_cast<std::size_t>(fact)].check();
+        AgeingScreen ageing(testGame());
+        longThenShort(&ageing, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"));
+        YushoScreen yusho(testGame());
+        longThenShort(&yusho, yushoWithRunnersUp(39), yushoWithRunnersUp(1));
+        ChankoScreen chanko(testGame());
+        longThenShort(&chanko, chankoVisit(1), chankoVisit(0));
+    }
+
+    void leaderboardSizedAndCentredNotFixedInWidth()
+    {
+        Game game = makeGame();
+        for (Rikishi& r : game.roster)
+            r.day = 11;
+        game.curDay = 11;
+        LeaderboardScreen screen(testGame());
+        showWith(&screen, game, "leaderboard");
+        QVERIFY(screen.minimumWidth() < screen.maximumWidth());
+    }
+
+    void creationKeepsItsPlaceAsThePointsLoseADigit()
+    {
+        CreationScreen form(testGame());
+        form.show();
+        QVERIFY(centred(&form));
+        const auto places = [&form] {
+            QList<QRect> out{form.geometry()};
+            for (QWidget* w : form.findChildren<QWidget*>())
+                out << w->geometry();
+            return out;
+        };
+        const QList<QRect> before = places();
+        // Each ability bar sent to its top takes five points: 25, 20 ... 0.
+        for (ScrollEventBar* bar : {form.strengthScroll, form.agilityScroll, form.TachiaiScroll,
+                                    form.JumpScroll, form.ReceiveScroll}) {
+            QTest::keyClick(bar, Qt::Key_End);
+            QCoreApplication::processEvents();   // the layouts follow the new texts
+            QCOMPARE(places(), before);
+        }
+        QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("0"));
+    }
+
+    void dayResultsFitTheWidestName()
+    {
+        const QString widest = widestName(QWidget().fontMetrics(), 13);
+        saveCareerOfWideNames(widest);   // read as the screen is made
+        DayResultsScreen screen(testGame());
+        screen.openFromMainMenu();
+        QCoreApplication::processEvents();   // the title row lays itself out
+        QVERIFY(centred(&screen));
+        QVERIFY(screen.m_resultLabels[0]->text() == widest || screen.m_resultLabels[2]->text() == widest);
+        expectNone(clipped(&screen));
+        // Fight stands over the player's "VS." and nothing else.
+        QLabel* vs = nullptr;
+        for (QLabel* l : screen.m_resultLabels)
+            if (l->pos() == screen.GoToFight->pos() + QPoint(0, 2))
+                vs = l;
+        QVERIFY(vs && vs->text() == QStringLiteral("VS."));
+        expectNone(overlapping(&screen, screen.GoToFight, vs));
+    }
+
+    void banzukeButtonsFitTheWidestName()
+    {
+        saveCareerOfWideNames(widestName(QWidget().fontMetrics(), 13));
+        BanzukeScreen screen(testGame());
+        screen.show();
+        QVERIFY(centred(&screen));
+        QCOMPARE(screen.nameButtons.size(), std::size_t{40});
+        for (QPushButton* b : screen.nameButtons)
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+        expectNone(clipped(&screen));
+        expectNone(overlapping(screen.list));
+    }
+
+    void titleBoxesAsTheSizeAllows()
+    {
+        // Built, not shown: a fixed-size layout fixes the size when activated.
+        saveCareerOfWideNames(QStringLiteral("R"));
+        std::vector<std::unique_ptr<QWidget>> screens;
+        screens.emplace_back(new MainMenu(testGame()));
+        screens.emplace_back(new CreationScreen(testGame()));
+        screens.emplace_back(new RikishiViewer(testGame()));
+        screens.emplace_back(new BanzukeScreen(testGame()));
+        screens.emplace_back(new DayResultsScreen(testGame()));
+        screens.emplace_back(new BoutScreen(testGame()));
+        screens.emplace_back(new StatIncreaseScreen(testGame()));
+        screens.emplace_back(new ChankoScreen(testGame()));
+        screens.emplace_back(new PotentialScreen(testGame()));
+        screens.emplace_back(new AgeingScreen(testGame()));
+        screens.emplace_back(new YushoScreen(testGame()));
+        screens.emplace_back(new NewBanzukeScreen(testGame()));
+        screens.emplace_back(new LeaderboardScreen(testGame()));
+        screens.emplace_back(new AboutBox);
+        screens.emplace_back(new ErrorBox);
+        int sizeable = 0;
+        for (const auto& s : screens) {
+            if (s->layout())
+                s->layout()->activate();
+            const bool fixed = s->minimumSize() == s->maximumSize();
+            const bool box = qobject_cast<AboutBox*>(s.get()) || qobject_cast<ErrorBox*>(s.get());
+            const Qt::WindowFlags f = s->windowFlags();
+            const QByteArray name = s->objectName().toLatin1();
+            QVERIFY2(f.testFlag(Qt::CustomizeWindowHint), name);
+            QVERIFY2(f.testFlag(Qt::WindowMaximizeButtonHint) == !fixed, name);
+            QVERIFY2(f.testFlag(Qt::WindowMinimizeButtonHint) == !box, name);
+            sizeable += fixed ? 0 : 1;
+        }
+        // The banzuke view, the leaderboard, the yusho screen and the three
+        // screens of one text (potential, age, new banzuke).
+        QCOMPARE(sizeable, 6);
     }
 };
 

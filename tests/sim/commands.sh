@@ -125,5 +125,30 @@ refused missing.r missing.r show
 refused --day day17.r bout --player 39 --opponent 38 --write
 check "day 17 with --day" "$sim" bout --player 39 --opponent 38 --day 3 --seed 1 --file day17.r
 refused missing-folder/career.r missing-folder/career.r new
+# A basho cut short at its end, but with no player to revise.
+cp day16.r day16-noplayer.r; poke day16-noplayer.r $((200 * 39)) '\x00'
+refused "Nothing was played" day16-noplayer.r play --days 1 --seed 1
+# Genki in the billions on both sides and stamina that cancels fatigue: only
+# each exchange's points drain it, a few dozen at a time, so the bout cannot end.
+fresh; cp rikishi.r endless.r
+for r in 38 39; do poke endless.r $((200 * r + 184)) '\x00\x94\x35\x77'; poke endless.r $((200 * r + 108)) '\x0a\0\0\0'; done
+cp endless.r before.r
+"$sim" bout --player 39 --opponent 38 --seed 1 --write --file endless.r 2> err.txt; rc=$?
+check "an endless bout: exit 1, saying so, nothing written" \
+  [ $rc -eq 1 -a "$(grep -c "has not ended" err.txt)" -eq 1 ] && check "endless.r left" cmp -s before.r endless.r
+
+# The last day with a huge potential and abilities far below their ceilings:
+# the chanko autopilot stops buying and the basho closes.
+fresh
+for r in $(seq 0 39); do poke rikishi.r $((200 * r + 4)) '\x0f'; done
+poke rikishi.r $((200 * 39 + 116)) '\xeb\xff\xff\x7f'
+poke rikishi.r $((200 * 39 + 60)) '\0\0\0\x80\0\0\0\x80'
+"$sim" play --days 1 --seed 9 --train 1,2 --transcript out.tsv; rc=$?
+check "a huge chanko pool ends" [ $rc -eq 0 -a "$(field rikishi.r 0 2)" = 1 ] &&
+  check "the chanko and the revision ran" grep -q "^chanko	For your record of" out.tsv
+# A file one byte short loads what it holds and is saved whole.
+head -c 7999 "$career" > rikishi.r
+check "a file one byte short plays" "$sim" play --days 2 --seed 1
+check "and is saved whole" [ "$(stat -c %s rikishi.r)" -eq 8000 ]
 
 exit $fail

@@ -101,6 +101,11 @@ private slots:
     void everyScreenWithoutAFileReportsAndCloses()
     {
         ModalDriver driver;
+        QStringList told;   // the box names the full path it looked for
+        driver.anyOpening = [&told](QWidget* box) {
+            for (QLabel* l : box->findChildren<QLabel*>())
+                told << l->text();
+        };
         DayResultsScreen day(m_game);
         day.openFromMainMenu();
         RikishiViewer viewer(m_game);   // the viewer loads once when made and again when shown
@@ -111,6 +116,7 @@ private slots:
         QTRY_VERIFY(!day.isVisible() && !viewer.isVisible() && !banzuke.isVisible());
         QCOMPARE(viewer.Shikona->text(), QString());
         QVERIFY(banzuke.nameButtons.empty());
+        QVERIFY(told.contains(QStringLiteral("at %1.").arg(QDir(m_dir->path()).absoluteFilePath("rikishi.r"))));
         QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
     }
 
