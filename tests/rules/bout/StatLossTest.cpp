@@ -69,29 +69,6 @@ TEST(StatLoss, EachDrawTakesFromItsFieldAndFloorsDrawAgain)
     }
 }
 
-TEST(StatLoss, TakesExactlyThePoolAndNothingForNone)
-{
-    for (std::uint32_t seed : {1u, 2u, 3u, 99u, 12345u}) {
-        Rikishi r = wrestler();
-        EXPECT_EQ(lose(r, 3, seed), 0);
-        EXPECT_EQ(statTotal(wrestler()) - statTotal(r), 3) << seed;
-    }
-    for (std::int32_t none : {0, -4}) {   // an empty (or negative) pool draws nothing
-        Rikishi r = wrestler();
-        Rng rng;
-        rng.seed(7);
-        std::int32_t pool = none;
-        LoseStatPoints(r, pool, rng);
-        EXPECT_EQ(rng.state(), 7u);
-        EXPECT_EQ(pool, none);
-        EXPECT_TRUE(sameRecord(r, wrestler()));
-    }
-    // Everything at its floor and a weight of 69: only the weight case spends.
-    Rikishi floor = wrestler(1, 0, 69);
-    EXPECT_EQ(lose(floor, 3, 1), 0);
-    EXPECT_TRUE(sameRecord(floor, wrestler(1, 0, 69)));
-}
-
 TEST(StatLoss, AHugePoolFromADamagedFileEnds)
 {
     Rikishi r = wrestler();

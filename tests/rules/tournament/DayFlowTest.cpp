@@ -95,18 +95,6 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     EXPECT_EQ(host.file[39].cbw, 1);
 }
 
-TEST(FightDay, TheBoutOfDayEightReachesTheFileWhenTheLeaderboardReactivatesTheScreen)
-{
-    FakeDayHost host(makeRoster(8));
-    Game game = host.start(99);
-    dayStep(game, host);
-    host.onLeaderboard = [&](Game& g) { EXPECT_EQ(dayStep(g, host).outcome, StepOutcome::NothingNew); };
-    EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
-    EXPECT_EQ(host.leaderboardDays, std::vector<int>{8});
-    EXPECT_EQ(host.file[39].cbw * 10 + host.file[38].cbl, 11);
-    EXPECT_EQ(host.file[0].day, 9);
-}
-
 TEST(DayStep, ACareerThatCannotPlayADaySaysWhyAndWritesNothing)
 {
     for (const int day : {0, 16, 17, -1, INT_MIN, INT_MAX}) {

@@ -32,14 +32,3 @@ TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
     EXPECT_FALSE(copyBoutBack(game));
 }
 
-TEST(DayResults, ACareerThatCannotBePlayedShowsTheDayOfTheFirstRecord)
-{
-    Roster roster = makeRoster(16);
-    roster[1].day = 5;
-    FakeDayHost host(roster);
-    Game game = host.start(1);
-    game.curDay = 0;
-    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
-    EXPECT_EQ(game.curDay, 16);
-    EXPECT_EQ(host.saves, 0);
-}
