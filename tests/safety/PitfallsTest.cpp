@@ -89,6 +89,14 @@ private slots:
         QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
         QCOMPARE(fileBytes(), dayDone);
 
+        // Coming back from another window of the game once the day is done: the next day.
+        mainMenu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mainMenu));
+        dayResultsScreen->activateWindow();
+        settle(dayResultsScreen);
+        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("4"));
+        QVERIFY(dayResultsScreen->GoToFight->isVisible());
+
         // Day 8: the leaderboard closes onto the day results screen before the
         // day is advanced; activations meanwhile must not lose the bout.
         startGame(careerAt(m_career, 8, 7));

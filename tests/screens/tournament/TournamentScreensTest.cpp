@@ -1,6 +1,7 @@
 // The day results, the viewer and the banzuke view: their own mends on the
 // offscreen platform. A whole basho by the buttons and its captions are
-// proven by the golden scenarios played through the screens.
+// proven by the golden scenarios played through the screens, the day's
+// activations by the whole game's pitfalls test.
 #include "rules/career/NewCareer.h"
 #include "rules/core/SaveFile.h"
 #include "screens/ErrorBox.h"
@@ -52,50 +53,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_game = Game();
-    }
-
-    void aSwitchFromAnotherWindowProducesOnlyAfterTheDayIsDone()
-    {
-        saveRoster(makeRoster(3));
-        FakeBout bout;
-        FakeBashoEnd end;
-        DayResultsScreen k(m_game);
-        k.setPlayerBout(&bout);
-        k.setBashoEndScreens(&end);
-        QWidget other;
-        other.show();
-        k.openFromMainMenu();
-        QVERIFY(QTest::qWaitForWindowActive(&k));
-        const auto switchAwayAndBack = [&] {
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            k.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&k));
-            QTest::qWait(20);
-        };
-        switchAwayAndBack();
-        QCOMPARE(k.DayLabel->text(), QStringLiteral("3"));
-
-        // The bout's window takes the focus and gives it back, which the window
-        // system reports after the click's handler has ended: still day 3.
-        // While it is open the day's handlers refuse to run again.
-        QDialog fight;
-        bout.during = [&fight, &k] {
-            k.fightPlayersBout();
-            k.runDay();
-            QTimer::singleShot(50, &fight, [&fight] { fight.accept(); });
-            fight.exec();
-        };
-        QTest::mouseClick(k.GoToFight, Qt::LeftButton);
-        QCOMPARE(bout.fought, 1);
-        QVERIFY(QTest::qWaitForWindowActive(&k));
-        QTest::qWait(50);
-        QCOMPARE(k.DayLabel->text(), QStringLiteral("3"));
-        QCOMPARE(k.focusWidget(), k.NextDayButton);
-
-        switchAwayAndBack();   // day done: coming back produces day 4
-        QCOMPARE(k.DayLabel->text(), QStringLiteral("4"));
-        QVERIFY(k.GoToFight->isVisible());
     }
 
     void everyScreenWithoutAFileReportsAndCloses()
