@@ -32,16 +32,34 @@ Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options)
     return args;
 }
 
+void startBout(Game& game, const BoutOptions& options)
+{
+    game.curDay = options.dayGiven ? options.day : game.roster[0].day;
+    if (game.curDay < 1 || game.curDay > kPlayoffDay)
+        throw std::runtime_error("the save file's day is " + std::to_string(game.curDay) +
+                                 ", not 1 to 16; give the bout's day with --day");
+    game.playerCopy = game.roster[options.player];
+    game.opponentCopy = game.roster[options.opponent];
+    game.playoffWins = 0;
+    game.playoffLosses = 0;
+}
+
+void keepBout(Game& game, const BoutOptions& options, Transcript& transcript)
+{
+    if (isPlayoffDay(game.curDay))
+        transcript.line({"playoff", num(game.playoffWins), num(game.playoffLosses)});
+    if (!options.write)
+        return;
+    game.roster[options.player] = game.playerCopy;
+    game.roster[options.opponent] = game.opponentCopy;
+    saveOrFail(game);
+}
+
 int runBout(const std::vector<std::string>& argv)
 {
     // Every option is checked before anything is read or written.
     BoutOptions options;
     const Args args = boutArgs(argv, options);
-    const std::size_t player = options.player;
-    const std::size_t opponent = options.opponent;
-    const bool dayGiven = options.dayGiven;
-    const std::int32_t day = options.day;
-    const bool write = options.write;
     Autopilot pilot = autopilotFrom(args);
     Game game;
     useSaveFile(args, game);
@@ -49,29 +67,14 @@ int runBout(const std::vector<std::string>& argv)
     const std::string transcriptPath = args.text("--transcript", "");
 
     loadOrFail(game);
-    game.curDay = dayGiven ? day : game.roster[0].day;
-    if (game.curDay < 1 || game.curDay > kPlayoffDay)
-        throw std::runtime_error("the save file's day is " + std::to_string(game.curDay) +
-                                 ", not 1 to 16; give the bout's day with --day");
-
+    startBout(game, options);
     Transcript transcript;
     transcript.open(transcriptPath);
-    game.playerCopy = game.roster[player];
-    game.opponentCopy = game.roster[opponent];
-    game.playoffWins = 0;
-    game.playoffLosses = 0;
 
     SaveFileStore file;
-    AutopilotBout bout(pilot, transcript, write ? &file : nullptr);
+    AutopilotBout bout(pilot, transcript, options.write ? &file : nullptr);
     bout.fight(game);
-    if (isPlayoffDay(game.curDay))
-        transcript.line({"playoff", num(game.playoffWins), num(game.playoffLosses)});
-
-    if (write) {
-        game.roster[player] = game.playerCopy;
-        game.roster[opponent] = game.opponentCopy;
-        saveOrFail(game);
-    }
+    keepBout(game, options, transcript);
     transcript.close();
     return 0;
 }

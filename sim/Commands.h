@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+struct Game;
+class Transcript;
+
 int runNew(const std::vector<std::string>& arguments);
 int runShow(const std::vector<std::string>& arguments);
 int runBout(const std::vector<std::string>& argv);
@@ -29,3 +32,11 @@ struct BoutOptions {
     bool write = false;
 };
 Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options);
+
+// Before the bout, on the loaded roster: the day from --day or record 0's
+// (throws when it is not 1 to 16), the two wrestlers' copies, no playoff
+// bouts yet. After it: on a playoff day the playoff's wins and losses as a
+// transcript line; with --write the copies go back into the roster and the
+// file is saved (FileError on a failed save), without it nothing changes.
+void startBout(Game& game, const BoutOptions& options);
+void keepBout(Game& game, const BoutOptions& options, Transcript& transcript);

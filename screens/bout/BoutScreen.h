@@ -22,6 +22,11 @@ public:
     void fight(Game& game);
 
     const BoutEngine& engine() const { return m_engine; }
+    // The tachiai and exchange buttons in the engine's order (its choices 1
+    // to 4 and 1 to 6), and the result labels indexed by ResultLabel.
+    const std::array<QPushButton*, 4>& tachiaiButtons() const { return m_tachiaiButtons; }
+    const std::array<QPushButton*, 6>& exchangeButtons() const { return m_exchangeButtons; }
+    const std::array<QLabel*, kResultLabelCount>& resultLabels() const { return m_resultLabels; }
 
     QLabel* UserShikonaLabel = nullptr;
     QFrame* UserGenkiBar = nullptr;

@@ -10,10 +10,7 @@
 #include "game/Application.h"
 #include "game/GameState.h"
 #include "game/Startup.h"
-#include "rules/bashoend/Chanko.h"
 #include "rules/core/Game.h"
-#include "rules/core/StatRows.h"
-#include "rules/tournament/CareerCheck.h"
 #include "screens/MainMenu.h"
 #include "screens/bashoend/AgeingScreen.h"
 #include "screens/bashoend/ChankoScreen.h"
@@ -24,6 +21,7 @@
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
+#include "sim/CareerStore.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"
 #include "sim/TrainPilot.h"
@@ -38,10 +36,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <string>
 
 namespace {
@@ -135,7 +134,8 @@ private:
             else if (modal == boutScreen)
                 stepBout(fresh);
             else if (modal == statIncreaseScreen)
-                stepBonus();
+                stepTraining(fresh, "bonus", [](std::size_t r) { return statIncreaseScreen->buttons[r]; },
+                             statIncreaseScreen->DoneButton);
             else if (modal == leaderboardScreen)
                 stepLeaderboard();
             else if (modal == yushoScreen)
@@ -161,29 +161,29 @@ private:
         if (!m_playing)
             return;
         DayResultsScreen* day = dayResultsScreen;
-        if (day->isVisible() && isOffered(day->GoToFight)) {
+        if (!day->isVisible()) {
+            // After a basho, as at the start: Tournament opens the next day.
+            if (!mainMenu->isVisible())
+                fail("no screen of the game is open");
+            press(mainMenu->m_tournamentButton);
+        } else if (isOffered(day->GoToFight)) {
             m_transcript.line({"day", caption(day->DayLabel)});
             for (int k = 0; k < 20; ++k)
                 writeResultLine(m_transcript, k, caption(day->m_resultLabels[3 * k]),
                                 caption(day->m_resultLabels[3 * k + 1]), caption(day->m_resultLabels[3 * k + 2]));
-            const bool lastDay = caption(day->DayLabel) == "15";
+            // Counted in days, or in basho when the last day's bout is played.
+            const bool counts = m_options.countDays || caption(day->DayLabel) == "15";
             press(day->GoToFight);   // the bout and all that follows it, to the next wait
-            ++m_days;
-            if (lastDay)
-                ++m_basho;
-            if ((m_options.countDays ? m_days : m_basho) >= m_options.count) {
+            if (counts && ++m_played >= m_options.count) {
                 m_stopped = true;
                 QCoreApplication::exit(0);
             }
-        } else if (day->isVisible() && isOffered(day->NextDayButton)) {
+        } else if (isOffered(day->NextDayButton)) {
             press(day->NextDayButton);
-        } else if (day->isVisible()) {
-            fail("the day results screen offers no day to play: " + caption(day->MessageLabel));
-        } else if (mainMenu->isVisible()) {
-            // After a basho, as at the start: Tournament opens the next day.
-            press(mainMenu->m_tournamentButton);
+        } else if (isOffered(day->FinishBashoButton)) {
+            press(day->FinishBashoButton);   // a basho whose end was cut short, as kirimaki-sim play finishes it
         } else {
-            fail("no screen of the game is open");
+            fail("the day results screen offers no day to play: " + caption(day->MessageLabel));
         }
     }
 
@@ -193,20 +193,15 @@ private:
         Game& game = gameState();
         if (fresh) {
             m_boutClicks = 0;
-            writeSetup(m_transcript, game.playerCopy.genki, game.opponentCopy.genki);
-            checkBars();
+            writeSetupLine();
         }
         if (++m_boutClicks > kAutopilotPatience)
             fail("the bout has not ended after " + std::to_string(kAutopilotPatience) + " clicks");
-        const std::array<QPushButton*, 4> tachiai{s->m_jumpButton, s->m_receiveButton, s->m_tachiaiTsuppariButton,
-                                                s->m_henkaButton};
-        const std::array<QPushButton*, 6> moves{s->m_oshiButton,     s->m_yotsuButton,      s->m_tsuppariButton,
-                                                s->m_tenageButton,   s->m_hatakikomiButton, s->m_defenseButton};
-        if (anyOffered(tachiai)) {
-            press(tachiai[static_cast<std::size_t>(m_autopilot.nextTachiai() - 1)]);
+        if (anyOffered(s->tachiaiButtons())) {
+            press(s->tachiaiButtons()[static_cast<std::size_t>(m_autopilot.nextTachiai() - 1)]);
             writePlayLines("tachiai");
-        } else if (anyOffered(moves)) {
-            press(moves[static_cast<std::size_t>(m_autopilot.nextMove() - 1)]);
+        } else if (anyOffered(s->exchangeButtons())) {
+            press(s->exchangeButtons()[static_cast<std::size_t>(m_autopilot.nextMove() - 1)]);
             writePlayLines("exchange");
             if (s->EndLabel->isVisible())
                 m_transcript.line({"end", caption(s->EndLabel)});
@@ -219,20 +214,15 @@ private:
             m_transcript.line({"end", caption(s->EndLabel)});
             // In a playoff the judges' decision is the result.
             if (s->engine().resultRecorded())
-                writeRecord(m_transcript, game.playoffWins > winsBefore, !isPlayoffDay(game.curDay),
-                            visibleResultLabels());
+                writeRecordLine(game.playoffWins > winsBefore);
         } else if (isOffered(s->MonoiiFight)) {
             press(s->MonoiiFight);
-            writeSetup(m_transcript, game.playerCopy.genki, game.opponentCopy.genki);
-            checkBars();
-        } else if (isOffered(s->WinButton)) {
-            press(s->WinButton);
-            writeRecord(m_transcript, true, !isPlayoffDay(game.curDay), visibleResultLabels());
-        } else if (isOffered(s->LoseButton)) {
-            press(s->LoseButton);
-            writeRecord(m_transcript, false, !isPlayoffDay(game.curDay), visibleResultLabels());
+            writeSetupLine();
+        } else if (isOffered(s->WinButton) || isOffered(s->LoseButton)) {
+            const bool won = isOffered(s->WinButton);
+            press(won ? s->WinButton : s->LoseButton);
+            writeRecordLine(won);
         } else if (isOffered(s->BonusButton)) {
-            m_trainClicks = 0;
             press(s->BonusButton);   // the bonus screen, driven by the next steps
         } else if (isOffered(s->CloseButton)) {
             press(s->CloseButton);
@@ -241,13 +231,16 @@ private:
         }
     }
 
-    template <std::size_t N>
-    static bool anyOffered(const std::array<QPushButton*, N>& buttons)
+    template <class Buttons>
+    static bool anyOffered(const Buttons& buttons)
     {
-        for (const QPushButton* b : buttons)
-            if (isOffered(b))
-                return true;
-        return false;
+        return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* b) { return isOffered(b); });
+    }
+
+    void writeSetupLine()
+    {
+        writeSetup(m_transcript, gameState().playerCopy.genki, gameState().opponentCopy.genki);
+        checkBars();
     }
 
     void writePlayLines(const char* event)
@@ -277,53 +270,40 @@ private:
         }
     }
 
-    std::string visibleResultLabels() const
+    // The result as the screen shows it: the keys of the visible result labels.
+    void writeRecordLine(bool won)
     {
-        const BoutScreen* s = boutScreen;
-        const std::array<const QLabel*, kResultLabelCount> labels{
-            s->KachiKoshiLabel, s->LastDayLabel, s->MakeKoshiLabel, s->DrainLabel, s->PotentialLabel,
-            s->UpsetPotentialLabel, s->YaochoLabel, s->SappedLabel, s->BonusLabel, s->UpsetBonusLabel};
         std::string names;
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            if (!labels[i]->isVisible())
-                continue;
-            if (!names.empty())
-                names += ',';
-            names += resultLabelName(static_cast<ResultLabel>(i));
-        }
-        return names;
+        const auto& labels = boutScreen->resultLabels();
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            if (labels[i]->isVisible())
+                names += (names.empty() ? "" : ",") + std::string(resultLabelName(static_cast<ResultLabel>(i)));
+        writeRecord(m_transcript, won, !isPlayoffDay(gameState().curDay), names);
     }
 
-    // The first listed ability whose "+" is offered, again and again, then Done.
-    void stepBonus()
+    // The bonus and chanko screens: the first listed ability whose "+" is
+    // offered, again and again, then Done.
+    void stepTraining(bool fresh, const char* event, const std::function<QPushButton*(std::size_t)>& button,
+                      QPushButton* done)
     {
-        StatIncreaseScreen* s = statIncreaseScreen;
-        const int row = nextTrainRow(m_autopilot.train(),
-                                     [s](int r) { return isOffered(s->buttons[static_cast<std::size_t>(r)]); });
+        if (fresh)
+            m_trainClicks = 0;
+        const int row =
+            nextTrainRow(m_autopilot.train(), [&](int r) { return isOffered(button(static_cast<std::size_t>(r))); });
         if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
-            press(s->buttons[static_cast<std::size_t>(row)]);
-            m_transcript.line({"bonus", trainingButtonWord(static_cast<std::size_t>(row))});
+            press(button(static_cast<std::size_t>(row)));
+            m_transcript.line({event, trainingButtonWord(static_cast<std::size_t>(row))});
         } else {
-            press(s->DoneButton);
+            press(done);
         }
     }
 
     void stepChanko(bool fresh)
     {
-        ChankoScreen* s = chankoScreen;
-        if (fresh) {
-            m_trainClicks = 0;
-            m_transcript.line({"chanko", caption(s->ChankoMessage)});
-        }
-        // Never the height or weight buttons.
-        const int row = nextTrainRow(m_autopilot.train(),
-                                     [s](int r) { return isOffered(s->button(static_cast<std::size_t>(r))); });
-        if (row >= 0 && m_trainClicks++ < kAutopilotPatience) {
-            press(s->button(static_cast<std::size_t>(row)));
-            m_transcript.line({"buy", trainingButtonWord(static_cast<std::size_t>(row))});
-        } else {
-            press(s->DoneButton);
-        }
+        if (fresh)
+            m_transcript.line({"chanko", caption(chankoScreen->ChankoMessage)});
+        // Never the height or weight buttons: the rows are the twelve abilities.
+        stepTraining(fresh, "buy", [](std::size_t r) { return chankoScreen->button(r); }, chankoScreen->DoneButton);
     }
 
     void stepLeaderboard()
@@ -365,39 +345,18 @@ private:
     bool m_playing = false;
     bool m_stopped = false;
     PlayLength m_options;
-    std::int64_t m_days = 0;
-    std::int64_t m_basho = 0;
+    std::int64_t m_played = 0;   // days or basho, as m_options counts them
     long m_boutClicks = 0;
     long m_trainClicks = 0;
 };
 
-// The save file must hold a career to play before any window opens, as
-// kirimaki-sim play refuses it: a message, exit status 1, the file untouched.
-void checkCareer(const Game& game)
-{
-    Roster roster{};
-    if (loadRoster(roster, game.savePath) != LoadResult::Loaded)
-        throw FileError("cannot open the save file " + game.savePath + " for reading");
-    const std::string problem = careerProblem(roster);
-    if (!problem.empty())
-        throw FileError(game.savePath + ": " + problem + " Nothing was played.");
-}
-
 // bout: the bout screen opened directly on the two wrestlers, as
-// kirimaki-sim bout fights them; --write takes the copies back and saves.
+// kirimaki-sim bout fights them and keeps the result.
 void fightBout(const BoutOptions& options, ScreenPilot& pilot, Transcript& transcript)
 {
     Game& game = gameState();
-    if (game.load() != LoadResult::Loaded)
-        throw FileError("cannot open the save file " + game.savePath + " for reading");
-    game.curDay = options.dayGiven ? options.day : game.roster[0].day;
-    if (game.curDay < 1 || game.curDay > 16)
-        throw std::runtime_error("the save file's day is " + std::to_string(game.curDay) +
-                                 ", not 1 to 16; give the bout's day with --day");
-    game.playerCopy = game.roster[options.player];
-    game.opponentCopy = game.roster[options.opponent];
-    game.playoffWins = 0;
-    game.playoffLosses = 0;
+    loadOrFail(game);
+    startBout(game, options);
     // Without --write the file is not touched, not even by the bout
     // screen's own save on Close.
     const std::string savePath = game.savePath;
@@ -408,23 +367,17 @@ void fightBout(const BoutOptions& options, ScreenPilot& pilot, Transcript& trans
     pilot.driveModalScreens();
     boutScreen->fight(game);
     pilot.stop();
-    if (isPlayoffDay(game.curDay))
-        transcript.line({"playoff", num(game.playoffWins), num(game.playoffLosses)});
     game.savePath = savePath;
-    if (options.write) {
-        game.roster[options.player] = game.playerCopy;
-        game.roster[options.opponent] = game.opponentCopy;
-        saveOrFail(game);
-    }
+    keepBout(game, options, transcript);
 }
 
 int run(int argc, char** argv)
 {
-    const std::vector<std::string> all(argv + 1, argv + argc);
-    if (all.empty() || (all[0] != "play" && all[0] != "bout"))
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command != "play" && command != "bout")
         throw UsageError("usage: kirimaki-pilot play|bout [the options of kirimaki-sim play or bout]");
-    const std::vector<std::string> rest(all.begin() + 1, all.end());
-    const bool play = all[0] == "play";
+    const std::vector<std::string> rest(argv + 2, argv + argc);
+    const bool play = command == "play";
     PlayLength playOptions;
     BoutOptions boutOptions;
     const Args args = play ? playArgs(rest, playOptions) : boutArgs(rest, boutOptions);
@@ -440,8 +393,14 @@ int run(int argc, char** argv)
 
     Game& game = gameState();
     useSaveFile(args, game);
-    if (play)
-        checkCareer(game);
+    if (play) {
+        // The career must be playable before any window opens, as kirimaki-sim
+        // play refuses it: a message, exit status 1, the file untouched.
+        Game scratch;
+        scratch.savePath = game.savePath;
+        SaveFileStore file;
+        loadPlayableCareer(scratch, file);
+    }
     Transcript transcript;
     transcript.open(args.text("--transcript", ""));
 
@@ -449,11 +408,9 @@ int run(int argc, char** argv)
     createScreens();
     mainMenu->show();
     ScreenPilot pilot(autopilot, transcript);
-    int status = 0;
-    if (play) {
+    if (play)
         pilot.playDays(playOptions);
-        status = app.exec();
-    } else {
+    else
         QTimer::singleShot(0, &app, [&] {
             try {
                 fightBout(boutOptions, pilot, transcript);
@@ -462,8 +419,7 @@ int run(int argc, char** argv)
             }
             QCoreApplication::exit(0);
         });
-        status = app.exec();
-    }
+    const int status = app.exec();
     transcript.close();
     return status;
 }
@@ -474,11 +430,8 @@ int main(int argc, char** argv)
 {
     try {
         return run(argc, argv);
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "kirimaki-pilot: %s\n", e.what());
-        return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kirimaki-pilot: %s\n", e.what());
-        return 1;
+        return dynamic_cast<const UsageError*>(&e) ? 2 : 1;
     }
 }
