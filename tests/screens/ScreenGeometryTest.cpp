@@ -251,22 +251,14 @@ private slots:
     {
         // Built, not shown: a fixed-size layout fixes the size when activated.
         saveCareerOfWideNames(QStringLiteral("R"));
+        Game& g = testGame();
         std::vector<std::unique_ptr<QWidget>> screens;
-        screens.emplace_back(new MainMenu(testGame()));
-        screens.emplace_back(new CreationScreen(testGame()));
-        screens.emplace_back(new RikishiViewer(testGame()));
-        screens.emplace_back(new BanzukeScreen(testGame()));
-        screens.emplace_back(new DayResultsScreen(testGame()));
-        screens.emplace_back(new BoutScreen(testGame()));
-        screens.emplace_back(new StatIncreaseScreen(testGame()));
-        screens.emplace_back(new ChankoScreen(testGame()));
-        screens.emplace_back(new PotentialScreen(testGame()));
-        screens.emplace_back(new AgeingScreen(testGame()));
-        screens.emplace_back(new YushoScreen(testGame()));
-        screens.emplace_back(new NewBanzukeScreen(testGame()));
-        screens.emplace_back(new LeaderboardScreen(testGame()));
-        screens.emplace_back(new AboutBox);
-        screens.emplace_back(new ErrorBox);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 new MainMenu(g), new CreationScreen(g), new RikishiViewer(g), new BanzukeScreen(g),
+                 new DayResultsScreen(g), new BoutScreen(g), new StatIncreaseScreen(g), new ChankoScreen(g),
+                 new PotentialScreen(g), new AgeingScreen(g), new YushoScreen(g), new NewBanzukeScreen(g),
+                 new LeaderboardScreen(g), new AboutBox, new ErrorBox})
+            screens.emplace_back(w);
         int sizeable = 0;
         for (const auto& s : screens) {
             if (s->layout())
