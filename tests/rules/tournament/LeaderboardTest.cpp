@@ -23,18 +23,6 @@ std::string board(int day, int others, std::initializer_list<std::pair<int, int>
 
 } // namespace
 
-TEST(Leaderboard, LeadersAndTheNextHeldRecordInSlotOrder)
-{
-    EXPECT_EQ(leaderboardTexts(makeRoster(), 8).title, "Tournament Leaderboard After 8 Days");
-    EXPECT_EQ(board(8, 4, {{30, 7}, {10, 8}, {5, 7}, {2, 7}}),
-              "With 0 losses:    R10    |With 1 loss:    R02    R05    R30    ");
-    // Nobody at 7: the chasers are the next count held, however far below.
-    EXPECT_EQ(board(8, 3, {{9, 8}, {11, 6}, {0, 6}}), "With 0 losses:    R09    |With 2 losses:    R00    R11    ");
-    // Leaders tied on one total are all listed, in slot order.
-    EXPECT_EQ(board(9, 2, {{39, 6}, {1, 6}, {20, 5}}),
-              "With 3 losses:    R01    R39    |With 4 losses:    R20    ");
-}
-
 TEST(Leaderboard, TheSearchEndsWhenNobodyIsBehindOrTheRecordsAreDamaged)
 {
     // All 40 on one total: everybody leads, nobody follows.
