@@ -16,15 +16,11 @@
 // The player wins every bout, recorded in the copies as the bout screen does.
 struct FakeBout : PlayerBout {
     int fought = 0;
-    bool playerWins = true;
-    std::function<void()> during;   // runs while the bout is open
     void fight(Game& game) override
     {
         ++fought;
-        if (during)
-            during();
-        Rikishi& winner = playerWins ? game.playerCopy : game.opponentCopy;
-        Rikishi& loser = playerWins ? game.opponentCopy : game.playerCopy;
+        Rikishi& winner = game.playerCopy;
+        Rikishi& loser = game.opponentCopy;
         winner.cbw = wrap::add(winner.cbw, 1);
         winner.gmw = wrap::add(winner.gmw, 1);
         loser.cbl = wrap::add(loser.cbl, 1);
@@ -36,10 +32,9 @@ struct FakeBout : PlayerBout {
 // hands the roster to `saved`.
 struct FakeBashoEnd : BashoEndScreens {
     std::vector<std::string> calls;
-    std::function<void(Game&)> atYusho;
     std::function<void(Game&)> saved;
     bool stop = false;
-    void yusho(Game& game) override { calls.push_back("yusho"); if (atYusho) atYusho(game); }
+    void yusho(Game&) override { calls.push_back("yusho"); }
     void chanko(Game&) override { calls.push_back("chanko"); }
     void potential(Game&) override { calls.push_back("potential"); }
     void age(Game&) override { calls.push_back("age"); }
@@ -65,8 +60,6 @@ struct FakeDayHost : DayHost {
     bool fileExists = true;
     int saves = 0;
     int failNextSaves = 0;   // that many saves fail before they write
-    std::vector<int> leaderboardDays;
-    std::function<void(Game&)> onLeaderboard;
     FakeBout bout;
     FakeBashoEnd end;
 
@@ -89,12 +82,7 @@ struct FakeDayHost : DayHost {
         file = game.roster;
         return true;
     }
-    void leaderboard(Game& game) override
-    {
-        leaderboardDays.push_back(game.curDay);
-        if (onLeaderboard)
-            onLeaderboard(game);
-    }
+    void leaderboard(Game&) override {}
     PlayerBout& playerBout() override { return bout; }
     BashoEndScreens& bashoEndScreens() override { return end; }
 
