@@ -96,4 +96,17 @@ TEST(Exchange, TheClearFinishNamesItsWayByTheDraw)
     }
 }
 
+TEST(Exchange, TheWinnerOfAnExchangeCountersTooLateOnlyBelowTheLoser)
+{
+    // The opponent, his genki already spent (-5), takes the exchange by 4:
+    // level with the player afterwards he still drains him, one below it is too late.
+    for (const int playerGenki : {-1, 0}) {
+        Game game = mirrorGame();
+        BoutEngine engine;
+        exchangeOn(game, engine, playerGenki, -5, even({{kCompExtra, 3276, 9, 9}}));
+        EXPECT_EQ(engine.view().outcome, playerGenki < 0 ? "Opp gets the upper hand, draining 4 genki units from Player"
+                                                         : "Opp tries to counter, but it's too late!");
+    }
+}
+
 } // namespace

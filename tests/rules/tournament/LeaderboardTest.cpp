@@ -32,4 +32,6 @@ TEST(Leaderboard, TheSearchEndsWhenNobodyIsBehindOrTheRecordsAreDamaged)
     // Counts no day can hold are never listed, and the search still ends.
     EXPECT_EQ(board(8, INT_MAX, {{3, -1}, {4, INT_MIN}}), "|");
     EXPECT_EQ(board(8, 9, {{7, 2}}), "With 6 losses:    R07    |");
+    // Leaders on a single win are still followed by the wrestlers on none.
+    EXPECT_EQ(board(8, 0, {{5, 1}}).substr(0, 47), "With 7 losses:    R05    |With 8 losses:    R00");
 }
