@@ -93,5 +93,7 @@ check "no builds to search: usage error" [ $? -eq 2 ]
 check "builds and search together: usage error" [ $? -eq 2 ]
 "$sim" study --builds edge.txt --replay 1,2 --careers 1 --seed 1 2> err.txt
 check "replay of a career not in the study: usage error" [ $? -eq 2 ]
+"$sim" study --builds edge.txt --replay 0,1 2> err.txt
+check "builds and careers count from 1" grep -q "replay takes a whole number from 1" err.txt
 
 exit $fail
