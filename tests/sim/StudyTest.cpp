@@ -62,12 +62,13 @@ TEST(Study, SameTableForAnyNumberOfThreads)
     EXPECT_GT(kachiKoshi.size(), 1u);
 }
 
-// Random builds (the search's) are legal and span every height; the refusals
-// of builds read from a file are the study command's test.
+// Random builds (the search's) are legal and span every height and weight;
+// the refusals of builds read from a file are the study command's test.
 TEST(Study, RandomBuildsAreLegal)
 {
     SearchRng rng(7);
     std::set<std::int32_t> heights;
+    std::int32_t mostBody = 0;   // the search also tries builds that spend the whole body pool
     for (int i = 0; i < 500; ++i) {
         const Build b = randomBuild(rng);
         ASSERT_EQ(buildRefusal(b.values), "") << b.values.height << " " << b.values.weight;
@@ -76,7 +77,9 @@ TEST(Study, RandomBuildsAreLegal)
             points += a - 1;
         EXPECT_EQ(points, kStartingStatPoints);
         heights.insert(b.values.height);
+        mostBody = std::max(mostBody, b.values.height + b.values.weight);
     }
+    EXPECT_EQ(mostBody, kBodyTotal);
     EXPECT_EQ(*heights.begin(), kMinHeight);
     EXPECT_EQ(*heights.rbegin(), kMaxHeight);
 }

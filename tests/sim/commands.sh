@@ -84,7 +84,7 @@ for args in "--opponent 38" "--player 39" "--player 40 --opponent 38" "--player 
             "--player 5 --opponent 5" "--player 39 --opponent 38 --day 0" "--player 39 --opponent 38 --day 17" \
             "--player 39 --opponent 38 --day x" "--player 39 --opponent 38 --tachiai 5" \
             "--player 39 --opponent 38 --moves 0" "--player 39 --opponent 38 --train 13" \
-            "--player 39 --opponent 38 --train 1,1" "--player 39 --opponent 38 --seed -1" \
+            "--player 39 --opponent 38 --train 1,1" "--player 39 --opponent 38 --seed -1" "--player 39 --opponent 38 --seed -" \
             "--player 39 --opponent 38 --days 2" "--player 39 --opponent 38 --write=1" "--player" \
             "--player 39 --opponent 38 --file"; do
   # shellcheck disable=SC2086
