@@ -1,4 +1,4 @@
-// The creation screen's point pools where a bar scrolled before moves or refuses.
+// The creation screen's point pools, driven as its scroll bars drive them.
 #include "rules/career/CreationPools.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,19 @@ struct CreationPoolsTest : ::testing::Test {
         return t.height + " " + t.weight + " " + t.hwPoints;
     }
 };
+
+TEST_F(CreationPoolsTest, HeightRisesOnlyWithPointsFreedByTheWeight)
+{
+    EXPECT_EQ(body(), "180 130 0");
+    EXPECT_EQ(pools.texts().statPoints + pools.texts().abilities[0] + pools.texts().abilities[11], "2511");
+    EXPECT_EQ(pools.scrollHeight(181), 180) << "the pool is empty at the start";
+    EXPECT_EQ(pools.scrollWeight(120), 120);
+    EXPECT_EQ(pools.scrollHeight(190), 190);
+    EXPECT_EQ(body(), "190 120 0");
+    EXPECT_EQ(pools.scrollHeight(191), 190) << "spent: refused again";
+    EXPECT_EQ(pools.scrollHeight(185), 185) << "a fall is always taken";
+    EXPECT_EQ(body(), "185 120 5");
+}
 
 TEST_F(CreationPoolsTest, MultiStepRiseOverdrawsThePoolWhenTheWeightWasNeverScrolled)
 {
@@ -62,6 +75,20 @@ TEST_F(CreationPoolsTest, WeightFallRunsTheHeightHandlerWhichMayRefuse)
     EXPECT_EQ(next.ability(0) * 100 + next.statPoints(), 125);
     next.reset();
     EXPECT_EQ(memory.lastWeightPos, 120);
+}
+
+TEST_F(CreationPoolsTest, AbilityPoolRefusesOnlyWhenSpent)
+{
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(pools.scrollAbility(i, 6), 6);   // all 25 spent
+    EXPECT_EQ(pools.scrollAbility(5, 2), 1) << "spent: a rise is refused";
+    EXPECT_EQ(pools.scrollAbility(4, 5), 5) << "a fall returns its point";
+    EXPECT_EQ(pools.scrollAbility(11, 6), 6) << "with 1 point left a drag of five steps is taken whole";
+    EXPECT_EQ(pools.texts().statPoints, "-4");
+    EXPECT_EQ(pools.scrollAbility(10, 2), 1);
+    EXPECT_EQ(pools.scrollAbility(kAbilityCount, 3), 3) << "an unknown bar changes nothing";
+    EXPECT_EQ(pools.statPoints(), -4);
+    EXPECT_EQ(pools.texts().abilities[4] + pools.texts().abilities[11], "56");
 }
 
 } // namespace
