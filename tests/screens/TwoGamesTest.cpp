@@ -68,18 +68,30 @@ QString firstChange(const Game& g, const Snapshot& before)
 }
 
 // Clicks through the open bout screen whatever it offers, until it closes;
-// a bonus point is spent on strength.
+// a bonus point is spent on strength. The bonus screen opens once, however
+// often Bonus is pressed, and is not filled again when the player comes back
+// to it; Close then has the focus.
 void playBoutThrough(BoutScreen& bout)
 {
     ModalDriver driver;
-    driver.hooks[statIncreaseScreen] = [] { statIncreaseScreen->buttons[0]->click(); };
+    driver.hooks[statIncreaseScreen] = [&bout] {
+        bout.openBonus();
+        statIncreaseScreen->buttons[0]->click();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(statIncreaseScreen, &activate);
+        for (QPushButton* b : statIncreaseScreen->buttons)
+            QVERIFY(!b->isEnabled());
+    };
     for (int i = 0; i < 500 && bout.isVisible(); ++i)
         for (QPushButton* b : {bout.BonusButton, bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose,
                                bout.MonoiiStart, bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
             if (b->isVisible()) {
+                if (b == bout.CloseButton)
+                    QCOMPARE(bout.focusWidget(), b);
                 b->click();
                 break;
             }
+    QCOMPARE(driver.openings(statIncreaseScreen), 1);
 }
 
 } // namespace

@@ -1,19 +1,20 @@
 // The bout screen's own mends, on the offscreen platform; what it shows in a
-// whole bout is proven by the golden bouts played through the screen.
-#include "screens/bashoend/StatIncreaseScreen.h"
+// whole bout is proven by the golden bouts played through the screen, its
+// bonus by the two-games test.
 #include "screens/bout/BoutScreen.h"
 
-#include "tests/support/ModalDriver.h"
 #include "tests/support/Wrestler.h"
 
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
-class FightScreenTest : public QObject {
+class BoutScreenTest : public QObject {
     Q_OBJECT
     Game m_game;   // the career these screens work on
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -26,16 +27,13 @@ private slots:
         m_game = Game();
         for (std::size_t i = 0; i < kRosterSize; ++i)
             m_game.roster[i] = wrestler("Comp", static_cast<std::int32_t>(i), 5);
-        statIncreaseScreen = new StatIncreaseScreen(m_game);
         boutScreen = new BoutScreen(m_game);
     }
 
     void cleanup()
     {
         delete boutScreen;
-        delete statIncreaseScreen;
         boutScreen = nullptr;
-        statIncreaseScreen = nullptr;
     }
 
     void theFrameCannotCloseABoutBeforeItsResult()
@@ -104,39 +102,7 @@ private slots:
         QVERIFY(boutScreen->TimeElapsedLabel->text() != time);
         boutScreen->hide();
     }
-
-    void bonusOpensTheStatIncreaseOnceAndFillsItOnce()
-    {
-        setUpBonusBout(m_game);
-        boutScreen->show();
-        for (int i = 0; i < 50 && !boutScreen->WinButton->isVisible(); ++i)
-            (boutScreen->m_receiveButton->isVisible() ? boutScreen->m_receiveButton : boutScreen->m_yotsuButton)->click();
-        boutScreen->WinButton->click();
-        QVERIFY(boutScreen->BonusButton->isVisible() && !boutScreen->CloseButton->isVisible());
-        QCOMPARE(m_game.pointPool, 1);
-
-        ModalDriver driver;
-        driver.pressButtons = false;
-        driver.hooks[statIncreaseScreen] = [] {
-            boutScreen->openBonus();   // a second click on Bonus while it is open
-            QTest::mouseClick(statIncreaseScreen->buttons[0], Qt::LeftButton);
-            // Coming back to the screen does not fill it again.
-            QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(statIncreaseScreen, &activate);
-            for (QPushButton* b : statIncreaseScreen->buttons)
-                QVERIFY(!b->isEnabled());
-            QTest::mouseClick(statIncreaseScreen->DoneButton, Qt::LeftButton);
-        };
-        QTest::mouseClick(boutScreen->BonusButton, Qt::LeftButton);
-        QCOMPARE(driver.openings(statIncreaseScreen), 1);
-        QCOMPARE(m_game.playerCopy.baseStrength, 8);
-        QCOMPARE(m_game.pointPool, 0);
-        QVERIFY(!boutScreen->BonusButton->isVisible());
-        QCOMPARE(boutScreen->focusWidget(), boutScreen->CloseButton);
-        boutScreen->CloseButton->click();
-        QVERIFY(!boutScreen->isVisible());
-    }
 };
 
-QTEST_MAIN(FightScreenTest)
+QTEST_MAIN(BoutScreenTest)
 #include "BoutScreenTest.moc"
