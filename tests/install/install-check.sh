@@ -5,14 +5,10 @@
 # the Debian package and its dependencies, and both installed programs run.
 #   usage: install-check.sh BUILD-DIR SOURCE-DIR VERSION RELEASE-DATE APP-ID
 set -u
+. "$(dirname "$(readlink -f "$0")")/../support/check.sh"
 build=$1 source=$2 version=$3 date=$4 id=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail=0
-check() {   # check DESCRIPTION CONDITION...
-  local what=$1; shift
-  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
-}
 prefix=$work/prefix
 step() { echo "[$SECONDS s] $*"; }
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; exit 1; }

@@ -5,17 +5,13 @@
 # that cannot be read (failed saves: SaveFaultsSimTest).
 #   usage: commands.sh PATH/TO/kirimaki-sim PATH/TO/career.r
 set -u
+. "$(dirname "$(readlink -f "$0")")/../support/check.sh"
 sim=$(readlink -f "$1")
 career=$(readlink -f "$2")
 usages=$(dirname "$(readlink -f "$0")")/data/usage-errors.tsv
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 cd "$work"
-fail=0
-check() {   # check DESCRIPTION CONDITION...
-  local what=$1; shift
-  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
-}
 fresh() { cp "$career" rikishi.r; chmod u+w rikishi.r; rm -f out.tsv bad.tsv; }
 # Column $3 (from 1) of record $2 of the save file $1, as show prints it.
 field() { "$sim" show --file "$1" | awk -F'\t' -v r="$2" -v c="$3" 'NR == r + 2 { print $c }'; }

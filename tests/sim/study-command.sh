@@ -4,16 +4,12 @@
 # printed; refused builds name their line; the table and the chart.
 #   usage: study-command.sh PATH/TO/kirimaki-sim DATA_DIR
 set -u
+. "$(dirname "$(readlink -f "$0")")/../support/check.sh"
 sim=$(readlink -f "$1")
 data=$(readlink -f "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-fail=0
-check() {   # check DESCRIPTION CONDITION...
-  local what=$1; shift
-  if ! "$@"; then echo "FAIL: $what"; fail=1; fi
-}
 
 cat > builds.txt <<'BUILDS'
 --height 190 --weight 120 --stats 6,6,2,1,1,1,6,1,3,1,1,1
