@@ -1,10 +1,9 @@
 // The main menu, the about box and exception reporting.
-#include "game/Application.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
 #include "screens/MainMenu.h"
-#include "tests/support/ModalDriver.h"
+#include "tests/support/WholeGame.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -94,11 +93,6 @@ void ShellTest::exceptionInAHandlerIsReported()
     QVERIFY(watcher.texts.contains(QStringLiteral("The ring is flooded.")));
 }
 
-int main(int argc, char** argv)
-{
-    KirimakiApplication app(argc, argv);
-    ShellTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KIRIMAKI_GAME_TEST_MAIN(ShellTest)
 
 #include "ShellTest.moc"

@@ -1,6 +1,5 @@
 // Every screen that fills itself from the save file, over damaged files:
 // no crash, no hang, and never a screen left with every button disabled.
-#include "game/Application.h"
 #include "screens/bout/BoutScreen.h"
 #include "screens/career/ScrollEventBar.h"
 #include "screens/tournament/BanzukeScreen.h"
@@ -30,9 +29,9 @@ void setDay(Roster& roster, int day)
         r.day = day;
 }
 
-const std::vector<Damage>* s_damages = nullptr;
-
 } // namespace
+
+Q_DECLARE_METATYPE(Damage)
 
 class DamagedFilesScreenTest : public QObject {
     Q_OBJECT
@@ -46,8 +45,8 @@ private slots:
 
     void screensSurviveDamagedFiles_data()
     {
-        QTest::addColumn<int>("index");
-        static const std::vector<Damage> damages = {
+        QTest::addColumn<Damage>("damage");
+        for (const Damage& d : std::initializer_list<Damage>{
             {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
             {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
             {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
@@ -70,17 +69,13 @@ private slots:
                  }
              },
              3},
-            {"7999 bytes", [](Roster&) {}, 3, 7999},
-        };
-        s_damages = &damages;
-        for (std::size_t i = 0; i < damages.size(); ++i)
-            QTest::newRow(damages[i].name) << static_cast<int>(i);
+            {"7999 bytes", [](Roster&) {}, 3, 7999}})
+            QTest::newRow(d.name) << d;
     }
 
     void screensSurviveDamagedFiles()
     {
-        QFETCH(int, index);
-        const Damage& damage = (*s_damages)[static_cast<std::size_t>(index)];
+        QFETCH(Damage, damage);
         writeCareer(damage);
         startGame(nullptr, m_driver);
         browse();
@@ -130,14 +125,10 @@ private:
     // and closes every modal screen. At every point some way on is offered.
     void playDays(int days)
     {
-        DayResultsScreen* d = dayResultsScreen;
-        d->openFromMainMenu();
-        for (int i = 0; i <= days && d->isVisible(); ++i) {
-            QPushButton* next = nullptr;   // the Fight, else Finish Basho, else Next Day
-            for (QPushButton* b : {d->NextDayButton, d->FinishBashoButton, d->GoToFight})
-                if (isOffered(b))
-                    next = b;
-            QVERIFY2(next || isOffered(d->MainMenuButton), "the day results screen offers no way on");
+        dayResultsScreen->openFromMainMenu();
+        for (int i = 0; i <= days && dayResultsScreen->isVisible(); ++i) {
+            QPushButton* next = wayOn(dayResultsScreen);
+            QVERIFY2(next || isOffered(dayResultsScreen->MainMenuButton), "the day results screen offers no way on");
             if (!next || i == days)
                 break;
             QTest::mouseClick(next, Qt::LeftButton);
@@ -149,11 +140,6 @@ private:
     std::unique_ptr<ModalDriver> m_driver;
 };
 
-int main(int argc, char** argv)
-{
-    KirimakiApplication app(argc, argv);
-    DamagedFilesScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KIRIMAKI_GAME_TEST_MAIN(DamagedFilesScreenTest)
 
 #include "DamagedFilesScreenTest.moc"

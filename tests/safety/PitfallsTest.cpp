@@ -1,7 +1,6 @@
 // The whole game, started as at a real start-up, through the moments where
 // Qt's window events, keys and mnemonics could repeat or skip a step of the
 // career: activations, keys, a minimised bout and the end of a basho.
-#include "game/Application.h"
 #include "rules/bashoend/Ageing.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
@@ -277,11 +276,6 @@ private:
     std::unique_ptr<ModalDriver> m_driver;
 };
 
-int main(int argc, char** argv)
-{
-    KirimakiApplication app(argc, argv);
-    PitfallsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KIRIMAKI_GAME_TEST_MAIN(PitfallsTest)
 
 #include "PitfallsTest.moc"

@@ -2,7 +2,6 @@
 // way a save can fail: the player is told once, the file keeps a whole
 // career, the same button retries, and the basho ends with every bout
 // counted once.
-#include "game/Application.h"
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "tests/support/WholeGame.h"
@@ -142,22 +141,12 @@ void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& 
             ++m_daysFought;
     };
     QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-    DayResultsScreen* day = dayResultsScreen;
-    for (int presses = 0; day->isVisible(); ++presses) {
-        QVERIFY2(presses < 100, "the day results screen offered no way on");
-        QPushButton* offered = nullptr;
-        for (QPushButton* b : {day->GoToFight, day->NextDayButton, day->FinishBashoButton})
-            if (isOffered(b))
-                offered = b;
-        QVERIFY2(offered, "the day results screen offered no way on");
-        QTest::mouseClick(offered, Qt::LeftButton);
+    for (int presses = 0; dayResultsScreen->isVisible(); ++presses) {
+        QPushButton* next = wayOn(dayResultsScreen);
+        QVERIFY2(next && presses < 100, "the day results screen offered no way on");
+        QTest::mouseClick(next, Qt::LeftButton);
     }
 }
 
-int main(int argc, char** argv)
-{
-    KirimakiApplication app(argc, argv);
-    SaveFaultsScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KIRIMAKI_GAME_TEST_MAIN(SaveFaultsScreenTest)
 #include "SaveFaultsScreenTest.moc"

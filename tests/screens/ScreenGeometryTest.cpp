@@ -35,12 +35,7 @@
 
 namespace {
 
-// The career every screen of this test is made for.
-Game& testGame()
-{
-    static Game game;
-    return game;
-}
+Game s_game;   // the career every screen of this test is made for
 
 bool centred(const QWidget* window)
 {
@@ -102,7 +97,7 @@ void saveCareerOfWideNames(const QString& widest)
 // Shows `screen` with the game `game` in memory, checks it, and hides it again.
 void showWith(QDialog* screen, const Game& game, const char* name)
 {
-    testGame() = game;
+    s_game = game;
     screen->show();
     QVERIFY2(centred(screen), name);
     expectNone(clipped(screen));
@@ -174,11 +169,11 @@ private slots:
     // Screens that grow for a long text: sized before centring, and smaller again for a short one.
     void growingScreensSizedCentredAndBack()
     {
-        AgeingScreen ageing(testGame());
+        AgeingScreen ageing(s_game);
         longThenShort(&ageing, oldWrestlers(150.0f, "Longshikona"), oldWrestlers(20.0f, "R"));
-        YushoScreen yusho(testGame());
+        YushoScreen yusho(s_game);
         longThenShort(&yusho, yushoWithRunnersUp(39), yushoWithRunnersUp(1));
-        ChankoScreen chanko(testGame());
+        ChankoScreen chanko(s_game);
         longThenShort(&chanko, chankoVisit(1), chankoVisit(0));
     }
 
@@ -188,14 +183,14 @@ private slots:
         for (Rikishi& r : game.roster)
             r.day = 11;
         game.curDay = 11;
-        LeaderboardScreen screen(testGame());
+        LeaderboardScreen screen(s_game);
         showWith(&screen, game, "leaderboard");
         QVERIFY(screen.minimumWidth() < screen.maximumWidth());
     }
 
     void creationKeepsItsPlaceAsThePointsLoseADigit()
     {
-        CreationScreen form(testGame());
+        CreationScreen form(s_game);
         form.show();
         QVERIFY(centred(&form));
         const auto places = [&form] {
@@ -219,7 +214,7 @@ private slots:
     {
         const QString widest = widestName(QWidget().fontMetrics(), 13);
         saveCareerOfWideNames(widest);   // read as the screen is made
-        DayResultsScreen screen(testGame());
+        DayResultsScreen screen(s_game);
         screen.openFromMainMenu();
         QCoreApplication::processEvents();   // the title row lays itself out
         QVERIFY(centred(&screen));
@@ -237,7 +232,7 @@ private slots:
     void banzukeButtonsFitTheWidestName()
     {
         saveCareerOfWideNames(widestName(QWidget().fontMetrics(), 13));
-        BanzukeScreen screen(testGame());
+        BanzukeScreen screen(s_game);
         screen.show();
         QVERIFY(centred(&screen));
         QCOMPARE(screen.nameButtons.size(), std::size_t{40});
@@ -251,7 +246,7 @@ private slots:
     {
         // Built, not shown: a fixed-size layout fixes the size when activated.
         saveCareerOfWideNames(QStringLiteral("R"));
-        Game& g = testGame();
+        Game& g = s_game;
         std::vector<std::unique_ptr<QWidget>> screens;
         for (QWidget* w : std::initializer_list<QWidget*>{
                  new MainMenu(g), new CreationScreen(g), new RikishiViewer(g), new BanzukeScreen(g),

@@ -50,7 +50,6 @@ inline Game makeGame()
     return game;
 }
 
-inline std::string nameAt(const Game& game, std::size_t i) { return shikonaOf(game.roster[i]); }
 inline int bouts(const Rikishi& r) { return r.cbw + r.cbl; }
 
 // The sum of the abilities a stat loss may take from, and the weight.

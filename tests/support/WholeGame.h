@@ -2,12 +2,14 @@
 // real start-up, for the tests that play it through its own screens.
 #pragma once
 
+#include "game/Application.h"
 #include "game/GameState.h"
 #include "game/Startup.h"
 #include "rules/core/Game.h"
 #include "rules/core/SaveFile.h"
 #include "screens/MainMenu.h"
 #include "screens/bashoend/YushoScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QFile>
@@ -45,3 +47,22 @@ inline void startGame(const Roster* career, std::unique_ptr<ModalDriver>& driver
     mainMenu->show();
     QVERIFY(QTest::qWaitForWindowActive(mainMenu));
 }
+
+// The button by which the day results screen lets the player on: the Fight,
+// else Finish Basho, else Next Day; null when it offers none.
+inline QPushButton* wayOn(DayResultsScreen* day)
+{
+    for (QPushButton* b : {day->GoToFight, day->FinishBashoButton, day->NextDayButton})
+        if (isOffered(b))
+            return b;
+    return nullptr;
+}
+
+// A test run under the game's own application, which reports exceptions.
+#define KIRIMAKI_GAME_TEST_MAIN(TestClass)           \
+    int main(int argc, char** argv)                  \
+    {                                                \
+        KirimakiApplication app(argc, argv);         \
+        TestClass test;                              \
+        return QTest::qExec(&test, argc, argv);      \
+    }
