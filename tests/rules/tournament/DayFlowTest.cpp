@@ -3,7 +3,6 @@
 // scenarios prove the days themselves, their order and the end of a basho).
 #include "rules/tournament/DayFlow.h"
 
-#include "rules/core/BodyRatings.h"
 #include "tests/support/DayFixtures.h"
 
 #include <gtest/gtest.h>
@@ -144,21 +143,15 @@ TEST(FightDay, LeavesTheRosterAloneWhenTheFileMovedOnOrTheProgramQuits)
     EXPECT_TRUE(computerBoutsRecorded(quitting.file, 2));
 }
 
-TEST(FinishInterruptedBasho, RatesTheBodiesAndDrawsUpTheNewBanzukeOfADaySixteenFile)
+// (The day-16 scenario proves the finish itself through both front-ends.)
+TEST(FinishInterruptedBasho, TouchesNoBashoThatIsNotAtItsEndNorOneBeingQuit)
 {
-    FakeDayHost host(makeRoster(16));
-    Game game = host.start(1);
-    EXPECT_EQ(finishInterruptedBasho(game, host), BoutOutcome::BashoEnded);
-    EXPECT_EQ(host.end.calls, std::vector<std::string>{"newBanzuke"});
-    Rikishi rated = makeRoster(16)[7];
-    computeBodyRatings(rated);
-    EXPECT_EQ(host.file[7].power, rated.power);
-    EXPECT_EQ(dayStep(game, host).sheet.day, 1);
-
-    host.end.calls.clear();
-    EXPECT_EQ(finishInterruptedBasho(game, host), BoutOutcome::Refused);   // no longer at day 16
-    host.file = makeRoster(16);
-    host.end.stop = true;
-    EXPECT_EQ(finishInterruptedBasho(game, host), BoutOutcome::Stopped);
-    EXPECT_TRUE(host.end.calls.empty());
+    FakeDayHost playing(makeRoster(1));
+    Game game = playing.start(1);
+    EXPECT_EQ(finishInterruptedBasho(game, playing), BoutOutcome::Refused);
+    FakeDayHost ending(makeRoster(16));
+    game = ending.start(1);
+    ending.end.stop = true;
+    EXPECT_EQ(finishInterruptedBasho(game, ending), BoutOutcome::Stopped);
+    EXPECT_TRUE(ending.end.calls.empty() && playing.end.calls.empty());
 }
