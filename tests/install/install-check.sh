@@ -15,21 +15,9 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$wor
 
 step "checking the tree"
 # Every file where it belongs, and nothing else.
-expected="bin/kirimaki
-bin/kirimaki-sim
-share/applications/$id.desktop
-share/icons/hicolor/128x128/apps/$id.png
-share/icons/hicolor/256x256/apps/$id.png
-share/icons/hicolor/48x48/apps/$id.png
-share/icons/hicolor/64x64/apps/$id.png
-share/icons/hicolor/scalable/apps/$id.svg
-share/man/man6/kirimaki-sim.6.gz
-share/man/man6/kirimaki.6.gz
-share/metainfo/$id.metainfo.xml"
+expected=$(sed "s/@ID@/$id/" "$(dirname "$(readlink -f "$0")")/data/installed-files.txt")
 installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
-echo "Installed tree:"; (cd "$prefix" && find . | LC_ALL=C sort)
-check "installed files" [ "$installed" = "$expected" ]
-[ "$installed" = "$expected" ] || diff <(echo "$expected") <(echo "$installed")
+check "installed files" [ "$installed" = "$expected" ] || diff <(echo "$expected") <(echo "$installed")
 check "programs executable" test -x "$prefix/bin/kirimaki" -a -x "$prefix/bin/kirimaki-sim"
 for size in 48 64 128 256; do
   png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
@@ -42,16 +30,11 @@ step "validators"
 # The launcher entry and the metadata pass their validators without a word.
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-echo "desktop-file-validate:"
 desktop-file-validate "$desktop" > "$work/dfv.txt" 2>&1; rc=$?
-cat "$work/dfv.txt"
-check "desktop-file-validate passes" [ $rc -eq 0 ]
-check "desktop-file-validate says nothing" [ ! -s "$work/dfv.txt" ]
-echo "appstreamcli validate --no-net:"
+check "desktop-file-validate passes without a word" [ $rc -eq 0 -a ! -s "$work/dfv.txt" ] || cat "$work/dfv.txt"
 appstreamcli validate --no-net "$metainfo" > "$work/as.txt" 2>&1; rc=$?
-cat "$work/as.txt"
-check "appstreamcli passes" [ $rc -eq 0 ]
-check "appstreamcli has no error or warning" test -z "$(grep -E '^ *[EW]:' "$work/as.txt")"
+check "appstreamcli passes with no error or warning" [ $rc -eq 0 -a -z "$(grep -E '^ *[EW]:' "$work/as.txt")" ] ||
+  cat "$work/as.txt"
 check "launcher keeps careers in the data folder" grep -qx "Exec=kirimaki --user-data" "$desktop"
 check "metainfo release" grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo"
 shots=$(grep -o '[a-z-]*\.png</image>' "$metainfo" | sed 's|</image>||' | LC_ALL=C sort)
@@ -104,8 +87,7 @@ start_game() {
     timeout 60 "$game" "$@" > game.txt 2>&1
 }
 start_game --user-data --self-test; rc=$?
-check "game starts and quits by itself" [ $rc -eq 0 ]
-[ $rc -eq 0 ] || cat game.txt
+check "game starts and quits by itself" [ $rc -eq 0 ] || cat game.txt
 saved=$work/data/kirimaki/rikishi.r
 check "career in the data folder" [ "$(stat -c %s "$saved" 2>/dev/null)" = 8000 ]
 check "career nowhere else" [ "$(find "$work" -name 'rikishi.r*')" = "$saved" ]

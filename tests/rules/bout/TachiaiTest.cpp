@@ -1,5 +1,6 @@
 // The tachiai: its draws in their order, and a tachiai that is offered once
-// and never ends the bout (the golden scenarios prove every kind's points).
+// (the golden scenarios prove every kind's points, and that a genki driven
+// below 1 at the tachiai still leads on to the exchanges).
 #include "tests/rules/bout/BoutTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -63,20 +64,12 @@ TEST(Tachiai, DrawsComeInTheirOrder)
     EXPECT_EQ(engine.view().compStrategy + "|" + engine.view().compPoints, "Opp's strategy: |Opp's strategy worth 6 points");
 }
 
-TEST(Tachiai, IsOfferedOnceAndNeverEndsTheBout)
+TEST(Tachiai, IsOfferedOnce)
 {
     Game game = tachiaiGame(kHenka);
-    game.playerCopy.power = 0;
-    game.playerCopy.agility = 0;
     BoutEngine engine;
     engine.setUp(game);
     engine.tachiai(game, kReceive);
-    // Henka drives the player's genki far below 1, and still the exchanges follow.
-    EXPECT_LT(game.playerCopy.genki, 1);
-    EXPECT_TRUE(engine.view().exchangeButtons);
-    EXPECT_FALSE(engine.view().lose || engine.view().tachiaiButtons);
-    EXPECT_EQ(engine.view().userBar.width, 0);
-
     // A second tachiai, or a bad code, is refused and draws nothing.
     const std::uint32_t before = game.rng.state();
     engine.tachiai(game, kReceive);
