@@ -24,8 +24,6 @@
 
 namespace {
 
-int bouts(const Rikishi& r) { return r.cbw + r.cbl; }
-
 const Rikishi& playerIn(const Roster& roster) { return roster[static_cast<std::size_t>(findPlayer(roster))]; }
 
 // Everybody at `day` with `done` bouts behind him, half of them won.

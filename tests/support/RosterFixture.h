@@ -2,9 +2,11 @@
 #pragma once
 
 #include "rules/core/Game.h"
+#include "rules/core/SaveFile.h"
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <string>
 
 // Forty wrestlers R00..R39 at `day`, slot = index, in a new career's rank
@@ -60,3 +62,29 @@ inline std::int64_t statTotal(const Rikishi& r)
 }
 
 inline bool sameRecord(const Rikishi& a, const Rikishi& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+inline bool sameRoster(const Roster& a, const Roster& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// The roster the save file of the current folder holds (zeros where it holds none).
+inline Roster fileRoster()
+{
+    Roster r{};
+    loadRoster(r);
+    return r;
+}
+
+// The first wrestler whose basho, played from `start` to `end`, did not count
+// each of its bouts once: his career bouts must have grown by 15, and the
+// basho's wins (lbw after the revision) be the wins added to his career.
+// Empty when every one's did.
+inline std::string bashoNotCountedOnce(const Roster& start, const Roster& end)
+{
+    std::map<std::string, const Rikishi*> before;
+    for (const Rikishi& r : start)
+        before[shikonaOf(r)] = &r;
+    for (const Rikishi& r : end) {
+        const Rikishi& was = *before.at(shikonaOf(r));
+        if ((r.gmw + r.gml) - (was.gmw + was.gml) != 15 || r.lbw != r.gmw - was.gmw)
+            return shikonaOf(r);
+    }
+    return {};
+}

@@ -11,22 +11,16 @@
 #include "screens/bashoend/YushoScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RosterFixture.h"
 
 #include <QFile>
 
 #include <memory>
 
-inline QByteArray fileBytes()
+inline QByteArray fileBytes(const QString& path = QString::fromLatin1(kSaveFileName))
 {
-    QFile f(QString::fromLatin1(kSaveFileName));
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline Roster fileRoster()
-{
-    Roster r{};
-    loadRoster(r);
-    return r;
 }
 
 // Writes `career` (unless null) and starts the game afresh on the file, as

@@ -8,11 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 
 namespace {
-
-bool same(const Roster& a, const Roster& b) { return std::memcmp(a.data(), b.data(), sizeof(Roster)) == 0; }
 
 // Every wrestler of the file has fought `n` bouts and stands at `day`.
 void expectFile(const FakeDayHost& host, int n, int day)
@@ -39,7 +36,7 @@ TEST(DayStep, ARestartResumesTheDayWithoutDecidingItAgain)
     EXPECT_EQ(again.sheet.lines[0].first + again.sheet.lines[19].second, "R38R06");
     EXPECT_EQ(restarted.rng.state(), 7u);
     EXPECT_EQ(host.saves, 1);
-    EXPECT_TRUE(same(restarted.roster, decided));
+    EXPECT_TRUE(sameRoster(restarted.roster, decided));
     EXPECT_EQ(fightDay(restarted, host), BoutOutcome::DayDone);
     expectFile(host, 1, 2);
 }
@@ -51,7 +48,7 @@ TEST(DayStep, ADayThatCouldNotBeSavedIsNotTakenAsDoneAndTheNextStepProducesIt)
     const Roster inFile = host.file;
     host.failNextSaves = 1;
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::SaveFailed);
-    EXPECT_TRUE(same(game.roster, inFile));
+    EXPECT_TRUE(sameRoster(game.roster, inFile));
     EXPECT_EQ(game.lastResultsDay, 0);
     EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);   // the file holds no day for it
     EXPECT_EQ(host.bout.fought, 0);
@@ -69,7 +66,7 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     const Roster dayDecided = host.file;
     host.failNextSaves = 2;
     EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
-    EXPECT_TRUE(same(game.roster, dayDecided));   // memory is the file's again
+    EXPECT_TRUE(sameRoster(game.roster, dayDecided));   // memory is the file's again
     EXPECT_EQ(game.curDay, 3);
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::NothingNew);
     EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);   // a second failure keeps the result

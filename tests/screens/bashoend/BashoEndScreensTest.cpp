@@ -43,13 +43,6 @@ public:
     }
 };
 
-Roster savedRoster()
-{
-    Roster r{};
-    loadRoster(r);
-    return r;
-}
-
 } // namespace
 
 class BashoEndScreensTest : public QObject {
@@ -104,8 +97,8 @@ private slots:
             QCOMPARE(m_bout.fought, 1);
             QVERIFY(visibleDuringBout);
             QVERIFY(!yushoScreen->BeginKetteisenButton->isVisible() && isOffered(yushoScreen->OKButton));
-            QCOMPARE(savedRoster()[39].yusho, 1);
-            QCOMPARE(savedRoster()[4].junyusho, 1);
+            QCOMPARE(fileRoster()[39].yusho, 1);
+            QCOMPARE(fileRoster()[4].junyusho, 1);
             checked = true;
             QVERIFY(yushoScreen->close());   // decided: the frame may close it now
         };
@@ -159,7 +152,7 @@ private slots:
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
         QCOMPARE(buttonsOffered, 0);
         QVERIFY(stayed);
-        QCOMPARE(savedRoster()[22].yusho, 1);
+        QCOMPARE(fileRoster()[22].yusho, 1);
     }
 
     void chankoSpendsEachPointOnce()

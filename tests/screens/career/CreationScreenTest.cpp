@@ -3,7 +3,7 @@
 #include "rules/core/Game.h"
 #include "screens/career/CreationScreen.h"
 #include "screens/career/ScrollEventBar.h"
-#include "tests/support/ModalDriver.h"
+#include "tests/support/WholeGame.h"
 
 #include <QFile>
 #include <QLabel>
@@ -18,12 +18,6 @@ void press(QWidget* w, Qt::Key key, int times = 1)
 {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(w, key);
-}
-
-QByteArray bytes(const char* file)
-{
-    QFile f(QString::fromLatin1(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -98,7 +92,7 @@ private slots:
         old.roster[0].day = 9;
         old.roster[7].isPlayer = 1;
         QVERIFY(old.save());
-        const QByteArray oldBytes = bytes("rikishi.r");
+        const QByteArray oldBytes = fileBytes();
         m_game.lastResultsDay = 9;
 
         // The backup cannot be written: nothing is replaced, the game keeps
@@ -112,14 +106,14 @@ private slots:
         QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
         QCOMPARE(boxes, 1);
         QVERIFY(form.isVisible());
-        QCOMPARE(bytes("rikishi.r"), oldBytes);
+        QCOMPARE(fileBytes(), oldBytes);
         QCOMPARE(m_game.lastResultsDay, 9);
 
         // Save again once the way is free: the old career is the backup.
         QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak.saving")));
         QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(bytes("rikishi.r.bak"), oldBytes);
+        QCOMPARE(fileBytes(QStringLiteral("rikishi.r.bak")), oldBytes);
         QCOMPARE(m_game.lastResultsDay, 0);
         Game saved;
         QCOMPARE(saved.load(), LoadResult::Loaded);
