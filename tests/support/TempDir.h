@@ -20,7 +20,6 @@ public:
         std::filesystem::remove_all(m_path, ec);
     }
     std::string file(const std::string& name) const { return (m_path / name).string(); }
-    const std::filesystem::path& path() const { return m_path; }
 
 private:
     std::filesystem::path m_path;
