@@ -9,7 +9,6 @@
 #include "rules/tournament/DayResults.h"
 #include "tests/support/RosterFixture.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 

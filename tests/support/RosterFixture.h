@@ -1,4 +1,5 @@
-// The one hand-built roster every rules and screen test starts from.
+// The one hand-built roster every rules and screen test starts from, and the
+// checks on rosters and the save file they share.
 #pragma once
 
 #include "rules/core/Game.h"
