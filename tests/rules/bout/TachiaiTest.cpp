@@ -1,6 +1,6 @@
 // The tachiai: its draws in their order, and a tachiai that is offered once
 // (the golden scenarios prove every kind's points, and that a genki driven
-// below 1 at the tachiai still leads on to the exchanges).
+// below 1 at the tachiai still leads on to the exchanges); the genki bars.
 #include "tests/rules/bout/BoutTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +83,13 @@ TEST(Tachiai, IsOfferedOnce)
     fresh.tachiai(game, 0);
     EXPECT_EQ(game.rng.state(), afterSetUp);
     EXPECT_TRUE(fresh.view().tachiaiButtons);
+}
+
+TEST(GenkiBar, IsTwiceTheGenkiUpToItsWidthAndEmptyAtOrBelowZero)
+{
+    const int cases[][2] = {{-3, 0}, {0, 0}, {1, 2}, {200, 400}, {201, 400}, {INT32_MAX, 400}, {INT32_MIN, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(genkiBarWidth(c[0]), c[1]) << c[0];
 }
 
 } // namespace
