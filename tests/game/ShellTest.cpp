@@ -12,68 +12,7 @@
 
 namespace {
 
-// The texts of every modal box that opens, the driver pressing its OK.
-struct BoxWatcher : ModalDriver {
-    QStringList texts;
-    BoxWatcher()
-    {
-        anyOpening = [this](QWidget* w) {
-            for (QLabel* l : w->findChildren<QLabel*>())
-                texts << l->text();
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                texts << box->text();
-        };
-    }
-};
-
-} // namespace
-
-class ShellTest : public QObject {
-    Q_OBJECT
-    Game m_game;   // the career the main menu works on
-private slots:
-    void mainMenuButtonsCallTheirScreensWhenOffered();
-    void aboutBoxShowsTheIcon();
-    void exceptionInAHandlerIsReported();
-};
-
-void ShellTest::mainMenuButtonsCallTheirScreensWhenOffered()
-{
-    MainMenu menu(m_game);
-    QStringList opened;
-    menu.openTournament = [&] { opened << "tournament"; };
-    menu.openBanzuke = [&] { opened << "banzuke"; };
-    menu.openAbout = [&] { opened << "about"; };
-    menu.openCreateRikishi = [&] { opened << "create"; };
-    menu.openViewRikishi = [&] { opened << "viewer"; };
-    menu.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    for (QPushButton* b : {menu.m_tournamentButton, menu.m_viewBanzukeButton, menu.m_aboutButton,
-                           menu.m_createRikishiButton, menu.m_viewRikishiButton})
-        QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(opened, QStringList({"tournament", "banzuke", "about", "create", "viewer"}));
-
-    // A screen that is not there yet: its button does nothing.
-    menu.openViewRikishi = nullptr;
-    QTest::mouseClick(menu.m_viewRikishiButton, Qt::LeftButton);
-    QCOMPARE(opened.size(), 5);
-
-    // A late mnemonic on a button no longer offered does nothing.
-    menu.m_tournamentButton->setEnabled(false);
-    menu.startTournament();
-    QCOMPARE(opened.size(), 5);
-
-    QTest::mouseClick(menu.m_quitButton, Qt::LeftButton);
-    QVERIFY(!menu.isVisible());
-}
-
-void ShellTest::aboutBoxShowsTheIcon()
-{
-    AboutBox box;
-    QVERIFY(!box.m_iconLabel->pixmap().isNull());
-    QCOMPARE(box.m_iconLabel->size(), box.m_iconLabel->pixmap().size());
-}
-
+// A handler that fails as a bug in the game would.
 class Thrower : public QObject {
 public:
     bool event(QEvent* e) override
@@ -84,14 +23,66 @@ public:
     }
 };
 
-void ShellTest::exceptionInAHandlerIsReported()
-{
-    Thrower thrower;
-    BoxWatcher watcher;
-    QEvent event(QEvent::User);
-    QApplication::sendEvent(&thrower, &event);
-    QVERIFY(watcher.texts.contains(QStringLiteral("The ring is flooded.")));
-}
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+    Game m_game;   // the career the main menu works on
+
+private slots:
+    void mainMenuButtonsCallTheirScreensWhenOffered()
+    {
+        MainMenu menu(m_game);
+        QStringList opened;
+        menu.openTournament = [&] { opened << "tournament"; };
+        menu.openBanzuke = [&] { opened << "banzuke"; };
+        menu.openAbout = [&] { opened << "about"; };
+        menu.openCreateRikishi = [&] { opened << "create"; };
+        menu.openViewRikishi = [&] { opened << "viewer"; };
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        for (QPushButton* b : {menu.m_tournamentButton, menu.m_viewBanzukeButton, menu.m_aboutButton,
+                               menu.m_createRikishiButton, menu.m_viewRikishiButton})
+            QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(opened, QStringList({"tournament", "banzuke", "about", "create", "viewer"}));
+
+        // A screen that is not there yet: its button does nothing.
+        menu.openViewRikishi = nullptr;
+        QTest::mouseClick(menu.m_viewRikishiButton, Qt::LeftButton);
+        QCOMPARE(opened.size(), 5);
+
+        // A late mnemonic on a button no longer offered does nothing.
+        menu.m_tournamentButton->setEnabled(false);
+        menu.startTournament();
+        QCOMPARE(opened.size(), 5);
+
+        QTest::mouseClick(menu.m_quitButton, Qt::LeftButton);
+        QVERIFY(!menu.isVisible());
+    }
+
+    void aboutBoxShowsTheIcon()
+    {
+        AboutBox box;
+        QVERIFY(!box.m_iconLabel->pixmap().isNull());
+        QCOMPARE(box.m_iconLabel->size(), box.m_iconLabel->pixmap().size());
+    }
+
+    void exceptionInAHandlerIsReported()
+    {
+        ModalDriver driver;   // presses the OK of the box that reports it
+        QStringList told;
+        driver.anyOpening = [&told](QWidget* w) {
+            for (QLabel* l : w->findChildren<QLabel*>())
+                told << l->text();
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                told << box->text();
+        };
+        Thrower thrower;
+        QEvent event(QEvent::User);
+        QApplication::sendEvent(&thrower, &event);
+        QVERIFY(told.contains(QStringLiteral("The ring is flooded.")));
+    }
+};
 
 KIRIMAKI_GAME_TEST_MAIN(ShellTest)
 

@@ -104,38 +104,35 @@ private:
     // Starts the game on `career` and plays the basho by pressing whatever
     // the day results screen offers, until its end closes the screen.
     // `faults` watches the saves of the game (not the writing of `career`).
-    void playBasho(const Roster& career, const SaveFaultHook& faults, const std::function<void()>& whenTold = {});
+    void playBasho(const Roster& career, const SaveFaultHook& faults, const std::function<void()>& whenTold = {})
+    {
+        setSaveFaultHook({});
+        startGame(&career, m_driver);
+        setSaveFaultHook(faults);
+        m_boxes.clear();
+        m_daysFought = 0;
+        m_driver->anyOpening = [this, whenTold](QWidget* w) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                m_boxes << box->text();
+                if (whenTold)
+                    whenTold();
+            }
+            if (w == boutScreen && gameState().curDay <= 15)
+                ++m_daysFought;
+        };
+        QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
+        for (int presses = 0; dayResultsScreen->isVisible(); ++presses) {
+            QPushButton* next = wayOn(dayResultsScreen);
+            QVERIFY2(next && presses < 100, "the day results screen offered no way on");
+            QTest::mouseClick(next, Qt::LeftButton);
+        }
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ModalDriver> m_driver;
     QStringList m_boxes;        // the texts of the message boxes shown
     int m_daysFought = 0;       // the player's bouts on tournament days
 };
-
-void SaveFaultsScreenTest::playBasho(const Roster& career, const SaveFaultHook& faults,
-                                     const std::function<void()>& whenTold)
-{
-    setSaveFaultHook({});
-    startGame(&career, m_driver);
-    setSaveFaultHook(faults);
-    m_boxes.clear();
-    m_daysFought = 0;
-    m_driver->anyOpening = [this, whenTold](QWidget* w) {
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            m_boxes << box->text();
-            if (whenTold)
-                whenTold();
-        }
-        if (w == boutScreen && gameState().curDay <= 15)
-            ++m_daysFought;
-    };
-    QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-    for (int presses = 0; dayResultsScreen->isVisible(); ++presses) {
-        QPushButton* next = wayOn(dayResultsScreen);
-        QVERIFY2(next && presses < 100, "the day results screen offered no way on");
-        QTest::mouseClick(next, Qt::LeftButton);
-    }
-}
 
 KIRIMAKI_GAME_TEST_MAIN(SaveFaultsScreenTest)
 #include "SaveFaultsScreenTest.moc"

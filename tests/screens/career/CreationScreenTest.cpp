@@ -12,17 +12,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
-namespace {
-
-void press(QWidget* w, Qt::Key key, int times = 1)
-{
-    for (int i = 0; i < times; ++i)
-        QTest::keyClick(w, key);
-}
-
-} // namespace
-
-class CreateRikishiScreenTest : public QObject {
+class CreationScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     Game m_game;   // the career these screens work on
@@ -62,14 +52,14 @@ private slots:
         CreationScreen form(m_game);
         form.show();
         form.Shikona->setText(QStringLiteral("Kirin\u00f6"));
-        press(form.m_heightBar, Qt::Key_PageDown);
+        QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
         QCOMPARE(form.m_heightBar->value(), 180);
         // The refused proposal was 190; letting go of the key ends the
         // gesture with one more scroll event where the bar rests.
         QCOMPARE(m_game.bodyScroll.lastHeightPos, 180);
-        press(form.m_weightBar, Qt::Key_PageUp);
-        press(form.m_heightBar, Qt::Key_PageDown);
-        press(form.YotsuScroll, Qt::Key_End);
+        QTest::keyClick(form.m_weightBar, Qt::Key_PageUp);
+        QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
+        QTest::keyClick(form.YotsuScroll, Qt::Key_End);
         QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(!form.isVisible());
@@ -121,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CreateRikishiScreenTest)
+QTEST_MAIN(CreationScreenTest)
 #include "CreationScreenTest.moc"
