@@ -4,9 +4,9 @@
 #include "game/GameState.h"
 #include "game/SaveLocation.h"
 #include "rules/core/Game.h"
+#include "game/Screens.h"
 #include "screens/MainMenu.h"
 #include "screens/RingPicture.h"
-#include "game/Startup.h"
 
 #include "Version.h"
 
@@ -42,8 +42,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kirimaki: cannot write the save file %s\n", gameState().savePath.c_str());
             return 1;
         }
-        createScreens();
-        mainMenu->show();
+        Screens screens(gameState());
+        screens.mainMenu()->show();
         if (options.selfTest) {
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
             app.exec();

@@ -3,6 +3,8 @@
 
 #include "screens/RingPicture.h"
 #include "screens/ScreenDialog.h"
+#include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 
 #include "Version.h"
 
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox* aboutBox = nullptr;
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {

@@ -21,5 +21,3 @@ public:
     QLabel* m_feedbackLabel;
     QPushButton* m_okButton;
 };
-
-extern AboutBox* aboutBox;

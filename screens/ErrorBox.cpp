@@ -1,7 +1,8 @@
 // The one failure the game reports on loading: no readable save file.
 #include "screens/ErrorBox.h"
 
-#include "screens/ScreenDialog.h"
+#include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -10,8 +11,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
-ErrorBox* errorBox = nullptr;
 
 namespace {
 
@@ -61,14 +60,8 @@ ErrorBox::ErrorBox(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void showFileError(QWidget* parent, const std::string& savePath)
+void ErrorBox::showFor(const std::string& savePath)
 {
-    if (errorBox) {
-        errorBox->m_whereLabel->setText(lookedForLine(savePath));
-        errorBox->exec();
-        return;
-    }
-    ErrorBox box(parent);
-    box.m_whereLabel->setText(lookedForLine(savePath));
-    box.exec();
+    m_whereLabel->setText(lookedForLine(savePath));
+    exec();
 }

@@ -13,14 +13,12 @@ class ErrorBox : public QDialog {
 public:
     explicit ErrorBox(QWidget* parent = nullptr);
 
+    // Shows the box modally, naming the full path of the save file it looked
+    // for, and returns when the player has dismissed it.
+    void showFor(const std::string& savePath);
+
     QLabel* m_errorLabel;
     QLabel* m_checkFileLabel;
     QLabel* m_whereLabel;
     QPushButton* m_okButton;
 };
-
-extern ErrorBox* errorBox;
-
-// Shows the file-error box modally over `parent`, naming the full path of the
-// save file it looked for, and returns when the player has dismissed it.
-void showFileError(QWidget* parent, const std::string& savePath);

@@ -3,7 +3,8 @@
 
 #include "rules/core/Game.h"
 #include "screens/ScreenDialog.h"
-#include "screens/StartingSeed.h"
+#include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QVBoxLayout>
 
 
-MainMenu* mainMenu = nullptr;
 
 namespace {
 
@@ -87,13 +87,6 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     connect(m_quitButton, &QPushButton::clicked, this, &MainMenu::quitGame);
     connect(m_createRikishiButton, &QPushButton::clicked, this, &MainMenu::createRikishi);
     connect(m_viewRikishiButton, &QPushButton::clicked, this, &MainMenu::viewRikishi);
-
-    seedGenerator();
-}
-
-void MainMenu::seedGenerator()
-{
-    m_game->rng.seed(startingSeed());
 }
 
 void MainMenu::startTournament()

@@ -32,7 +32,6 @@ public:
     std::function<void()> openViewRikishi;
 
 public slots:
-    void seedGenerator();
     void startTournament();
     void viewBanzuke();
     void showAbout();
@@ -46,5 +45,3 @@ protected:
 private:
     Game* m_game;   // never null
 };
-
-extern MainMenu* mainMenu;

@@ -10,16 +10,6 @@ class AgeingScreen : public StepScreen {
 public:
     explicit AgeingScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* m_titleLabel;
-    QLabel* RikishiAgeLabel;
-    QPushButton* m_okButton;
-
-public slots:
-    void runStepOnce() { runAndShow(); }   // the ageing step, on show
-    void finish() { closeIfOffered(); }
-
 protected:
     std::string runStep(Game& game) override;
 };
-
-extern AgeingScreen* ageingScreen;

@@ -1,20 +1,16 @@
 // The end-of-basho screens of the game, each shown modally in turn.
 #include "screens/bashoend/BashoEndDialogs.h"
 
-#include "screens/bashoend/AgeingScreen.h"
-#include "screens/bashoend/ChankoScreen.h"
-#include "screens/bashoend/YushoScreen.h"
-#include "screens/bashoend/PotentialScreen.h"
+#include "screens/ScreenDialog.h"
 #include "screens/bashoend/QuitWatch.h"
-#include "screens/bashoend/NewBanzukeScreen.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-// The screens are created at start-up; a missing one is a wiring fault.
-template <typename Screen>
-void openModally(Screen* screen, const char* name, Game& game)
+// The screens are made by their owner; a missing one is a wiring fault.
+void openModally(ScreenDialog* screen, const char* name, Game& game)
 {
     if (!screen)
         throw std::logic_error(std::string("the ") + name + " screen was not created");
@@ -23,16 +19,16 @@ void openModally(Screen* screen, const char* name, Game& game)
 
 } // namespace
 
-BashoEndDialogs::BashoEndDialogs()
+BashoEndDialogs::BashoEndDialogs(const BashoEndScreenSet& screens) : m_screens(screens)
 {
     watchApplicationQuit();
 }
 
-void BashoEndDialogs::yusho(Game& game) { openModally(yushoScreen, "yusho", game); }
-void BashoEndDialogs::chanko(Game& game) { openModally(chankoScreen, "chanko", game); }
-void BashoEndDialogs::potential(Game& game) { openModally(potentialScreen, "potential", game); }
-void BashoEndDialogs::age(Game& game) { openModally(ageingScreen, "age", game); }
-void BashoEndDialogs::newBanzuke(Game& game) { openModally(newBanzukeScreen, "new banzuke", game); }
+void BashoEndDialogs::yusho(Game& game) { openModally(m_screens.yusho, "yusho", game); }
+void BashoEndDialogs::chanko(Game& game) { openModally(m_screens.chanko, "chanko", game); }
+void BashoEndDialogs::potential(Game& game) { openModally(m_screens.potential, "potential", game); }
+void BashoEndDialogs::age(Game& game) { openModally(m_screens.age, "age", game); }
+void BashoEndDialogs::newBanzuke(Game& game) { openModally(m_screens.newBanzuke, "new banzuke", game); }
 
 bool BashoEndDialogs::stopped() const
 {

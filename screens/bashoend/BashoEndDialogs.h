@@ -3,14 +3,26 @@
 
 #include "rules/bashoend/BashoEnd.h"
 
-// Opens the globals yushoScreen, chankoScreen, potentialScreen, ageingScreen and
-// newBanzukeScreen modally, each on the Game the sequence passes in; each
-// returns when the player has closed the screen. stopped()
-// turns true once the program is quitting (after quit() every later exec()
-// would return at once), so the sequence opens no further screen.
+class ScreenDialog;
+
+// The five screens the owner made for the end of the basho, in the order
+// the sequence opens them.
+struct BashoEndScreenSet {
+    ScreenDialog* yusho = nullptr;
+    ScreenDialog* chanko = nullptr;
+    ScreenDialog* potential = nullptr;
+    ScreenDialog* age = nullptr;
+    ScreenDialog* newBanzuke = nullptr;
+};
+
+// Opens the yusho, chanko, potential, ageing and new-banzuke screens
+// modally, each on the Game the sequence passes in; each returns when the
+// player has closed the screen. stopped() turns true once the program is
+// quitting (after quit() every later exec() would return at once), so the
+// sequence opens no further screen.
 class BashoEndDialogs : public BashoEndScreens {
 public:
-    BashoEndDialogs();
+    explicit BashoEndDialogs(const BashoEndScreenSet& screens);
 
     void yusho(Game& game) override;
     void chanko(Game& game) override;
@@ -18,4 +30,7 @@ public:
     void age(Game& game) override;
     void newBanzuke(Game& game) override;
     bool stopped() const override;
+
+private:
+    BashoEndScreenSet m_screens;
 };

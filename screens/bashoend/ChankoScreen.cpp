@@ -2,6 +2,8 @@
 #include "screens/bashoend/ChankoScreen.h"
 
 #include "screens/bashoend/StatRowsPanel.h"
+#include "screens/Controls.h"
+#include "screens/TextConversion.h"
 #include "rules/core/Game.h"
 
 #include <QFrame>
@@ -10,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ChankoScreen* chankoScreen = nullptr;
 
 ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {

@@ -53,5 +53,3 @@ private:
 
     ChankoVisit m_visit;
 };
-
-extern ChankoScreen* chankoScreen;

@@ -3,12 +3,10 @@
 
 #include "rules/bashoend/BanzukeRevision.h"
 
-NewBanzukeScreen* newBanzukeScreen = nullptr;
 
 NewBanzukeScreen::NewBanzukeScreen(Game& game, QWidget* parent)
     : StepScreen(game, parent, "newBanzukeScreen", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
-                 "okButton"),
-      PromotionDemotionLabel(m_text), m_okButton(m_ok)
+                 "okButton")
 {
 }
 

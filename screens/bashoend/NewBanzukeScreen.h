@@ -10,15 +10,6 @@ class NewBanzukeScreen : public StepScreen {
 public:
     explicit NewBanzukeScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* PromotionDemotionLabel;
-    QPushButton* m_okButton;
-
-public slots:
-    void runStepOnce() { runAndShow(); }   // the whole revision, once per opening
-    void finish() { closeIfOffered(); }
-
 protected:
     std::string runStep(Game& game) override;
 };
-
-extern NewBanzukeScreen* newBanzukeScreen;

@@ -4,12 +4,10 @@
 #include "rules/bashoend/Potential.h"
 #include "rules/core/Game.h"
 
-PotentialScreen* potentialScreen = nullptr;
 
 PotentialScreen::PotentialScreen(Game& game, QWidget* parent)
     : StepScreen(game, parent, "potentialScreen", QStringLiteral("Potential"), "titleLabel",
-                 QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "okButton"),
-      m_titleLabel(m_title), RikishiPotentialLabel(m_text), m_okButton(m_ok)
+                 QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "okButton")
 {
 }
 

@@ -10,16 +10,6 @@ class PotentialScreen : public StepScreen {
 public:
     explicit PotentialScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* m_titleLabel;
-    QLabel* RikishiPotentialLabel;
-    QPushButton* m_okButton;
-
-public slots:
-    void runStepOnce() { runAndShow(); }   // the potential step, on show
-    void finish() { closeIfOffered(); }
-
 protected:
     std::string runStep(Game& game) override;
 };
-
-extern PotentialScreen* potentialScreen;

@@ -44,5 +44,3 @@ private:
 
     StatIncreaseVisit m_visit;
 };
-
-extern StatIncreaseScreen* statIncreaseScreen;

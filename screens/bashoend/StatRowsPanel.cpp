@@ -2,6 +2,7 @@
 #include "screens/bashoend/StatRowsPanel.h"
 
 #include "screens/ScreenDialog.h"
+#include "screens/Controls.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,5 +1,9 @@
 // The shared shape of the potential, ageing and new-banzuke screens.
 #include "screens/bashoend/StepScreen.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 
 
 #include <QHBoxLayout>
@@ -18,23 +22,23 @@ StepScreen::StepScreen(Game& game, QWidget* parent, const char* objectName, cons
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
     if (titleName) {
-        m_title = makeLabel(this, titleName, title);
-        QFont bold = m_title->font();
+        m_titleLabel = makeLabel(this, titleName, title);
+        QFont bold = m_titleLabel->font();
         bold.setBold(true);
-        m_title->setFont(bold);
-        layout->addWidget(m_title);
+        m_titleLabel->setFont(bold);
+        layout->addWidget(m_titleLabel);
     }
-    m_text = makeLabel(this, textName);
-    m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text->setMinimumHeight(60);
-    layout->addWidget(m_text, 1);
-    m_ok = makeButton(this, okName, QStringLiteral("OK"));
-    m_ok->setMinimumWidth(96);
-    connect(m_ok, &QPushButton::clicked, this, &StepScreen::closeIfOffered);
+    m_textLabel = makeLabel(this, textName);
+    m_textLabel->setWordWrap(true);
+    m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_textLabel->setMinimumHeight(60);
+    layout->addWidget(m_textLabel, 1);
+    m_okButton = makeButton(this, okName, QStringLiteral("OK"));
+    m_okButton->setMinimumWidth(96);
+    connect(m_okButton, &QPushButton::clicked, this, &StepScreen::closeIfOffered);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_ok);
+    buttons->addWidget(m_okButton);
     buttons->addStretch();
     layout->addLayout(buttons);
     // A short text keeps this size; a long one makes the screen taller.
@@ -49,15 +53,15 @@ void StepScreen::onShown()
 
 void StepScreen::runAndShow()
 {
-    m_text->setText(toQt(runStep(*m_game)));
+    m_textLabel->setText(toQt(runStep(*m_game)));
     fitToText();
-    m_ok->setFocus(Qt::OtherFocusReason);
+    m_okButton->setFocus(Qt::OtherFocusReason);
     m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void StepScreen::closeIfOffered()
 {
-    if (!isOffered(m_ok))
+    if (!isOffered(m_okButton))
         return;
     // The step is not taken as done until it is in the file: OK saves the
     // same result again rather than running the step a second time.

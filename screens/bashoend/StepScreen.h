@@ -15,6 +15,11 @@ struct Game;
 // word-wrapped label, the roster is saved, and the OK button closes.
 class StepScreen : public ScreenDialog {
     Q_OBJECT
+public:
+    QLabel* titleLabel() const { return m_titleLabel; }   // null without a title line
+    QLabel* textLabel() const { return m_textLabel; }
+    QPushButton* okButton() const { return m_okButton; }
+
 protected:
     // `title` may be null for a screen without a title line.
     StepScreen(Game& game, QWidget* parent, const char* objectName, const QString& caption, const char* titleName,
@@ -27,8 +32,8 @@ protected:
     void runAndShow();   // the step, its text, the save
     void closeIfOffered();
 
-    QLabel* m_title = nullptr;
-    QLabel* m_text = nullptr;
-    QPushButton* m_ok = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_textLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
     bool m_unsaved = false;   // the step ran but its save failed: OK saves again
 };

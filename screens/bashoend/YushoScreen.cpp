@@ -2,6 +2,11 @@
 #include "screens/bashoend/YushoScreen.h"
 
 #include "screens/bashoend/QuitWatch.h"
+#include "screens/Controls.h"
+#include "screens/Pause.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 #include "rules/core/Game.h"
 
 #include <QHBoxLayout>
@@ -11,7 +16,6 @@
 
 #include <stdexcept>
 
-YushoScreen* yushoScreen = nullptr;
 
 // The playoff as this screen presents it: a result is repainted at once and
 // stays up during the pause, which offers no button and takes no input.

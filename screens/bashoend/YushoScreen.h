@@ -60,5 +60,3 @@ private:
     bool m_unsaved = false;   // decided, but the save failed: OK saves again
     void saveDecision();
 };
-
-extern YushoScreen* yushoScreen;

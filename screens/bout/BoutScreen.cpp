@@ -2,7 +2,9 @@
 // clicks (and the letter keys) into the engine's steps.
 #include "screens/bout/BoutScreen.h"
 
-#include "screens/bashoend/StatIncreaseScreen.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
 #include "rules/core/Game.h"
 
 #include <QFrame>
@@ -13,7 +15,6 @@
 
 #include <algorithm>
 
-BoutScreen* boutScreen = nullptr;
 
 namespace {
 
@@ -125,8 +126,7 @@ void BoutScreen::openBonus()
     if (!isOffered(BonusButton) || m_inBonus)
         return;
     m_inBonus = true;
-    if (statIncreaseScreen)
-        statIncreaseScreen->open(*m_game);
+    emit bonusWanted(*m_game);
     m_inBonus = false;
     m_engine.bonusSpent();
     apply();

@@ -87,6 +87,11 @@ public slots:
     void openBonus();
     void closeBout();
 
+signals:
+    // The player spends his bonus points on `game`: whoever is connected
+    // shows the stat increase modally and returns when it has closed.
+    void bonusWanted(Game& game);
+
 protected:
     void onShown() override;
     // Until the result is recorded, closing by the frame would leave both
@@ -110,5 +115,3 @@ private:
     std::array<QLabel*, kResultLabelCount> m_resultLabels{};
     bool m_inBonus = false;
 };
-
-extern BoutScreen* boutScreen;

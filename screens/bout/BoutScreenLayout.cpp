@@ -2,6 +2,7 @@
 // the bottom panel and their result messages in the same places, and the one
 // area of the centre panel that every phase's buttons share.
 #include "screens/bout/BoutScreen.h"
+#include "screens/Controls.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -5,6 +5,5 @@
 
 void ScreenPlayerBout::fight(Game& game)
 {
-    if (boutScreen)
-        boutScreen->fight(game);
+    m_boutScreen->fight(game);
 }

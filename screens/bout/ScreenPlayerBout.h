@@ -3,9 +3,15 @@
 
 #include "rules/bout/PlayerBout.h"
 
-// Shows the bout screen (the global boutScreen) modally; the bout is set up when
+class BoutScreen;
+
+// Shows the bout screen it was made with modally; the bout is set up when
 // the screen is shown and recorded before it can be closed.
 class ScreenPlayerBout : public PlayerBout {
 public:
+    explicit ScreenPlayerBout(BoutScreen& screen) : m_boutScreen(&screen) {}
     void fight(Game& game) override;
+
+private:
+    BoutScreen* m_boutScreen = nullptr;   // never null
 };

@@ -4,6 +4,9 @@
 #include "screens/career/NameValidator.h"
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
 #include "rules/core/Game.h"
 
 #include <QGridLayout>

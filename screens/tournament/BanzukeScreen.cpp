@@ -3,7 +3,10 @@
 
 #include "rules/core/Game.h"
 #include "rules/tournament/BanzukeLayout.h"
-#include "screens/tournament/RikishiViewer.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +16,6 @@
 
 #include <algorithm>
 
-BanzukeScreen* banzukeScreen = nullptr;
 
 namespace {
 
@@ -148,6 +150,5 @@ void BanzukeScreen::closeBanzuke()
 
 void BanzukeScreen::viewRikishiInSlot(int slot)
 {
-    if (rikishiViewer)
-        rikishiViewer->showRikishi(slot + 1);
+    emit rikishiChosen(slot + 1);
 }

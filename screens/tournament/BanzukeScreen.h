@@ -35,6 +35,10 @@ public slots:
     // A click on the name button of roster slot `slot`.
     void viewRikishiInSlot(int slot);
 
+signals:
+    // The player asks to see the wrestler numbered `number` (1 to 40).
+    void rikishiChosen(int number);
+
 protected:
     void onShown() override;
 
@@ -47,5 +51,3 @@ private:
     // Everything the last showing built; removed before the next one builds.
     std::vector<QWidget*> m_built;
 };
-
-extern BanzukeScreen* banzukeScreen;

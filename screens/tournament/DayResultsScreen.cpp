@@ -5,9 +5,11 @@
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
 #include "rules/tournament/DayResults.h"
-#include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/ReturnWatcher.h"
-#include "screens/StartingSeed.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,7 +21,6 @@
 
 #include <algorithm>
 
-DayResultsScreen* dayResultsScreen = nullptr;
 
 namespace {
 
@@ -103,8 +104,7 @@ public:
     }
     void leaderboard(Game& game) override
     {
-        if (leaderboardScreen)
-            leaderboardScreen->execFor(game);
+        emit m_screen->leaderboardWanted(game);
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
@@ -208,8 +208,6 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
 
     if (QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
-
-    beginBasho();
 }
 
 DayResultsScreen::~DayResultsScreen() = default;
@@ -221,7 +219,6 @@ void DayResultsScreen::setBashoEndScreens(BashoEndScreens* screens) { m_bashoEnd
 void DayResultsScreen::beginBasho()
 {
     Game& game = *m_game;
-    game.rng.seed(startingSeed());
     // m_resultLabels were collected as the labels were made.
     if (!loadRosterOrReport(this, *m_game))
         return;

@@ -3,6 +3,7 @@
 
 #include "rules/tournament/DaySheet.h"
 #include "screens/ScreenDialog.h"
+#include "screens/SaveReport.h"
 
 #include <array>
 #include <optional>
@@ -31,6 +32,10 @@ public:
     std::function<void()> showMainMenu;   // makes the main menu visible
     std::function<void()> showBanzuke;    // shows the banzuke view
 
+    // Loads the career and readies its day, as at start-up; a missing file
+    // is reported and closes the screen.
+    void beginBasho();
+
     // The main menu's Tournament button: show, raise, and run the day step.
     void openFromMainMenu();
 
@@ -55,9 +60,12 @@ public slots:
     void viewBanzukeFromDay();
     void finishBasho();
 
+signals:
+    // The day flow opens the leaderboard on `game` modally; returns when it has closed.
+    void leaderboardWanted(Game& game);
+
 private:
     class Host;
-    void beginBasho();
     void runDayStep();
     void showSheet(const DaySheet& sheet);
     void showDayDone();
@@ -74,5 +82,3 @@ private:
     bool m_busy = false;             // a handler of this screen (or the basho's end) runs
     bool m_closePending = false;     // a failed load is closing the screen
 };
-
-extern DayResultsScreen* dayResultsScreen;

@@ -1,5 +1,8 @@
 // The leaderboard window: three texts and an OK button.
 #include "screens/tournament/LeaderboardScreen.h"
+#include "screens/Controls.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 
 #include "rules/core/Game.h"
 #include "rules/tournament/Leaderboard.h"
@@ -10,7 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LeaderboardScreen* leaderboardScreen = nullptr;
 
 namespace {
 

@@ -27,5 +27,3 @@ public slots:
 protected:
     void onShown() override;   // once per opening
 };
-
-extern LeaderboardScreen* leaderboardScreen;

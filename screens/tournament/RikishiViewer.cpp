@@ -2,6 +2,10 @@
 #include "screens/tournament/RikishiViewer.h"
 
 #include "screens/career/ScrollEventBar.h"
+#include "screens/Controls.h"
+#include "screens/SaveReport.h"
+#include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 #include "rules/core/Game.h"
 #include "rules/tournament/RikishiSheet.h"
 
@@ -11,7 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RikishiViewer* rikishiViewer = nullptr;
 
 namespace {
 
@@ -181,10 +184,6 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
     connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
     connect(m_closeButton, &QPushButton::clicked, this, &RikishiViewer::closeViewer);
-
-    // The viewer fills itself once when the game starts, which is when a
-    // missing save file is first reported.
-    showViewedRikishi();
 }
 
 void RikishiViewer::onShown()

@@ -75,5 +75,3 @@ public slots:
 protected:
     void onShown() override;
 };
-
-extern RikishiViewer* rikishiViewer;

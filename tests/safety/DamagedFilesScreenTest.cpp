@@ -5,6 +5,8 @@
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 #include "tests/support/WholeGame.h"
 
 #include <QLabel>
@@ -86,17 +88,17 @@ private slots:
         QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
         QCOMPARE(after[0].day, damage.dayAfter);
         if (damage.dayAfter == 3)
-            QCOMPARE(m_driver->openings(boutScreen), 2);   // two bouts were fought by their buttons
+            QCOMPARE(m_driver->openings(screens().boutScreen()), 2);   // two bouts were fought by their buttons
     }
 
     void markupInARingNameIsShownAsText()
     {
         writeCareer({"markup", [](Roster& r) { setShikona(r[38], "<b>Big</b>"); }, 1});
         startGame(nullptr, m_driver);
-        dayResultsScreen->openFromMainMenu();
+        screens().dayResultsScreen()->openFromMainMenu();
         // Line 0 of day 1 is the player's pair: slot 38 against slot 39.
-        QCOMPARE(dayResultsScreen->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
-        QCOMPARE(dayResultsScreen->m_resultLabels[0]->textFormat(), Qt::PlainText);
+        QCOMPARE(screens().dayResultsScreen()->m_resultLabels[0]->text(), QStringLiteral("<b>Big</b>"));
+        QCOMPARE(screens().dayResultsScreen()->m_resultLabels[0]->textFormat(), Qt::PlainText);
     }
 
 private:
@@ -110,25 +112,25 @@ private:
 
     void browse()
     {
-        bringUp(rikishiViewer);
+        bringUp(screens().rikishiViewer());
         for (int n = 1; n <= 40; ++n)
-            rikishiViewer->m_numberBar->setValue(n);
-        QVERIFY(isOffered(rikishiViewer->m_closeButton));
-        rikishiViewer->hide();
+            screens().rikishiViewer()->m_numberBar->setValue(n);
+        QVERIFY(isOffered(screens().rikishiViewer()->m_closeButton));
+        screens().rikishiViewer()->hide();
 
-        bringUp(banzukeScreen);
-        QVERIFY(isOffered(banzukeScreen->m_closeButton));
-        banzukeScreen->hide();
+        bringUp(screens().banzukeScreen());
+        QVERIFY(isOffered(screens().banzukeScreen()->m_closeButton));
+        screens().banzukeScreen()->hide();
     }
 
     // Plays days through the day results screen; the driver fights the bouts
     // and closes every modal screen. At every point some way on is offered.
     void playDays(int days)
     {
-        dayResultsScreen->openFromMainMenu();
-        for (int i = 0; i <= days && dayResultsScreen->isVisible(); ++i) {
-            QPushButton* next = wayOn(dayResultsScreen);
-            QVERIFY2(next || isOffered(dayResultsScreen->MainMenuButton), "the day results screen offers no way on");
+        screens().dayResultsScreen()->openFromMainMenu();
+        for (int i = 0; i <= days && screens().dayResultsScreen()->isVisible(); ++i) {
+            QPushButton* next = wayOn(screens().dayResultsScreen());
+            QVERIFY2(next || isOffered(screens().dayResultsScreen()->MainMenuButton), "the day results screen offers no way on");
             if (!next || i == days)
                 break;
             QTest::mouseClick(next, Qt::LeftButton);

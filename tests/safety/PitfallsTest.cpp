@@ -15,6 +15,7 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/WindowPlacement.h"
 #include "tests/support/WholeGame.h"
 
 #include <QDir>
@@ -62,58 +63,58 @@ private slots:
     {
         startGame(careerAt(m_career, 3, 2));
         openTournament();
-        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
 
         // Alt+F twice in quick succession, and the handler called again while
         // the bout is open: one bout.
-        m_driver->hooks[boutScreen] = [] { dayResultsScreen->fightPlayersBout(); };
-        QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
-        QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(m_driver->openings(boutScreen) == 1 && !boutScreen->isVisible());
-        settle(dayResultsScreen);
-        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
-        QCOMPARE(dayResultsScreen->focusWidget(), dayResultsScreen->NextDayButton);
-        QVERIFY(!dayResultsScreen->GoToFight->isVisible());
+        m_driver->hooks[screens().boutScreen()] = [] { screens().dayResultsScreen()->fightPlayersBout(); };
+        QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(m_driver->openings(screens().boutScreen()) == 1 && !screens().boutScreen()->isVisible());
+        settle(screens().dayResultsScreen());
+        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->NextDayButton);
+        QVERIFY(!screens().dayResultsScreen()->GoToFight->isVisible());
         const QByteArray dayDone = fileBytes();
         for (const Rikishi& r : fileRoster())
             QCOMPARE(bouts(r) * 100 + r.day, 3 * 100 + 4);
 
         // The Fight button's late mnemonic, now that it is hidden: nothing.
-        dayResultsScreen->GoToFight->click();
-        QTest::keyClick(dayResultsScreen, Qt::Key_F, Qt::AltModifier);
+        screens().dayResultsScreen()->GoToFight->click();
+        QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
         QTest::qWait(200);
-        QCOMPARE(m_driver->openings(boutScreen), 1);
-        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(m_driver->openings(screens().boutScreen()), 1);
+        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
         QCOMPARE(fileBytes(), dayDone);
 
         // Coming back from another window of the game once the day is done: the next day.
-        mainMenu->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(mainMenu));
-        dayResultsScreen->activateWindow();
-        settle(dayResultsScreen);
-        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("4"));
-        QVERIFY(dayResultsScreen->GoToFight->isVisible());
+        screens().mainMenu()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screens().mainMenu()));
+        screens().dayResultsScreen()->activateWindow();
+        settle(screens().dayResultsScreen());
+        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("4"));
+        QVERIFY(screens().dayResultsScreen()->GoToFight->isVisible());
 
         // Day 8: the leaderboard closes onto the day results screen before the
         // day is advanced; activations meanwhile must not lose the bout.
         startGame(careerAt(m_career, 8, 7));
         openTournament();
         QString shown;
-        m_driver->hooks[leaderboardScreen] = [&shown] {
-            shown = leaderboardScreen->m_titleLabel->text() + leaderboardScreen->m_leadersLabel->text() + leaderboardScreen->m_chasersLabel->text();
+        m_driver->hooks[screens().leaderboardScreen()] = [&shown] {
+            shown = screens().leaderboardScreen()->m_titleLabel->text() + screens().leaderboardScreen()->m_leadersLabel->text() + screens().leaderboardScreen()->m_chasersLabel->text();
             QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(dayResultsScreen, &activate);
-            QApplication::sendEvent(leaderboardScreen, &activate);
-            dayResultsScreen->activateWindow();
-            dayResultsScreen->runDay();
-            QCOMPARE(leaderboardScreen->m_titleLabel->text() + leaderboardScreen->m_leadersLabel->text() + leaderboardScreen->m_chasersLabel->text(), shown);
+            QApplication::sendEvent(screens().dayResultsScreen(), &activate);
+            QApplication::sendEvent(screens().leaderboardScreen(), &activate);
+            screens().dayResultsScreen()->activateWindow();
+            screens().dayResultsScreen()->runDay();
+            QCOMPARE(screens().leaderboardScreen()->m_titleLabel->text() + screens().leaderboardScreen()->m_leadersLabel->text() + screens().leaderboardScreen()->m_chasersLabel->text(), shown);
         };
-        QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-        QCOMPARE(m_driver->openings(leaderboardScreen), 1);
+        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
+        QCOMPARE(m_driver->openings(screens().leaderboardScreen()), 1);
         QVERIFY(shown.startsWith(QStringLiteral("Tournament Leaderboard After 8 Days")));
-        settle(dayResultsScreen);
-        QCOMPARE(dayResultsScreen->DayLabel->text(), QStringLiteral("8"));
-        QCOMPARE(dayResultsScreen->focusWidget(), dayResultsScreen->NextDayButton);
+        settle(screens().dayResultsScreen());
+        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("8"));
+        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->NextDayButton);
         const Roster after = fileRoster();
         QCOMPARE(playerIn(after).day, 9);
         for (const Rikishi& r : after)
@@ -136,7 +137,7 @@ private slots:
             for (QPushButton* b : screen->findChildren<QPushButton*>())
                 counted << QObject::connect(b, &QPushButton::clicked, [&clicks] { ++clicks; });
             QTest::keyClick(screen, Qt::Key_Escape);
-            if (screen != boutScreen) {
+            if (screen != screens().boutScreen()) {
                 QList<QWidget*> targets{screen};
                 if (screen->focusWidget())
                     targets << screen->focusWidget();
@@ -153,7 +154,7 @@ private slots:
             QCOMPARE(clicks, 0);
         };
 
-        for (QDialog* screen : std::initializer_list<QDialog*>{dayResultsScreen, rikishiViewer, banzukeScreen}) {
+        for (QDialog* screen : std::initializer_list<QDialog*>{screens().dayResultsScreen(), screens().rikishiViewer(), screens().banzukeScreen()}) {
             bringUp(screen);
             keysDoNothing(screen);
             screen->hide();
@@ -167,26 +168,26 @@ private slots:
                 keysDoNothing(form);
                 QCOMPARE(fileBytes(), dayTwo);   // no new career
                 form->Cancel->click();
-            } else if (w != aboutBox && w != errorBox) {
+            } else if (w != screens().aboutBox() && w != screens().errorBox()) {
                 keysDoNothing(static_cast<QDialog*>(w));
             }
         };
-        QTest::mouseClick(mainMenu->m_createRikishiButton, Qt::LeftButton);
+        QTest::mouseClick(screens().mainMenu()->m_createRikishiButton, Qt::LeftButton);
         QCOMPARE(created, 1);
-        boutScreen->fight(gameState());   // the pending bout of day 2
-        statIncreaseScreen->open(gameState());
-        for (QDialog* screen : std::initializer_list<QDialog*>{leaderboardScreen, yushoScreen, chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
+        screens().boutScreen()->fight(gameState());   // the pending bout of day 2
+        screens().statIncreaseScreen()->open(gameState());
+        for (QDialog* screen : std::initializer_list<QDialog*>{screens().leaderboardScreen(), screens().yushoScreen(), screens().chankoScreen(), screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             screen->exec();
-        for (QDialog* screen : std::initializer_list<QDialog*>{boutScreen, statIncreaseScreen, leaderboardScreen, yushoScreen, chankoScreen,
-                                                              potentialScreen, ageingScreen, newBanzukeScreen})
+        for (QDialog* screen : std::initializer_list<QDialog*>{screens().boutScreen(), screens().statIncreaseScreen(), screens().leaderboardScreen(), screens().yushoScreen(), screens().chankoScreen(),
+                                                              screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             QCOMPARE(m_driver->openings(screen), 1);
 
         // Only the two boxes close on Enter: their OK is the default button.
         m_driver->anyOpening = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); };
-        aboutBox->exec();
-        errorBox->exec();
-        QCOMPARE(m_driver->openings(aboutBox) + m_driver->openings(errorBox), 2);
-        QCOMPARE(aboutBox->result() + errorBox->result(), 2 * QDialog::Accepted);
+        screens().aboutBox()->exec();
+        screens().errorBox()->exec();
+        QCOMPARE(m_driver->openings(screens().aboutBox()) + m_driver->openings(screens().errorBox()), 2);
+        QCOMPARE(screens().aboutBox()->result() + screens().errorBox()->result(), 2 * QDialog::Accepted);
     }
 
     void endOfBashoScreensWorkOncePerOpening()
@@ -208,19 +209,19 @@ private slots:
         // Every screen is activated again while it is open: its work is not redone.
         int playerWins = 0;
         m_driver->anyOpening = [&](QWidget* w) {
-            if (w == yushoScreen)
+            if (w == screens().yushoScreen())
                 playerWins = gameState().roster[39].cbw;
-            if (w == boutScreen)
+            if (w == screens().boutScreen())
                 return;
             QEvent activate(QEvent::WindowActivate);
             QApplication::sendEvent(w, &activate);
             w->activateWindow();
             QApplication::sendEvent(w, &activate);
         };
-        QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
-        for (QWidget* w : std::initializer_list<QWidget*>{yushoScreen, chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
+        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
+        for (QWidget* w : std::initializer_list<QWidget*>{screens().yushoScreen(), screens().chankoScreen(), screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             QCOMPARE(m_driver->openings(w), 1);
-        QTRY_VERIFY(!dayResultsScreen->isVisible());
+        QTRY_VERIFY(!screens().dayResultsScreen()->isVisible());
 
         const Roster after = fileRoster();
         for (const Rikishi& r : after) {
@@ -239,32 +240,32 @@ private slots:
         openTournament();
         QStringList before, restored;
         const auto look = [] {
-            return QStringList{boutScreen->TimeElapsedLabel->text(), boutScreen->UserStrategyLabel->text(),
-                               boutScreen->CompStrategyLabel->text(), QString::number(boutScreen->UserGenkiBar->width()),
-                               QString::number(boutScreen->CompGenkiBar->width()),
-                               QString::number(boutScreen->m_jumpButton->isVisible())};
+            return QStringList{screens().boutScreen()->TimeElapsedLabel->text(), screens().boutScreen()->UserStrategyLabel->text(),
+                               screens().boutScreen()->CompStrategyLabel->text(), QString::number(screens().boutScreen()->UserGenkiBar->width()),
+                               QString::number(screens().boutScreen()->CompGenkiBar->width()),
+                               QString::number(screens().boutScreen()->m_jumpButton->isVisible())};
         };
-        m_driver->hooks[boutScreen] = [&] {
-            boutScreen->m_receiveButton->click();   // the tachiai: the bout is under way
+        m_driver->hooks[screens().boutScreen()] = [&] {
+            screens().boutScreen()->m_receiveButton->click();   // the tachiai: the bout is under way
             before = look();
-            boutScreen->showMinimized();
-            QVERIFY(boutScreen->isMinimized());
-            boutScreen->showNormal();
+            screens().boutScreen()->showMinimized();
+            QVERIFY(screens().boutScreen()->isMinimized());
+            screens().boutScreen()->showNormal();
             restored = look();
         };
-        QTest::mouseClick(dayResultsScreen->GoToFight, Qt::LeftButton);
+        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
         QCOMPARE(before.last(), QStringLiteral("0"));   // past the tachiai
         QCOMPARE(restored, before);
-        QCOMPARE(m_driver->openings(boutScreen), 1);
+        QCOMPARE(m_driver->openings(screens().boutScreen()), 1);
         QCOMPARE(bouts(playerIn(fileRoster())), 1);
     }
 
 private:
     void openTournament()
     {
-        QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-        QVERIFY(dayResultsScreen->isVisible());
-        settle(dayResultsScreen);
+        QTest::mouseClick(screens().mainMenu()->m_tournamentButton, Qt::LeftButton);
+        QVERIFY(screens().dayResultsScreen()->isVisible());
+        settle(screens().dayResultsScreen());
     }
 
     void startGame(const Roster& career) { ::startGame(&career, m_driver); }

@@ -117,12 +117,12 @@ private:
                 if (whenTold)
                     whenTold();
             }
-            if (w == boutScreen && gameState().curDay <= 15)
+            if (w == screens().boutScreen() && gameState().curDay <= 15)
                 ++m_daysFought;
         };
-        QTest::mouseClick(mainMenu->m_tournamentButton, Qt::LeftButton);
-        for (int presses = 0; dayResultsScreen->isVisible(); ++presses) {
-            QPushButton* next = wayOn(dayResultsScreen);
+        QTest::mouseClick(screens().mainMenu()->m_tournamentButton, Qt::LeftButton);
+        for (int presses = 0; screens().dayResultsScreen()->isVisible(); ++presses) {
+            QPushButton* next = wayOn(screens().dayResultsScreen());
             QVERIFY2(next && presses < 100, "the day results screen offered no way on");
             QTest::mouseClick(next, Qt::LeftButton);
         }

@@ -17,6 +17,8 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/Controls.h"
+#include "screens/TextConversion.h"
 
 #include "rules/core/Game.h"
 #include "rules/career/NewCareer.h"

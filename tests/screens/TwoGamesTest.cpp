@@ -71,15 +71,16 @@ QString firstChange(const Game& g, const Snapshot& before)
 // a bonus point is spent on strength. The bonus screen opens once, however
 // often Bonus is pressed, and is not filled again when the player comes back
 // to it. Bonus, then Close, has the focus when offered.
-void playBoutThrough(BoutScreen& bout)
+void playBoutThrough(BoutScreen& bout, StatIncreaseScreen& bonus)
 {
     ModalDriver driver;
-    driver.hooks[statIncreaseScreen] = [&bout] {
+    QObject::connect(&bout, &BoutScreen::bonusWanted, &bonus, &StatIncreaseScreen::open);
+    driver.hooks[&bonus] = [&bout, &bonus] {
         bout.openBonus();
-        statIncreaseScreen->buttons[0]->click();
+        bonus.buttons[0]->click();
         QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(statIncreaseScreen, &activate);
-        for (QPushButton* b : statIncreaseScreen->buttons)
+        QApplication::sendEvent(&bonus, &activate);
+        for (QPushButton* b : bonus.buttons)
             QVERIFY(!b->isEnabled());
     };
     for (int i = 0; i < 500 && bout.isVisible(); ++i)
@@ -91,7 +92,7 @@ void playBoutThrough(BoutScreen& bout)
                 b->click();
                 break;
             }
-    QCOMPARE(driver.openings(statIncreaseScreen), 1);
+    QCOMPARE(driver.openings(&bonus), 1);
 }
 
 } // namespace
@@ -117,6 +118,7 @@ private slots:
         FakeBout playerBout;
         FakeBashoEnd bashoEnd;
         DayResultsScreen day(m_second);
+        day.beginBasho();   // as at start-up
         day.setPlayerBout(&playerBout);
         day.setBashoEndScreens(&bashoEnd);
         const QByteArray secondFile = fileBytes(m_second.savePath);
@@ -138,11 +140,9 @@ private slots:
         m_first.roster[0].gmw = 99;
         const Snapshot second = snapshot(m_second);
         StatIncreaseScreen bonus(m_second);
-        statIncreaseScreen = &bonus;
         BoutScreen bout(m_first);
         bout.show();
-        playBoutThrough(bout);
-        statIncreaseScreen = nullptr;
+        playBoutThrough(bout, bonus);
         QVERIFY(!bout.isVisible());
         QCOMPARE(m_first.playerCopy.baseStrength, 8);
         QCOMPARE(m_first.pointPool, 0);

@@ -4,12 +4,13 @@
 
 #include "game/Application.h"
 #include "game/GameState.h"
-#include "game/Startup.h"
+#include "game/Screens.h"
 #include "rules/core/Game.h"
 #include "rules/core/SaveFile.h"
 #include "screens/MainMenu.h"
 #include "screens/bashoend/YushoScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
+#include "screens/Controls.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RosterFixture.h"
 
@@ -23,6 +24,14 @@ inline QByteArray fileBytes(const QString& path = QString::fromLatin1(kSaveFileN
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The screens of the game the test started, as main keeps them.
+inline std::unique_ptr<Screens>& runningScreens()
+{
+    static std::unique_ptr<Screens> running;
+    return running;
+}
+inline Screens& screens() { return *runningScreens(); }
+
 // Writes `career` (unless null) and starts the game afresh on the file, as
 // after a restart: new screens, a fixed seed where the start-up takes the
 // clock's, no pauses, and a new driver, since the old one knows the old
@@ -32,14 +41,14 @@ inline void startGame(const Roster* career, std::unique_ptr<ModalDriver>& driver
     if (career)
         QVERIFY(saveRoster(*career));
     driver.reset();
-    delete mainMenu;
+    runningScreens().reset();
     gameState() = Game{};
-    createScreens();
+    runningScreens() = std::make_unique<Screens>(gameState());
     driver = std::make_unique<ModalDriver>();
     gameState().rng.seed(2024);
-    yushoScreen->pauseFor = [](int) {};
-    mainMenu->show();
-    QVERIFY(QTest::qWaitForWindowActive(mainMenu));
+    screens().yushoScreen()->pauseFor = [](int) {};
+    screens().mainMenu()->show();
+    QVERIFY(QTest::qWaitForWindowActive(screens().mainMenu()));
 }
 
 // The button by which the day results screen lets the player on: the Fight,
@@ -58,5 +67,7 @@ inline QPushButton* wayOn(DayResultsScreen* day)
     {                                                \
         KirimakiApplication app(argc, argv);         \
         TestClass test;                              \
-        return QTest::qExec(&test, argc, argv);      \
+        const int failed = QTest::qExec(&test, argc, argv); \
+        runningScreens().reset();                    \
+        return failed;                               \
     }

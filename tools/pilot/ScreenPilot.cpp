@@ -9,7 +9,7 @@
 //   kirimaki-pilot play|bout [the options of kirimaki-sim play or bout]
 #include "game/Application.h"
 #include "game/GameState.h"
-#include "game/Startup.h"
+#include "game/Screens.h"
 #include "rules/core/Game.h"
 #include "screens/MainMenu.h"
 #include "screens/bashoend/AgeingScreen.h"
@@ -21,6 +21,8 @@
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
+#include "screens/Controls.h"
+#include "screens/TextConversion.h"
 #include "sim/CareerStore.h"
 #include "sim/Commands.h"
 #include "sim/Session.h"
@@ -36,6 +38,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <memory>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +48,15 @@
 #include <string>
 
 namespace {
+
+// The game's screens, made in main as the game makes them.
+std::unique_ptr<Screens>& runningScreens()
+{
+    static std::unique_ptr<Screens> running;
+    return running;
+}
+Screens& screens() { return *runningScreens(); }
+
 
 // The pilot stops at the first thing a player would not expect (an error
 // box, a screen with nothing to press): with modal screens nested several
@@ -84,9 +97,9 @@ public:
         qApp->installEventFilter(this);
         // The playoff's pauses are not waited for; each result the game
         // decides is written while the screen shows it.
-        yushoScreen->pauseFor = [](int) {};
-        connect(yushoScreen, &YushoScreen::announcementShown, this,
-                [this] { m_transcript.line({"yusho", caption(yushoScreen->KetteisenAnnounceLabel)}); });
+        screens().yushoScreen()->pauseFor = [](int) {};
+        connect(screens().yushoScreen(), &YushoScreen::announcementShown, this,
+                [this] { m_transcript.line({"yusho", caption(screens().yushoScreen()->KetteisenAnnounceLabel)}); });
     }
 
     // Plays days from the main menu's Tournament button until the target is
@@ -131,23 +144,23 @@ private:
             const bool fresh = modal && m_opened.remove(modal);
             if (!modal)
                 stepDay();
-            else if (modal == boutScreen)
+            else if (modal == screens().boutScreen())
                 stepBout(fresh);
-            else if (modal == statIncreaseScreen)
-                stepTraining(fresh, "bonus", [](std::size_t r) { return statIncreaseScreen->buttons[r]; },
-                             statIncreaseScreen->DoneButton);
-            else if (modal == leaderboardScreen)
+            else if (modal == screens().statIncreaseScreen())
+                stepTraining(fresh, "bonus", [](std::size_t r) { return screens().statIncreaseScreen()->buttons[r]; },
+                             screens().statIncreaseScreen()->DoneButton);
+            else if (modal == screens().leaderboardScreen())
                 stepLeaderboard();
-            else if (modal == yushoScreen)
+            else if (modal == screens().yushoScreen())
                 stepYusho(fresh);
-            else if (modal == chankoScreen)
+            else if (modal == screens().chankoScreen())
                 stepChanko(fresh);
-            else if (modal == potentialScreen)
-                stepList(fresh, "potential", potentialScreen->RikishiPotentialLabel, potentialScreen->m_okButton);
-            else if (modal == ageingScreen)
-                stepList(fresh, "age", ageingScreen->RikishiAgeLabel, ageingScreen->m_okButton);
-            else if (modal == newBanzukeScreen)
-                stepList(fresh, "banzuke", newBanzukeScreen->PromotionDemotionLabel, newBanzukeScreen->m_okButton);
+            else if (modal == screens().potentialScreen())
+                stepList(fresh, "potential", screens().potentialScreen()->textLabel(), screens().potentialScreen()->okButton());
+            else if (modal == screens().ageingScreen())
+                stepList(fresh, "age", screens().ageingScreen()->textLabel(), screens().ageingScreen()->okButton());
+            else if (modal == screens().newBanzukeScreen())
+                stepList(fresh, "banzuke", screens().newBanzukeScreen()->textLabel(), screens().newBanzukeScreen()->okButton());
             else
                 fail("an unexpected window is open: " + describe(modal));
         } catch (const std::exception& e) {
@@ -160,12 +173,12 @@ private:
     {
         if (!m_playing)
             return;
-        DayResultsScreen* day = dayResultsScreen;
+        DayResultsScreen* day = screens().dayResultsScreen();
         if (!day->isVisible()) {
             // After a basho, as at the start: Tournament opens the next day.
-            if (!mainMenu->isVisible())
+            if (!screens().mainMenu()->isVisible())
                 fail("no screen of the game is open");
-            press(mainMenu->m_tournamentButton);
+            press(screens().mainMenu()->m_tournamentButton);
         } else if (isOffered(day->GoToFight)) {
             m_transcript.line({"day", caption(day->DayLabel)});
             for (int k = 0; k < 20; ++k)
@@ -189,7 +202,7 @@ private:
 
     void stepBout(bool fresh)
     {
-        BoutScreen* s = boutScreen;
+        BoutScreen* s = screens().boutScreen();
         Game& game = gameState();
         if (fresh) {
             m_boutClicks = 0;
@@ -245,7 +258,7 @@ private:
 
     void writePlayLines(const char* event)
     {
-        const BoutScreen* s = boutScreen;
+        const BoutScreen* s = screens().boutScreen();
         const Game& game = gameState();
         writePlay(m_transcript, event,
                   PlayCaptions{caption(s->TimeElapsedLabel), caption(s->UserStrategyLabel),
@@ -261,7 +274,7 @@ private:
     {
         const Game& game = gameState();
         const std::pair<const QFrame*, std::int32_t> bars[] = {
-            {boutScreen->UserGenkiBar, game.playerCopy.genki}, {boutScreen->CompGenkiBar, game.opponentCopy.genki}};
+            {screens().boutScreen()->UserGenkiBar, game.playerCopy.genki}, {screens().boutScreen()->CompGenkiBar, game.opponentCopy.genki}};
         for (const auto& [bar, genki] : bars) {
             const int shown = bar->isVisible() ? bar->width() : 0;
             if (shown != genkiBarWidth(genki))
@@ -274,7 +287,7 @@ private:
     void writeRecordLine(bool won)
     {
         std::string names;
-        const auto& labels = boutScreen->resultLabels();
+        const auto& labels = screens().boutScreen()->resultLabels();
         for (std::size_t i = 0; i < labels.size(); ++i)
             if (labels[i]->isVisible())
                 names += (names.empty() ? "" : ",") + std::string(resultLabelName(static_cast<ResultLabel>(i)));
@@ -301,14 +314,14 @@ private:
     void stepChanko(bool fresh)
     {
         if (fresh)
-            m_transcript.line({"chanko", caption(chankoScreen->ChankoMessage)});
+            m_transcript.line({"chanko", caption(screens().chankoScreen()->ChankoMessage)});
         // Never the height or weight buttons: the rows are the twelve abilities.
-        stepTraining(fresh, "buy", [](std::size_t r) { return chankoScreen->button(r); }, chankoScreen->DoneButton);
+        stepTraining(fresh, "buy", [](std::size_t r) { return screens().chankoScreen()->button(r); }, screens().chankoScreen()->DoneButton);
     }
 
     void stepLeaderboard()
     {
-        const LeaderboardScreen* s = leaderboardScreen;
+        const LeaderboardScreen* s = screens().leaderboardScreen();
         writeLeaderboard(m_transcript, caption(s->m_titleLabel), caption(s->m_leadersLabel),
                          caption(s->m_chasersLabel));
         press(s->OKButton);
@@ -316,7 +329,7 @@ private:
 
     void stepYusho(bool fresh)
     {
-        YushoScreen* s = yushoScreen;
+        YushoScreen* s = screens().yushoScreen();
         if (fresh) {
             m_transcript.line({"yusho", caption(s->KetteisenAnnounceLabel)});
             if (!isOffered(s->BeginKetteisenButton))
@@ -365,7 +378,7 @@ void fightBout(const BoutOptions& options, ScreenPilot& pilot, Transcript& trans
         game.savePath = fromQt(scratch.filePath(QStringLiteral("rikishi.r")));
 
     pilot.driveModalScreens();
-    boutScreen->fight(game);
+    screens().boutScreen()->fight(game);
     pilot.stop();
     game.savePath = savePath;
     keepBout(game, options, transcript);
@@ -405,8 +418,8 @@ int run(int argc, char** argv)
     transcript.open(args.text("--transcript", ""));
 
     KirimakiApplication app(argc, argv);
-    createScreens();
-    mainMenu->show();
+    runningScreens() = std::make_unique<Screens>(gameState());
+    screens().mainMenu()->show();
     ScreenPilot pilot(autopilot, transcript);
     if (play)
         pilot.playDays(playOptions);
@@ -420,6 +433,7 @@ int run(int argc, char** argv)
             QCoreApplication::exit(0);
         });
     const int status = app.exec();
+    runningScreens().reset();   // before the application goes
     transcript.close();
     return status;
 }

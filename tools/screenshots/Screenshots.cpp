@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen kirimaki-screenshots DIR
 #include "game/Application.h"
 #include "game/GameState.h"
-#include "game/Startup.h"
+#include "game/Screens.h"
 #include "rules/career/NewCareer.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
@@ -20,6 +20,8 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -31,8 +33,17 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
+
+// The game's screens, made in main as the game makes them.
+std::unique_ptr<Screens>& runningScreens()
+{
+    static std::unique_ptr<Screens> running;
+    return running;
+}
+Screens& screens() { return *runningScreens(); }
 
 QString g_out;
 QStringList g_taken;
@@ -78,7 +89,7 @@ private:
     void turn()
     {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || m_pending || w == dayResultsScreen)
+        if (!w || m_pending || w == screens().dayResultsScreen())
             return;
         m_pending = true;   // acts from a timer of its own, so nested screens are played too
         QTimer::singleShot(0, this, [this, w = QPointer<QWidget>(w)] {
@@ -99,13 +110,13 @@ private:
             press(form->OshiScroll, Qt::Key_Down, 4);
             shoot(form, "create-rikishi.png");
             form->SaveRikishi->click();
-        } else if (w == leaderboardScreen) {
+        } else if (w == screens().leaderboardScreen()) {
             shoot(w, "leaderboard.png");
-        } else if (w == chankoScreen) {
+        } else if (w == screens().chankoScreen()) {
             shoot(w, "chanko.png");
-        } else if (w == newBanzukeScreen) {
+        } else if (w == screens().newBanzukeScreen()) {
             shoot(w, "new-banzuke.png");
-        } else if (w == boutScreen) {
+        } else if (w == screens().boutScreen()) {
             m_clicks = 0;
             m_midway = QPixmap();
         }
@@ -113,11 +124,11 @@ private:
 
     void step(QWidget* w)
     {
-        if (w == yushoScreen && isOffered(yushoScreen->OKButton))
+        if (w == screens().yushoScreen() && isOffered(screens().yushoScreen()->OKButton))
             shoot(w, "yusho.png");
         QPushButton* next = nullptr;
-        if (w == boutScreen)   // a steady wrestler: receive, then the belt
-            for (QPushButton* b : {boutScreen->m_receiveButton, boutScreen->m_yotsuButton})
+        if (w == screens().boutScreen())   // a steady wrestler: receive, then the belt
+            for (QPushButton* b : {screens().boutScreen()->m_receiveButton, screens().boutScreen()->m_yotsuButton})
                 if (isOffered(b) && !next)
                     next = b;
         for (QPushButton* b : w->findChildren<QPushButton*>())
@@ -126,16 +137,16 @@ private:
         if (!next)
             return;
         next->click();
-        if (w != boutScreen)
+        if (w != screens().boutScreen())
             return;
         // The bout under way after its tachiai, kept with its result when
         // the player wins it.
-        if (++m_clicks == 1 && isOffered(boutScreen->m_yotsuButton))
-            m_midway = boutScreen->grab();
-        if (next == boutScreen->WinButton && !m_midway.isNull() && !g_taken.contains("bout-result.png")) {
+        if (++m_clicks == 1 && isOffered(screens().boutScreen()->m_yotsuButton))
+            m_midway = screens().boutScreen()->grab();
+        if (next == screens().boutScreen()->WinButton && !m_midway.isNull() && !g_taken.contains("bout-result.png")) {
             if (m_midway.save(g_out + "/bout-midway.png"))
                 g_taken << "bout-midway.png";
-            shoot(boutScreen, "bout-result.png");
+            shoot(screens().boutScreen(), "bout-result.png");
         }
     }
 
@@ -164,26 +175,26 @@ int main(int argc, char** argv)
         buildNewCareer(first, CreationValues());
         first.save();
     }
-    createScreens();
+    runningScreens() = std::make_unique<Screens>(gameState());
     Player player;
-    mainMenu->show();
-    shoot(mainMenu, "main-menu.png");
-    aboutBox->show();
-    shoot(aboutBox, "about.png");
-    aboutBox->hide();
+    screens().mainMenu()->show();
+    shoot(screens().mainMenu(), "main-menu.png");
+    screens().aboutBox()->show();
+    shoot(screens().aboutBox(), "about.png");
+    screens().aboutBox()->hide();
 
-    mainMenu->m_createRikishiButton->click();   // the player's own wrestler
-    mainMenu->m_tournamentButton->click();
-    DayResultsScreen* day = dayResultsScreen;
+    screens().mainMenu()->m_createRikishiButton->click();   // the player's own wrestler
+    screens().mainMenu()->m_tournamentButton->click();
+    DayResultsScreen* day = screens().dayResultsScreen();
     for (int presses = 0; day->isVisible() && presses < 100; ++presses) {
         if (day->DayLabel->text() == QLatin1String("8") && isOffered(day->GoToFight)) {
             shoot(day, "kekka.png");
-            bringUp(banzukeScreen);
-            shoot(banzukeScreen, "banzuke.png");
-            banzukeScreen->hide();
-            rikishiViewer->showRikishi(1);
-            shoot(rikishiViewer, "view-rikishi.png");
-            rikishiViewer->hide();
+            bringUp(screens().banzukeScreen());
+            shoot(screens().banzukeScreen(), "banzuke.png");
+            screens().banzukeScreen()->hide();
+            screens().rikishiViewer()->showRikishi(1);
+            shoot(screens().rikishiViewer(), "view-rikishi.png");
+            screens().rikishiViewer()->hide();
         }
         for (QPushButton* b : {day->GoToFight, day->NextDayButton, day->FinishBashoButton})
             if (isOffered(b)) {
@@ -200,5 +211,6 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kirimaki-screenshots: no picture %s\n", qPrintable(name));
             ++missing;
         }
+    runningScreens().reset();   // before the application goes
     return missing ? 1 : 0;
 }

@@ -7,6 +7,7 @@
 #include "screens/bashoend/NewBanzukeScreen.h"
 #include "screens/bashoend/PotentialScreen.h"
 #include "screens/bashoend/YushoScreen.h"
+#include "screens/Controls.h"
 
 #include "rules/bout/PlayerBout.h"
 #include "tests/support/ModalDriver.h"
@@ -51,16 +52,21 @@ class BashoEndScreensTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ModalDriver> m_driver;
     FakeBout m_bout;
+    YushoScreen* m_yushoScreen = nullptr;
+    ChankoScreen* m_chankoScreen = nullptr;
+    PotentialScreen* m_potentialScreen = nullptr;
+    AgeingScreen* m_ageingScreen = nullptr;
+    NewBanzukeScreen* m_newBanzukeScreen = nullptr;
 
 private slots:
     void initTestCase()
     {
-        yushoScreen = new YushoScreen(m_game);
-        chankoScreen = new ChankoScreen(m_game);
-        potentialScreen = new PotentialScreen(m_game);
-        ageingScreen = new AgeingScreen(m_game);
-        newBanzukeScreen = new NewBanzukeScreen(m_game);
-        yushoScreen->setPlayerBout(&m_bout);
+        m_yushoScreen = new YushoScreen(m_game);
+        m_chankoScreen = new ChankoScreen(m_game);
+        m_potentialScreen = new PotentialScreen(m_game);
+        m_ageingScreen = new AgeingScreen(m_game);
+        m_newBanzukeScreen = new NewBanzukeScreen(m_game);
+        m_yushoScreen->setPlayerBout(&m_bout);
     }
 
     void init()
@@ -80,29 +86,29 @@ private slots:
         m_game.roster[39].isPlayer = 1;
         bool visibleDuringBout = false;
         m_bout.during = [&](Game& g) {
-            visibleDuringBout = yushoScreen->isVisible();
+            visibleDuringBout = m_yushoScreen->isVisible();
             QCOMPARE(g.curDay, 16);
-            yushoScreen->fightKetteisen();   // a late accelerator starts no second playoff
+            m_yushoScreen->fightKetteisen();   // a late accelerator starts no second playoff
         };
         bool checked = false;
-        m_driver->hooks[yushoScreen] = [&] {
-            QVERIFY(!isOffered(yushoScreen->OKButton));
+        m_driver->hooks[m_yushoScreen] = [&] {
+            QVERIFY(!isOffered(m_yushoScreen->OKButton));
             // Neither the frame nor finish() closes it before the playoff.
-            QVERIFY(!yushoScreen->close());
-            yushoScreen->finish();
-            QVERIFY(yushoScreen->isVisible());
+            QVERIFY(!m_yushoScreen->close());
+            m_yushoScreen->finish();
+            QVERIFY(m_yushoScreen->isVisible());
             QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
 
-            QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+            QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton);
             QCOMPARE(m_bout.fought, 1);
             QVERIFY(visibleDuringBout);
-            QVERIFY(!yushoScreen->BeginKetteisenButton->isVisible() && isOffered(yushoScreen->OKButton));
+            QVERIFY(!m_yushoScreen->BeginKetteisenButton->isVisible() && isOffered(m_yushoScreen->OKButton));
             QCOMPARE(fileRoster()[39].yusho, 1);
             QCOMPARE(fileRoster()[4].junyusho, 1);
             checked = true;
-            QVERIFY(yushoScreen->close());   // decided: the frame may close it now
+            QVERIFY(m_yushoScreen->close());   // decided: the frame may close it now
         };
-        yushoScreen->exec();
+        m_yushoScreen->exec();
         QVERIFY(checked);
     }
 
@@ -116,19 +122,19 @@ private slots:
         // each result must be readable on the screen while its pause lasts,
         // with no button offered, and what the player does meanwhile must
         // not act when the pause ends.
-        const auto gamePause = yushoScreen->pauseFor;
+        const auto gamePause = m_yushoScreen->pauseFor;
         QStringList shown;
         int buttonsOffered = 0;
-        yushoScreen->pauseFor = [&](int) {
-            QLabel* l = yushoScreen->KetteisenAnnounceLabel;
+        m_yushoScreen->pauseFor = [&](int) {
+            QLabel* l = m_yushoScreen->KetteisenAnnounceLabel;
             // Visible, and laid out tall enough for the whole text.
             if (l->isVisible() && l->height() >= l->heightForWidth(l->width()))
                 shown << l->text();
-            buttonsOffered += isOffered(yushoScreen->OKButton) + isOffered(yushoScreen->BeginKetteisenButton);
+            buttonsOffered += isOffered(m_yushoScreen->OKButton) + isOffered(m_yushoScreen->BeginKetteisenButton);
             // A click on the place where OK will appear and a Space for
             // whatever will have the focus, waiting as the window system
             // holds them while the program is busy.
-            QPushButton* ok = yushoScreen->OKButton;
+            QPushButton* ok = m_yushoScreen->OKButton;
             const QPointF centre(ok->width() / 2.0, ok->height() / 2.0);
             for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
                 QCoreApplication::postEvent(ok, new QMouseEvent(t, centre, ok->mapToGlobal(centre), Qt::LeftButton,
@@ -140,15 +146,15 @@ private slots:
             gamePause(5);
         };
         bool stayed = false;
-        m_driver->hooks[yushoScreen] = [&] {
-            QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+        m_driver->hooks[m_yushoScreen] = [&] {
+            QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton);
             QCoreApplication::processEvents();
             QTest::qWait(20);
-            stayed = yushoScreen->isVisible() && isOffered(yushoScreen->OKButton);
-            QTest::mouseClick(yushoScreen->OKButton, Qt::LeftButton);
+            stayed = m_yushoScreen->isVisible() && isOffered(m_yushoScreen->OKButton);
+            QTest::mouseClick(m_yushoScreen->OKButton, Qt::LeftButton);
         };
-        yushoScreen->exec();
-        yushoScreen->pauseFor = [](int) {};
+        m_yushoScreen->exec();
+        m_yushoScreen->pauseFor = [this](int) {};
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
         QCOMPARE(buttonsOffered, 0);
         QVERIFY(stayed);
@@ -161,17 +167,17 @@ private slots:
         m_game.roster[39].potential = 1;
         m_game.playerCopy = m_game.roster[39];
         m_game.pointPool = 5;
-        m_driver->hooks[chankoScreen] = [] {
-            QTest::mouseClick(chankoScreen->HeightButton, Qt::LeftButton);   // 3 points
-            QVERIFY(!chankoScreen->HeightButton->isEnabled());
-            QTest::mouseClick(chankoScreen->WeightDecreaseButton, Qt::LeftButton);
+        m_driver->hooks[m_chankoScreen] = [this] {
+            QTest::mouseClick(m_chankoScreen->HeightButton, Qt::LeftButton);   // 3 points
+            QVERIFY(!m_chankoScreen->HeightButton->isEnabled());
+            QTest::mouseClick(m_chankoScreen->WeightDecreaseButton, Qt::LeftButton);
             for (std::size_t i = 0; i < kChankoButtonCount; ++i)
-                QVERIFY(!chankoScreen->button(i)->isEnabled());
+                QVERIFY(!m_chankoScreen->button(i)->isEnabled());
             // A click that arrives after its button was disabled changes nothing.
-            chankoScreen->spendPoint(chankoScreen->statButtons[0]);
-            QTest::mouseClick(chankoScreen->DoneButton, Qt::LeftButton);
+            m_chankoScreen->spendPoint(m_chankoScreen->statButtons[0]);
+            QTest::mouseClick(m_chankoScreen->DoneButton, Qt::LeftButton);
         };
-        chankoScreen->exec();
+        m_chankoScreen->exec();
         QCOMPARE(m_game.playerCopy.height * 1000 + m_game.playerCopy.weight, 181129);
         QCOMPARE(m_game.playerCopy.baseStrength, 5);
         QCOMPARE(m_game.pointPool, 0);
@@ -191,14 +197,14 @@ private slots:
         m_game.roster[39].potential = 9;
         m_bout.quits = true;
         int pauses = 0;
-        yushoScreen->pauseFor = [&](int) { ++pauses; };
-        m_driver->hooks[yushoScreen] = [] { QTest::mouseClick(yushoScreen->BeginKetteisenButton, Qt::LeftButton); };
-        BashoEndDialogs dialogs;
+        m_yushoScreen->pauseFor = [&](int) { ++pauses; };
+        m_driver->hooks[m_yushoScreen] = [this] { QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton); };
+        BashoEndDialogs dialogs({m_yushoScreen, m_chankoScreen, m_potentialScreen, m_ageingScreen, m_newBanzukeScreen});
         runBashoEnd(m_game, dialogs);
         QCOMPARE(m_bout.fought, 1);
         QVERIFY(dialogs.stopped());
-        QCOMPARE(yushoScreen->decision().state(), YushoDecision::State::Abandoned);
-        for (QWidget* w : std::initializer_list<QWidget*>{chankoScreen, potentialScreen, ageingScreen, newBanzukeScreen})
+        QCOMPARE(m_yushoScreen->decision().state(), YushoDecision::State::Abandoned);
+        for (QWidget* w : std::initializer_list<QWidget*>{m_chankoScreen, m_potentialScreen, m_ageingScreen, m_newBanzukeScreen})
             QCOMPARE(m_driver->openings(w), 0);
         QCOMPARE(m_game.roster[39].yusho + m_game.roster[1].yusho + m_game.roster[1].junyusho, 0);
         QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));

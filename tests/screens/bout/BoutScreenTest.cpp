@@ -18,6 +18,7 @@ class BoutScreenTest : public QObject {
     Q_OBJECT
     Game m_game;   // the career these screens work on
     std::unique_ptr<QTemporaryDir> m_dir;
+    BoutScreen* m_boutScreen = nullptr;
 
 private slots:
     void init()
@@ -27,13 +28,13 @@ private slots:
         m_game = Game();
         for (std::size_t i = 0; i < kRosterSize; ++i)
             m_game.roster[i] = wrestler("Comp", static_cast<std::int32_t>(i), 5);
-        boutScreen = new BoutScreen(m_game);
+        m_boutScreen = new BoutScreen(m_game);
     }
 
     void cleanup()
     {
-        delete boutScreen;
-        boutScreen = nullptr;
+        delete m_boutScreen;
+        m_boutScreen = nullptr;
     }
 
     void theFrameCannotCloseABoutBeforeItsResult()
@@ -41,36 +42,36 @@ private slots:
         m_game.playerCopy = wrestler("Kiriyama", 39, 20);
         m_game.opponentCopy = wrestler("Comp38", 38, 1);
         m_game.curDay = 3;
-        boutScreen->show();
-        boutScreen->close();
-        QVERIFY(boutScreen->isVisible());
+        m_boutScreen->show();
+        m_boutScreen->close();
+        QVERIFY(m_boutScreen->isVisible());
 
-        for (int i = 0; i < 100 && !boutScreen->WinButton->isVisible() && !boutScreen->LoseButton->isVisible(); ++i)
-            for (QPushButton* b : {boutScreen->m_receiveButton, boutScreen->m_yotsuButton, boutScreen->MonoiiClose,
-                                   boutScreen->MonoiiStart, boutScreen->MonoiiFight})
+        for (int i = 0; i < 100 && !m_boutScreen->WinButton->isVisible() && !m_boutScreen->LoseButton->isVisible(); ++i)
+            for (QPushButton* b : {m_boutScreen->m_receiveButton, m_boutScreen->m_yotsuButton, m_boutScreen->MonoiiClose,
+                                   m_boutScreen->MonoiiStart, m_boutScreen->MonoiiFight})
                 if (b->isVisible()) {
                     b->click();
                     break;
                 }
-        QVERIFY(boutScreen->WinButton->isVisible() || boutScreen->LoseButton->isVisible());
-        boutScreen->close();
-        QVERIFY(boutScreen->isVisible());
+        QVERIFY(m_boutScreen->WinButton->isVisible() || m_boutScreen->LoseButton->isVisible());
+        m_boutScreen->close();
+        QVERIFY(m_boutScreen->isVisible());
 
         // A hidden button's click (a late mnemonic) does nothing.
         const std::int32_t wins = m_game.playerCopy.cbw;
-        boutScreen->judgesDecide();
-        boutScreen->chooseTachiai(boutScreen->m_jumpButton);
-        if (boutScreen->WinButton->isVisible()) {
-            boutScreen->recordWin();
-            boutScreen->recordWin();
+        m_boutScreen->judgesDecide();
+        m_boutScreen->chooseTachiai(m_boutScreen->m_jumpButton);
+        if (m_boutScreen->WinButton->isVisible()) {
+            m_boutScreen->recordWin();
+            m_boutScreen->recordWin();
             QCOMPARE(m_game.playerCopy.cbw, wins + 1);
         } else {
-            boutScreen->recordLoss();
-            boutScreen->recordLoss();
+            m_boutScreen->recordLoss();
+            m_boutScreen->recordLoss();
             QCOMPARE(m_game.playerCopy.cbl, 1);
         }
-        boutScreen->close();
-        QVERIFY(!boutScreen->isVisible());
+        m_boutScreen->close();
+        QVERIFY(!m_boutScreen->isVisible());
     }
 
     void letterKeysPressTheOfferedButtonOnce()
@@ -78,29 +79,29 @@ private slots:
         m_game.playerCopy = wrestler("Kiriyama", 39, 20);
         m_game.opponentCopy = wrestler("Comp38", 38, 20);
         m_game.playerCopy.power = m_game.opponentCopy.power = 5000;   // a long bout
-        boutScreen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(boutScreen));
-        const auto strategy = [] { return boutScreen->UserStrategyLabel->text(); };
+        m_boutScreen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_boutScreen));
+        const auto strategy = [this] { return m_boutScreen->UserStrategyLabel->text(); };
 
-        QTest::keyClick(boutScreen, Qt::Key_R);
+        QTest::keyClick(m_boutScreen, Qt::Key_R);
         QVERIFY(strategy().contains(QStringLiteral("Receive")));
-        QCOMPARE(boutScreen->focusWidget(), boutScreen->m_yotsuButton);
+        QCOMPARE(m_boutScreen->focusWidget(), m_boutScreen->m_yotsuButton);
 
         // T is Tsuppari in both phases; only the exchange's button is offered now.
-        QTest::keyClick(boutScreen, Qt::Key_T);
+        QTest::keyClick(m_boutScreen, Qt::Key_T);
         QVERIFY(strategy().contains(QStringLiteral("Tsuppari")));
-        const QString time = boutScreen->TimeElapsedLabel->text();
-        QTest::keyClick(boutScreen, Qt::Key_J);   // the tachiai's Jump is not offered
-        QCOMPARE(boutScreen->TimeElapsedLabel->text(), time);
+        const QString time = m_boutScreen->TimeElapsedLabel->text();
+        QTest::keyClick(m_boutScreen, Qt::Key_J);   // the tachiai's Jump is not offered
+        QCOMPARE(m_boutScreen->TimeElapsedLabel->text(), time);
 
         // A held key presses once; Enter presses the focused button (Yotsu).
         QKeyEvent held(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"), true);
-        QApplication::sendEvent(boutScreen, &held);
-        QCOMPARE(boutScreen->TimeElapsedLabel->text(), time);
-        QTest::keyClick(boutScreen, Qt::Key_Return);
+        QApplication::sendEvent(m_boutScreen, &held);
+        QCOMPARE(m_boutScreen->TimeElapsedLabel->text(), time);
+        QTest::keyClick(m_boutScreen, Qt::Key_Return);
         QVERIFY(strategy().contains(QStringLiteral("Yotsu")));
-        QVERIFY(boutScreen->TimeElapsedLabel->text() != time);
-        boutScreen->hide();
+        QVERIFY(m_boutScreen->TimeElapsedLabel->text() != time);
+        m_boutScreen->hide();
     }
 };
 

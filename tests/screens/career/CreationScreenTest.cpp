@@ -3,6 +3,7 @@
 #include "rules/core/Game.h"
 #include "screens/career/CreationScreen.h"
 #include "screens/career/ScrollEventBar.h"
+#include "screens/TextConversion.h"
 #include "tests/support/WholeGame.h"
 
 #include <QFile>

@@ -5,6 +5,7 @@
 #include "rules/career/NewCareer.h"
 #include "rules/core/SaveFile.h"
 #include "screens/ErrorBox.h"
+#include "screens/SaveReport.h"
 #include "screens/career/ScrollEventBar.h"
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
@@ -45,9 +46,19 @@ class TournamentScreensTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
     Game m_game;   // the career these screens work on
+    ErrorBox* m_errorBox = nullptr;
 
 private slots:
-    void initTestCase() { errorBox = new ErrorBox; }
+    void initTestCase()
+    {
+        m_errorBox = new ErrorBox;
+        setFileErrorReporter([this](QWidget*, const std::string& savePath) { m_errorBox->showFor(savePath); });
+    }
+    void cleanupTestCase()
+    {
+        setFileErrorReporter(nullptr);
+        delete m_errorBox;
+    }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -64,12 +75,14 @@ private slots:
                 told << l->text();
         };
         DayResultsScreen day(m_game);
+        day.beginBasho();   // as at start-up
         day.openFromMainMenu();
-        RikishiViewer viewer(m_game);   // the viewer loads once when made and again when shown
+        RikishiViewer viewer(m_game);   // the viewer loads once at start-up and again when shown
+        viewer.showViewedRikishi();
         viewer.show();
         BanzukeScreen banzuke(m_game);
         banzuke.show();
-        QCOMPARE(driver.openings(errorBox), 5);   // the day results too when made
+        QCOMPARE(driver.openings(m_errorBox), 5);
         QTRY_VERIFY(!day.isVisible() && !viewer.isVisible() && !banzuke.isVisible());
         QCOMPARE(viewer.Shikona->text(), QString());
         QVERIFY(banzuke.nameButtons.empty());
@@ -101,8 +114,8 @@ private slots:
     {
         saveCareer([](Roster& roster) { setShikona(roster[4], "Tom & Jerry"); });
         RikishiViewer viewer(m_game);
-        rikishiViewer = &viewer;
         BanzukeScreen banzuke(m_game);
+        connect(&banzuke, &BanzukeScreen::rikishiChosen, &viewer, &RikishiViewer::showRikishi);
         banzuke.show();
         const auto button = [&](int slot) {
             return banzuke.list->findChild<QPushButton*>(QStringLiteral("NameButton%1").arg(slot));
@@ -125,7 +138,6 @@ private slots:
         viewer.close();
         viewer.show();
         QCOMPARE(viewer.Shikona->text(), QStringLiteral("Kiriarashi"));
-        rikishiViewer = nullptr;
     }
 };
 

@@ -1,5 +1,7 @@
 // The seed the game starts from: the clock, or a fixed one for replays.
-#include "screens/StartingSeed.h"
+#include "game/StartingSeed.h"
+
+#include "rules/core/Game.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,4 +26,9 @@ std::uint32_t startingSeed()
                              "the clock seeds the game\n");
     }
     return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+void seedFromStart(Game& game)
+{
+    game.rng.seed(startingSeed());
 }

@@ -1,0 +1,117 @@
+// The start-up order of the screens and the connections between them.
+#include "game/Screens.h"
+
+#include "game/StartingSeed.h"
+#include "rules/core/Game.h"
+#include "screens/AboutBox.h"
+#include "screens/ErrorBox.h"
+#include "screens/MainMenu.h"
+#include "screens/SaveReport.h"
+#include "screens/WindowPlacement.h"
+#include "screens/bashoend/AgeingScreen.h"
+#include "screens/bashoend/ChankoScreen.h"
+#include "screens/bashoend/NewBanzukeScreen.h"
+#include "screens/bashoend/PotentialScreen.h"
+#include "screens/bashoend/StatIncreaseScreen.h"
+#include "screens/bashoend/YushoScreen.h"
+#include "screens/bout/BoutScreen.h"
+#include "screens/career/CreationScreen.h"
+#include "screens/tournament/BanzukeScreen.h"
+#include "screens/tournament/DayResultsScreen.h"
+#include "screens/tournament/LeaderboardScreen.h"
+#include "screens/tournament/RikishiViewer.h"
+
+#include <string>
+
+Screens::Screens(Game& game) : m_game(&game)
+{
+    createShell();
+    createTournamentScreens();
+    createBashoEndScreens();
+    wireMainMenu();
+    wireTournament();
+}
+
+Screens::~Screens()
+{
+    // The error box goes before the screens that could still report to it.
+    setFileErrorReporter(nullptr);
+}
+
+void Screens::createShell()
+{
+    m_mainMenu = std::make_unique<MainMenu>(*m_game);
+    seedFromStart(*m_game);
+    QWidget* const main = m_mainMenu.get();
+    // The start-up instance of the creation form is never shown: each press
+    // of Create Rikishi makes its own. Its creation still sets up the pools.
+    m_firstCreationForm = std::make_unique<CreationScreen>(*m_game, main);
+    m_firstCreationForm->hide();
+    m_aboutBox = std::make_unique<AboutBox>(main);
+    m_errorBox = std::make_unique<ErrorBox>(main);
+    ErrorBox* const box = m_errorBox.get();
+    setFileErrorReporter([box](QWidget*, const std::string& savePath) { box->showFor(savePath); });
+}
+
+void Screens::createTournamentScreens()
+{
+    QWidget* const main = m_mainMenu.get();
+    m_rikishiViewer = std::make_unique<RikishiViewer>(*m_game, main);
+    // The viewer fills itself once when the game starts, which is when a
+    // missing save file is first reported.
+    m_rikishiViewer->showViewedRikishi();
+    m_banzukeScreen = std::make_unique<BanzukeScreen>(*m_game, main);
+    m_dayResultsScreen = std::make_unique<DayResultsScreen>(*m_game, main);
+    seedFromStart(*m_game);
+    m_dayResultsScreen->beginBasho();
+    m_boutScreen = std::make_unique<BoutScreen>(*m_game, main);
+    m_statIncreaseScreen = std::make_unique<StatIncreaseScreen>(*m_game, main);
+}
+
+void Screens::createBashoEndScreens()
+{
+    QWidget* const main = m_mainMenu.get();
+    m_chankoScreen = std::make_unique<ChankoScreen>(*m_game, main);
+    m_potentialScreen = std::make_unique<PotentialScreen>(*m_game, main);
+    m_ageingScreen = std::make_unique<AgeingScreen>(*m_game, main);
+    m_yushoScreen = std::make_unique<YushoScreen>(*m_game, main);
+    m_newBanzukeScreen = std::make_unique<NewBanzukeScreen>(*m_game, main);
+    m_leaderboardScreen = std::make_unique<LeaderboardScreen>(*m_game, main);
+    m_playerBout = std::make_unique<ScreenPlayerBout>(*m_boutScreen);
+    m_bashoEnd = std::make_unique<BashoEndDialogs>(BashoEndScreenSet{
+        m_yushoScreen.get(), m_chankoScreen.get(), m_potentialScreen.get(), m_ageingScreen.get(),
+        m_newBanzukeScreen.get()});
+}
+
+void Screens::wireMainMenu()
+{
+    MainMenu* const menu = m_mainMenu.get();
+    menu->openTournament = [this] { m_dayResultsScreen->openFromMainMenu(); };
+    menu->openBanzuke = [this] { bringUp(m_banzukeScreen.get()); };
+    menu->openAbout = [this] { m_aboutBox->exec(); };
+    menu->openCreateRikishi = [this] { openCreationForm(); };
+    menu->openViewRikishi = [this] { bringUp(m_rikishiViewer.get()); };
+}
+
+void Screens::wireTournament()
+{
+    DayResultsScreen* const day = m_dayResultsScreen.get();
+    day->setPlayerBout(m_playerBout.get());
+    day->setBashoEndScreens(m_bashoEnd.get());
+    day->showMainMenu = [this] { bringUp(m_mainMenu.get()); };
+    day->showBanzuke = [this] { bringUp(m_banzukeScreen.get()); };
+    QObject::connect(day, &DayResultsScreen::leaderboardWanted, m_leaderboardScreen.get(),
+                     [this](Game& game) { m_leaderboardScreen->execFor(game); });
+    QObject::connect(m_banzukeScreen.get(), &BanzukeScreen::rikishiChosen, m_rikishiViewer.get(),
+                     &RikishiViewer::showRikishi);
+    QObject::connect(m_boutScreen.get(), &BoutScreen::bonusWanted, m_statIncreaseScreen.get(),
+                     &StatIncreaseScreen::open);
+    m_yushoScreen->setPlayerBout(m_playerBout.get());
+}
+
+void Screens::openCreationForm()
+{
+    auto* form = new CreationScreen(*m_game, m_mainMenu.get());
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->exec();
+}
