@@ -4,6 +4,7 @@
 #include "rules/core/Game.h"
 #include "rules/tournament/CareerCheck.h"
 #include "rules/tournament/DayFlow.h"
+#include "rules/core/CurrentDay.h"
 #include "rules/tournament/DayResults.h"
 #include "rules/tournament/Leaderboard.h"
 #include "sim/Args.h"

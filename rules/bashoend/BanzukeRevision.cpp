@@ -3,6 +3,7 @@
 
 #include "rules/core/Game.h"
 #include "rules/core/Wrap.h"
+#include "rules/core/CurrentDay.h"
 
 #include <cstdint>
 #include <utility>
@@ -158,7 +159,6 @@ std::string reviseBanzuke(Game& game)
 
     for (std::size_t i = 0; i < roster.size(); ++i) {
         Rikishi& r = roster[i];
-        r.day = 1;
         r.tbaw = r.lbw;
         r.lbw = r.cbw;
         r.cbw = 0;
@@ -167,7 +167,6 @@ std::string reviseBanzuke(Game& game)
     }
     text += "      Good luck next basho!";
 
-    game.curDay = roster[0].day;
-    game.lastResultsDay = game.curDay - 1;
+    beginFirstDay(game);
     return text;
 }

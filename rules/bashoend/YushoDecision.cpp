@@ -5,6 +5,7 @@
 #include "rules/bout/PlayerBout.h"
 #include "rules/core/Game.h"
 #include "rules/core/Wrap.h"
+#include "rules/core/CurrentDay.h"
 
 #include <string>
 
@@ -21,7 +22,7 @@ void YushoDecision::setUp(Game& game)
 {
     m_view = YushoView{};
     m_view.junYusho = "Jun-Yusho:  ";
-    game.curDay = game.roster[0].day;
+    followRosterDay(game);
     m_count = 0;
     m_streak = {0, 0, 0};
     m_yushoWinner = -1;

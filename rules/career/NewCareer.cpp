@@ -5,7 +5,7 @@
 #include "rules/career/BuiltInField.h"
 #include "rules/core/BodyRatings.h"
 #include "rules/core/Game.h"
-#include "rules/core/Wrap.h"
+#include "rules/core/CurrentDay.h"
 
 static_assert(kAbilityCount == kStatRowCount, "the creation screen trains the same twelve abilities");
 
@@ -67,7 +67,6 @@ void buildNewCareer(Game& game, const CreationValues& values)
         r.cbl = 0;
         r.yusho = 0;
         r.junyusho = 0;
-        r.day = 1;
         r.isPlayer = 0;
         r.slot = static_cast<std::int32_t>(i);
     }
@@ -87,6 +86,22 @@ void buildNewCareer(Game& game, const CreationValues& values)
 
     computeBodyRatings(roster);
 
-    game.curDay = roster[0].day;
-    game.lastResultsDay = wrap::sub(game.curDay, 1);
+    beginFirstDay(game);
+}
+
+SaveResult startNewCareer(Game& game, const CreationValues& values)
+{
+    const Roster roster = game.roster;
+    const std::int32_t curDay = game.curDay;
+    const std::int32_t lastResultsDay = game.lastResultsDay;
+    buildNewCareer(game, values);
+    const SaveResult saved = saveNewCareer(game.roster, game.savePath);
+    if (!saved) {
+        game.roster = roster;
+        game.curDay = curDay;
+        game.lastResultsDay = lastResultsDay;
+        return saved;
+    }
+    game.unsavedBout.reset();
+    return saved;
 }

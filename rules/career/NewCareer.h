@@ -2,6 +2,7 @@
 #pragma once
 
 #include "rules/career/CreationValues.h"
+#include "rules/core/SaveFile.h"
 
 struct Game;
 
@@ -16,3 +17,11 @@ struct Game;
 // Bytes that no step names (genki, the reserved bytes, whatever follows a
 // name's terminator) keep what the roster held before.
 void buildNewCareer(Game& game, const CreationValues& values);
+
+// Builds the new career into `game` and saves it to game.savePath as a new
+// career (the career it replaces is kept as the backup first). When the
+// save fails, game.roster, game.curDay and game.lastResultsDay are put back
+// as they were, so the game goes on with the career the file still holds,
+// and the failure is returned. When it succeeds, a bout of the old career
+// fought but not saved is dropped. Draws nothing.
+SaveResult startNewCareer(Game& game, const CreationValues& values);

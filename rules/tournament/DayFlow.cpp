@@ -8,6 +8,7 @@
 #include "rules/tournament/CareerCheck.h"
 #include "rules/tournament/DayResults.h"
 #include "rules/tournament/Torikumi.h"
+#include "rules/core/CurrentDay.h"
 
 #include <cstring>
 
@@ -35,7 +36,7 @@ DayStep dayStep(Game& game, DayHost& host)
         return step;
     }
     if (careerState(game.roster) != CareerState::Playable) {
-        game.curDay = game.roster[0].day;
+        followRosterDay(game);
         step.outcome = StepOutcome::Produced;
         step.sheet = problemSheet(game.roster);
         return step;
@@ -46,7 +47,7 @@ DayStep dayStep(Game& game, DayHost& host)
         return step;
     }
 
-    game.curDay = game.roster[0].day;
+    followRosterDay(game);
     const Roster inFile = game.roster;
     step.sheet = produceDay(game);
     host.dayProduced(step.sheet);
@@ -66,7 +67,7 @@ BoutOutcome fightDay(Game& game, DayHost& host)
 {
     if (!host.load(game))
         return BoutOutcome::LoadFailed;
-    game.curDay = game.roster[0].day;
+    followRosterDay(game);
     // The copies belong to the day that was produced; a file that has moved
     // on since (a new career, say) must not receive them.
     if (careerState(game.roster) != CareerState::Playable || game.curDay != game.lastResultsDay) {
@@ -86,7 +87,7 @@ BoutOutcome fightDay(Game& game, DayHost& host)
                 return BoutOutcome::SaveFailed;
             }
             game.unsavedBout.reset();
-            game.curDay = game.roster[0].day;
+            followRosterDay(game);
             host.boutFinished();
             return BoutOutcome::DayDone;
         }
@@ -108,7 +109,7 @@ BoutOutcome fightDay(Game& game, DayHost& host)
         if (!host.save(game)) {
             game.unsavedBout = UnsavedStep{inFile, game.roster};
             game.roster = inFile;
-            game.curDay = game.roster[0].day;
+            followRosterDay(game);
             return BoutOutcome::SaveFailed;
         }
         return BoutOutcome::DayDone;
@@ -126,7 +127,7 @@ BoutOutcome finishInterruptedBasho(Game& game, DayHost& host)
     // a new career since, which must not be revised.
     if (!host.load(game))
         return BoutOutcome::LoadFailed;
-    game.curDay = game.roster[0].day;
+    followRosterDay(game);
     if (careerState(game.roster) != CareerState::BashoUnfinished)
         return BoutOutcome::Refused;
     computeBodyRatings(game.roster);

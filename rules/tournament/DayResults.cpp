@@ -6,6 +6,7 @@
 #include "rules/core/Wrap.h"
 #include "rules/tournament/ComputerBout.h"
 #include "rules/tournament/Torikumi.h"
+#include "rules/core/CurrentDay.h"
 
 #include <string>
 
@@ -23,11 +24,6 @@ Rikishi& at(Roster& roster, int slot)
 
 } // namespace
 
-void beginDays(Game& game)
-{
-    game.curDay = game.roster[0].day;
-    game.lastResultsDay = wrap::sub(game.curDay, 1);
-}
 
 bool computerBoutsRecorded(const Roster& roster, std::int32_t day)
 {
@@ -101,5 +97,5 @@ void advanceDay(Game& game)
     for (Rikishi& r : game.roster)
         r.day = wrap::add(r.day, 1);
     computeBodyRatings(game.roster);
-    game.curDay = game.roster[0].day;
+    followRosterDay(game);
 }

@@ -8,9 +8,6 @@
 
 struct Game;
 
-// Sets game.curDay from record 0's day and game.lastResultsDay one below it,
-// so that the next day step produces the day in the file.
-void beginDays(Game& game);
 
 // Whether the roster already holds the computer results of `day`: every
 // wrestler outside the player's pair has fought exactly one bout more in

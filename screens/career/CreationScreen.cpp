@@ -282,21 +282,12 @@ void CreationScreen::saveRikishi()
 {
     if (!isOffered(SaveRikishi))
         return;
-    Game& game = *m_game;
-    const Game before = game;
-    buildNewCareer(game, m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text())));
-    // The career this replaces is kept as rikishi.r.bak first. A failed save
-    // is reported and the screen stays open, so the player can try again
-    // without designing his wrestler anew; until then the game goes on with
-    // the career the file still holds.
-    if (!reportIfSaveFailed(this, saveNewCareer(game.roster, game.savePath),
-                            QStringLiteral("Press Save to try again."))) {
-        game.roster = before.roster;
-        game.curDay = before.curDay;
-        game.lastResultsDay = before.lastResultsDay;
+    // A failed save is reported and the screen stays open, so the player can
+    // try again without designing his wrestler anew; until then the game goes
+    // on with the career the file still holds.
+    const CreationValues values = m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text()));
+    if (!reportIfSaveFailed(this, startNewCareer(*m_game, values), QStringLiteral("Press Save to try again.")))
         return;
-    }
-    game.unsavedBout.reset();
     accept();
 }
 

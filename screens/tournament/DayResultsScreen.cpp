@@ -4,6 +4,7 @@
 #include "rules/core/Game.h"
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
+#include "rules/core/CurrentDay.h"
 #include "rules/tournament/DayResults.h"
 #include "screens/tournament/ReturnWatcher.h"
 #include "screens/Controls.h"

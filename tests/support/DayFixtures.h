@@ -6,6 +6,7 @@
 #include "rules/core/Wrap.h"
 #include "rules/bashoend/BashoEnd.h"
 #include "rules/tournament/DayFlow.h"
+#include "rules/core/CurrentDay.h"
 #include "rules/tournament/DayResults.h"
 #include "tests/support/RosterFixture.h"
 

@@ -2,6 +2,7 @@
 // or in the file (the golden career's own bytes are the headless test's).
 #include "rules/career/NewCareer.h"
 #include "rules/core/Game.h"
+#include "rules/core/SaveFile.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,46 @@ TEST(NewCareer, ASecondCareerReplacesTheFirstInMemoryAndInTheFile)
         a.genki = b.genki = 0;
         EXPECT_EQ(std::memcmp(&a, &b, sizeof(Rikishi)), 0) << i;
     }
+}
+
+// A new career whose save fails leaves the game on the career the file
+// holds (roster, day and the day last shown, the bout not yet saved); once
+// the save works, the new career starts at day 1 and the old bout is gone.
+TEST(NewCareer, AFailedStartPutsTheOldCareerBack)
+{
+    TempDir dir;
+    Game game;
+    game.savePath = dir.file("rikishi.r");
+    buildNewCareer(game, CreationValues());
+    for (Rikishi& r : game.roster)
+        r.day = 9;
+    game.curDay = 9;
+    game.lastResultsDay = 8;
+    game.unsavedBout = UnsavedStep{};
+    const Roster old = game.roster;
+
+    CreationValues second;
+    second.shikona = "Second";
+    setSaveFaultHook([](const Roster&) { return SaveFailure::Write; });
+    const SaveResult failed = startNewCareer(game, second);
+    setSaveFaultHook(nullptr);
+    EXPECT_EQ(failed.failure, SaveFailure::Write);
+    EXPECT_EQ(std::memcmp(&game.roster, &old, sizeof old), 0);
+    EXPECT_EQ(game.curDay, 9);
+    EXPECT_EQ(game.lastResultsDay, 8);
+    EXPECT_TRUE(game.unsavedBout.has_value());
+
+    ASSERT_TRUE(startNewCareer(game, second));
+    EXPECT_EQ(shikonaOf(game.roster[39]), "Second");
+    EXPECT_EQ(game.curDay, 1);
+    EXPECT_EQ(game.lastResultsDay, 0);
+    EXPECT_FALSE(game.unsavedBout.has_value());
+    for (const Rikishi& r : game.roster)
+        EXPECT_EQ(r.day, 1);
+    Game loaded;
+    loaded.savePath = game.savePath;
+    ASSERT_EQ(loaded.load(), LoadResult::Loaded);
+    EXPECT_EQ(shikonaOf(loaded.roster[39]), "Second");
 }
 
 } // namespace
