@@ -86,11 +86,11 @@ void Screens::createBashoEndScreens()
 void Screens::wireMainMenu()
 {
     MainMenu* const menu = m_mainMenu.get();
-    menu->openTournament = [this] { m_dayResultsScreen->openFromMainMenu(); };
-    menu->openBanzuke = [this] { bringUp(m_banzukeScreen.get()); };
-    menu->openAbout = [this] { m_aboutBox->exec(); };
-    menu->openCreateRikishi = [this] { openCreationForm(); };
-    menu->openViewRikishi = [this] { bringUp(m_rikishiViewer.get()); };
+    QObject::connect(menu, &MainMenu::tournamentWanted, m_dayResultsScreen.get(), &DayResultsScreen::openFromMainMenu);
+    QObject::connect(menu, &MainMenu::banzukeWanted, m_banzukeScreen.get(), [this] { bringUp(m_banzukeScreen.get()); });
+    QObject::connect(menu, &MainMenu::aboutWanted, m_aboutBox.get(), [this] { m_aboutBox->exec(); });
+    QObject::connect(menu, &MainMenu::creationWanted, menu, [this] { openCreationForm(); });
+    QObject::connect(menu, &MainMenu::viewerWanted, m_rikishiViewer.get(), [this] { bringUp(m_rikishiViewer.get()); });
 }
 
 void Screens::wireTournament()
@@ -98,8 +98,8 @@ void Screens::wireTournament()
     DayResultsScreen* const day = m_dayResultsScreen.get();
     day->setPlayerBout(m_playerBout.get());
     day->setBashoEndScreens(m_bashoEnd.get());
-    day->showMainMenu = [this] { bringUp(m_mainMenu.get()); };
-    day->showBanzuke = [this] { bringUp(m_banzukeScreen.get()); };
+    QObject::connect(day, &DayResultsScreen::mainMenuWanted, m_mainMenu.get(), [this] { bringUp(m_mainMenu.get()); });
+    QObject::connect(day, &DayResultsScreen::banzukeWanted, m_banzukeScreen.get(), [this] { bringUp(m_banzukeScreen.get()); });
     QObject::connect(day, &DayResultsScreen::leaderboardWanted, m_leaderboardScreen.get(),
                      [this](Game& game) { m_leaderboardScreen->execFor(game); });
     QObject::connect(m_banzukeScreen.get(), &BanzukeScreen::rikishiChosen, m_rikishiViewer.get(),

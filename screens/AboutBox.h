@@ -12,12 +12,12 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    QFrame* m_infoPanel;
-    QLabel* m_iconLabel;
-    QLabel* m_gameNameLabel;
-    QLabel* m_taglineLabel;
-    QLabel* m_versionLabel;
-    QLabel* m_authorsLabel;
-    QLabel* m_feedbackLabel;
-    QPushButton* m_okButton;
+    QFrame* m_infoPanel = nullptr;
+    QLabel* m_iconLabel = nullptr;
+    QLabel* m_gameNameLabel = nullptr;
+    QLabel* m_taglineLabel = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_authorsLabel = nullptr;
+    QLabel* m_feedbackLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
 };

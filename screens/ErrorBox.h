@@ -17,8 +17,8 @@ public:
     // for, and returns when the player has dismissed it.
     void showFor(const std::string& savePath);
 
-    QLabel* m_errorLabel;
-    QLabel* m_checkFileLabel;
-    QLabel* m_whereLabel;
-    QPushButton* m_okButton;
+    QLabel* m_errorLabel = nullptr;
+    QLabel* m_checkFileLabel = nullptr;
+    QLabel* m_whereLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
 };

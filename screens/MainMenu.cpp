@@ -17,16 +17,6 @@
 
 
 
-namespace {
-
-void call(const std::function<void()>& f)
-{
-    if (f)
-        f();
-}
-
-} // namespace
-
 MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 {
     setObjectName(QStringLiteral("mainMenu"));
@@ -92,19 +82,19 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 void MainMenu::startTournament()
 {
     if (isOffered(m_tournamentButton))
-        call(openTournament);
+        emit tournamentWanted();
 }
 
 void MainMenu::viewBanzuke()
 {
     if (isOffered(m_viewBanzukeButton))
-        call(openBanzuke);
+        emit banzukeWanted();
 }
 
 void MainMenu::showAbout()
 {
     if (isOffered(m_aboutButton))
-        call(openAbout);
+        emit aboutWanted();
 }
 
 void MainMenu::quitGame()
@@ -116,13 +106,13 @@ void MainMenu::quitGame()
 void MainMenu::createRikishi()
 {
     if (isOffered(m_createRikishiButton))
-        call(openCreateRikishi);
+        emit creationWanted();
 }
 
 void MainMenu::viewRikishi()
 {
     if (isOffered(m_viewRikishiButton))
-        call(openViewRikishi);
+        emit viewerWanted();
 }
 
 void MainMenu::closeEvent(QCloseEvent* e)

@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,21 +13,14 @@ class MainMenu : public QWidget {
 public:
     explicit MainMenu(Game& game, QWidget* parent = nullptr);
 
-    QLabel* m_titleLabel;
-    QFrame* m_buttonPanel;
-    QPushButton* m_tournamentButton;
-    QPushButton* m_viewBanzukeButton;
-    QPushButton* m_aboutButton;
-    QPushButton* m_quitButton;
-    QPushButton* m_createRikishiButton;
-    QPushButton* m_viewRikishiButton;
-
-    // What the buttons open, wired by the start-up once every screen exists.
-    std::function<void()> openTournament;
-    std::function<void()> openBanzuke;
-    std::function<void()> openAbout;
-    std::function<void()> openCreateRikishi;
-    std::function<void()> openViewRikishi;
+    QLabel* m_titleLabel = nullptr;
+    QFrame* m_buttonPanel = nullptr;
+    QPushButton* m_tournamentButton = nullptr;
+    QPushButton* m_viewBanzukeButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_quitButton = nullptr;
+    QPushButton* m_createRikishiButton = nullptr;
+    QPushButton* m_viewRikishiButton = nullptr;
 
 public slots:
     void startTournament();
@@ -39,9 +30,17 @@ public slots:
     void createRikishi();
     void viewRikishi();
 
+signals:
+    // What the buttons ask for; the owner of the screens opens it.
+    void tournamentWanted();
+    void banzukeWanted();
+    void aboutWanted();
+    void creationWanted();
+    void viewerWanted();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    Game* m_game;   // never null
+    Game* m_game = nullptr;   // never null
 };

@@ -22,54 +22,54 @@ ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, par
     m_messagePanel = new QFrame(this);
     m_messagePanel->setObjectName(QStringLiteral("messagePanel"));
     m_messagePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ChankoMessage = makeLabel(m_messagePanel, "ChankoMessage");
-    ChankoMessage->setWordWrap(true);
+    m_messageLabel = makeLabel(m_messagePanel, "ChankoMessage");
+    m_messageLabel->setWordWrap(true);
     auto* message = new QVBoxLayout(m_messagePanel);
     message->setContentsMargins(12, 10, 12, 10);
-    message->addWidget(ChankoMessage);
+    message->addWidget(m_messageLabel);
 
     const TrainingFrame frame = makeTrainingFrame(this);
     m_titleLabel = frame.title;
-    PointsLeftLabel = frame.pointsLeft;
+    m_pointsLeftLabel = frame.pointsLeft;
     m_doneDivider = frame.bevel;
-    DoneButton = frame.done;
-    connect(DoneButton, &QPushButton::clicked, this, &ChankoScreen::finish);
+    m_doneButton = frame.done;
+    connect(m_doneButton, &QPushButton::clicked, this, &ChankoScreen::finish);
 
     const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { spendPoint(sender); });
     m_statPanel = rows.panel;
-    statButtons = rows.buttons;
-    valueLabels = rows.valueLabels;
+    m_statButtons = rows.buttons;
+    m_valueLabels = rows.valueLabels;
 
     m_bodyPanel = new QFrame(this);
     m_bodyPanel->setObjectName(QStringLiteral("bodyPanel"));
     m_bodyPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_heightCaptionLabel = makeLabel(m_bodyPanel, "heightCaptionLabel", QStringLiteral("Height:"));
     m_weightCaptionLabel = makeLabel(m_bodyPanel, "weightCaptionLabel", QStringLiteral("Weight:"));
-    HeightLabel = makeLabel(m_bodyPanel, "HeightLabel");
-    WeightLabel = makeLabel(m_bodyPanel, "WeightLabel");
+    m_heightLabel = makeLabel(m_bodyPanel, "HeightLabel");
+    m_weightLabel = makeLabel(m_bodyPanel, "WeightLabel");
     m_heightCostLabel = makeLabel(m_bodyPanel, "heightCostLabel", QStringLiteral("(takes 3 points)"));
     m_weightCostLabel = makeLabel(m_bodyPanel, "weightCostLabel", QStringLiteral("(takes 2 points)"));
-    HeightButton = makeButton(m_bodyPanel, "HeightButton", QStringLiteral("+"));
-    WeightIncreaseButton = makeButton(m_bodyPanel, "WeightIncreaseButton", QStringLiteral("+"));
-    WeightDecreaseButton = makeButton(m_bodyPanel, "WeightDecreaseButton", QStringLiteral("-"));
+    m_heightButton = makeButton(m_bodyPanel, "HeightButton", QStringLiteral("+"));
+    m_weightIncreaseButton = makeButton(m_bodyPanel, "WeightIncreaseButton", QStringLiteral("+"));
+    m_weightDecreaseButton = makeButton(m_bodyPanel, "WeightDecreaseButton", QStringLiteral("-"));
     auto* body = new QGridLayout(m_bodyPanel);
     body->setContentsMargins(16, 10, 16, 10);
     body->setHorizontalSpacing(12);
     body->addWidget(m_heightCaptionLabel, 0, 0);
-    body->addWidget(HeightLabel, 0, 1);
-    body->addWidget(HeightButton, 0, 2);
+    body->addWidget(m_heightLabel, 0, 1);
+    body->addWidget(m_heightButton, 0, 2);
     body->addWidget(m_heightCostLabel, 0, 4);
     body->addWidget(m_weightCaptionLabel, 1, 0);
-    body->addWidget(WeightLabel, 1, 1);
-    body->addWidget(WeightIncreaseButton, 1, 2);
-    body->addWidget(WeightDecreaseButton, 1, 3);
+    body->addWidget(m_weightLabel, 1, 1);
+    body->addWidget(m_weightIncreaseButton, 1, 2);
+    body->addWidget(m_weightDecreaseButton, 1, 3);
     body->addWidget(m_weightCostLabel, 1, 4);
     body->setColumnStretch(5, 1);
-    for (QLabel* l : {HeightLabel, WeightLabel}) {
+    for (QLabel* l : {m_heightLabel, m_weightLabel}) {
         l->setMinimumWidth(36);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    for (QPushButton* b : {HeightButton, WeightIncreaseButton, WeightDecreaseButton}) {
+    for (QPushButton* b : {m_heightButton, m_weightIncreaseButton, m_weightDecreaseButton}) {
         b->setFixedSize(32, 26);
         connect(b, &QPushButton::clicked, this, [this, b] { spendPoint(b); });
     }
@@ -83,20 +83,20 @@ ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, par
     layout->addWidget(m_doneDivider);
     layout->addLayout(frame.doneRow);
     // Word wrap needs a width to wrap at: the panels' own.
-    ChankoMessage->setMinimumWidth(m_statPanel->sizeHint().width() - 24);
+    m_messageLabel->setMinimumWidth(m_statPanel->sizeHint().width() - 24);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPushButton* ChankoScreen::button(std::size_t index) const
 {
     if (index < kStatRowCount)
-        return statButtons[index];
+        return m_statButtons[index];
     if (index == kChankoHeight)
-        return HeightButton;
+        return m_heightButton;
     if (index == kChankoWeightUp)
-        return WeightIncreaseButton;
+        return m_weightIncreaseButton;
     if (index == kChankoWeightDown)
-        return WeightDecreaseButton;
+        return m_weightDecreaseButton;
     return nullptr;
 }
 
@@ -109,7 +109,7 @@ void ChankoScreen::openVisit()
 {
     m_visit.open(*m_game);
     apply();
-    DoneButton->setFocus(Qt::OtherFocusReason);
+    m_doneButton->setFocus(Qt::OtherFocusReason);
 }
 
 void ChankoScreen::spendPoint(QPushButton* sender)
@@ -127,20 +127,20 @@ void ChankoScreen::spendPoint(QPushButton* sender)
 
 void ChankoScreen::finish()
 {
-    if (isOffered(DoneButton))
+    if (isOffered(m_doneButton))
         accept();
 }
 
 void ChankoScreen::apply()
 {
     const ChankoView& v = m_visit.view();
-    ChankoMessage->setText(toQt(v.message));
+    m_messageLabel->setText(toQt(v.message));
     m_titleLabel->setText(toQt(v.title));
-    PointsLeftLabel->setText(toQt(v.pointsLeft));
-    HeightLabel->setText(toQt(v.height));
-    WeightLabel->setText(toQt(v.weight));
+    m_pointsLeftLabel->setText(toQt(v.pointsLeft));
+    m_heightLabel->setText(toQt(v.height));
+    m_weightLabel->setText(toQt(v.weight));
     for (std::size_t i = 0; i < kStatRowCount; ++i)
-        valueLabels[i]->setText(toQt(v.values[i]));
+        m_valueLabels[i]->setText(toQt(v.values[i]));
     for (std::size_t i = 0; i < kChankoButtonCount; ++i)
         button(i)->setEnabled(v.enabled[i]);
     fitToText();

@@ -16,25 +16,25 @@ class ChankoScreen : public ScreenDialog {
 public:
     explicit ChankoScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* m_titleLabel;
-    QLabel* PointsLeftLabel;
-    QFrame* m_statPanel;
-    std::array<QPushButton*, kStatRowCount> statButtons{};   // StrengthButton ... StaminaButton
-    std::array<QLabel*, kStatRowCount> valueLabels{};        // StrengthLabel ... StaminaLabel
-    QFrame* m_bodyPanel;
-    QLabel* m_heightCaptionLabel;
-    QLabel* m_weightCaptionLabel;
-    QLabel* HeightLabel;
-    QLabel* WeightLabel;
-    QLabel* m_heightCostLabel;
-    QLabel* m_weightCostLabel;
-    QPushButton* HeightButton;
-    QPushButton* WeightIncreaseButton;
-    QPushButton* WeightDecreaseButton;
-    QFrame* m_doneDivider;
-    QFrame* m_messagePanel;
-    QLabel* ChankoMessage;
-    QPushButton* DoneButton;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_pointsLeftLabel = nullptr;
+    QFrame* m_statPanel = nullptr;
+    std::array<QPushButton*, kStatRowCount> m_statButtons{};   // StrengthButton ... StaminaButton
+    std::array<QLabel*, kStatRowCount> m_valueLabels{};        // StrengthLabel ... StaminaLabel
+    QFrame* m_bodyPanel = nullptr;
+    QLabel* m_heightCaptionLabel = nullptr;
+    QLabel* m_weightCaptionLabel = nullptr;
+    QLabel* m_heightLabel = nullptr;
+    QLabel* m_weightLabel = nullptr;
+    QLabel* m_heightCostLabel = nullptr;
+    QLabel* m_weightCostLabel = nullptr;
+    QPushButton* m_heightButton = nullptr;
+    QPushButton* m_weightIncreaseButton = nullptr;
+    QPushButton* m_weightDecreaseButton = nullptr;
+    QFrame* m_doneDivider = nullptr;
+    QFrame* m_messagePanel = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QPushButton* m_doneButton = nullptr;
 
     // The button of a rules index (statistic rows, then height, weight up, down).
     QPushButton* button(std::size_t index) const;

@@ -19,31 +19,31 @@ StatIncreaseScreen::StatIncreaseScreen(Game& game, QWidget* parent) : ScreenDial
     setWindowTitle(QStringLiteral("Bonus Statistic Increase"));
 
     m_titleLabel = makeLabel(this, "titleLabel");
-    PointsLeftLabel = makeLabel(this, "PointsLeftLabel");
-    QFont bold = PointsLeftLabel->font();
+    m_pointsLeftLabel = makeLabel(this, "PointsLeftLabel");
+    QFont bold = m_pointsLeftLabel->font();
     bold.setBold(true);
-    PointsLeftLabel->setFont(bold);
+    m_pointsLeftLabel->setFont(bold);
 
     const StatRowsPanel rows = makeStatRowsPanel(this, [this](QPushButton* sender) { spendPoint(sender); });
     m_statPanel = rows.panel;
-    buttons = rows.buttons;
-    valueLabels = rows.valueLabels;
+    m_statButtons = rows.buttons;
+    m_valueLabels = rows.valueLabels;
 
     m_doneDivider = new QFrame(this);
     m_doneDivider->setObjectName(QStringLiteral("doneDivider"));
     m_doneDivider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    DoneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
-    DoneButton->setMinimumWidth(96);
-    connect(DoneButton, &QPushButton::clicked, this, &StatIncreaseScreen::finish);
+    m_doneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
+    m_doneButton->setMinimumWidth(96);
+    connect(m_doneButton, &QPushButton::clicked, this, &StatIncreaseScreen::finish);
 
     auto* title = new QHBoxLayout;
     title->addWidget(m_titleLabel);
-    title->addWidget(PointsLeftLabel);
+    title->addWidget(m_pointsLeftLabel);
     title->addStretch();
     auto* done = new QHBoxLayout;
     done->addStretch();
-    done->addWidget(DoneButton);
+    done->addWidget(m_doneButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addLayout(title);
@@ -68,15 +68,15 @@ void StatIncreaseScreen::fillRows()
 {
     m_visit.fill(m_game->playerCopy, m_game->pointPool);
     apply();
-    DoneButton->setFocus(Qt::OtherFocusReason);
+    m_doneButton->setFocus(Qt::OtherFocusReason);
 }
 
 void StatIncreaseScreen::spendPoint(QPushButton* sender)
 {
     if (!isOffered(sender))
         return;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i] == sender) {
+    for (std::size_t i = 0; i < m_statButtons.size(); ++i) {
+        if (m_statButtons[i] == sender) {
             m_visit.click(m_game->playerCopy, m_game->pointPool, static_cast<int>(i));
             apply();
             return;
@@ -86,7 +86,7 @@ void StatIncreaseScreen::spendPoint(QPushButton* sender)
 
 void StatIncreaseScreen::finish()
 {
-    if (!isOffered(DoneButton))
+    if (!isOffered(m_doneButton))
         return;
     accept();
 }
@@ -95,9 +95,9 @@ void StatIncreaseScreen::apply()
 {
     const StatIncreaseView& v = m_visit.view();
     m_titleLabel->setText(toQt(v.title));
-    PointsLeftLabel->setText(toQt(v.pointsLeft));
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setEnabled(v.enabled[i]);
-        valueLabels[i]->setText(toQt(v.values[i]));
+    m_pointsLeftLabel->setText(toQt(v.pointsLeft));
+    for (std::size_t i = 0; i < m_statButtons.size(); ++i) {
+        m_statButtons[i]->setEnabled(v.enabled[i]);
+        m_valueLabels[i]->setText(toQt(v.values[i]));
     }
 }

@@ -20,14 +20,14 @@ public:
     // returns when Done has closed it.
     void open(Game& game);
 
-    QLabel* m_titleLabel;
-    QLabel* PointsLeftLabel;
-    QFrame* m_statPanel;
-    QFrame* m_doneDivider;
-    QPushButton* DoneButton;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_pointsLeftLabel = nullptr;
+    QFrame* m_statPanel = nullptr;
+    QFrame* m_doneDivider = nullptr;
+    QPushButton* m_doneButton = nullptr;
     // The twelve rows in display order: "+" buttons and value labels.
-    std::array<QPushButton*, kStatRowCount> buttons{};
-    std::array<QLabel*, kStatRowCount> valueLabels{};
+    std::array<QPushButton*, kStatRowCount> m_statButtons{};
+    std::array<QLabel*, kStatRowCount> m_valueLabels{};
 
 public slots:
     void fillRows();

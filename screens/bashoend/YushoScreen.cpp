@@ -25,8 +25,8 @@ public:
 
     void announce(const std::string& announcement) override
     {
-        m_screen.KetteisenAnnounceLabel->setText(toQt(announcement));
-        m_screen.KetteisenAnnounceLabel->show();
+        m_screen.m_ketteisenAnnounceLabel->setText(toQt(announcement));
+        m_screen.m_ketteisenAnnounceLabel->show();
         // Lay the label out for its new text before painting, or a longer
         // announcement would be clipped to the old one's size.
         m_screen.fitToText();
@@ -36,8 +36,8 @@ public:
 
     void pause(int milliseconds) override
     {
-        if (!applicationQuitting() && m_screen.pauseFor)
-            m_screen.pauseFor(milliseconds);
+        if (!applicationQuitting() && m_screen.m_pause)
+            m_screen.m_pause(milliseconds);
     }
 
     bool stopped() const override { return applicationQuitting(); }
@@ -52,42 +52,42 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     setObjectName(QStringLiteral("yushoScreen"));
     setWindowTitle(QStringLiteral("Yusho"));
     setTitleBoxes(this, TitleBoxes::Sizeable);
-    pauseFor = [](int milliseconds) { pauseDiscardingInput(milliseconds); };
+    m_pause = [](int milliseconds) { pauseDiscardingInput(milliseconds); };
 
-    KetteisenAnnounceLabel = makeLabel(this, "KetteisenAnnounceLabel");
-    JunYushoWinners = makeLabel(this, "JunYushoWinners");
-    QFont big = KetteisenAnnounceLabel->font();
+    m_ketteisenAnnounceLabel = makeLabel(this, "KetteisenAnnounceLabel");
+    m_junYushoLabel = makeLabel(this, "JunYushoWinners");
+    QFont big = m_ketteisenAnnounceLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
-    KetteisenAnnounceLabel->setFont(big);
-    for (QLabel* l : {KetteisenAnnounceLabel, JunYushoWinners}) {
+    m_ketteisenAnnounceLabel->setFont(big);
+    for (QLabel* l : {m_ketteisenAnnounceLabel, m_junYushoLabel}) {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    OKButton = makeButton(this, "OKButton", QStringLiteral("OK"));
-    BeginKetteisenButton = makeButton(this, "BeginKetteisenButton", QStringLiteral("Begin Kettei-Sen"));
-    OKButton->setMinimumWidth(110);
-    BeginKetteisenButton->setMinimumWidth(150);
+    m_okButton = makeButton(this, "OKButton", QStringLiteral("OK"));
+    m_beginKetteisenButton = makeButton(this, "BeginKetteisenButton", QStringLiteral("Begin Kettei-Sen"));
+    m_okButton->setMinimumWidth(110);
+    m_beginKetteisenButton->setMinimumWidth(150);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BeginKetteisenButton);
-    buttons->addWidget(OKButton);
+    buttons->addWidget(m_beginKetteisenButton);
+    buttons->addWidget(m_okButton);
     buttons->addStretch();
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 20, 24, 16);
     column->setSpacing(14);
-    column->addWidget(KetteisenAnnounceLabel);
-    column->addWidget(JunYushoWinners);
+    column->addWidget(m_ketteisenAnnounceLabel);
+    column->addWidget(m_junYushoLabel);
     column->addStretch();
     column->addLayout(buttons);
     // A short text keeps this size; a long list of runners-up makes it taller.
     setMinimumSize(480, 230);
     resize(520, 230);
 
-    connect(OKButton, &QPushButton::clicked, this, &YushoScreen::finish);
-    connect(BeginKetteisenButton, &QPushButton::clicked, this, &YushoScreen::fightKetteisen);
+    connect(m_okButton, &QPushButton::clicked, this, &YushoScreen::finish);
+    connect(m_beginKetteisenButton, &QPushButton::clicked, this, &YushoScreen::fightKetteisen);
 }
 
 void YushoScreen::setPlayerBout(PlayerBout* bout)
@@ -118,12 +118,12 @@ void YushoScreen::fightKetteisen()
 {
     // A late accelerator, or a click queued during a pause, must not start a
     // second playoff inside the first.
-    if (m_running || !isOffered(BeginKetteisenButton))
+    if (m_running || !isOffered(m_beginKetteisenButton))
         return;
     if (!m_playerBout)
         throw std::logic_error("the yusho screen has no way to fight the player's playoff bouts");
     m_running = true;
-    BeginKetteisenButton->hide();
+    m_beginKetteisenButton->hide();
     Host host(*this);
     bool finished = false;
     try {
@@ -144,7 +144,7 @@ void YushoScreen::fightKetteisen()
 
 void YushoScreen::finish()
 {
-    if (!isOffered(OKButton))
+    if (!isOffered(m_okButton))
         return;
     // The yusho is not taken as done until it is in the file: OK saves the
     // same decision again rather than deciding it (or a playoff) anew.
@@ -166,14 +166,14 @@ bool YushoScreen::mayClose() const
 void YushoScreen::apply()
 {
     const YushoView& v = m_decision.view();
-    KetteisenAnnounceLabel->setText(toQt(v.announcement));
-    JunYushoWinners->setText(toQt(v.junYusho));
-    KetteisenAnnounceLabel->setVisible(v.announcementVisible);
-    JunYushoWinners->setVisible(v.junYushoVisible);
-    OKButton->setVisible(v.okVisible);
-    BeginKetteisenButton->setVisible(v.beginVisible);
+    m_ketteisenAnnounceLabel->setText(toQt(v.announcement));
+    m_junYushoLabel->setText(toQt(v.junYusho));
+    m_ketteisenAnnounceLabel->setVisible(v.announcementVisible);
+    m_junYushoLabel->setVisible(v.junYushoVisible);
+    m_okButton->setVisible(v.okVisible);
+    m_beginKetteisenButton->setVisible(v.beginVisible);
     fitToText();
-    QPushButton* offered = v.beginVisible ? BeginKetteisenButton : v.okVisible ? OKButton : nullptr;
+    QPushButton* offered = v.beginVisible ? m_beginKetteisenButton : v.okVisible ? m_okButton : nullptr;
     if (offered)
         offered->setFocus();
 }

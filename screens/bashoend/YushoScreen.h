@@ -5,6 +5,7 @@
 #include "screens/ScreenDialog.h"
 
 #include <functional>
+#include <utility>
 
 class PlayerBout;
 class QLabel;
@@ -25,14 +26,16 @@ public:
     // (the result, and no button offered) while clicks and key presses made
     // meanwhile are thrown away, not acted on when it ends; tests may
     // shorten it.
-    std::function<void(int milliseconds)> pauseFor;
+    using Pause = std::function<void(int milliseconds)>;
+    void setPause(Pause pause) { m_pause = std::move(pause); }
+    const Pause& pause() const { return m_pause; }
 
     const YushoDecision& decision() const { return m_decision; }
 
-    QLabel* KetteisenAnnounceLabel;
-    QLabel* JunYushoWinners;
-    QPushButton* OKButton;
-    QPushButton* BeginKetteisenButton;
+    QLabel* m_ketteisenAnnounceLabel = nullptr;
+    QLabel* m_junYushoLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_beginKetteisenButton = nullptr;
 
 public slots:
     void decideYusho();   // the set-up, and the decision when there is no tie
@@ -51,6 +54,7 @@ protected:
     bool mayClose() const override;
 
 private:
+    Pause m_pause;   // never empty: the game's own pause unless a test set another
     class Host;
     void apply();
 

@@ -96,34 +96,34 @@ void BoutScreen::chooseExchange(QPushButton* sender)
 
 void BoutScreen::callMonoii()
 {
-    act(MonoiiClose, [this] { m_engine.callMonoii(); });
+    act(m_monoiiCloseButton, [this] { m_engine.callMonoii(); });
 }
 
 void BoutScreen::judgesDecide()
 {
-    act(MonoiiStart, [this] { m_engine.judgesDecide(*m_game); });
+    act(m_monoiiStartButton, [this] { m_engine.judgesDecide(*m_game); });
 }
 
 void BoutScreen::fightToriNaoshi()
 {
-    act(MonoiiFight, [this] { m_engine.toriNaoshi(*m_game); });
+    act(m_monoiiFightButton, [this] { m_engine.toriNaoshi(*m_game); });
 }
 
 void BoutScreen::recordWin()
 {
-    act(WinButton, [this] { m_engine.recordWin(*m_game); });
+    act(m_winButton, [this] { m_engine.recordWin(*m_game); });
 }
 
 void BoutScreen::recordLoss()
 {
-    act(LoseButton, [this] { m_engine.recordLoss(*m_game); });
+    act(m_loseButton, [this] { m_engine.recordLoss(*m_game); });
 }
 
 void BoutScreen::openBonus()
 {
     // A second click (a late mnemonic, a key held down) while the bonus
     // screen is open must not open it again.
-    if (!isOffered(BonusButton) || m_inBonus)
+    if (!isOffered(m_bonusButton) || m_inBonus)
         return;
     m_inBonus = true;
     emit bonusWanted(*m_game);
@@ -134,7 +134,7 @@ void BoutScreen::openBonus()
 
 void BoutScreen::closeBout()
 {
-    if (!isOffered(CloseButton))
+    if (!isOffered(m_closeButton))
         return;
     m_engine.close();
     apply();
@@ -148,21 +148,21 @@ void BoutScreen::closeBout()
 void BoutScreen::apply()
 {
     const BoutView& v = m_engine.view();
-    UserShikonaLabel->setText(toQt(v.userShikona));
-    CompShikonaLabel->setText(toQt(v.compShikona));
-    TimeElapsedLabel->setText(toQt(v.timeElapsed));
-    showBar(UserGenkiBar, v.userBar);
-    showBar(CompGenkiBar, v.compBar);
+    m_userShikonaLabel->setText(toQt(v.userShikona));
+    m_compShikonaLabel->setText(toQt(v.compShikona));
+    m_timeElapsedLabel->setText(toQt(v.timeElapsed));
+    showBar(m_userGenkiBar, v.userBar);
+    showBar(m_compGenkiBar, v.compBar);
 
-    UserStrategyLabel->setText(toQt(v.userStrategy));
-    CompStrategyLabel->setText(toQt(v.compStrategy));
-    UserPoints->setText(toQt(v.userPoints));
-    CompPoints->setText(toQt(v.compPoints));
-    Outcome->setText(toQt(v.outcome));
-    EndLabel->setText(toQt(v.endText));
-    for (QLabel* l : {UserStrategyLabel, CompStrategyLabel, UserPoints, CompPoints, Outcome})
+    m_userStrategyLabel->setText(toQt(v.userStrategy));
+    m_compStrategyLabel->setText(toQt(v.compStrategy));
+    m_userPointsLabel->setText(toQt(v.userPoints));
+    m_compPointsLabel->setText(toQt(v.compPoints));
+    m_outcomeLabel->setText(toQt(v.outcome));
+    m_endLabel->setText(toQt(v.endText));
+    for (QLabel* l : {m_userStrategyLabel, m_compStrategyLabel, m_userPointsLabel, m_compPointsLabel, m_outcomeLabel})
         l->setVisible(v.boutLabels);
-    EndLabel->setVisible(v.endLabel);
+    m_endLabel->setVisible(v.endLabel);
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i)
         m_resultLabels[i]->setVisible(v.resultLabels[i]);
 
@@ -170,13 +170,13 @@ void BoutScreen::apply()
         b->setVisible(v.tachiaiButtons);
     for (QPushButton* b : m_exchangeButtons)
         b->setVisible(v.exchangeButtons);
-    MonoiiClose->setVisible(v.monoiiClose);
-    MonoiiStart->setVisible(v.monoiiStart);
-    MonoiiFight->setVisible(v.monoiiFight);
-    WinButton->setVisible(v.win);
-    LoseButton->setVisible(v.lose);
-    CloseButton->setVisible(v.close);
-    BonusButton->setVisible(v.bonus);
+    m_monoiiCloseButton->setVisible(v.monoiiClose);
+    m_monoiiStartButton->setVisible(v.monoiiStart);
+    m_monoiiFightButton->setVisible(v.monoiiFight);
+    m_winButton->setVisible(v.win);
+    m_loseButton->setVisible(v.lose);
+    m_closeButton->setVisible(v.close);
+    m_bonusButton->setVisible(v.bonus);
     if (QPushButton* b = focusButton(v.focus))
         b->setFocus(Qt::OtherFocusReason);
 }
@@ -186,13 +186,13 @@ QPushButton* BoutScreen::focusButton(BoutFocus focus) const
     switch (focus) {
     case BoutFocus::Receive: return m_receiveButton;
     case BoutFocus::Yotsu: return m_yotsuButton;
-    case BoutFocus::MonoiiClose: return MonoiiClose;
-    case BoutFocus::MonoiiStart: return MonoiiStart;
-    case BoutFocus::MonoiiFight: return MonoiiFight;
-    case BoutFocus::Win: return WinButton;
-    case BoutFocus::Lose: return LoseButton;
-    case BoutFocus::Close: return CloseButton;
-    case BoutFocus::Bonus: return BonusButton;
+    case BoutFocus::MonoiiClose: return m_monoiiCloseButton;
+    case BoutFocus::MonoiiStart: return m_monoiiStartButton;
+    case BoutFocus::MonoiiFight: return m_monoiiFightButton;
+    case BoutFocus::Win: return m_winButton;
+    case BoutFocus::Lose: return m_loseButton;
+    case BoutFocus::Close: return m_closeButton;
+    case BoutFocus::Bonus: return m_bonusButton;
     case BoutFocus::None: break;
     }
     return nullptr;

@@ -28,15 +28,15 @@ public:
     const std::array<QPushButton*, 6>& exchangeButtons() const { return m_exchangeButtons; }
     const std::array<QLabel*, kResultLabelCount>& resultLabels() const { return m_resultLabels; }
 
-    QLabel* UserShikonaLabel = nullptr;
-    QFrame* UserGenkiBar = nullptr;
-    QLabel* CompShikonaLabel = nullptr;
-    QFrame* CompGenkiBar = nullptr;
+    QLabel* m_userShikonaLabel = nullptr;
+    QFrame* m_userGenkiBar = nullptr;
+    QLabel* m_compShikonaLabel = nullptr;
+    QFrame* m_compGenkiBar = nullptr;
     QLabel* m_timeCaptionLabel = nullptr;
-    QLabel* TimeElapsedLabel = nullptr;
+    QLabel* m_timeElapsedLabel = nullptr;
 
     QFrame* m_actionPanel = nullptr;
-    QLabel* EndLabel = nullptr;
+    QLabel* m_endLabel = nullptr;
     QPushButton* m_jumpButton = nullptr;
     QPushButton* m_receiveButton = nullptr;
     QPushButton* m_tachiaiTsuppariButton = nullptr;
@@ -47,33 +47,33 @@ public:
     QPushButton* m_tenageButton = nullptr;
     QPushButton* m_hatakikomiButton = nullptr;
     QPushButton* m_defenseButton = nullptr;
-    QPushButton* MonoiiClose = nullptr;
-    QPushButton* MonoiiStart = nullptr;
-    QPushButton* MonoiiFight = nullptr;
-    QPushButton* WinButton = nullptr;
-    QPushButton* LoseButton = nullptr;
-    QPushButton* CloseButton = nullptr;
+    QPushButton* m_monoiiCloseButton = nullptr;
+    QPushButton* m_monoiiStartButton = nullptr;
+    QPushButton* m_monoiiFightButton = nullptr;
+    QPushButton* m_winButton = nullptr;
+    QPushButton* m_loseButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 
     QFrame* m_summaryPanel = nullptr;
     QFrame* m_strategyPanel = nullptr;
-    QLabel* UserStrategyLabel = nullptr;
-    QLabel* CompStrategyLabel = nullptr;
-    QLabel* KachiKoshiLabel = nullptr;
-    QLabel* LastDayLabel = nullptr;
-    QLabel* MakeKoshiLabel = nullptr;
-    QLabel* DrainLabel = nullptr;
+    QLabel* m_userStrategyLabel = nullptr;
+    QLabel* m_compStrategyLabel = nullptr;
+    QLabel* m_kachiKoshiLabel = nullptr;
+    QLabel* m_lastDayLabel = nullptr;
+    QLabel* m_makeKoshiLabel = nullptr;
+    QLabel* m_drainLabel = nullptr;
     QFrame* m_pointsPanel = nullptr;
-    QLabel* UserPoints = nullptr;
-    QLabel* CompPoints = nullptr;
-    QLabel* PotentialLabel = nullptr;
-    QLabel* UpsetPotentialLabel = nullptr;
-    QLabel* YaochoLabel = nullptr;
-    QLabel* SappedLabel = nullptr;
+    QLabel* m_userPointsLabel = nullptr;
+    QLabel* m_compPointsLabel = nullptr;
+    QLabel* m_potentialLabel = nullptr;
+    QLabel* m_upsetPotentialLabel = nullptr;
+    QLabel* m_yaochoLabel = nullptr;
+    QLabel* m_sappedLabel = nullptr;
     QFrame* m_outcomePanel = nullptr;
-    QLabel* Outcome = nullptr;
-    QLabel* BonusLabel = nullptr;
-    QLabel* UpsetBonusLabel = nullptr;
-    QPushButton* BonusButton = nullptr;
+    QLabel* m_outcomeLabel = nullptr;
+    QLabel* m_bonusLabel = nullptr;
+    QLabel* m_upsetBonusLabel = nullptr;
+    QPushButton* m_bonusButton = nullptr;
 
 public slots:
     void setUpBout();

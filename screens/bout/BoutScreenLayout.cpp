@@ -51,29 +51,29 @@ QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QSt
 void BoutScreen::buildControls()
 {
     setFixedSize(kWidth, kHeight);
-    UserShikonaLabel = makeLabel(this, "UserShikonaLabel");
-    UserShikonaLabel->setGeometry(16, 14, kBarX - 24, 20);
-    UserGenkiBar = makeBar(this, "UserGenkiBar", 16);
-    CompShikonaLabel = makeLabel(this, "CompShikonaLabel");
-    CompShikonaLabel->setGeometry(16, 42, kBarX - 24, 20);
-    CompGenkiBar = makeBar(this, "CompGenkiBar", 44);
+    m_userShikonaLabel = makeLabel(this, "UserShikonaLabel");
+    m_userShikonaLabel->setGeometry(16, 14, kBarX - 24, 20);
+    m_userGenkiBar = makeBar(this, "UserGenkiBar", 16);
+    m_compShikonaLabel = makeLabel(this, "CompShikonaLabel");
+    m_compShikonaLabel->setGeometry(16, 42, kBarX - 24, 20);
+    m_compGenkiBar = makeBar(this, "CompGenkiBar", 44);
     m_timeCaptionLabel = makeLabel(this, "timeCaptionLabel", QStringLiteral("Time:"));
     m_timeCaptionLabel->setGeometry(16, 70, 44, 20);
-    TimeElapsedLabel = makeLabel(this, "TimeElapsedLabel");
-    TimeElapsedLabel->setGeometry(64, 70, 80, 20);
+    m_timeElapsedLabel = makeLabel(this, "TimeElapsedLabel");
+    m_timeElapsedLabel->setGeometry(64, 70, 80, 20);
 
     // The centre panel: the end of the bout above, and one area below that
     // every phase's buttons share.
     m_actionPanel = makePanel(this, "actionPanel", QFrame::Raised);
     m_actionPanel->setGeometry(16, 98, kPanelWidth, 150);
-    EndLabel = makeLabel(m_actionPanel, "EndLabel");
-    EndLabel->setWordWrap(true);
-    EndLabel->setAlignment(Qt::AlignCenter);
-    EndLabel->setGeometry(16, 10, kPanelWidth - 32, 84);
-    QFont endFont = EndLabel->font();
+    m_endLabel = makeLabel(m_actionPanel, "EndLabel");
+    m_endLabel->setWordWrap(true);
+    m_endLabel->setAlignment(Qt::AlignCenter);
+    m_endLabel->setGeometry(16, 10, kPanelWidth - 32, 84);
+    QFont endFont = m_endLabel->font();
     endFont.setBold(true);
     endFont.setPointSize(endFont.pointSize() + 2);
-    EndLabel->setFont(endFont);
+    m_endLabel->setFont(endFont);
 
     // One row of strategy buttons, evenly spaced across the panel.
     auto row = [this](auto& buttons, const char* const names[], const char* const captions[], int width, int gap) {
@@ -103,13 +103,13 @@ void BoutScreen::buildControls()
     m_defenseButton = m_exchangeButtons[5];
 
     const QRect centre((kPanelWidth - 120) / 2, kButtonY, 120, kButtonHeight);
-    MonoiiClose = makeButton(m_actionPanel, "MonoiiClose", QStringLiteral("Close"));
-    MonoiiStart = makeButton(m_actionPanel, "MonoiiStart", QStringLiteral("Mono-ii"));
-    MonoiiFight = makeButton(m_actionPanel, "MonoiiFight", QStringLiteral("Fight!"));
-    WinButton = makeButton(m_actionPanel, "WinButton", QStringLiteral("Win"));
-    LoseButton = makeButton(m_actionPanel, "LoseButton", QStringLiteral("Lose"));
-    CloseButton = makeButton(m_actionPanel, "CloseButton", QStringLiteral("Close"));
-    for (QPushButton* b : {MonoiiClose, MonoiiStart, MonoiiFight, WinButton, LoseButton, CloseButton})
+    m_monoiiCloseButton = makeButton(m_actionPanel, "MonoiiClose", QStringLiteral("Close"));
+    m_monoiiStartButton = makeButton(m_actionPanel, "MonoiiStart", QStringLiteral("Mono-ii"));
+    m_monoiiFightButton = makeButton(m_actionPanel, "MonoiiFight", QStringLiteral("Fight!"));
+    m_winButton = makeButton(m_actionPanel, "WinButton", QStringLiteral("Win"));
+    m_loseButton = makeButton(m_actionPanel, "LoseButton", QStringLiteral("Lose"));
+    m_closeButton = makeButton(m_actionPanel, "CloseButton", QStringLiteral("Close"));
+    for (QPushButton* b : {m_monoiiCloseButton, m_monoiiStartButton, m_monoiiFightButton, m_winButton, m_loseButton, m_closeButton})
         b->setGeometry(centre);
 
     // The bottom panel: what each side did, the points, and who gained what;
@@ -118,15 +118,15 @@ void BoutScreen::buildControls()
     m_summaryPanel->setGeometry(16, 256, kPanelWidth, 208);
     m_strategyPanel = makePanel(m_summaryPanel, "strategyPanel", QFrame::Raised);
     m_strategyPanel->setGeometry(8, 8, kPanelWidth - 16, 76);
-    UserStrategyLabel = makeLine(m_strategyPanel, "UserStrategyLabel", 4, 34);
-    CompStrategyLabel = makeLine(m_strategyPanel, "CompStrategyLabel", 38, 34);
+    m_userStrategyLabel = makeLine(m_strategyPanel, "UserStrategyLabel", 4, 34);
+    m_compStrategyLabel = makeLine(m_strategyPanel, "CompStrategyLabel", 38, 34);
     m_pointsPanel = makePanel(m_summaryPanel, "pointsPanel", QFrame::Raised);
     m_pointsPanel->setGeometry(8, 88, kPanelWidth - 16, 52);
-    UserPoints = makeLine(m_pointsPanel, "UserPoints", 4, 22);
-    CompPoints = makeLine(m_pointsPanel, "CompPoints", 26, 22);
+    m_userPointsLabel = makeLine(m_pointsPanel, "UserPoints", 4, 22);
+    m_compPointsLabel = makeLine(m_pointsPanel, "CompPoints", 26, 22);
     m_outcomePanel = makePanel(m_summaryPanel, "outcomePanel", QFrame::Raised);
     m_outcomePanel->setGeometry(8, 144, kPanelWidth - 16, 56);
-    Outcome = makeLine(m_outcomePanel, "Outcome", 4, 48);
+    m_outcomeLabel = makeLine(m_outcomePanel, "Outcome", 4, 48);
 
     auto result = [this](ResultLabel label, QWidget* panel, int y, int height) {
         QLabel* l = makeLine(panel, resultLabelName(label), y, height, QString::fromLatin1(resultLabelCaption(label)));
@@ -134,23 +134,23 @@ void BoutScreen::buildControls()
         m_resultLabels[label] = l;
         return l;
     };
-    KachiKoshiLabel = result(kKachiKoshiLabel, m_strategyPanel, 4, 34);
-    LastDayLabel = result(kLastDayLabel, m_strategyPanel, 38, 34);
-    MakeKoshiLabel = result(kMakeKoshiLabel, m_strategyPanel, 4, 34);
-    DrainLabel = result(kDrainLabel, m_strategyPanel, 4, 34);
-    PotentialLabel = result(kPotentialLabel, m_pointsPanel, 4, 44);
-    UpsetPotentialLabel = result(kUpsetPotentialLabel, m_pointsPanel, 4, 44);
-    YaochoLabel = result(kYaochoLabel, m_pointsPanel, 4, 44);
-    SappedLabel = result(kSappedLabel, m_pointsPanel, 4, 44);
-    BonusLabel = result(kBonusLabel, m_outcomePanel, 2, 22);
-    UpsetBonusLabel = result(kUpsetBonusLabel, m_outcomePanel, 2, 22);
-    BonusButton = makeButton(m_outcomePanel, "BonusButton", QStringLiteral("Bonus"));
-    BonusButton->setGeometry((kPanelWidth - 16 - 120) / 2, 25, 120, 26);
+    m_kachiKoshiLabel = result(kKachiKoshiLabel, m_strategyPanel, 4, 34);
+    m_lastDayLabel = result(kLastDayLabel, m_strategyPanel, 38, 34);
+    m_makeKoshiLabel = result(kMakeKoshiLabel, m_strategyPanel, 4, 34);
+    m_drainLabel = result(kDrainLabel, m_strategyPanel, 4, 34);
+    m_potentialLabel = result(kPotentialLabel, m_pointsPanel, 4, 44);
+    m_upsetPotentialLabel = result(kUpsetPotentialLabel, m_pointsPanel, 4, 44);
+    m_yaochoLabel = result(kYaochoLabel, m_pointsPanel, 4, 44);
+    m_sappedLabel = result(kSappedLabel, m_pointsPanel, 4, 44);
+    m_bonusLabel = result(kBonusLabel, m_outcomePanel, 2, 22);
+    m_upsetBonusLabel = result(kUpsetBonusLabel, m_outcomePanel, 2, 22);
+    m_bonusButton = makeButton(m_outcomePanel, "BonusButton", QStringLiteral("Bonus"));
+    m_bonusButton->setGeometry((kPanelWidth - 16 - 120) / 2, 25, 120, 26);
 
     for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>())
         b->hide();
-    BonusButton->hide();
-    EndLabel->hide();
+    m_bonusButton->hide();
+    m_endLabel->hide();
 }
 
 void BoutScreen::connectButtons()
@@ -159,11 +159,11 @@ void BoutScreen::connectButtons()
         connect(b, &QPushButton::clicked, this, [this, b] { chooseTachiai(b); });
     for (QPushButton* b : m_exchangeButtons)
         connect(b, &QPushButton::clicked, this, [this, b] { chooseExchange(b); });
-    connect(MonoiiClose, &QPushButton::clicked, this, &BoutScreen::callMonoii);
-    connect(MonoiiStart, &QPushButton::clicked, this, &BoutScreen::judgesDecide);
-    connect(MonoiiFight, &QPushButton::clicked, this, &BoutScreen::fightToriNaoshi);
-    connect(WinButton, &QPushButton::clicked, this, &BoutScreen::recordWin);
-    connect(LoseButton, &QPushButton::clicked, this, &BoutScreen::recordLoss);
-    connect(BonusButton, &QPushButton::clicked, this, &BoutScreen::openBonus);
-    connect(CloseButton, &QPushButton::clicked, this, &BoutScreen::closeBout);
+    connect(m_monoiiCloseButton, &QPushButton::clicked, this, &BoutScreen::callMonoii);
+    connect(m_monoiiStartButton, &QPushButton::clicked, this, &BoutScreen::judgesDecide);
+    connect(m_monoiiFightButton, &QPushButton::clicked, this, &BoutScreen::fightToriNaoshi);
+    connect(m_winButton, &QPushButton::clicked, this, &BoutScreen::recordWin);
+    connect(m_loseButton, &QPushButton::clicked, this, &BoutScreen::recordLoss);
+    connect(m_bonusButton, &QPushButton::clicked, this, &BoutScreen::openBonus);
+    connect(m_closeButton, &QPushButton::clicked, this, &BoutScreen::closeBout);
 }

@@ -32,29 +32,29 @@ struct AbilityControls {
 };
 
 const AbilityControls kAbilities[kAbilityCount] = {
-    {&Form::strengthScroll, &Form::strengthLabel, &Form::m_strengthCaptionLabel, "strengthScroll", "strengthLabel", "strengthCaptionLabel",
+    {&Form::m_strengthBar, &Form::m_strengthLabel, &Form::m_strengthCaptionLabel, "strengthScroll", "strengthLabel", "strengthCaptionLabel",
      "Strength", &Form::scrollStrength},
-    {&Form::agilityScroll, &Form::agilityLabel, &Form::m_agilityCaptionLabel, "agilityScroll", "agilityLabel", "agilityCaptionLabel",
+    {&Form::m_agilityBar, &Form::m_agilityLabel, &Form::m_agilityCaptionLabel, "agilityScroll", "agilityLabel", "agilityCaptionLabel",
      " Agility ", &Form::scrollAgility},
-    {&Form::TachiaiScroll, &Form::TachiaiLabel, &Form::m_tachiaiCaptionLabel, "TachiaiScroll", "TachiaiLabel", "tachiaiCaptionLabel",
+    {&Form::m_tachiaiBar, &Form::m_tachiaiLabel, &Form::m_tachiaiCaptionLabel, "TachiaiScroll", "TachiaiLabel", "tachiaiCaptionLabel",
      " Tachiai", &Form::scrollTachiai},
-    {&Form::JumpScroll, &Form::JumpLabel, &Form::m_jumpCaptionLabel, "JumpScroll", "JumpLabel", "jumpCaptionLabel", "  Jump",
+    {&Form::m_jumpBar, &Form::m_jumpLabel, &Form::m_jumpCaptionLabel, "JumpScroll", "JumpLabel", "jumpCaptionLabel", "  Jump",
      &Form::scrollJump},
-    {&Form::ReceiveScroll, &Form::ReceiveLabel, &Form::m_receiveCaptionLabel, "ReceiveScroll", "ReceiveLabel", "receiveCaptionLabel",
+    {&Form::m_receiveBar, &Form::m_receiveLabel, &Form::m_receiveCaptionLabel, "ReceiveScroll", "ReceiveLabel", "receiveCaptionLabel",
      "Receive", &Form::scrollReceive},
-    {&Form::DefenseScroll, &Form::DefenseLabel, &Form::m_defenseCaptionLabel, "DefenseScroll", "DefenseLabel", "defenseCaptionLabel",
+    {&Form::m_defenseBar, &Form::m_defenseLabel, &Form::m_defenseCaptionLabel, "DefenseScroll", "DefenseLabel", "defenseCaptionLabel",
      "Defense", &Form::scrollDefense},
-    {&Form::OshiScroll, &Form::OshiLabel, &Form::m_oshiCaptionLabel, "OshiScroll", "OshiLabel", "oshiCaptionLabel", "  Oshi  ",
+    {&Form::m_oshiBar, &Form::m_oshiLabel, &Form::m_oshiCaptionLabel, "OshiScroll", "OshiLabel", "oshiCaptionLabel", "  Oshi  ",
      &Form::scrollOshi},
-    {&Form::YotsuScroll, &Form::YotsuLabel, &Form::m_yotsuCaptionLabel, "YotsuScroll", "YotsuLabel", "yotsuCaptionLabel", " Yotsu ",
+    {&Form::m_yotsuBar, &Form::m_yotsuLabel, &Form::m_yotsuCaptionLabel, "YotsuScroll", "YotsuLabel", "yotsuCaptionLabel", " Yotsu ",
      &Form::scrollYotsu},
-    {&Form::TsuppariScroll, &Form::TsuppariLabel, &Form::m_tsuppariCaptionLabel, "TsuppariScroll", "TsuppariLabel", "tsuppariCaptionLabel",
+    {&Form::m_tsuppariBar, &Form::m_tsuppariLabel, &Form::m_tsuppariCaptionLabel, "TsuppariScroll", "TsuppariLabel", "tsuppariCaptionLabel",
      "Tsuppari", &Form::scrollTsuppari},
-    {&Form::TenageScroll, &Form::TenageLabel, &Form::m_tenageCaptionLabel, "TenageScroll", "TenageLabel", "tenageCaptionLabel",
+    {&Form::m_tenageBar, &Form::m_tenageLabel, &Form::m_tenageCaptionLabel, "TenageScroll", "TenageLabel", "tenageCaptionLabel",
      " Tenage", &Form::scrollTenage},
-    {&Form::HenkaScroll, &Form::HenkaLabel, &Form::m_henkaCaptionLabel, "HenkaScroll", "HenkaLabel", "henkaCaptionLabel", "Henka",
+    {&Form::m_henkaBar, &Form::m_henkaLabel, &Form::m_henkaCaptionLabel, "HenkaScroll", "HenkaLabel", "henkaCaptionLabel", "Henka",
      &Form::scrollHenka},
-    {&Form::StaminaScroll, &Form::StaminaLabel, &Form::m_staminaCaptionLabel, "StaminaScroll", "StaminaLabel", "staminaCaptionLabel",
+    {&Form::m_staminaBar, &Form::m_staminaLabel, &Form::m_staminaCaptionLabel, "StaminaScroll", "StaminaLabel", "staminaCaptionLabel",
      "Stamina", &Form::scrollStamina},
 };
 
@@ -123,9 +123,9 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
 
     const CreationValues opening;
     m_shikonaCaptionLabel = makeLabel(this, "shikonaCaptionLabel", QStringLiteral("Shikona"));
-    Shikona = makeNameEdit(this, "Shikona", static_cast<int>(kShikonaMax), opening.shikona);
+    m_shikonaEdit = makeNameEdit(this, "Shikona", static_cast<int>(kShikonaMax), opening.shikona);
     m_realNameCaptionLabel = makeLabel(this, "realNameCaptionLabel", QStringLiteral("Real Name"));
-    RealName = makeNameEdit(this, "RealName", static_cast<int>(kRealNameMax), opening.realName);
+    m_realNameEdit = makeNameEdit(this, "RealName", static_cast<int>(kRealNameMax), opening.realName);
 
     m_heightCaptionLabel = makeCentred(this, "heightCaptionLabel", QStringLiteral("Height"));
     m_heightBar = makeBar(this, "heightBar", kMinHeight, kMaxHeight, opening.height, 10, kBodyBarHeight);
@@ -134,7 +134,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     m_weightBar = makeBar(this, "weightBar", kMinWeight, kMaxWeight, opening.weight, 10, kBodyBarHeight);
     m_weightValueLabel = makeCentred(this, "weightValueLabel", QStringLiteral("130"));
     m_bodyPointsCaptionLabel = makeLabel(this, "bodyPointsCaptionLabel", QStringLiteral("Points remaining: "));
-    HWRemainingPointsLabel = makeLabel(this, "HWRemainingPointsLabel", QStringLiteral("0"));
+    m_bodyPointsLeftLabel = makeLabel(this, "HWRemainingPointsLabel", QStringLiteral("0"));
 
     for (std::size_t i = 0; i < kAbilityCount; ++i) {
         const AbilityControls& a = kAbilities[i];
@@ -145,18 +145,18 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
         m_abilityLabels[i] = this->*a.value;
     }
     m_abilityPointsCaptionLabel = makeLabel(this, "abilityPointsCaptionLabel", QStringLiteral("Points remaining: "));
-    RemainingStatPointsLabel = makeLabel(this, "RemainingStatPointsLabel", QStringLiteral("25"));
+    m_abilityPointsLeftLabel = makeLabel(this, "RemainingStatPointsLabel", QStringLiteral("25"));
 
-    SaveRikishi = makeButton(this, "SaveRikishi", QStringLiteral("&Save"));
-    Cancel = makeButton(this, "Cancel", QStringLiteral("&Cancel"));
+    m_saveButton = makeButton(this, "SaveRikishi", QStringLiteral("&Save"));
+    m_cancelButton = makeButton(this, "Cancel", QStringLiteral("&Cancel"));
 
     // Layout: names on top, the body pool on the left, the ability pool on
     // the right, the buttons at the foot.
     auto* names = new QGridLayout;
     names->addWidget(m_shikonaCaptionLabel, 0, 0);
-    names->addWidget(Shikona, 0, 1);
+    names->addWidget(m_shikonaEdit, 0, 1);
     names->addWidget(m_realNameCaptionLabel, 1, 0);
-    names->addWidget(RealName, 1, 1);
+    names->addWidget(m_realNameEdit, 1, 1);
     names->setColumnMinimumWidth(1, 200);
     auto* namesRow = new QHBoxLayout;
     namesRow->addLayout(names);
@@ -168,7 +168,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     bodyBars->addLayout(barColumn(m_weightCaptionLabel, m_weightBar, m_weightValueLabel));
     auto* body = new QVBoxLayout;
     body->addLayout(bodyBars);
-    body->addLayout(poolRow(m_bodyPointsCaptionLabel, HWRemainingPointsLabel));
+    body->addLayout(poolRow(m_bodyPointsCaptionLabel, m_bodyPointsLeftLabel));
     body->addStretch();
 
     auto* abilityBars = new QHBoxLayout;
@@ -176,7 +176,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
         abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]));
     auto* abilities = new QVBoxLayout;
     abilities->addLayout(abilityBars);
-    abilities->addLayout(poolRow(m_abilityPointsCaptionLabel, RemainingStatPointsLabel));
+    abilities->addLayout(poolRow(m_abilityPointsCaptionLabel, m_abilityPointsLeftLabel));
     abilities->addStretch();
 
     auto* pools = new QHBoxLayout;
@@ -186,8 +186,8 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(SaveRikishi);
-    buttons->addWidget(Cancel);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(namesRow);
@@ -198,7 +198,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order: the names, height, weight, the twelve abilities, Save, Cancel.
-    QWidget* order[] = {Shikona, RealName, m_heightBar, m_weightBar};
+    QWidget* order[] = {m_shikonaEdit, m_realNameEdit, m_heightBar, m_weightBar};
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
         if (previous)
@@ -209,17 +209,17 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
         setTabOrder(previous, bar);
         previous = bar;
     }
-    setTabOrder(previous, SaveRikishi);
-    setTabOrder(SaveRikishi, Cancel);
-    Shikona->setFocus();
+    setTabOrder(previous, m_saveButton);
+    setTabOrder(m_saveButton, m_cancelButton);
+    m_shikonaEdit->setFocus();
 
     // The ranges are set: now the events may flow.
     connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
     connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
-    connect(SaveRikishi, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
-    connect(Cancel, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
+    connect(m_saveButton, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
+    connect(m_cancelButton, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
 
     resetPools();
 }
@@ -240,8 +240,8 @@ void CreationScreen::showValues()
     const CreationTexts t = m_pools.texts();
     m_heightValueLabel->setText(QString::fromStdString(t.height));
     m_weightValueLabel->setText(QString::fromStdString(t.weight));
-    HWRemainingPointsLabel->setText(QString::fromStdString(t.hwPoints));
-    RemainingStatPointsLabel->setText(QString::fromStdString(t.statPoints));
+    m_bodyPointsLeftLabel->setText(QString::fromStdString(t.hwPoints));
+    m_abilityPointsLeftLabel->setText(QString::fromStdString(t.statPoints));
     for (std::size_t i = 0; i < kAbilityCount; ++i)
         m_abilityLabels[i]->setText(QString::fromStdString(t.abilities[i]));
 }
@@ -280,12 +280,12 @@ void CreationScreen::scrollStamina(int p) { abilityScroll(11, p); }
 
 void CreationScreen::saveRikishi()
 {
-    if (!isOffered(SaveRikishi))
+    if (!isOffered(m_saveButton))
         return;
     // A failed save is reported and the screen stays open, so the player can
     // try again without designing his wrestler anew; until then the game goes
     // on with the career the file still holds.
-    const CreationValues values = m_pools.values(fromQt(Shikona->text()), fromQt(RealName->text()));
+    const CreationValues values = m_pools.values(fromQt(m_shikonaEdit->text()), fromQt(m_realNameEdit->text()));
     if (!reportIfSaveFailed(this, startNewCareer(*m_game, values), QStringLiteral("Press Save to try again.")))
         return;
     accept();
@@ -293,7 +293,7 @@ void CreationScreen::saveRikishi()
 
 void CreationScreen::cancelCreation()
 {
-    if (!isOffered(Cancel))
+    if (!isOffered(m_cancelButton))
         return;
     reject();
 }

@@ -21,9 +21,9 @@ public:
     explicit CreationScreen(Game& game, QWidget* parent = nullptr);
 
     QLabel* m_shikonaCaptionLabel = nullptr;
-    QLineEdit* Shikona = nullptr;
+    QLineEdit* m_shikonaEdit = nullptr;
     QLabel* m_realNameCaptionLabel = nullptr;
-    QLineEdit* RealName = nullptr;
+    QLineEdit* m_realNameEdit = nullptr;
 
     QLabel* m_heightCaptionLabel = nullptr;
     ScrollEventBar* m_heightBar = nullptr;
@@ -32,33 +32,33 @@ public:
     ScrollEventBar* m_weightBar = nullptr;
     QLabel* m_weightValueLabel = nullptr;
     QLabel* m_bodyPointsCaptionLabel = nullptr;
-    QLabel* HWRemainingPointsLabel = nullptr;
+    QLabel* m_bodyPointsLeftLabel = nullptr;
 
     // The twelve abilities in display order: bar, value label, title label.
-    ScrollEventBar* strengthScroll = nullptr;
-    ScrollEventBar* agilityScroll = nullptr;
-    ScrollEventBar* TachiaiScroll = nullptr;
-    ScrollEventBar* JumpScroll = nullptr;
-    ScrollEventBar* ReceiveScroll = nullptr;
-    ScrollEventBar* DefenseScroll = nullptr;
-    ScrollEventBar* OshiScroll = nullptr;
-    ScrollEventBar* YotsuScroll = nullptr;
-    ScrollEventBar* TsuppariScroll = nullptr;
-    ScrollEventBar* TenageScroll = nullptr;
-    ScrollEventBar* HenkaScroll = nullptr;
-    ScrollEventBar* StaminaScroll = nullptr;
-    QLabel* strengthLabel = nullptr;
-    QLabel* agilityLabel = nullptr;
-    QLabel* TachiaiLabel = nullptr;
-    QLabel* JumpLabel = nullptr;
-    QLabel* ReceiveLabel = nullptr;
-    QLabel* DefenseLabel = nullptr;
-    QLabel* OshiLabel = nullptr;
-    QLabel* YotsuLabel = nullptr;
-    QLabel* TsuppariLabel = nullptr;
-    QLabel* TenageLabel = nullptr;
-    QLabel* HenkaLabel = nullptr;
-    QLabel* StaminaLabel = nullptr;
+    ScrollEventBar* m_strengthBar = nullptr;
+    ScrollEventBar* m_agilityBar = nullptr;
+    ScrollEventBar* m_tachiaiBar = nullptr;
+    ScrollEventBar* m_jumpBar = nullptr;
+    ScrollEventBar* m_receiveBar = nullptr;
+    ScrollEventBar* m_defenseBar = nullptr;
+    ScrollEventBar* m_oshiBar = nullptr;
+    ScrollEventBar* m_yotsuBar = nullptr;
+    ScrollEventBar* m_tsuppariBar = nullptr;
+    ScrollEventBar* m_tenageBar = nullptr;
+    ScrollEventBar* m_henkaBar = nullptr;
+    ScrollEventBar* m_staminaBar = nullptr;
+    QLabel* m_strengthLabel = nullptr;
+    QLabel* m_agilityLabel = nullptr;
+    QLabel* m_tachiaiLabel = nullptr;
+    QLabel* m_jumpLabel = nullptr;
+    QLabel* m_receiveLabel = nullptr;
+    QLabel* m_defenseLabel = nullptr;
+    QLabel* m_oshiLabel = nullptr;
+    QLabel* m_yotsuLabel = nullptr;
+    QLabel* m_tsuppariLabel = nullptr;
+    QLabel* m_tenageLabel = nullptr;
+    QLabel* m_henkaLabel = nullptr;
+    QLabel* m_staminaLabel = nullptr;
     QLabel* m_strengthCaptionLabel = nullptr;
     QLabel* m_agilityCaptionLabel = nullptr;
     QLabel* m_tachiaiCaptionLabel = nullptr;
@@ -72,10 +72,10 @@ public:
     QLabel* m_henkaCaptionLabel = nullptr;
     QLabel* m_staminaCaptionLabel = nullptr;
     QLabel* m_abilityPointsCaptionLabel = nullptr;
-    QLabel* RemainingStatPointsLabel = nullptr;
+    QLabel* m_abilityPointsLeftLabel = nullptr;
 
-    QPushButton* SaveRikishi = nullptr;
-    QPushButton* Cancel = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 
     const CreationPools& pools() const { return m_pools; }
 

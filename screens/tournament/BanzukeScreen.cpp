@@ -49,35 +49,35 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     }
     m_pageWidth = pageX(kPageWidth);
 
-    list = new QWidget;
-    list->setObjectName(QStringLiteral("list"));
-    BanzukeLabel = makeLabel(list, "BanzukeLabel", QStringLiteral("The Banzuke through day 0 of the basho"));
-    BanzukeLabel->move(0, 8);
-    QFont titleFont = BanzukeLabel->font();
+    m_listWidget = new QWidget;
+    m_listWidget->setObjectName(QStringLiteral("list"));
+    m_banzukeTitleLabel = makeLabel(m_listWidget, "BanzukeLabel", QStringLiteral("The Banzuke through day 0 of the basho"));
+    m_banzukeTitleLabel->move(0, 8);
+    QFont titleFont = m_banzukeTitleLabel->font();
     titleFont.setBold(true);
-    BanzukeLabel->setFont(titleFont);
-    BanzukeLabel->setFixedWidth(m_pageWidth);
-    BanzukeLabel->setAlignment(Qt::AlignHCenter);
-    m_eastLabel = makeLabel(list, "eastLabel", QStringLiteral("EAST"));
+    m_banzukeTitleLabel->setFont(titleFont);
+    m_banzukeTitleLabel->setFixedWidth(m_pageWidth);
+    m_banzukeTitleLabel->setAlignment(Qt::AlignHCenter);
+    m_eastLabel = makeLabel(m_listWidget, "eastLabel", QStringLiteral("EAST"));
     m_eastLabel->move(30, kHeadingY);
-    m_westLabel = makeLabel(list, "westLabel", QStringLiteral("WEST"));
+    m_westLabel = makeLabel(m_listWidget, "westLabel", QStringLiteral("WEST"));
     m_westLabel->move(pageX(330), kHeadingY);
-    list->resize(m_pageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
+    m_listWidget->resize(m_pageWidth, kBanzukeFirstRowY + kBanzukeRowHeight);
 
-    scrollArea = new QScrollArea(this);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setWidget(list);
-    scrollArea->setWidgetResizable(false);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setWidget(m_listWidget);
+    m_scrollArea->setWidgetResizable(false);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
 
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scrollArea, 1);
+    layout->addWidget(m_scrollArea, 1);
     layout->addLayout(buttons);
 
     connect(m_closeButton, &QPushButton::clicked, this, &BanzukeScreen::closeBanzuke);
@@ -109,28 +109,28 @@ void BanzukeScreen::fillBanzuke()
     if (!loadRosterOrReport(this, *m_game))
         return;
     const BanzukeLayout page = banzukeLayout(m_game->roster);
-    BanzukeLabel->setText(toQt(page.title));
+    m_banzukeTitleLabel->setText(toQt(page.title));
 
     for (QWidget* w : m_built)
         delete w;
     m_built.clear();
-    nameButtons.clear();
+    m_nameButtons.clear();
 
     for (const BanzukeItem& item : page.items) {
         QWidget* w = nullptr;
         if (item.kind == BanzukeItem::Name) {
             const QByteArray name = "NameButton" + QByteArray::number(item.slot);
-            QPushButton* b = makeButton(list, name.constData(), buttonText(item.text));
+            QPushButton* b = makeButton(m_listWidget, name.constData(), buttonText(item.text));
             b->setGeometry(pageX(item.x), item.y, m_nameWidth, kNameHeight);
             const int slot = item.slot;
             connect(b, &QPushButton::clicked, this, [this, b, slot] {
                 if (isOffered(b))
                     viewRikishiInSlot(slot);
             });
-            nameButtons.push_back(b);
+            m_nameButtons.push_back(b);
             w = b;
         } else {
-            QLabel* l = makeLabel(list, "", toQt(item.text));
+            QLabel* l = makeLabel(m_listWidget, "", toQt(item.text));
             l->move(pageX(item.x), item.y);
             l->adjustSize();
             w = l;
@@ -138,7 +138,7 @@ void BanzukeScreen::fillBanzuke()
         w->show();
         m_built.push_back(w);
     }
-    list->resize(m_pageWidth, page.bottom);
+    m_listWidget->resize(m_pageWidth, page.bottom);
 }
 
 void BanzukeScreen::closeBanzuke()

@@ -17,16 +17,16 @@ class BanzukeScreen : public ScreenDialog {
 public:
     explicit BanzukeScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* BanzukeLabel;
-    QLabel* m_eastLabel;
-    QLabel* m_westLabel;
-    QPushButton* m_closeButton;
+    QLabel* m_banzukeTitleLabel = nullptr;
+    QLabel* m_eastLabel = nullptr;
+    QLabel* m_westLabel = nullptr;
+    QPushButton* m_closeButton = nullptr;
 
     // The scrolling page: title, column headings and the list below them.
-    QScrollArea* scrollArea;
-    QWidget* list;
+    QScrollArea* m_scrollArea = nullptr;
+    QWidget* m_listWidget = nullptr;
     // The name buttons of the current list, in the order they were placed.
-    std::vector<QPushButton*> nameButtons;
+    std::vector<QPushButton*> m_nameButtons;
 
 public slots:
     // Reads the save file and rebuilds the title and the list.

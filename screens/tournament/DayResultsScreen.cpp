@@ -127,7 +127,7 @@ public:
     QString m_retry;
 
 private:
-    DayResultsScreen* m_screen;
+    DayResultsScreen* m_screen = nullptr;
 };
 
 DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent), m_host(std::make_unique<Host>(this))
@@ -144,13 +144,13 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
     auto* titleRow = new QHBoxLayout(title);
     titleRow->setContentsMargins(0, 0, 0, 0);
     m_dayCaptionLabel = makeLabel(title, "dayCaptionLabel", QStringLiteral("Day"));
-    DayLabel = makeLabel(title, "DayLabel");
+    m_dayLabel = makeLabel(title, "DayLabel");
     m_resultsCaptionLabel = makeLabel(title, "resultsCaptionLabel", QStringLiteral("Results"));
     QFont bold = m_dayCaptionLabel->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     titleRow->addStretch();
-    for (QLabel* l : {m_dayCaptionLabel, DayLabel, m_resultsCaptionLabel}) {
+    for (QLabel* l : {m_dayCaptionLabel, m_dayLabel, m_resultsCaptionLabel}) {
         l->setFont(bold);
         titleRow->addWidget(l);
     }
@@ -172,33 +172,33 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
     m_columnDivider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     m_columnDivider->setGeometry(columns.dividerX, kFirstRowY - 6, 4, 10 * kRowHeight);
 
-    GoToFight = makeButton(this, "GoToFight", QStringLiteral("&Fight"));
-    GoToFight->setFixedSize(columns.width[1] - 4, kLabelHeight + 4);
-    GoToFight->hide();
+    m_fightButton = makeButton(this, "GoToFight", QStringLiteral("&Fight"));
+    m_fightButton->setFixedSize(columns.width[1] - 4, kLabelHeight + 4);
+    m_fightButton->hide();
 
-    MainMenuButton = makeButton(this, "MainMenuButton", QStringLiteral("&Main Menu"));
-    NextDayButton = makeButton(this, "NextDayButton", QStringLiteral("&Next Day"));
-    ShowBanzukeButton = makeButton(this, "ShowBanzukeButton", QStringLiteral("&Banzuke"));
+    m_mainMenuButton = makeButton(this, "MainMenuButton", QStringLiteral("&Main Menu"));
+    m_nextDayButton = makeButton(this, "NextDayButton", QStringLiteral("&Next Day"));
+    m_showBanzukeButton = makeButton(this, "ShowBanzukeButton", QStringLiteral("&Banzuke"));
     const int buttonY = kFirstRowY + 10 * kRowHeight + 20;
     const int buttonsX = (width - 3 * 120 - 2 * 28) / 2;
-    MainMenuButton->setGeometry(buttonsX, buttonY, 120, 30);
-    NextDayButton->setGeometry(buttonsX + 148, buttonY, 120, 30);
-    ShowBanzukeButton->setGeometry(buttonsX + 2 * 148, buttonY, 120, 30);
+    m_mainMenuButton->setGeometry(buttonsX, buttonY, 120, 30);
+    m_nextDayButton->setGeometry(buttonsX + 148, buttonY, 120, 30);
+    m_showBanzukeButton->setGeometry(buttonsX + 2 * 148, buttonY, 120, 30);
 
-    MessageLabel = makeLabel(this, "MessageLabel");
-    MessageLabel->setWordWrap(true);
-    MessageLabel->setAlignment(Qt::AlignCenter);
-    MessageLabel->setGeometry(48, 64, width - 96, 200);
-    MessageLabel->hide();
-    FinishBashoButton = makeButton(this, "FinishBashoButton", QStringLiteral("&Finish Basho"));
-    FinishBashoButton->setGeometry((width - 140) / 2, 280, 140, 30);
-    FinishBashoButton->hide();
+    m_messageLabel = makeLabel(this, "MessageLabel");
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setAlignment(Qt::AlignCenter);
+    m_messageLabel->setGeometry(48, 64, width - 96, 200);
+    m_messageLabel->hide();
+    m_finishBashoButton = makeButton(this, "FinishBashoButton", QStringLiteral("&Finish Basho"));
+    m_finishBashoButton->setGeometry((width - 140) / 2, 280, 140, 30);
+    m_finishBashoButton->hide();
 
-    connect(GoToFight, &QPushButton::clicked, this, &DayResultsScreen::fightPlayersBout);
-    connect(MainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::backToMainMenu);
-    connect(NextDayButton, &QPushButton::clicked, this, &DayResultsScreen::nextDay);
-    connect(ShowBanzukeButton, &QPushButton::clicked, this, &DayResultsScreen::viewBanzukeFromDay);
-    connect(FinishBashoButton, &QPushButton::clicked, this, &DayResultsScreen::finishBasho);
+    connect(m_fightButton, &QPushButton::clicked, this, &DayResultsScreen::fightPlayersBout);
+    connect(m_mainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::backToMainMenu);
+    connect(m_nextDayButton, &QPushButton::clicked, this, &DayResultsScreen::nextDay);
+    connect(m_showBanzukeButton, &QPushButton::clicked, this, &DayResultsScreen::viewBanzukeFromDay);
+    connect(m_finishBashoButton, &QPushButton::clicked, this, &DayResultsScreen::finishBasho);
     // A real switch to this screen from another window of the game runs the
     // day step, as an activation does; the screen's own modal screens
     // closing do not.
@@ -266,11 +266,11 @@ void DayResultsScreen::runDayStep()
 
 void DayResultsScreen::showDayDone()
 {
-    GoToFight->hide();
-    MainMenuButton->setEnabled(true);
-    NextDayButton->setEnabled(true);
-    NextDayButton->setFocus();
-    ShowBanzukeButton->setEnabled(true);
+    m_fightButton->hide();
+    m_mainMenuButton->setEnabled(true);
+    m_nextDayButton->setEnabled(true);
+    m_nextDayButton->setFocus();
+    m_showBanzukeButton->setEnabled(true);
 }
 
 void DayResultsScreen::showDayNotSaved(std::int32_t day)
@@ -292,9 +292,9 @@ void DayResultsScreen::showDayNotSaved(std::int32_t day)
 void DayResultsScreen::showSheet(const DaySheet& sheet)
 {
     const bool bouts = sheet.kind == DaySheetKind::Bouts;
-    for (QLabel* l : {m_dayCaptionLabel, DayLabel, m_resultsCaptionLabel})
+    for (QLabel* l : {m_dayCaptionLabel, m_dayLabel, m_resultsCaptionLabel})
         l->setVisible(bouts);
-    DayLabel->setText(toQt(sheet.dayText));
+    m_dayLabel->setText(toQt(sheet.dayText));
     for (int k = 0; k < kLinesPerDay; ++k) {
         const ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
         const QString captions[3] = {toQt(line.first), toQt(line.middle), toQt(line.second)};
@@ -305,33 +305,33 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
         }
     }
     m_columnDivider->setVisible(bouts);
-    MessageLabel->setText(toQt(sheet.message));
-    MessageLabel->setVisible(!bouts);
-    FinishBashoButton->setVisible(sheet.kind == DaySheetKind::Unfinished);
-    FinishBashoButton->setEnabled(true);
+    m_messageLabel->setText(toQt(sheet.message));
+    m_messageLabel->setVisible(!bouts);
+    m_finishBashoButton->setVisible(sheet.kind == DaySheetKind::Unfinished);
+    m_finishBashoButton->setEnabled(true);
 
-    MainMenuButton->setEnabled(!bouts);
-    NextDayButton->setEnabled(false);
-    ShowBanzukeButton->setEnabled(false);
+    m_mainMenuButton->setEnabled(!bouts);
+    m_nextDayButton->setEnabled(false);
+    m_showBanzukeButton->setEnabled(false);
     if (bouts && sheet.playerLine >= 0) {
         const QLabel* verb = m_resultLabels[3 * static_cast<std::size_t>(sheet.playerLine) + 1];
-        GoToFight->move(verb->x(), verb->y() - 2);
-        GoToFight->setEnabled(true);
-        GoToFight->show();
-        GoToFight->raise();
-        GoToFight->setFocus();
+        m_fightButton->move(verb->x(), verb->y() - 2);
+        m_fightButton->setEnabled(true);
+        m_fightButton->show();
+        m_fightButton->raise();
+        m_fightButton->setFocus();
     } else {
-        GoToFight->hide();
+        m_fightButton->hide();
         if (sheet.kind == DaySheetKind::Unfinished)
-            FinishBashoButton->setFocus();
+            m_finishBashoButton->setFocus();
         else
-            MainMenuButton->setFocus();
+            m_mainMenuButton->setFocus();
     }
 }
 
 void DayResultsScreen::fightPlayersBout()
 {
-    if (!isOffered(GoToFight) || m_busy || !m_playerBout || !m_bashoEnd)
+    if (!isOffered(m_fightButton) || m_busy || !m_playerBout || !m_bashoEnd)
         return;
     Busy busy(m_busy);
     // The bout's own save and the day's save after it fail alike in a folder
@@ -345,10 +345,10 @@ void DayResultsScreen::fightPlayersBout()
 
 void DayResultsScreen::finishBasho()
 {
-    if (!isOffered(FinishBashoButton) || m_busy || !m_bashoEnd)
+    if (!isOffered(m_finishBashoButton) || m_busy || !m_bashoEnd)
         return;
     Busy busy(m_busy);
-    FinishBashoButton->setEnabled(false);
+    m_finishBashoButton->setEnabled(false);
     afterFlow(finishInterruptedBasho(*m_game, *m_host));
 }
 
@@ -379,26 +379,25 @@ void DayResultsScreen::afterFlow(BoutOutcome outcome)
 
 void DayResultsScreen::backToMainMenu()
 {
-    handOver(MainMenuButton, showMainMenu);
+    handOver(m_mainMenuButton, &DayResultsScreen::mainMenuWanted);
 }
 
 void DayResultsScreen::nextDay()
 {
-    if (!isOffered(NextDayButton))
+    if (!isOffered(m_nextDayButton))
         return;
     runDay();
 }
 
 void DayResultsScreen::viewBanzukeFromDay()
 {
-    handOver(ShowBanzukeButton, showBanzuke);
+    handOver(m_showBanzukeButton, &DayResultsScreen::banzukeWanted);
 }
 
-void DayResultsScreen::handOver(const QPushButton* button, const std::function<void()>& showNext)
+void DayResultsScreen::handOver(const QPushButton* button, void (DayResultsScreen::*wanted)())
 {
     if (!isOffered(button))
         return;
-    if (showNext)
-        showNext();
+    emit(this->*wanted)();
     close();
 }

@@ -25,12 +25,10 @@ public:
     explicit DayResultsScreen(Game& game, QWidget* parent = nullptr);
     ~DayResultsScreen() override;
 
-    // Collaborators the start-up wires in: how the player's bout is fought,
-    // the end-of-basho screens, and the two screens this one hands over to.
+    // Collaborators the owner wires in: how the player's bout is fought and
+    // the end-of-basho screens.
     void setPlayerBout(PlayerBout* bout);
     void setBashoEndScreens(BashoEndScreens* screens);
-    std::function<void()> showMainMenu;   // makes the main menu visible
-    std::function<void()> showBanzuke;    // shows the banzuke view
 
     // Loads the career and readies its day, as at start-up; a missing file
     // is reported and closes the screen.
@@ -40,17 +38,17 @@ public:
     void openFromMainMenu();
 
     QLabel* m_dayCaptionLabel = nullptr;
-    QLabel* DayLabel = nullptr;
+    QLabel* m_dayLabel = nullptr;
     QLabel* m_resultsCaptionLabel = nullptr;
     std::array<QLabel*, 60> m_resultLabels{};   // line1First, line1Middle, line1Second ... line20Second
     QFrame* m_columnDivider = nullptr;
-    QPushButton* GoToFight = nullptr;
-    QPushButton* MainMenuButton = nullptr;
-    QPushButton* NextDayButton = nullptr;
-    QPushButton* ShowBanzukeButton = nullptr;
+    QPushButton* m_fightButton = nullptr;
+    QPushButton* m_mainMenuButton = nullptr;
+    QPushButton* m_nextDayButton = nullptr;
+    QPushButton* m_showBanzukeButton = nullptr;
     // Shown instead of the lines when the saved career has no day to play.
-    QLabel* MessageLabel = nullptr;
-    QPushButton* FinishBashoButton = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QPushButton* m_finishBashoButton = nullptr;
 
 public slots:
     void runDay();   // the day step
@@ -63,6 +61,9 @@ public slots:
 signals:
     // The day flow opens the leaderboard on `game` modally; returns when it has closed.
     void leaderboardWanted(Game& game);
+    // The two screens this one hands over to: made visible before it closes.
+    void mainMenuWanted();
+    void banzukeWanted();
 
 private:
     class Host;
@@ -71,7 +72,7 @@ private:
     void showDayDone();
     void showDayNotSaved(std::int32_t day);
     void afterFlow(BoutOutcome outcome);
-    void handOver(const QPushButton* button, const std::function<void()>& showNext);
+    void handOver(const QPushButton* button, void (DayResultsScreen::*wanted)());
 
     PlayerBout* m_playerBout = nullptr;
     BashoEndScreens* m_bashoEnd = nullptr;

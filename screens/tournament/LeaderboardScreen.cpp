@@ -46,8 +46,8 @@ LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    OKButton = makeButton(this, "OKButton", QStringLiteral("OK"));
-    OKButton->setMinimumWidth(90);
+    m_okButton = makeButton(this, "OKButton", QStringLiteral("OK"));
+    m_okButton->setMinimumWidth(90);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 12, 16, 12);
@@ -62,7 +62,7 @@ LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog
     column->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(OKButton);
+    buttons->addWidget(m_okButton);
     buttons->addStretch();
     column->addSpacing(8);
     column->addLayout(buttons);
@@ -71,7 +71,7 @@ LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog
     setMinimumSize(360, 240);
     resize(480, 240);
 
-    connect(OKButton, &QPushButton::clicked, this, &LeaderboardScreen::closeLeaderboard);
+    connect(m_okButton, &QPushButton::clicked, this, &LeaderboardScreen::closeLeaderboard);
 }
 
 void LeaderboardScreen::onShown()
@@ -87,12 +87,12 @@ void LeaderboardScreen::fillLeaderboard()
     m_leadersLabel->setText(toQt(texts.leaders));
     m_chasersLabel->setText(toQt(texts.chasers));
     fitToText();
-    OKButton->setFocus();
+    m_okButton->setFocus();
 }
 
 void LeaderboardScreen::closeLeaderboard()
 {
-    if (!isOffered(OKButton))
+    if (!isOffered(m_okButton))
         return;
     accept();
 }

@@ -13,12 +13,12 @@ class LeaderboardScreen : public ScreenDialog {
 public:
     explicit LeaderboardScreen(Game& game, QWidget* parent = nullptr);
 
-    QLabel* m_titleLabel;
-    QFrame* m_upperDivider;
-    QFrame* m_lowerDivider;
-    QLabel* m_leadersLabel;
-    QLabel* m_chasersLabel;
-    QPushButton* OKButton;
+    QLabel* m_titleLabel = nullptr;
+    QFrame* m_upperDivider = nullptr;
+    QFrame* m_lowerDivider = nullptr;
+    QLabel* m_leadersLabel = nullptr;
+    QLabel* m_chasersLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
 
 public slots:
     void fillLeaderboard();   // fills the three texts from the game's roster and day

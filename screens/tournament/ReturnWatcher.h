@@ -26,7 +26,7 @@ public:
 private:
     void focusChanged(QWindow* now);
 
-    QWidget* m_screen;
+    QWidget* m_screen = nullptr;
     std::function<bool()> m_busy;
     std::function<void()> m_onReturn;
     QPointer<QWindow> m_lastFocus;

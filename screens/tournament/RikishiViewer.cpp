@@ -44,66 +44,66 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
         return makeLabel(this, name, QString::fromLatin1(caption));
     };
 
-    Shikona = valueLabel(this, "Shikona", "");
-    RealName = valueLabel(this, "RealName", "");
-    height = valueLabel(this, "height", "###");
-    weight = valueLabel(this, "weight", "###");
-    age = valueLabel(this, "age", "##");
+    m_shikonaLabel = valueLabel(this, "Shikona", "");
+    m_realNameLabel = valueLabel(this, "RealName", "");
+    m_heightLabel = valueLabel(this, "height", "###");
+    m_weightLabel = valueLabel(this, "weight", "###");
+    m_ageLabel = valueLabel(this, "age", "##");
     auto* names = new QGridLayout;
-    addPair(names, 0, 0, title("shikonaCaption", "Shikona:"), Shikona);
-    addPair(names, 1, 0, title("realNameCaption", "Real name:"), RealName);
+    addPair(names, 0, 0, title("shikonaCaption", "Shikona:"), m_shikonaLabel);
+    addPair(names, 1, 0, title("realNameCaption", "Real name:"), m_realNameLabel);
     names->setColumnMinimumWidth(1, 160);
     names->setColumnStretch(2, 1);
     auto* body = new QHBoxLayout;
     body->addWidget(title("heightCaption", "Height:"));
-    body->addWidget(height);
+    body->addWidget(m_heightLabel);
     body->addSpacing(12);
     body->addWidget(title("weightCaption", "Weight:"));
-    body->addWidget(weight);
+    body->addWidget(m_weightLabel);
     body->addSpacing(12);
     body->addWidget(title("ageCaption", "Age:"));
-    body->addWidget(age);
+    body->addWidget(m_ageLabel);
     body->addStretch();
 
-    strength = valueLabel(this, "strength", "##");
-    jump = valueLabel(this, "jump", "##");
-    agility = valueLabel(this, "agility", "##");
-    receive = valueLabel(this, "receive", "##");
-    tachiai = valueLabel(this, "tachiai", "##");
-    hatakikomi = valueLabel(this, "hatakikomi", "##");
-    oshi = valueLabel(this, "oshi", "##");
-    defense = valueLabel(this, "defense", "##");
-    yotsu = valueLabel(this, "yotsu", "##");
-    stamina = valueLabel(this, "stamina", "##");
-    tenage = valueLabel(this, "tenage", "##");
-    intangibles = valueLabel(this, "intangibles", "##");
-    tsuppari = valueLabel(this, "tsuppari", "##");
-    potential = valueLabel(this, "potential", "##");
-    skill = valueLabel(this, "skill", "##");
-    power = valueLabel(this, "power", "##");
-    yusho = valueLabel(this, "yusho", "##");
-    junyusho = valueLabel(this, "junyusho", "##");
+    m_strengthLabel = valueLabel(this, "strength", "##");
+    m_jumpLabel = valueLabel(this, "jump", "##");
+    m_agilityLabel = valueLabel(this, "agility", "##");
+    m_receiveLabel = valueLabel(this, "receive", "##");
+    m_tachiaiLabel = valueLabel(this, "tachiai", "##");
+    m_hatakikomiLabel = valueLabel(this, "hatakikomi", "##");
+    m_oshiLabel = valueLabel(this, "oshi", "##");
+    m_defenseLabel = valueLabel(this, "defense", "##");
+    m_yotsuLabel = valueLabel(this, "yotsu", "##");
+    m_staminaLabel = valueLabel(this, "stamina", "##");
+    m_tenageLabel = valueLabel(this, "tenage", "##");
+    m_intangiblesLabel = valueLabel(this, "intangibles", "##");
+    m_tsuppariLabel = valueLabel(this, "tsuppari", "##");
+    m_potentialLabel = valueLabel(this, "potential", "##");
+    m_skillLabel = valueLabel(this, "skill", "##");
+    m_powerLabel = valueLabel(this, "power", "##");
+    m_yushoLabel = valueLabel(this, "yusho", "##");
+    m_junyushoLabel = valueLabel(this, "junyusho", "##");
     auto* abilities = new QGridLayout;
     abilities->setHorizontalSpacing(8);
-    addPair(abilities, 0, 0, title("strengthCaption", "Strength:"), strength);
-    addPair(abilities, 0, 2, title("jumpCaption", "Jump:"), jump);
-    addPair(abilities, 1, 0, title("agilityCaption", "Agility:"), agility);
-    addPair(abilities, 1, 2, title("receiveCaption", "Receive:"), receive);
-    addPair(abilities, 2, 0, title("tachiaiCaption", "Tachiai:"), tachiai);
-    addPair(abilities, 2, 2, title("hatakikomiCaption", "Hatakikomi:"), hatakikomi);
-    addPair(abilities, 3, 0, title("oshiCaption", "Oshi:"), oshi);
-    addPair(abilities, 3, 2, title("defenseCaption", "Defense:"), defense);
-    addPair(abilities, 4, 0, title("yotsuCaption", "Yotsu:"), yotsu);
-    addPair(abilities, 4, 2, title("staminaCaption", "Stamina:"), stamina);
-    addPair(abilities, 5, 0, title("tenageCaption", "Tenage:"), tenage);
-    addPair(abilities, 5, 2, title("intangiblesCaption", "Intangibles:"), intangibles);
-    addPair(abilities, 6, 0, title("tsuppariCaption", "Tsuppari:"), tsuppari);
-    addPair(abilities, 6, 2, title("potentialCaption", "Potential:"), potential);
+    addPair(abilities, 0, 0, title("strengthCaption", "Strength:"), m_strengthLabel);
+    addPair(abilities, 0, 2, title("jumpCaption", "Jump:"), m_jumpLabel);
+    addPair(abilities, 1, 0, title("agilityCaption", "Agility:"), m_agilityLabel);
+    addPair(abilities, 1, 2, title("receiveCaption", "Receive:"), m_receiveLabel);
+    addPair(abilities, 2, 0, title("tachiaiCaption", "Tachiai:"), m_tachiaiLabel);
+    addPair(abilities, 2, 2, title("hatakikomiCaption", "Hatakikomi:"), m_hatakikomiLabel);
+    addPair(abilities, 3, 0, title("oshiCaption", "Oshi:"), m_oshiLabel);
+    addPair(abilities, 3, 2, title("defenseCaption", "Defense:"), m_defenseLabel);
+    addPair(abilities, 4, 0, title("yotsuCaption", "Yotsu:"), m_yotsuLabel);
+    addPair(abilities, 4, 2, title("staminaCaption", "Stamina:"), m_staminaLabel);
+    addPair(abilities, 5, 0, title("tenageCaption", "Tenage:"), m_tenageLabel);
+    addPair(abilities, 5, 2, title("intangiblesCaption", "Intangibles:"), m_intangiblesLabel);
+    addPair(abilities, 6, 0, title("tsuppariCaption", "Tsuppari:"), m_tsuppariLabel);
+    addPair(abilities, 6, 2, title("potentialCaption", "Potential:"), m_potentialLabel);
     abilities->setColumnMinimumWidth(4, 24);
-    addPair(abilities, 0, 5, title("skillCaption", "Skill Rating:"), skill);
-    addPair(abilities, 1, 5, title("powerCaption", "Power Rating:"), power);
-    addPair(abilities, 3, 5, title("yushoCaption", "Yusho:"), yusho);
-    addPair(abilities, 4, 5, title("junyushoCaption", "Jun-Yusho:"), junyusho);
+    addPair(abilities, 0, 5, title("skillCaption", "Skill Rating:"), m_skillLabel);
+    addPair(abilities, 1, 5, title("powerCaption", "Power Rating:"), m_powerLabel);
+    addPair(abilities, 3, 5, title("yushoCaption", "Yusho:"), m_yushoLabel);
+    addPair(abilities, 4, 5, title("junyushoCaption", "Jun-Yusho:"), m_junyushoLabel);
 
     auto* records = new QGridLayout;
     records->setHorizontalSpacing(4);
@@ -118,15 +118,15 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
         const char* percentSignName;
     };
     const RecordRow rows[] = {
-        {"currentBashoCaption", "Current Basho Wins-Losses:", &RikishiViewer::cbw, &RikishiViewer::cbl, &RikishiViewer::cbp,
+        {"currentBashoCaption", "Current Basho Wins-Losses:", &RikishiViewer::m_cbwLabel, &RikishiViewer::m_cblLabel, &RikishiViewer::m_cbpLabel,
          {"cbw", "cbl", "cbp"}, "currentBashoDash", "currentBashoPercentSign"},
-        {"lastBashoCaption", "Last Basho Wins-Losses:", &RikishiViewer::lbw, &RikishiViewer::lbl, &RikishiViewer::lbp,
+        {"lastBashoCaption", "Last Basho Wins-Losses:", &RikishiViewer::m_lbwLabel, &RikishiViewer::m_lblLabel, &RikishiViewer::m_lbpLabel,
          {"lbw", "lbl", "lbp"}, "lastBashoDash", "lastBashoPercentSign"},
-        {"twoBashoAgoCaption", "Two Basho Ago Wins-Losses:", &RikishiViewer::tbaw, &RikishiViewer::tbal, &RikishiViewer::tbap,
+        {"twoBashoAgoCaption", "Two Basho Ago Wins-Losses:", &RikishiViewer::m_tbawLabel, &RikishiViewer::m_tbalLabel, &RikishiViewer::m_tbapLabel,
          {"tbaw", "tbal", "tbap"}, "twoBashoAgoDash", "twoBashoAgoPercentSign"},
-        {"kirimakiCaption", "Kirimaki Wins-Losses:", &RikishiViewer::gmw, &RikishiViewer::gml, &RikishiViewer::gmp,
+        {"kirimakiCaption", "Kirimaki Wins-Losses:", &RikishiViewer::m_gmwLabel, &RikishiViewer::m_gmlLabel, &RikishiViewer::m_gmpLabel,
          {"gmw", "gml", "gmp"}, "kirimakiDash", "kirimakiPercentSign"},
-        {"realLifeCaption", "Real Life Wins-Losses:", &RikishiViewer::rlw, &RikishiViewer::rll, &RikishiViewer::rlp,
+        {"realLifeCaption", "Real Life Wins-Losses:", &RikishiViewer::m_rlwLabel, &RikishiViewer::m_rllLabel, &RikishiViewer::m_rlpLabel,
          {"rlw", "rll", "rlp"}, "realLifeDash", "realLifePercentSign"},
     };
     int row = 0;

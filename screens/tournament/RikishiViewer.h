@@ -23,46 +23,45 @@ public:
     QLabel* m_numberLabel = nullptr;
     QPushButton* m_closeButton = nullptr;
 
-    // Named after the record fields they show. The label `height` hides
-    // QWidget::height(): on this screen write QWidget::height() instead.
-    QLabel* Shikona = nullptr;
-    QLabel* RealName = nullptr;
-    QLabel* height = nullptr;
-    QLabel* weight = nullptr;
-    QLabel* age = nullptr;
-    QLabel* strength = nullptr;
-    QLabel* jump = nullptr;
-    QLabel* agility = nullptr;
-    QLabel* receive = nullptr;
-    QLabel* tachiai = nullptr;
-    QLabel* hatakikomi = nullptr;
-    QLabel* oshi = nullptr;
-    QLabel* defense = nullptr;
-    QLabel* yotsu = nullptr;
-    QLabel* stamina = nullptr;
-    QLabel* tenage = nullptr;
-    QLabel* intangibles = nullptr;
-    QLabel* tsuppari = nullptr;
-    QLabel* potential = nullptr;
-    QLabel* skill = nullptr;
-    QLabel* power = nullptr;
-    QLabel* yusho = nullptr;
-    QLabel* junyusho = nullptr;
-    QLabel* cbw = nullptr;
-    QLabel* cbl = nullptr;
-    QLabel* cbp = nullptr;
-    QLabel* lbw = nullptr;
-    QLabel* lbl = nullptr;
-    QLabel* lbp = nullptr;
-    QLabel* tbaw = nullptr;
-    QLabel* tbal = nullptr;
-    QLabel* tbap = nullptr;
-    QLabel* gmw = nullptr;
-    QLabel* gml = nullptr;
-    QLabel* gmp = nullptr;
-    QLabel* rlw = nullptr;
-    QLabel* rll = nullptr;
-    QLabel* rlp = nullptr;
+    // Named after the record fields they show.
+    QLabel* m_shikonaLabel = nullptr;
+    QLabel* m_realNameLabel = nullptr;
+    QLabel* m_heightLabel = nullptr;
+    QLabel* m_weightLabel = nullptr;
+    QLabel* m_ageLabel = nullptr;
+    QLabel* m_strengthLabel = nullptr;
+    QLabel* m_jumpLabel = nullptr;
+    QLabel* m_agilityLabel = nullptr;
+    QLabel* m_receiveLabel = nullptr;
+    QLabel* m_tachiaiLabel = nullptr;
+    QLabel* m_hatakikomiLabel = nullptr;
+    QLabel* m_oshiLabel = nullptr;
+    QLabel* m_defenseLabel = nullptr;
+    QLabel* m_yotsuLabel = nullptr;
+    QLabel* m_staminaLabel = nullptr;
+    QLabel* m_tenageLabel = nullptr;
+    QLabel* m_intangiblesLabel = nullptr;
+    QLabel* m_tsuppariLabel = nullptr;
+    QLabel* m_potentialLabel = nullptr;
+    QLabel* m_skillLabel = nullptr;
+    QLabel* m_powerLabel = nullptr;
+    QLabel* m_yushoLabel = nullptr;
+    QLabel* m_junyushoLabel = nullptr;
+    QLabel* m_cbwLabel = nullptr;
+    QLabel* m_cblLabel = nullptr;
+    QLabel* m_cbpLabel = nullptr;
+    QLabel* m_lbwLabel = nullptr;
+    QLabel* m_lblLabel = nullptr;
+    QLabel* m_lbpLabel = nullptr;
+    QLabel* m_tbawLabel = nullptr;
+    QLabel* m_tbalLabel = nullptr;
+    QLabel* m_tbapLabel = nullptr;
+    QLabel* m_gmwLabel = nullptr;
+    QLabel* m_gmlLabel = nullptr;
+    QLabel* m_gmpLabel = nullptr;
+    QLabel* m_rlwLabel = nullptr;
+    QLabel* m_rllLabel = nullptr;
+    QLabel* m_rlpLabel = nullptr;
 
 public slots:
     // Loads the save file and fills every label for the game's viewNumber

@@ -34,22 +34,17 @@ private slots:
     {
         MainMenu menu(m_game);
         QStringList opened;
-        menu.openTournament = [&] { opened << "tournament"; };
-        menu.openBanzuke = [&] { opened << "banzuke"; };
-        menu.openAbout = [&] { opened << "about"; };
-        menu.openCreateRikishi = [&] { opened << "create"; };
-        menu.openViewRikishi = [&] { opened << "viewer"; };
+        connect(&menu, &MainMenu::tournamentWanted, this, [&] { opened << "tournament"; });
+        connect(&menu, &MainMenu::banzukeWanted, this, [&] { opened << "banzuke"; });
+        connect(&menu, &MainMenu::aboutWanted, this, [&] { opened << "about"; });
+        connect(&menu, &MainMenu::creationWanted, this, [&] { opened << "create"; });
+        connect(&menu, &MainMenu::viewerWanted, this, [&] { opened << "viewer"; });
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         for (QPushButton* b : {menu.m_tournamentButton, menu.m_viewBanzukeButton, menu.m_aboutButton,
                                menu.m_createRikishiButton, menu.m_viewRikishiButton})
             QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(opened, QStringList({"tournament", "banzuke", "about", "create", "viewer"}));
-
-        // A screen that is not there yet: its button does nothing.
-        menu.openViewRikishi = nullptr;
-        QTest::mouseClick(menu.m_viewRikishiButton, Qt::LeftButton);
-        QCOMPARE(opened.size(), 5);
 
         // A late mnemonic on a button no longer offered does nothing.
         menu.m_tournamentButton->setEnabled(false);
@@ -71,7 +66,7 @@ private slots:
     {
         ModalDriver driver;   // presses the OK of the box that reports it
         QStringList told;
-        driver.anyOpening = [&told](QWidget* w) {
+        driver.m_anyOpening = [&told](QWidget* w) {
             for (QLabel* l : w->findChildren<QLabel*>())
                 told << l->text();
             if (auto* box = qobject_cast<QMessageBox*>(w))

@@ -130,7 +130,7 @@ private:
         screens().dayResultsScreen()->openFromMainMenu();
         for (int i = 0; i <= days && screens().dayResultsScreen()->isVisible(); ++i) {
             QPushButton* next = wayOn(screens().dayResultsScreen());
-            QVERIFY2(next || isOffered(screens().dayResultsScreen()->MainMenuButton), "the day results screen offers no way on");
+            QVERIFY2(next || isOffered(screens().dayResultsScreen()->m_mainMenuButton), "the day results screen offers no way on");
             if (!next || i == days)
                 break;
             QTest::mouseClick(next, Qt::LeftButton);

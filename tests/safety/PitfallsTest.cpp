@@ -63,28 +63,28 @@ private slots:
     {
         startGame(careerAt(m_career, 3, 2));
         openTournament();
-        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(screens().dayResultsScreen()->m_dayLabel->text(), QStringLiteral("3"));
 
         // Alt+F twice in quick succession, and the handler called again while
         // the bout is open: one bout.
-        m_driver->hooks[screens().boutScreen()] = [] { screens().dayResultsScreen()->fightPlayersBout(); };
+        m_driver->m_hooks[screens().boutScreen()] = [] { screens().dayResultsScreen()->fightPlayersBout(); };
         QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
         QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
         QTRY_VERIFY(m_driver->openings(screens().boutScreen()) == 1 && !screens().boutScreen()->isVisible());
         settle(screens().dayResultsScreen());
-        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
-        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->NextDayButton);
-        QVERIFY(!screens().dayResultsScreen()->GoToFight->isVisible());
+        QCOMPARE(screens().dayResultsScreen()->m_dayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->m_nextDayButton);
+        QVERIFY(!screens().dayResultsScreen()->m_fightButton->isVisible());
         const QByteArray dayDone = fileBytes();
         for (const Rikishi& r : fileRoster())
             QCOMPARE(bouts(r) * 100 + r.day, 3 * 100 + 4);
 
         // The Fight button's late mnemonic, now that it is hidden: nothing.
-        screens().dayResultsScreen()->GoToFight->click();
+        screens().dayResultsScreen()->m_fightButton->click();
         QTest::keyClick(screens().dayResultsScreen(), Qt::Key_F, Qt::AltModifier);
         QTest::qWait(200);
         QCOMPARE(m_driver->openings(screens().boutScreen()), 1);
-        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("3"));
+        QCOMPARE(screens().dayResultsScreen()->m_dayLabel->text(), QStringLiteral("3"));
         QCOMPARE(fileBytes(), dayDone);
 
         // Coming back from another window of the game once the day is done: the next day.
@@ -92,15 +92,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(screens().mainMenu()));
         screens().dayResultsScreen()->activateWindow();
         settle(screens().dayResultsScreen());
-        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("4"));
-        QVERIFY(screens().dayResultsScreen()->GoToFight->isVisible());
+        QCOMPARE(screens().dayResultsScreen()->m_dayLabel->text(), QStringLiteral("4"));
+        QVERIFY(screens().dayResultsScreen()->m_fightButton->isVisible());
 
         // Day 8: the leaderboard closes onto the day results screen before the
         // day is advanced; activations meanwhile must not lose the bout.
         startGame(careerAt(m_career, 8, 7));
         openTournament();
         QString shown;
-        m_driver->hooks[screens().leaderboardScreen()] = [&shown] {
+        m_driver->m_hooks[screens().leaderboardScreen()] = [&shown] {
             shown = screens().leaderboardScreen()->m_titleLabel->text() + screens().leaderboardScreen()->m_leadersLabel->text() + screens().leaderboardScreen()->m_chasersLabel->text();
             QEvent activate(QEvent::WindowActivate);
             QApplication::sendEvent(screens().dayResultsScreen(), &activate);
@@ -109,12 +109,12 @@ private slots:
             screens().dayResultsScreen()->runDay();
             QCOMPARE(screens().leaderboardScreen()->m_titleLabel->text() + screens().leaderboardScreen()->m_leadersLabel->text() + screens().leaderboardScreen()->m_chasersLabel->text(), shown);
         };
-        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
+        QTest::mouseClick(screens().dayResultsScreen()->m_fightButton, Qt::LeftButton);
         QCOMPARE(m_driver->openings(screens().leaderboardScreen()), 1);
         QVERIFY(shown.startsWith(QStringLiteral("Tournament Leaderboard After 8 Days")));
         settle(screens().dayResultsScreen());
-        QCOMPARE(screens().dayResultsScreen()->DayLabel->text(), QStringLiteral("8"));
-        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->NextDayButton);
+        QCOMPARE(screens().dayResultsScreen()->m_dayLabel->text(), QStringLiteral("8"));
+        QCOMPARE(screens().dayResultsScreen()->focusWidget(), screens().dayResultsScreen()->m_nextDayButton);
         const Roster after = fileRoster();
         QCOMPARE(playerIn(after).day, 9);
         for (const Rikishi& r : after)
@@ -162,12 +162,12 @@ private slots:
         QCOMPARE(fileBytes(), dayTwo);   // Enter on the focused Fight button fought nothing
 
         int created = 0;
-        m_driver->anyOpening = [&](QWidget* w) {
+        m_driver->m_anyOpening = [&](QWidget* w) {
             if (auto* form = qobject_cast<CreationScreen*>(w)) {
                 ++created;
                 keysDoNothing(form);
                 QCOMPARE(fileBytes(), dayTwo);   // no new career
-                form->Cancel->click();
+                form->m_cancelButton->click();
             } else if (w != screens().aboutBox() && w != screens().errorBox()) {
                 keysDoNothing(static_cast<QDialog*>(w));
             }
@@ -183,7 +183,7 @@ private slots:
             QCOMPARE(m_driver->openings(screen), 1);
 
         // Only the two boxes close on Enter: their OK is the default button.
-        m_driver->anyOpening = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); };
+        m_driver->m_anyOpening = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); };
         screens().aboutBox()->exec();
         screens().errorBox()->exec();
         QCOMPARE(m_driver->openings(screens().aboutBox()) + m_driver->openings(screens().errorBox()), 2);
@@ -208,7 +208,7 @@ private slots:
 
         // Every screen is activated again while it is open: its work is not redone.
         int playerWins = 0;
-        m_driver->anyOpening = [&](QWidget* w) {
+        m_driver->m_anyOpening = [&](QWidget* w) {
             if (w == screens().yushoScreen())
                 playerWins = gameState().roster[39].cbw;
             if (w == screens().boutScreen())
@@ -218,7 +218,7 @@ private slots:
             w->activateWindow();
             QApplication::sendEvent(w, &activate);
         };
-        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
+        QTest::mouseClick(screens().dayResultsScreen()->m_fightButton, Qt::LeftButton);
         for (QWidget* w : std::initializer_list<QWidget*>{screens().yushoScreen(), screens().chankoScreen(), screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             QCOMPARE(m_driver->openings(w), 1);
         QTRY_VERIFY(!screens().dayResultsScreen()->isVisible());
@@ -240,12 +240,12 @@ private slots:
         openTournament();
         QStringList before, restored;
         const auto look = [] {
-            return QStringList{screens().boutScreen()->TimeElapsedLabel->text(), screens().boutScreen()->UserStrategyLabel->text(),
-                               screens().boutScreen()->CompStrategyLabel->text(), QString::number(screens().boutScreen()->UserGenkiBar->width()),
-                               QString::number(screens().boutScreen()->CompGenkiBar->width()),
+            return QStringList{screens().boutScreen()->m_timeElapsedLabel->text(), screens().boutScreen()->m_userStrategyLabel->text(),
+                               screens().boutScreen()->m_compStrategyLabel->text(), QString::number(screens().boutScreen()->m_userGenkiBar->width()),
+                               QString::number(screens().boutScreen()->m_compGenkiBar->width()),
                                QString::number(screens().boutScreen()->m_jumpButton->isVisible())};
         };
-        m_driver->hooks[screens().boutScreen()] = [&] {
+        m_driver->m_hooks[screens().boutScreen()] = [&] {
             screens().boutScreen()->m_receiveButton->click();   // the tachiai: the bout is under way
             before = look();
             screens().boutScreen()->showMinimized();
@@ -253,7 +253,7 @@ private slots:
             screens().boutScreen()->showNormal();
             restored = look();
         };
-        QTest::mouseClick(screens().dayResultsScreen()->GoToFight, Qt::LeftButton);
+        QTest::mouseClick(screens().dayResultsScreen()->m_fightButton, Qt::LeftButton);
         QCOMPARE(before.last(), QStringLiteral("0"));   // past the tachiai
         QCOMPARE(restored, before);
         QCOMPARE(m_driver->openings(screens().boutScreen()), 1);

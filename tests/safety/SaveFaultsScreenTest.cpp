@@ -111,7 +111,7 @@ private:
         setSaveFaultHook(faults);
         m_boxes.clear();
         m_daysFought = 0;
-        m_driver->anyOpening = [this, whenTold](QWidget* w) {
+        m_driver->m_anyOpening = [this, whenTold](QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 m_boxes << box->text();
                 if (whenTold)

@@ -203,13 +203,13 @@ private slots:
         };
         const QList<QRect> before = places();
         // Each ability bar sent to its top takes five points: 25, 20 ... 0.
-        for (ScrollEventBar* bar : {form.strengthScroll, form.agilityScroll, form.TachiaiScroll,
-                                    form.JumpScroll, form.ReceiveScroll}) {
+        for (ScrollEventBar* bar : {form.m_strengthBar, form.m_agilityBar, form.m_tachiaiBar,
+                                    form.m_jumpBar, form.m_receiveBar}) {
             QTest::keyClick(bar, Qt::Key_End);
             QCoreApplication::processEvents();   // the layouts follow the new texts
             QCOMPARE(places(), before);
         }
-        QCOMPARE(form.RemainingStatPointsLabel->text(), QStringLiteral("0"));
+        QCOMPARE(form.m_abilityPointsLeftLabel->text(), QStringLiteral("0"));
     }
 
     void dayResultsFitTheWidestName()
@@ -225,10 +225,10 @@ private slots:
         // Fight stands over the player's "VS." and nothing else.
         QLabel* vs = nullptr;
         for (QLabel* l : screen.m_resultLabels)
-            if (l->pos() == screen.GoToFight->pos() + QPoint(0, 2))
+            if (l->pos() == screen.m_fightButton->pos() + QPoint(0, 2))
                 vs = l;
         QVERIFY(vs && vs->text() == QStringLiteral("VS."));
-        expectNone(overlapping(&screen, screen.GoToFight, vs));
+        expectNone(overlapping(&screen, screen.m_fightButton, vs));
     }
 
     void banzukeButtonsFitTheWidestName()
@@ -237,11 +237,11 @@ private slots:
         BanzukeScreen screen(s_game);
         screen.show();
         QVERIFY(centred(&screen));
-        QCOMPARE(screen.nameButtons.size(), std::size_t{40});
-        for (QPushButton* b : screen.nameButtons)
+        QCOMPARE(screen.m_nameButtons.size(), std::size_t{40});
+        for (QPushButton* b : screen.m_nameButtons)
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
         expectNone(clipped(&screen));
-        expectNone(overlapping(screen.list));
+        expectNone(overlapping(screen.m_listWidget));
     }
 
     void titleBoxesAsTheSizeAllows()

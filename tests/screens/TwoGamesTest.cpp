@@ -75,19 +75,19 @@ void playBoutThrough(BoutScreen& bout, StatIncreaseScreen& bonus)
 {
     ModalDriver driver;
     QObject::connect(&bout, &BoutScreen::bonusWanted, &bonus, &StatIncreaseScreen::open);
-    driver.hooks[&bonus] = [&bout, &bonus] {
+    driver.m_hooks[&bonus] = [&bout, &bonus] {
         bout.openBonus();
-        bonus.buttons[0]->click();
+        bonus.m_statButtons[0]->click();
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&bonus, &activate);
-        for (QPushButton* b : bonus.buttons)
+        for (QPushButton* b : bonus.m_statButtons)
             QVERIFY(!b->isEnabled());
     };
     for (int i = 0; i < 500 && bout.isVisible(); ++i)
-        for (QPushButton* b : {bout.BonusButton, bout.m_receiveButton, bout.m_yotsuButton, bout.MonoiiClose,
-                               bout.MonoiiStart, bout.MonoiiFight, bout.WinButton, bout.LoseButton, bout.CloseButton})
+        for (QPushButton* b : {bout.m_bonusButton, bout.m_receiveButton, bout.m_yotsuButton, bout.m_monoiiCloseButton,
+                               bout.m_monoiiStartButton, bout.m_monoiiFightButton, bout.m_winButton, bout.m_loseButton, bout.m_closeButton})
             if (b->isVisible()) {
-                if (b == bout.CloseButton || b == bout.BonusButton)
+                if (b == bout.m_closeButton || b == bout.m_bonusButton)
                     QCOMPARE(bout.focusWidget(), b);
                 b->click();
                 break;
@@ -124,7 +124,7 @@ private slots:
         const QByteArray secondFile = fileBytes(m_second.savePath);
         day.openFromMainMenu();
         QCOMPARE(m_second.curDay, 1);
-        QVERIFY(day.GoToFight->isVisible());
+        QVERIFY(day.m_fightButton->isVisible());
         day.fightPlayersBout();
         QCOMPARE(playerBout.fought, 1);
         QVERIFY(fileBytes(m_second.savePath) != secondFile);
@@ -161,7 +161,7 @@ private slots:
         RikishiViewer viewer(m_second);
         viewer.showRikishi(12);
         QCOMPARE(m_second.viewNumber, 12);
-        QCOMPARE(viewer.Shikona->text(), QStringLiteral("R11"));
+        QCOMPARE(viewer.m_shikonaLabel->text(), QStringLiteral("R11"));
         QCOMPARE(firstChange(m_first, first), QString());
         viewer.close();
     }

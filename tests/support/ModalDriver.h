@@ -16,18 +16,18 @@
 #include <functional>
 #include <map>
 
-// Every modal screen that opens is first shown to the hooks (once per
+// Every modal screen that opens is first shown to the m_hooks (once per
 // opening); then, while it stays open, its first offered button is pressed,
 // one per turn of the event loop. That fights the bouts, spends bonus points
-// and presses every OK. With `pressButtons` off the hooks alone act, and a
+// and presses every OK. With `m_pressButtons` off the m_hooks alone act, and a
 // screen they leave open is rejected, so a failed check never hangs a test.
 // Openings are counted as the program shows its windows, so a screen that
 // an exec() closed at once still counts.
 class ModalDriver : public QObject {
 public:
-    std::map<QWidget*, std::function<void()>> hooks;   // by screen
-    std::function<void(QWidget*)> anyOpening;          // every opening, before the hook
-    bool pressButtons = true;
+    std::map<QWidget*, std::function<void()>> m_hooks;   // by screen
+    std::function<void(QWidget*)> m_anyOpening;          // every opening, before the hook
+    bool m_pressButtons = true;
 
     ModalDriver()
     {
@@ -68,16 +68,16 @@ private:
                 if (!modal)
                     return;
                 m_inHook.insert(modal);
-                if (anyOpening)
-                    anyOpening(modal);
-                const auto hook = hooks.find(modal.data());
-                if (hook != hooks.end() && modal)
+                if (m_anyOpening)
+                    m_anyOpening(modal);
+                const auto hook = m_hooks.find(modal.data());
+                if (hook != m_hooks.end() && modal)
                     hook->second();
                 m_inHook.remove(modal.data());
             });
             return;
         }
-        if (!pressButtons) {
+        if (!m_pressButtons) {
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->done(QDialog::Rejected);
             else

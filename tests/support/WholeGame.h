@@ -46,7 +46,7 @@ inline void startGame(const Roster* career, std::unique_ptr<ModalDriver>& driver
     runningScreens() = std::make_unique<Screens>(gameState());
     driver = std::make_unique<ModalDriver>();
     gameState().rng.seed(2024);
-    screens().yushoScreen()->pauseFor = [](int) {};
+    screens().yushoScreen()->setPause([](int) {});
     screens().mainMenu()->show();
     QVERIFY(QTest::qWaitForWindowActive(screens().mainMenu()));
 }
@@ -55,7 +55,7 @@ inline void startGame(const Roster* career, std::unique_ptr<ModalDriver>& driver
 // else Finish Basho, else Next Day; null when it offers none.
 inline QPushButton* wayOn(DayResultsScreen* day)
 {
-    for (QPushButton* b : {day->GoToFight, day->FinishBashoButton, day->NextDayButton})
+    for (QPushButton* b : {day->m_fightButton, day->m_finishBashoButton, day->m_nextDayButton})
         if (isOffered(b))
             return b;
     return nullptr;

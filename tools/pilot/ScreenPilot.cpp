@@ -97,9 +97,9 @@ public:
         qApp->installEventFilter(this);
         // The playoff's pauses are not waited for; each result the game
         // decides is written while the screen shows it.
-        screens().yushoScreen()->pauseFor = [](int) {};
+        screens().yushoScreen()->setPause([](int) {});
         connect(screens().yushoScreen(), &YushoScreen::announcementShown, this,
-                [this] { m_transcript.line({"yusho", caption(screens().yushoScreen()->KetteisenAnnounceLabel)}); });
+                [this] { m_transcript.line({"yusho", caption(screens().yushoScreen()->m_ketteisenAnnounceLabel)}); });
     }
 
     // Plays days from the main menu's Tournament button until the target is
@@ -147,8 +147,8 @@ private:
             else if (modal == screens().boutScreen())
                 stepBout(fresh);
             else if (modal == screens().statIncreaseScreen())
-                stepTraining(fresh, "bonus", [](std::size_t r) { return screens().statIncreaseScreen()->buttons[r]; },
-                             screens().statIncreaseScreen()->DoneButton);
+                stepTraining(fresh, "bonus", [](std::size_t r) { return screens().statIncreaseScreen()->m_statButtons[r]; },
+                             screens().statIncreaseScreen()->m_doneButton);
             else if (modal == screens().leaderboardScreen())
                 stepLeaderboard();
             else if (modal == screens().yushoScreen())
@@ -179,24 +179,24 @@ private:
             if (!screens().mainMenu()->isVisible())
                 fail("no screen of the game is open");
             press(screens().mainMenu()->m_tournamentButton);
-        } else if (isOffered(day->GoToFight)) {
-            m_transcript.line({"day", caption(day->DayLabel)});
+        } else if (isOffered(day->m_fightButton)) {
+            m_transcript.line({"day", caption(day->m_dayLabel)});
             for (int k = 0; k < 20; ++k)
                 writeResultLine(m_transcript, k, caption(day->m_resultLabels[3 * k]),
                                 caption(day->m_resultLabels[3 * k + 1]), caption(day->m_resultLabels[3 * k + 2]));
             // Counted in days, or in basho when the last day's bout is played.
-            const bool counts = m_options.countDays || caption(day->DayLabel) == "15";
-            press(day->GoToFight);   // the bout and all that follows it, to the next wait
+            const bool counts = m_options.countDays || caption(day->m_dayLabel) == "15";
+            press(day->m_fightButton);   // the bout and all that follows it, to the next wait
             if (counts && ++m_played >= m_options.count) {
                 m_stopped = true;
                 QCoreApplication::exit(0);
             }
-        } else if (isOffered(day->NextDayButton)) {
-            press(day->NextDayButton);
-        } else if (isOffered(day->FinishBashoButton)) {
-            press(day->FinishBashoButton);   // a basho whose end was cut short, as kirimaki-sim play finishes it
+        } else if (isOffered(day->m_nextDayButton)) {
+            press(day->m_nextDayButton);
+        } else if (isOffered(day->m_finishBashoButton)) {
+            press(day->m_finishBashoButton);   // a basho whose end was cut short, as kirimaki-sim play finishes it
         } else {
-            fail("the day results screen offers no day to play: " + caption(day->MessageLabel));
+            fail("the day results screen offers no day to play: " + caption(day->m_messageLabel));
         }
     }
 
@@ -216,29 +216,29 @@ private:
         } else if (anyOffered(s->exchangeButtons())) {
             press(s->exchangeButtons()[static_cast<std::size_t>(m_autopilot.nextMove() - 1)]);
             writePlayLines("exchange");
-            if (s->EndLabel->isVisible())
-                m_transcript.line({"end", caption(s->EndLabel)});
-        } else if (isOffered(s->MonoiiClose)) {
-            press(s->MonoiiClose);
-            m_transcript.line({"end", caption(s->EndLabel)});
-        } else if (isOffered(s->MonoiiStart)) {
+            if (s->m_endLabel->isVisible())
+                m_transcript.line({"end", caption(s->m_endLabel)});
+        } else if (isOffered(s->m_monoiiCloseButton)) {
+            press(s->m_monoiiCloseButton);
+            m_transcript.line({"end", caption(s->m_endLabel)});
+        } else if (isOffered(s->m_monoiiStartButton)) {
             const std::int32_t winsBefore = game.playoffWins;
-            press(s->MonoiiStart);
-            m_transcript.line({"end", caption(s->EndLabel)});
+            press(s->m_monoiiStartButton);
+            m_transcript.line({"end", caption(s->m_endLabel)});
             // In a playoff the judges' decision is the result.
             if (s->engine().resultRecorded())
                 writeRecordLine(game.playoffWins > winsBefore);
-        } else if (isOffered(s->MonoiiFight)) {
-            press(s->MonoiiFight);
+        } else if (isOffered(s->m_monoiiFightButton)) {
+            press(s->m_monoiiFightButton);
             writeSetupLine();
-        } else if (isOffered(s->WinButton) || isOffered(s->LoseButton)) {
-            const bool won = isOffered(s->WinButton);
-            press(won ? s->WinButton : s->LoseButton);
+        } else if (isOffered(s->m_winButton) || isOffered(s->m_loseButton)) {
+            const bool won = isOffered(s->m_winButton);
+            press(won ? s->m_winButton : s->m_loseButton);
             writeRecordLine(won);
-        } else if (isOffered(s->BonusButton)) {
-            press(s->BonusButton);   // the bonus screen, driven by the next steps
-        } else if (isOffered(s->CloseButton)) {
-            press(s->CloseButton);
+        } else if (isOffered(s->m_bonusButton)) {
+            press(s->m_bonusButton);   // the bonus screen, driven by the next steps
+        } else if (isOffered(s->m_closeButton)) {
+            press(s->m_closeButton);
         } else {
             fail("the bout screen offers no button");
         }
@@ -261,9 +261,9 @@ private:
         const BoutScreen* s = screens().boutScreen();
         const Game& game = gameState();
         writePlay(m_transcript, event,
-                  PlayCaptions{caption(s->TimeElapsedLabel), caption(s->UserStrategyLabel),
-                               caption(s->CompStrategyLabel), caption(s->UserPoints), caption(s->CompPoints),
-                               caption(s->Outcome)},
+                  PlayCaptions{caption(s->m_timeElapsedLabel), caption(s->m_userStrategyLabel),
+                               caption(s->m_compStrategyLabel), caption(s->m_userPointsLabel), caption(s->m_compPointsLabel),
+                               caption(s->m_outcomeLabel)},
                   game.playerCopy.genki, game.opponentCopy.genki);
         checkBars();
     }
@@ -274,7 +274,7 @@ private:
     {
         const Game& game = gameState();
         const std::pair<const QFrame*, std::int32_t> bars[] = {
-            {screens().boutScreen()->UserGenkiBar, game.playerCopy.genki}, {screens().boutScreen()->CompGenkiBar, game.opponentCopy.genki}};
+            {screens().boutScreen()->m_userGenkiBar, game.playerCopy.genki}, {screens().boutScreen()->m_compGenkiBar, game.opponentCopy.genki}};
         for (const auto& [bar, genki] : bars) {
             const int shown = bar->isVisible() ? bar->width() : 0;
             if (shown != genkiBarWidth(genki))
@@ -314,9 +314,9 @@ private:
     void stepChanko(bool fresh)
     {
         if (fresh)
-            m_transcript.line({"chanko", caption(screens().chankoScreen()->ChankoMessage)});
+            m_transcript.line({"chanko", caption(screens().chankoScreen()->m_messageLabel)});
         // Never the height or weight buttons: the rows are the twelve abilities.
-        stepTraining(fresh, "buy", [](std::size_t r) { return screens().chankoScreen()->button(r); }, screens().chankoScreen()->DoneButton);
+        stepTraining(fresh, "buy", [](std::size_t r) { return screens().chankoScreen()->button(r); }, screens().chankoScreen()->m_doneButton);
     }
 
     void stepLeaderboard()
@@ -324,23 +324,23 @@ private:
         const LeaderboardScreen* s = screens().leaderboardScreen();
         writeLeaderboard(m_transcript, caption(s->m_titleLabel), caption(s->m_leadersLabel),
                          caption(s->m_chasersLabel));
-        press(s->OKButton);
+        press(s->m_okButton);
     }
 
     void stepYusho(bool fresh)
     {
         YushoScreen* s = screens().yushoScreen();
         if (fresh) {
-            m_transcript.line({"yusho", caption(s->KetteisenAnnounceLabel)});
-            if (!isOffered(s->BeginKetteisenButton))
-                m_transcript.line({"junyusho", caption(s->JunYushoWinners)});
+            m_transcript.line({"yusho", caption(s->m_ketteisenAnnounceLabel)});
+            if (!isOffered(s->m_beginKetteisenButton))
+                m_transcript.line({"junyusho", caption(s->m_junYushoLabel)});
         }
-        if (isOffered(s->BeginKetteisenButton)) {
-            press(s->BeginKetteisenButton);   // the whole playoff, the player's bouts driven meanwhile
-            m_transcript.line({"junyusho", caption(s->JunYushoWinners)});
-            m_transcript.line({"yusho", caption(s->KetteisenAnnounceLabel)});
+        if (isOffered(s->m_beginKetteisenButton)) {
+            press(s->m_beginKetteisenButton);   // the whole playoff, the player's bouts driven meanwhile
+            m_transcript.line({"junyusho", caption(s->m_junYushoLabel)});
+            m_transcript.line({"yusho", caption(s->m_ketteisenAnnounceLabel)});
         } else {
-            press(s->OKButton);
+            press(s->m_okButton);
         }
     }
 

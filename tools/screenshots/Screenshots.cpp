@@ -106,10 +106,10 @@ private:
         if (auto* form = qobject_cast<CreationScreen*>(w)) {
             press(form->m_weightBar, Qt::Key_PageUp);
             press(form->m_heightBar, Qt::Key_Down, 6);
-            press(form->strengthScroll, Qt::Key_Down, 3);
-            press(form->OshiScroll, Qt::Key_Down, 4);
+            press(form->m_strengthBar, Qt::Key_Down, 3);
+            press(form->m_oshiBar, Qt::Key_Down, 4);
             shoot(form, "create-rikishi.png");
-            form->SaveRikishi->click();
+            form->m_saveButton->click();
         } else if (w == screens().leaderboardScreen()) {
             shoot(w, "leaderboard.png");
         } else if (w == screens().chankoScreen()) {
@@ -124,7 +124,7 @@ private:
 
     void step(QWidget* w)
     {
-        if (w == screens().yushoScreen() && isOffered(screens().yushoScreen()->OKButton))
+        if (w == screens().yushoScreen() && isOffered(screens().yushoScreen()->m_okButton))
             shoot(w, "yusho.png");
         QPushButton* next = nullptr;
         if (w == screens().boutScreen())   // a steady wrestler: receive, then the belt
@@ -143,7 +143,7 @@ private:
         // the player wins it.
         if (++m_clicks == 1 && isOffered(screens().boutScreen()->m_yotsuButton))
             m_midway = screens().boutScreen()->grab();
-        if (next == screens().boutScreen()->WinButton && !m_midway.isNull() && !g_taken.contains("bout-result.png")) {
+        if (next == screens().boutScreen()->m_winButton && !m_midway.isNull() && !g_taken.contains("bout-result.png")) {
             if (m_midway.save(g_out + "/bout-midway.png"))
                 g_taken << "bout-midway.png";
             shoot(screens().boutScreen(), "bout-result.png");
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
     screens().mainMenu()->m_tournamentButton->click();
     DayResultsScreen* day = screens().dayResultsScreen();
     for (int presses = 0; day->isVisible() && presses < 100; ++presses) {
-        if (day->DayLabel->text() == QLatin1String("8") && isOffered(day->GoToFight)) {
+        if (day->m_dayLabel->text() == QLatin1String("8") && isOffered(day->m_fightButton)) {
             shoot(day, "kekka.png");
             bringUp(screens().banzukeScreen());
             shoot(screens().banzukeScreen(), "banzuke.png");
@@ -196,7 +196,7 @@ int main(int argc, char** argv)
             shoot(screens().rikishiViewer(), "view-rikishi.png");
             screens().rikishiViewer()->hide();
         }
-        for (QPushButton* b : {day->GoToFight, day->NextDayButton, day->FinishBashoButton})
+        for (QPushButton* b : {day->m_fightButton, day->m_nextDayButton, day->m_finishBashoButton})
             if (isOffered(b)) {
                 b->click();
                 break;

@@ -76,7 +76,7 @@ private slots:
         m_game = makeGame();
         m_bout = FakeBout();
         m_driver = std::make_unique<ModalDriver>();
-        m_driver->pressButtons = false;
+        m_driver->m_pressButtons = false;
     }
 
     void tieIsPlayedOffOnceBehindTheBoutScreen()
@@ -91,18 +91,18 @@ private slots:
             m_yushoScreen->fightKetteisen();   // a late accelerator starts no second playoff
         };
         bool checked = false;
-        m_driver->hooks[m_yushoScreen] = [&] {
-            QVERIFY(!isOffered(m_yushoScreen->OKButton));
+        m_driver->m_hooks[m_yushoScreen] = [&] {
+            QVERIFY(!isOffered(m_yushoScreen->m_okButton));
             // Neither the frame nor finish() closes it before the playoff.
             QVERIFY(!m_yushoScreen->close());
             m_yushoScreen->finish();
             QVERIFY(m_yushoScreen->isVisible());
             QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
 
-            QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+            QTest::mouseClick(m_yushoScreen->m_beginKetteisenButton, Qt::LeftButton);
             QCOMPARE(m_bout.fought, 1);
             QVERIFY(visibleDuringBout);
-            QVERIFY(!m_yushoScreen->BeginKetteisenButton->isVisible() && isOffered(m_yushoScreen->OKButton));
+            QVERIFY(!m_yushoScreen->m_beginKetteisenButton->isVisible() && isOffered(m_yushoScreen->m_okButton));
             QCOMPARE(fileRoster()[39].yusho, 1);
             QCOMPARE(fileRoster()[4].junyusho, 1);
             checked = true;
@@ -122,19 +122,19 @@ private slots:
         // each result must be readable on the screen while its pause lasts,
         // with no button offered, and what the player does meanwhile must
         // not act when the pause ends.
-        const auto gamePause = m_yushoScreen->pauseFor;
+        const auto gamePause = m_yushoScreen->pause();
         QStringList shown;
         int buttonsOffered = 0;
-        m_yushoScreen->pauseFor = [&](int) {
-            QLabel* l = m_yushoScreen->KetteisenAnnounceLabel;
+        m_yushoScreen->setPause([&](int) {
+            QLabel* l = m_yushoScreen->m_ketteisenAnnounceLabel;
             // Visible, and laid out tall enough for the whole text.
             if (l->isVisible() && l->height() >= l->heightForWidth(l->width()))
                 shown << l->text();
-            buttonsOffered += isOffered(m_yushoScreen->OKButton) + isOffered(m_yushoScreen->BeginKetteisenButton);
+            buttonsOffered += isOffered(m_yushoScreen->m_okButton) + isOffered(m_yushoScreen->m_beginKetteisenButton);
             // A click on the place where OK will appear and a Space for
             // whatever will have the focus, waiting as the window system
             // holds them while the program is busy.
-            QPushButton* ok = m_yushoScreen->OKButton;
+            QPushButton* ok = m_yushoScreen->m_okButton;
             const QPointF centre(ok->width() / 2.0, ok->height() / 2.0);
             for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
                 QCoreApplication::postEvent(ok, new QMouseEvent(t, centre, ok->mapToGlobal(centre), Qt::LeftButton,
@@ -144,17 +144,17 @@ private slots:
             for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease})
                 QCoreApplication::postEvent(ok, new QKeyEvent(t, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
             gamePause(5);
-        };
+        });
         bool stayed = false;
-        m_driver->hooks[m_yushoScreen] = [&] {
-            QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton);
+        m_driver->m_hooks[m_yushoScreen] = [&] {
+            QTest::mouseClick(m_yushoScreen->m_beginKetteisenButton, Qt::LeftButton);
             QCoreApplication::processEvents();
             QTest::qWait(20);
-            stayed = m_yushoScreen->isVisible() && isOffered(m_yushoScreen->OKButton);
-            QTest::mouseClick(m_yushoScreen->OKButton, Qt::LeftButton);
+            stayed = m_yushoScreen->isVisible() && isOffered(m_yushoScreen->m_okButton);
+            QTest::mouseClick(m_yushoScreen->m_okButton, Qt::LeftButton);
         };
         m_yushoScreen->exec();
-        m_yushoScreen->pauseFor = [this](int) {};
+        m_yushoScreen->setPause([this](int) {});
         QCOMPARE(shown, (QStringList{"R21 defeats R20", "R22 defeats R21", "R22 defeats R20"}));
         QCOMPARE(buttonsOffered, 0);
         QVERIFY(stayed);
@@ -167,15 +167,15 @@ private slots:
         m_game.roster[39].potential = 1;
         m_game.playerCopy = m_game.roster[39];
         m_game.pointPool = 5;
-        m_driver->hooks[m_chankoScreen] = [this] {
-            QTest::mouseClick(m_chankoScreen->HeightButton, Qt::LeftButton);   // 3 points
-            QVERIFY(!m_chankoScreen->HeightButton->isEnabled());
-            QTest::mouseClick(m_chankoScreen->WeightDecreaseButton, Qt::LeftButton);
+        m_driver->m_hooks[m_chankoScreen] = [this] {
+            QTest::mouseClick(m_chankoScreen->m_heightButton, Qt::LeftButton);   // 3 points
+            QVERIFY(!m_chankoScreen->m_heightButton->isEnabled());
+            QTest::mouseClick(m_chankoScreen->m_weightDecreaseButton, Qt::LeftButton);
             for (std::size_t i = 0; i < kChankoButtonCount; ++i)
                 QVERIFY(!m_chankoScreen->button(i)->isEnabled());
             // A click that arrives after its button was disabled changes nothing.
-            m_chankoScreen->spendPoint(m_chankoScreen->statButtons[0]);
-            QTest::mouseClick(m_chankoScreen->DoneButton, Qt::LeftButton);
+            m_chankoScreen->spendPoint(m_chankoScreen->m_statButtons[0]);
+            QTest::mouseClick(m_chankoScreen->m_doneButton, Qt::LeftButton);
         };
         m_chankoScreen->exec();
         QCOMPARE(m_game.playerCopy.height * 1000 + m_game.playerCopy.weight, 181129);
@@ -197,8 +197,8 @@ private slots:
         m_game.roster[39].potential = 9;
         m_bout.quits = true;
         int pauses = 0;
-        m_yushoScreen->pauseFor = [&](int) { ++pauses; };
-        m_driver->hooks[m_yushoScreen] = [this] { QTest::mouseClick(m_yushoScreen->BeginKetteisenButton, Qt::LeftButton); };
+        m_yushoScreen->setPause([&](int) { ++pauses; });
+        m_driver->m_hooks[m_yushoScreen] = [this] { QTest::mouseClick(m_yushoScreen->m_beginKetteisenButton, Qt::LeftButton); };
         BashoEndDialogs dialogs({m_yushoScreen, m_chankoScreen, m_potentialScreen, m_ageingScreen, m_newBanzukeScreen});
         runBashoEnd(m_game, dialogs);
         QCOMPARE(m_bout.fought, 1);

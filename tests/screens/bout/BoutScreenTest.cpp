@@ -46,14 +46,14 @@ private slots:
         m_boutScreen->close();
         QVERIFY(m_boutScreen->isVisible());
 
-        for (int i = 0; i < 100 && !m_boutScreen->WinButton->isVisible() && !m_boutScreen->LoseButton->isVisible(); ++i)
-            for (QPushButton* b : {m_boutScreen->m_receiveButton, m_boutScreen->m_yotsuButton, m_boutScreen->MonoiiClose,
-                                   m_boutScreen->MonoiiStart, m_boutScreen->MonoiiFight})
+        for (int i = 0; i < 100 && !m_boutScreen->m_winButton->isVisible() && !m_boutScreen->m_loseButton->isVisible(); ++i)
+            for (QPushButton* b : {m_boutScreen->m_receiveButton, m_boutScreen->m_yotsuButton, m_boutScreen->m_monoiiCloseButton,
+                                   m_boutScreen->m_monoiiStartButton, m_boutScreen->m_monoiiFightButton})
                 if (b->isVisible()) {
                     b->click();
                     break;
                 }
-        QVERIFY(m_boutScreen->WinButton->isVisible() || m_boutScreen->LoseButton->isVisible());
+        QVERIFY(m_boutScreen->m_winButton->isVisible() || m_boutScreen->m_loseButton->isVisible());
         m_boutScreen->close();
         QVERIFY(m_boutScreen->isVisible());
 
@@ -61,7 +61,7 @@ private slots:
         const std::int32_t wins = m_game.playerCopy.cbw;
         m_boutScreen->judgesDecide();
         m_boutScreen->chooseTachiai(m_boutScreen->m_jumpButton);
-        if (m_boutScreen->WinButton->isVisible()) {
+        if (m_boutScreen->m_winButton->isVisible()) {
             m_boutScreen->recordWin();
             m_boutScreen->recordWin();
             QCOMPARE(m_game.playerCopy.cbw, wins + 1);
@@ -81,7 +81,7 @@ private slots:
         m_game.playerCopy.power = m_game.opponentCopy.power = 5000;   // a long bout
         m_boutScreen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_boutScreen));
-        const auto strategy = [this] { return m_boutScreen->UserStrategyLabel->text(); };
+        const auto strategy = [this] { return m_boutScreen->m_userStrategyLabel->text(); };
 
         QTest::keyClick(m_boutScreen, Qt::Key_R);
         QVERIFY(strategy().contains(QStringLiteral("Receive")));
@@ -90,17 +90,17 @@ private slots:
         // T is Tsuppari in both phases; only the exchange's button is offered now.
         QTest::keyClick(m_boutScreen, Qt::Key_T);
         QVERIFY(strategy().contains(QStringLiteral("Tsuppari")));
-        const QString time = m_boutScreen->TimeElapsedLabel->text();
+        const QString time = m_boutScreen->m_timeElapsedLabel->text();
         QTest::keyClick(m_boutScreen, Qt::Key_J);   // the tachiai's Jump is not offered
-        QCOMPARE(m_boutScreen->TimeElapsedLabel->text(), time);
+        QCOMPARE(m_boutScreen->m_timeElapsedLabel->text(), time);
 
         // A held key presses once; Enter presses the focused button (Yotsu).
         QKeyEvent held(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"), true);
         QApplication::sendEvent(m_boutScreen, &held);
-        QCOMPARE(m_boutScreen->TimeElapsedLabel->text(), time);
+        QCOMPARE(m_boutScreen->m_timeElapsedLabel->text(), time);
         QTest::keyClick(m_boutScreen, Qt::Key_Return);
         QVERIFY(strategy().contains(QStringLiteral("Yotsu")));
-        QVERIFY(m_boutScreen->TimeElapsedLabel->text() != time);
+        QVERIFY(m_boutScreen->m_timeElapsedLabel->text() != time);
         m_boutScreen->hide();
     }
 };

@@ -30,29 +30,29 @@ private slots:
     {
         CreationScreen form(m_game);
         form.show();
-        form.Shikona->clear();
+        form.m_shikonaEdit->clear();
         // Typed character by character, as a keyboard layout delivers it.
         for (const QChar c : QStringLiteral("R\u00e9\u20ac\u4e00iabcdefghijklmnop"))
             for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
                 QKeyEvent e(t, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(form.Shikona, &e);
+                QApplication::sendEvent(form.m_shikonaEdit, &e);
             }
-        QCOMPARE(form.Shikona->text(), QStringLiteral("R\u00e9iabcdefghij"));
+        QCOMPARE(form.m_shikonaEdit->text(), QStringLiteral("R\u00e9iabcdefghij"));
 
-        const QPointF at(form.strengthScroll->width() / 2.0, form.strengthScroll->height() / 2.0);
+        const QPointF at(form.m_strengthBar->width() / 2.0, form.m_strengthBar->height() / 2.0);
         for (int angle : {-120, -120, 120}) {
-            QWheelEvent e(at, form.strengthScroll->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+            QWheelEvent e(at, form.m_strengthBar->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(form.strengthScroll, &e);
+            QApplication::sendEvent(form.m_strengthBar, &e);
         }
-        QCOMPARE(form.strengthScroll->value(), 2);
+        QCOMPARE(form.m_strengthBar->value(), 2);
     }
 
     void saveWritesTheCareerAndCloses()
     {
         CreationScreen form(m_game);
         form.show();
-        form.Shikona->setText(QStringLiteral("Kirin\u00f6"));
+        form.m_shikonaEdit->setText(QStringLiteral("Kirin\u00f6"));
         QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
         QCOMPARE(form.m_heightBar->value(), 180);
         // The refused proposal was 190; letting go of the key ends the
@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(m_game.bodyScroll.lastHeightPos, 180);
         QTest::keyClick(form.m_weightBar, Qt::Key_PageUp);
         QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
-        QTest::keyClick(form.YotsuScroll, Qt::Key_End);
-        QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
+        QTest::keyClick(form.m_yotsuBar, Qt::Key_End);
+        QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(!form.isVisible());
 
@@ -70,7 +70,7 @@ private slots:
         const Rikishi& p = saved.roster[39];
         QCOMPARE(p.isPlayer, std::uint8_t(1));
         QCOMPARE(shikonaOf(p), std::string("Kirin\xF6"));
-        QCOMPARE(realNameOf(p), fromQt(form.RealName->text()));
+        QCOMPARE(realNameOf(p), fromQt(form.m_realNameEdit->text()));
         QCOMPARE(p.height * 1000 + p.weight, 190120);
         QCOMPARE(p.yotsu * 10 + p.baseStrength, 61);
         QCOMPARE(m_game.curDay * 100 + m_game.lastResultsDay, 100);
@@ -93,8 +93,8 @@ private slots:
         form.show();
         int boxes = 0;
         ModalDriver driver;   // OK on the box that reports it
-        driver.anyOpening = [&boxes](QWidget* w) { boxes += qobject_cast<QMessageBox*>(w) != nullptr; };
-        QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
+        driver.m_anyOpening = [&boxes](QWidget* w) { boxes += qobject_cast<QMessageBox*>(w) != nullptr; };
+        QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(boxes, 1);
         QVERIFY(form.isVisible());
         QCOMPARE(fileBytes(), oldBytes);
@@ -102,7 +102,7 @@ private slots:
 
         // Save again once the way is free: the old career is the backup.
         QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak.saving")));
-        QTest::mouseClick(form.SaveRikishi, Qt::LeftButton);
+        QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(fileBytes(QStringLiteral("rikishi.r.bak")), oldBytes);
         QCOMPARE(m_game.lastResultsDay, 0);

@@ -70,7 +70,7 @@ private slots:
     {
         ModalDriver driver;
         QStringList told;   // the box names the full path it looked for
-        driver.anyOpening = [&told](QWidget* box) {
+        driver.m_anyOpening = [&told](QWidget* box) {
             for (QLabel* l : box->findChildren<QLabel*>())
                 told << l->text();
         };
@@ -84,8 +84,8 @@ private slots:
         banzuke.show();
         QCOMPARE(driver.openings(m_errorBox), 5);
         QTRY_VERIFY(!day.isVisible() && !viewer.isVisible() && !banzuke.isVisible());
-        QCOMPARE(viewer.Shikona->text(), QString());
-        QVERIFY(banzuke.nameButtons.empty());
+        QCOMPARE(viewer.m_shikonaLabel->text(), QString());
+        QVERIFY(banzuke.m_nameButtons.empty());
         QVERIFY(told.contains(QStringLiteral("at %1.").arg(QDir(m_dir->path()).absoluteFilePath("rikishi.r"))));
         QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));
     }
@@ -118,15 +118,15 @@ private slots:
         connect(&banzuke, &BanzukeScreen::rikishiChosen, &viewer, &RikishiViewer::showRikishi);
         banzuke.show();
         const auto button = [&](int slot) {
-            return banzuke.list->findChild<QPushButton*>(QStringLiteral("NameButton%1").arg(slot));
+            return banzuke.m_listWidget->findChild<QPushButton*>(QStringLiteral("NameButton%1").arg(slot));
         };
         QCOMPARE(button(4)->text(), QStringLiteral("Tom && Jerry"));   // shown as typed, no mnemonic
         // A second showing rebuilds the list instead of adding to it.
-        const qsizetype labels = banzuke.list->findChildren<QLabel*>().size();
+        const qsizetype labels = banzuke.m_listWidget->findChildren<QLabel*>().size();
         banzuke.close();
         banzuke.show();
-        QCOMPARE(banzuke.list->findChildren<QPushButton*>().size(), 40);
-        QCOMPARE(banzuke.list->findChildren<QLabel*>().size(), labels);
+        QCOMPARE(banzuke.m_listWidget->findChildren<QPushButton*>().size(), 40);
+        QCOMPARE(banzuke.m_listWidget->findChildren<QLabel*>().size(), labels);
 
         // A name opens the viewer on him; an open viewer is only raised.
         QTest::mouseClick(button(5), Qt::LeftButton);
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(viewer.m_numberLabel->text(), QStringLiteral("6"));
         viewer.close();
         viewer.show();
-        QCOMPARE(viewer.Shikona->text(), QStringLiteral("Kiriarashi"));
+        QCOMPARE(viewer.m_shikonaLabel->text(), QStringLiteral("Kiriarashi"));
     }
 };
 
