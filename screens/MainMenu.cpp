@@ -32,6 +32,33 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     m_titleLabel->setFont(title);
     m_titleLabel->setAlignment(Qt::AlignCenter);
 
+    buildButtonPanel();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 20);
+    layout->addWidget(m_titleLabel);
+    layout->addSpacing(8);
+    layout->addWidget(m_buttonPanel);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget::setTabOrder(m_tournamentButton, m_viewBanzukeButton);
+    QWidget::setTabOrder(m_viewBanzukeButton, m_aboutButton);
+    QWidget::setTabOrder(m_aboutButton, m_quitButton);
+    QWidget::setTabOrder(m_quitButton, m_createRikishiButton);
+    QWidget::setTabOrder(m_createRikishiButton, m_viewRikishiButton);
+    m_tournamentButton->setFocus();
+
+    connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
+    connect(m_viewBanzukeButton, &QPushButton::clicked, this, &MainMenu::viewBanzuke);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainMenu::showAbout);
+    connect(m_quitButton, &QPushButton::clicked, this, &MainMenu::quitGame);
+    connect(m_createRikishiButton, &QPushButton::clicked, this, &MainMenu::createRikishi);
+    connect(m_viewRikishiButton, &QPushButton::clicked, this, &MainMenu::viewRikishi);
+}
+
+// The six buttons in their sunken panel.
+void MainMenu::buildButtonPanel()
+{
     m_buttonPanel = new QFrame(this);
     m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
     m_buttonPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -56,27 +83,6 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     grid->addWidget(m_viewRikishiButton, 1, 1);
     grid->addWidget(m_aboutButton, 2, 0);
     grid->addWidget(m_quitButton, 2, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 20);
-    layout->addWidget(m_titleLabel);
-    layout->addSpacing(8);
-    layout->addWidget(m_buttonPanel);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    QWidget::setTabOrder(m_tournamentButton, m_viewBanzukeButton);
-    QWidget::setTabOrder(m_viewBanzukeButton, m_aboutButton);
-    QWidget::setTabOrder(m_aboutButton, m_quitButton);
-    QWidget::setTabOrder(m_quitButton, m_createRikishiButton);
-    QWidget::setTabOrder(m_createRikishiButton, m_viewRikishiButton);
-    m_tournamentButton->setFocus();
-
-    connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
-    connect(m_viewBanzukeButton, &QPushButton::clicked, this, &MainMenu::viewBanzuke);
-    connect(m_aboutButton, &QPushButton::clicked, this, &MainMenu::showAbout);
-    connect(m_quitButton, &QPushButton::clicked, this, &MainMenu::quitGame);
-    connect(m_createRikishiButton, &QPushButton::clicked, this, &MainMenu::createRikishi);
-    connect(m_viewRikishiButton, &QPushButton::clicked, this, &MainMenu::viewRikishi);
 }
 
 void MainMenu::startTournament()

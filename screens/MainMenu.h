@@ -42,5 +42,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void buildButtonPanel();
     Game* m_game = nullptr;   // never null
 };

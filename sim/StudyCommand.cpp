@@ -176,6 +176,45 @@ private:
     Clock::time_point m_start = Clock::now();
 };
 
+// The builds to study: read from --builds, or drawn from the master seed for --search.
+void chooseBuilds(const Args& args, StudySettings& settings)
+{
+    if (args.has("--builds")) {
+        settings.builds = readBuilds(args.text("--builds", ""));
+    } else {
+        const auto count = static_cast<int>(args.number("--search", 1, 100000, 1));
+        // The builds come from the master seed too, so --replay finds them again.
+        SearchRng rng(settings.master);
+        for (int i = 0; i < count; ++i)
+            settings.builds.push_back(randomBuild(rng));
+    }
+}
+
+// Plays the study and writes its table, and the chart when one was asked for.
+void playAndReport(const Args& args, const StudySettings& settings, const std::string& chartPath)
+{
+    std::vector<BuildSummary> rows;
+    if (isatty(STDERR_FILENO)) {
+        ProgressLine line(static_cast<int>(settings.builds.size()),
+                          static_cast<long>(settings.builds.size()) * settings.careers);
+        rows = playStudy(settings, [&line](int b, long c) { line(b, c); });
+    } else {
+        rows = playStudy(settings);
+    }
+    if (args.has("--search"))
+        sortBestFirst(rows);
+    writeTable(rows, settings.builds);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw FileError("cannot write to standard output");
+    if (!chartPath.empty()) {
+        std::ofstream chart(chartPath, std::ios::binary | std::ios::trunc);
+        chart << studyChartSvg(rows, settings.builds, settings.basho);
+        chart.close();
+        if (!chart)
+            throw FileError("cannot write the chart " + chartPath);
+    }
+}
+
 } // namespace
 
 int runStudy(const std::vector<std::string>& argv)
@@ -213,15 +252,7 @@ int runStudy(const std::vector<std::string>& argv)
     if (args.has("--chart") && chartPath.empty())
         throw UsageError("option --chart needs a file name");
 
-    if (args.has("--builds")) {
-        settings.builds = readBuilds(args.text("--builds", ""));
-    } else {
-        const auto count = static_cast<int>(args.number("--search", 1, 100000, 1));
-        // The builds come from the master seed too, so --replay finds them again.
-        SearchRng rng(settings.master);
-        for (int i = 0; i < count; ++i)
-            settings.builds.push_back(randomBuild(rng));
-    }
+    chooseBuilds(args, settings);
     if (!replay.empty()) {
         if (replay[0] > static_cast<int>(settings.builds.size()) || replay[1] > settings.careers)
             throw UsageError("option --replay: there are " + std::to_string(settings.builds.size()) + " builds of " +
@@ -237,25 +268,6 @@ int runStudy(const std::vector<std::string>& argv)
         std::fprintf(stderr, "kirimaki-sim study: master seed %u (give it with --seed to replay a career)\n",
                      settings.master);
 
-    std::vector<BuildSummary> rows;
-    if (isatty(STDERR_FILENO)) {
-        ProgressLine line(static_cast<int>(settings.builds.size()),
-                          static_cast<long>(settings.builds.size()) * settings.careers);
-        rows = playStudy(settings, [&line](int b, long c) { line(b, c); });
-    } else {
-        rows = playStudy(settings);
-    }
-    if (args.has("--search"))
-        sortBestFirst(rows);
-    writeTable(rows, settings.builds);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        throw FileError("cannot write to standard output");
-    if (!chartPath.empty()) {
-        std::ofstream chart(chartPath, std::ios::binary | std::ios::trunc);
-        chart << studyChartSvg(rows, settings.builds, settings.basho);
-        chart.close();
-        if (!chart)
-            throw FileError("cannot write the chart " + chartPath);
-    }
+    playAndReport(args, settings, chartPath);
     return 0;
 }

@@ -66,13 +66,9 @@ void fillRank(Roster& roster, std::int8_t rank, Eligible eligible)
     }
 }
 
-} // namespace
-
-std::string reviseBanzuke(Game& game)
+// The top ranks in order before anyone moves between them.
+void orderTopRanks(Roster& roster)
 {
-    Roster& roster = game.roster;
-    std::string text;
-
     // Yokozuna with more wins climb past whatever stands above them.
     passes(roster, 3, [](const Rikishi& upper, const Rikishi& lower) {
         return rankOf(lower) == kYokozuna && lower.cbw > upper.cbw;
@@ -80,7 +76,11 @@ std::string reviseBanzuke(Game& game)
     orderWithinRank(roster, kOzeki);
     orderWithinRank(roster, kSekiwake);
     orderWithinRank(roster, kKomusubi);
+}
 
+// Retirement hints, promotions to Yokozuna and Ozeki, and kadoban warnings.
+void promoteToTheTop(Roster& roster, std::string& text)
+{
     for (const Rikishi& r : roster) {
         if (rankOf(r) == kYokozuna && r.cbw < 10 && r.lbw < 10)
             text += "The sumo association suggests that Yokozuna " + shikonaOf(r) + " considers retirement...      ";
@@ -107,7 +107,12 @@ std::string reviseBanzuke(Game& game)
             r.rank = kOzeki;
         }
     }
+}
 
+// Komusubi with a strong record rise to Sekiwake while places allow; losing
+// Komusubi and Sekiwake drop one rank.
+void reviseSanyaku(Roster& roster)
+{
     int sekiwakeCount = 0;
     for (const Rikishi& r : roster) {
         if (rankOf(r) == kSekiwake && kachiKoshi(r.cbw))
@@ -129,7 +134,11 @@ std::string reviseBanzuke(Game& game)
         if (rankOf(r) == kSekiwake && !kachiKoshi(r.cbw))
             r.rank = kKomusubi;
     }
+}
 
+// Ozeki and Yokozuna with two losing basho in a row drop one rank.
+void demoteFromTheTop(Roster& roster, std::string& text)
+{
     for (Rikishi& r : roster) {
         if (rankOf(r) == kOzeki && !kachiKoshi(r.cbw) && !kachiKoshi(r.lbw)) {
             text += "For two successive make-koshi, " + shikonaOf(r) + " is demoted from Ozeki!      ";
@@ -143,7 +152,11 @@ std::string reviseBanzuke(Game& game)
             r.rank = kOzeki;
         }
     }
+}
 
+// The new order of the list and the ranks left empty filled from below.
+void reorderAndFill(Roster& roster)
+{
     // Higher ranks above lower: a record of higher rank rises only one place
     // per pass, so three passes lift a new promotion at most three places.
     passes(roster, 3, [](const Rikishi& upper, const Rikishi& lower) { return rankOf(upper) < rankOf(lower); });
@@ -156,7 +169,11 @@ std::string reviseBanzuke(Game& game)
 
     fillRank(roster, kSekiwake, [](const Rikishi& r) { return rankOf(r) == kMaegashira || rankOf(r) == kKomusubi; });
     fillRank(roster, kKomusubi, [](const Rikishi& r) { return rankOf(r) == kMaegashira; });
+}
 
+// The win history moves back a basho and every record takes its new slot.
+void shiftRecords(Roster& roster)
+{
     for (std::size_t i = 0; i < roster.size(); ++i) {
         Rikishi& r = roster[i];
         r.tbaw = r.lbw;
@@ -165,6 +182,21 @@ std::string reviseBanzuke(Game& game)
         r.cbl = 0;
         r.slot = static_cast<std::int32_t>(i);
     }
+}
+
+} // namespace
+
+std::string reviseBanzuke(Game& game)
+{
+    Roster& roster = game.roster;
+    std::string text;
+
+    orderTopRanks(roster);
+    promoteToTheTop(roster, text);
+    reviseSanyaku(roster);
+    demoteFromTheTop(roster, text);
+    reorderAndFill(roster);
+    shiftRecords(roster);
     text += "      Good luck next basho!";
 
     beginFirstDay(game);

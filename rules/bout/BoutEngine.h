@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class Rng;
+struct Rikishi;
 struct Game;
 
 // The judges' decision after a mono-ii.
@@ -80,6 +82,10 @@ private:
     bool recordPlayoffOnly(Game& game, bool& resultButton, bool playerWon);
     // playoffWins / playoffLosses after the player's playoff bout.
     static void recordPlayoffResult(Game& game, bool playerWon);
+    // The steps of an exchange, in the order of their draws.
+    void readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode);
+    void balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent);
+    std::string drainGenki(Rikishi& player, Rikishi& opponent, const std::string& p, const std::string& o) const;
 
     BoutView m_view;
     std::int32_t m_timeElapsed = 0;

@@ -41,35 +41,39 @@ std::string drainText(const std::string& winner, std::int32_t d, const std::stri
     return winner + " gets the upper hand, draining " + std::to_string(d) + " genki units from " + loser;
 }
 
+// A side that is nearly spent against a fresh one may find a second wind:
+// the opponent's chance first, then the player's.
+void secondWinds(Rng& rng, Rikishi& player, Rikishi& opponent, const std::string& p, const std::string& o,
+                 std::string& outcome)
+{
+    if (opponent.genki < 10 && player.genki > 14) {
+        const int chance = rng.draw(2520);
+        if (chance <= opponent.intangibles) {
+            const int extra = rng.draw(3276);
+            const std::int32_t gain =
+                add(add(add(extra, wrap::div(opponent.stamina, 3)), half(opponent.intangibles)), 1);
+            opponent.genki = add(opponent.genki, gain);
+            outcome += "  " + o + " gets a second wind!";
+        }
+    }
+    if (player.genki < 10 && opponent.genki > 14) {
+        const int chance = rng.draw(327);
+        if (chance < 25) {
+            const int extra = rng.draw(3276);
+            const std::int32_t gain = add(add(add(extra, wrap::div(player.skill, 13)), half(player.stamina)), 1);
+            player.genki = add(player.genki, gain);
+            outcome += "  " + p + " gets a second wind!";
+        }
+    }
+}
+
 } // namespace
 
-void BoutEngine::exchange(Game& game, int userCode)
+void BoutEngine::readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode)
 {
-    if (!m_view.exchangeButtons || userCode < kOshi || userCode > kDefense)
-        return;
-    Rng& rng = game.rng;
-    Rikishi& player = game.playerCopy;
-    Rikishi& opponent = game.opponentCopy;
-    const std::string p = shikonaOf(player);
-    const std::string o = shikonaOf(opponent);
-
-    bool anticipated = false;
-    addTime(game);
     const int u = userCode;
-    const int pick = rng.draw(327);
-    const int c = pick > 40 ? opponent.boutStrategy1 : pick > 15 ? opponent.boutStrategy2 : opponent.boutStrategy3;
-    std::string& userLabel = m_view.userStrategy;
     std::string& compLabel = m_view.compStrategy;
-    userLabel = p + "'s strategy: " + exchangeName(u);
-    compLabel = o + "'s strategy: " + exchangeName(c);
-
-    m_userPts = exchangeBasePoints(player, u);
-    m_compPts = exchangeBasePoints(opponent, c);
-    exchangeLuckyDraws(rng, player, u, m_userPts, opponent, c, m_compPts);
-    addRandomPoints(rng);
-
-    moveStrength(rng, add(player.agility, player.strength), "--A super weak move!", userLabel, m_userPts);
-
+    bool anticipated = false;
     // Repeating a move lets the opponent see it coming: 20 percent more with
     // every repeat, counted across bouts for the whole run.
     const int anticipation = rng.draw(327);
@@ -92,10 +96,12 @@ void BoutEngine::exchange(Game& game, int userCode)
             m_compPts = add(m_compPts, readBonus(opponent));
         }
     }
+}
 
-    moveStrength(rng, add(add(opponent.agility, opponent.strength), half(opponent.intangibles)),
-                 "--A very weak move!", compLabel, m_compPts);
-
+void BoutEngine::balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent)
+{
+    std::string& userLabel = m_view.userStrategy;
+    std::string& compLabel = m_view.compStrategy;
     const int balance = rng.draw(327);
     if (balance > 94) {
         userLabel += "  You lose your balance!";
@@ -117,6 +123,56 @@ void BoutEngine::exchange(Game& game, int userCode)
             }
         }
     }
+}
+
+std::string BoutEngine::drainGenki(Rikishi& player, Rikishi& opponent, const std::string& p,
+                                   const std::string& o) const
+{
+    if (m_userPts > m_compPts) {
+        const std::int32_t d = sub(m_userPts, m_compPts);
+        opponent.genki = sub(opponent.genki, d);
+        return player.genki > 0 || player.genki >= opponent.genki ? drainText(p, d, o)
+                                                                  : p + " tries to counter, but it's too late!";
+    }
+    if (m_compPts > m_userPts) {
+        const std::int32_t d = sub(m_compPts, m_userPts);
+        player.genki = sub(player.genki, d);
+        return opponent.genki > 0 || opponent.genki >= player.genki ? drainText(o, d, p)
+                                                                    : o + " tries to counter, but it's too late!";
+    }
+    return "OOOOOOI!!!  HAKKEOOOI!!!";
+}
+
+void BoutEngine::exchange(Game& game, int userCode)
+{
+    if (!m_view.exchangeButtons || userCode < kOshi || userCode > kDefense)
+        return;
+    Rng& rng = game.rng;
+    Rikishi& player = game.playerCopy;
+    Rikishi& opponent = game.opponentCopy;
+    const std::string p = shikonaOf(player);
+    const std::string o = shikonaOf(opponent);
+
+    addTime(game);
+    const int u = userCode;
+    const int pick = rng.draw(327);
+    const int c = pick > 40 ? opponent.boutStrategy1 : pick > 15 ? opponent.boutStrategy2 : opponent.boutStrategy3;
+    std::string& userLabel = m_view.userStrategy;
+    std::string& compLabel = m_view.compStrategy;
+    userLabel = p + "'s strategy: " + exchangeName(u);
+    compLabel = o + "'s strategy: " + exchangeName(c);
+
+    m_userPts = exchangeBasePoints(player, u);
+    m_compPts = exchangeBasePoints(opponent, c);
+    exchangeLuckyDraws(rng, player, u, m_userPts, opponent, c, m_compPts);
+    addRandomPoints(rng);
+
+    moveStrength(rng, add(player.agility, player.strength), "--A super weak move!", userLabel, m_userPts);
+    readPlayersHabits(rng, opponent, u);
+    moveStrength(rng, add(add(opponent.agility, opponent.strength), half(opponent.intangibles)),
+                 "--A very weak move!", compLabel, m_compPts);
+
+    balanceAndStumbles(rng, player, opponent);
 
     m_view.userPoints = pointsCaption(rng, player, exchangeBeats(u, c), 1638, m_userPts);
     m_view.compPoints = pointsCaption(rng, opponent, exchangeBeats(c, u), 1638, m_compPts);
@@ -126,41 +182,8 @@ void BoutEngine::exchange(Game& game, int userCode)
     player.genki = sub(player.genki, sub(5, half(player.stamina)));
     opponent.genki = sub(opponent.genki, sub(5, half(opponent.stamina)));
 
-    std::string outcome;
-    if (m_userPts > m_compPts) {
-        const std::int32_t d = sub(m_userPts, m_compPts);
-        opponent.genki = sub(opponent.genki, d);
-        outcome = player.genki > 0 || player.genki >= opponent.genki ? drainText(p, d, o)
-                                                                     : p + " tries to counter, but it's too late!";
-    } else if (m_compPts > m_userPts) {
-        const std::int32_t d = sub(m_compPts, m_userPts);
-        player.genki = sub(player.genki, d);
-        outcome = opponent.genki > 0 || opponent.genki >= player.genki ? drainText(o, d, p)
-                                                                       : o + " tries to counter, but it's too late!";
-    } else {
-        outcome = "OOOOOOI!!!  HAKKEOOOI!!!";
-    }
-
-    if (opponent.genki < 10 && player.genki > 14) {
-        const int chance = rng.draw(2520);
-        if (chance <= opponent.intangibles) {
-            const int extra = rng.draw(3276);
-            const std::int32_t gain =
-                add(add(add(extra, wrap::div(opponent.stamina, 3)), half(opponent.intangibles)), 1);
-            opponent.genki = add(opponent.genki, gain);
-            outcome += "  " + o + " gets a second wind!";
-        }
-    }
-    if (player.genki < 10 && opponent.genki > 14) {
-        const int chance = rng.draw(327);
-        if (chance < 25) {
-            const int extra = rng.draw(3276);
-            const std::int32_t gain = add(add(add(extra, wrap::div(player.skill, 13)), half(player.stamina)), 1);
-            player.genki = add(player.genki, gain);
-            outcome += "  " + p + " gets a second wind!";
-        }
-    }
-
+    std::string outcome = drainGenki(player, opponent, p, o);
+    secondWinds(rng, player, opponent, p, o, outcome);
     m_view.outcome = outcome;
     showBarsAfterPlay(game);
     decideBout(game);

@@ -40,6 +40,24 @@ ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, par
     m_statButtons = rows.buttons;
     m_valueLabels = rows.valueLabels;
 
+    buildBodyPanel();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(m_messagePanel);
+    layout->addLayout(frame.titleRow);
+    layout->addWidget(m_statPanel);
+    layout->addWidget(m_bodyPanel);
+    layout->addWidget(m_doneDivider);
+    layout->addLayout(frame.doneRow);
+    // Word wrap needs a width to wrap at: the panels' own.
+    m_messageLabel->setMinimumWidth(m_statPanel->sizeHint().width() - 24);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Height and weight, their prices and their buttons.
+void ChankoScreen::buildBodyPanel()
+{
     m_bodyPanel = new QFrame(this);
     m_bodyPanel->setObjectName(QStringLiteral("bodyPanel"));
     m_bodyPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -73,18 +91,6 @@ ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, par
         b->setFixedSize(32, 26);
         connect(b, &QPushButton::clicked, this, [this, b] { spendPoint(b); });
     }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->addWidget(m_messagePanel);
-    layout->addLayout(frame.titleRow);
-    layout->addWidget(m_statPanel);
-    layout->addWidget(m_bodyPanel);
-    layout->addWidget(m_doneDivider);
-    layout->addLayout(frame.doneRow);
-    // Word wrap needs a width to wrap at: the panels' own.
-    m_messageLabel->setMinimumWidth(m_statPanel->sizeHint().width() - 24);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPushButton* ChankoScreen::button(std::size_t index) const

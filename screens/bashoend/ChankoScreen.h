@@ -49,6 +49,7 @@ protected:
     void onShown() override;
 
 private:
+    void buildBodyPanel();
     void apply();
 
     ChankoVisit m_visit;

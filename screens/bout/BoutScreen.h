@@ -104,6 +104,10 @@ private:
     // shows the result.
     void act(QPushButton* button, const std::function<void()>& step);
     void buildControls();
+    // The parts of buildControls, made in this order (their stacking order).
+    void buildHeader();
+    void buildActionPanel();
+    void buildSummaryPanel();
     void connectButtons();
     // Copies the engine's view onto the controls.
     void apply();

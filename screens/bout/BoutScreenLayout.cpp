@@ -51,6 +51,19 @@ QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QSt
 void BoutScreen::buildControls()
 {
     setFixedSize(kWidth, kHeight);
+    buildHeader();
+    buildActionPanel();
+    buildSummaryPanel();
+
+    for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>())
+        b->hide();
+    m_bonusButton->hide();
+    m_endLabel->hide();
+}
+
+// The two wrestlers with their genki bars, and the time.
+void BoutScreen::buildHeader()
+{
     m_userShikonaLabel = makeLabel(this, "UserShikonaLabel");
     m_userShikonaLabel->setGeometry(16, 14, kBarX - 24, 20);
     m_userGenkiBar = makeBar(this, "UserGenkiBar", 16);
@@ -61,7 +74,10 @@ void BoutScreen::buildControls()
     m_timeCaptionLabel->setGeometry(16, 70, 44, 20);
     m_timeElapsedLabel = makeLabel(this, "TimeElapsedLabel");
     m_timeElapsedLabel->setGeometry(64, 70, 80, 20);
+}
 
+void BoutScreen::buildActionPanel()
+{
     // The centre panel: the end of the bout above, and one area below that
     // every phase's buttons share.
     m_actionPanel = makePanel(this, "actionPanel", QFrame::Raised);
@@ -111,7 +127,10 @@ void BoutScreen::buildControls()
     m_closeButton = makeButton(m_actionPanel, "CloseButton", QStringLiteral("Close"));
     for (QPushButton* b : {m_monoiiCloseButton, m_monoiiStartButton, m_monoiiFightButton, m_winButton, m_loseButton, m_closeButton})
         b->setGeometry(centre);
+}
 
+void BoutScreen::buildSummaryPanel()
+{
     // The bottom panel: what each side did, the points, and who gained what;
     // the result messages take the same places once the bout is recorded.
     m_summaryPanel = makePanel(this, "summaryPanel", QFrame::Sunken);
@@ -146,11 +165,6 @@ void BoutScreen::buildControls()
     m_upsetBonusLabel = result(kUpsetBonusLabel, m_outcomePanel, 2, 22);
     m_bonusButton = makeButton(m_outcomePanel, "BonusButton", QStringLiteral("Bonus"));
     m_bonusButton->setGeometry((kPanelWidth - 16 - 120) / 2, 25, 120, 26);
-
-    for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>())
-        b->hide();
-    m_bonusButton->hide();
-    m_endLabel->hide();
 }
 
 void BoutScreen::connectButtons()

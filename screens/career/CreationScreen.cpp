@@ -121,6 +121,22 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     setObjectName(QStringLiteral("creationScreen"));
     setWindowTitle(QStringLiteral("Create Rikishi"));
 
+    buildControls();
+    layOut();
+    setTabOrderAndFocus();
+    // The ranges are set: now the events may flow.
+    connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
+    connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
+    for (std::size_t i = 0; i < kAbilityCount; ++i)
+        connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
+    connect(m_saveButton, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
+    connect(m_cancelButton, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
+
+    resetPools();
+}
+
+void CreationScreen::buildControls()
+{
     const CreationValues opening;
     m_shikonaCaptionLabel = makeLabel(this, "shikonaCaptionLabel", QStringLiteral("Shikona"));
     m_shikonaEdit = makeNameEdit(this, "Shikona", static_cast<int>(kShikonaMax), opening.shikona);
@@ -149,7 +165,10 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
 
     m_saveButton = makeButton(this, "SaveRikishi", QStringLiteral("&Save"));
     m_cancelButton = makeButton(this, "Cancel", QStringLiteral("&Cancel"));
+}
 
+void CreationScreen::layOut()
+{
     // Layout: names on top, the body pool on the left, the ability pool on
     // the right, the buttons at the foot.
     auto* names = new QGridLayout;
@@ -196,7 +215,10 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+void CreationScreen::setTabOrderAndFocus()
+{
     // Tab order: the names, height, weight, the twelve abilities, Save, Cancel.
     QWidget* order[] = {m_shikonaEdit, m_realNameEdit, m_heightBar, m_weightBar};
     QWidget* previous = nullptr;
@@ -212,16 +234,6 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     setTabOrder(previous, m_saveButton);
     setTabOrder(m_saveButton, m_cancelButton);
     m_shikonaEdit->setFocus();
-
-    // The ranges are set: now the events may flow.
-    connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
-    connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
-    for (std::size_t i = 0; i < kAbilityCount; ++i)
-        connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
-    connect(m_saveButton, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
-    connect(m_cancelButton, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
-
-    resetPools();
 }
 
 void CreationScreen::resetPools()

@@ -103,6 +103,11 @@ public slots:
     void cancelCreation();
 
 private:
+    // The steps of construction, in their order: the controls (their
+    // creation order is their stacking order), the layout, the tab order.
+    void buildControls();
+    void layOut();
+    void setTabOrderAndFocus();
     void abilityScroll(std::size_t index, int proposed);
     void showValues();
 

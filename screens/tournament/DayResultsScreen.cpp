@@ -80,6 +80,21 @@ private:
     bool& m_flag;
 };
 
+// The sixty labels of the result lines, named line1First ... line20Second.
+void makeResultLines(QWidget* screen, const LineColumns& columns, std::array<QLabel*, 60>& labels)
+{
+    for (int i = 0; i < 60; ++i) {
+        const int line = i / 3;
+        const int part = i % 3;
+        static const char* const kParts[3] = {"First", "Middle", "Second"};
+        const QByteArray name = "line" + QByteArray::number(line + 1) + kParts[part];
+        QLabel* label = makeLabel(screen, name.constData());
+        label->setGeometry(columns.x[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
+                           columns.width[part], kLabelHeight);
+        labels[static_cast<std::size_t>(i)] = label;
+    }
+}
+
 } // namespace
 
 // The game's side of the day flow: the save file through the shared
@@ -138,34 +153,9 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
     const int width = columns.screenWidth;
     setFixedSize(width, kHeight);
 
-    // The title row "Day 7 Results", centred above the columns.
-    auto* title = new QWidget(this);
-    title->setGeometry(0, 4, width, 24);
-    auto* titleRow = new QHBoxLayout(title);
-    titleRow->setContentsMargins(0, 0, 0, 0);
-    m_dayCaptionLabel = makeLabel(title, "dayCaptionLabel", QStringLiteral("Day"));
-    m_dayLabel = makeLabel(title, "DayLabel");
-    m_resultsCaptionLabel = makeLabel(title, "resultsCaptionLabel", QStringLiteral("Results"));
-    QFont bold = m_dayCaptionLabel->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
-    titleRow->addStretch();
-    for (QLabel* l : {m_dayCaptionLabel, m_dayLabel, m_resultsCaptionLabel}) {
-        l->setFont(bold);
-        titleRow->addWidget(l);
-    }
-    titleRow->addStretch();
+    buildTitleRow(width);
 
-    for (int i = 0; i < 60; ++i) {
-        const int line = i / 3;
-        const int part = i % 3;
-        static const char* const kParts[3] = {"First", "Middle", "Second"};
-        const QByteArray name = "line" + QByteArray::number(line + 1) + kParts[part];
-        QLabel* label = makeLabel(this, name.constData());
-        label->setGeometry(columns.x[line / 10][part], kFirstRowY + (line % 10) * kRowHeight,
-                           columns.width[part], kLabelHeight);
-        m_resultLabels[static_cast<std::size_t>(i)] = label;
-    }
+    makeResultLines(this, columns, m_resultLabels);
 
     m_columnDivider = new QFrame(this);
     m_columnDivider->setObjectName(QStringLiteral("columnDivider"));
@@ -194,6 +184,35 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
     m_finishBashoButton->setGeometry((width - 140) / 2, 280, 140, 30);
     m_finishBashoButton->hide();
 
+    connectButtons();
+
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void DayResultsScreen::buildTitleRow(int width)
+{
+    // The title row "Day 7 Results", centred above the columns.
+    auto* title = new QWidget(this);
+    title->setGeometry(0, 4, width, 24);
+    auto* titleRow = new QHBoxLayout(title);
+    titleRow->setContentsMargins(0, 0, 0, 0);
+    m_dayCaptionLabel = makeLabel(title, "dayCaptionLabel", QStringLiteral("Day"));
+    m_dayLabel = makeLabel(title, "DayLabel");
+    m_resultsCaptionLabel = makeLabel(title, "resultsCaptionLabel", QStringLiteral("Results"));
+    QFont bold = m_dayCaptionLabel->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    titleRow->addStretch();
+    for (QLabel* l : {m_dayCaptionLabel, m_dayLabel, m_resultsCaptionLabel}) {
+        l->setFont(bold);
+        titleRow->addWidget(l);
+    }
+    titleRow->addStretch();
+}
+
+void DayResultsScreen::connectButtons()
+{
     connect(m_fightButton, &QPushButton::clicked, this, &DayResultsScreen::fightPlayersBout);
     connect(m_mainMenuButton, &QPushButton::clicked, this, &DayResultsScreen::backToMainMenu);
     connect(m_nextDayButton, &QPushButton::clicked, this, &DayResultsScreen::nextDay);
@@ -206,9 +225,6 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
         if (!m_closePending && isVisible())
             runDay();
     });
-
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
 }
 
 DayResultsScreen::~DayResultsScreen() = default;

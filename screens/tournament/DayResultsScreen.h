@@ -67,6 +67,10 @@ signals:
 
 private:
     class Host;
+    // The parts of construction: the title row above the lines, and the
+    // buttons' and the watcher's connections.
+    void buildTitleRow(int width);
+    void connectButtons();
     void runDayStep();
     void showSheet(const DaySheet& sheet);
     void showDayDone();

@@ -40,31 +40,74 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     setWindowTitle(QStringLiteral("View Rikishi"));
     setModal(false);
 
-    auto title = [this](const char* name, const char* caption) {
-        return makeLabel(this, name, QString::fromLatin1(caption));
-    };
+    QGridLayout* const names = buildNames();
+    QHBoxLayout* const body = buildBody();
+    QGridLayout* const abilities = buildAbilities();
+    QGridLayout* const records = buildRecords();
+    auto* sheet = new QVBoxLayout;
+    sheet->addLayout(names);
+    sheet->addLayout(body);
+    sheet->addSpacing(8);
+    sheet->addLayout(abilities);
+    sheet->addSpacing(8);
+    sheet->addLayout(records);
+    QVBoxLayout* const side = buildNumberBar();
 
+    auto* top = new QHBoxLayout;
+    top->addLayout(sheet, 1);
+    top->addSpacing(12);
+    top->addLayout(side);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+
+    connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
+    connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
+    connect(m_closeButton, &QPushButton::clicked, this, &RikishiViewer::closeViewer);
+}
+
+QLabel* RikishiViewer::caption(const char* name, const char* text)
+{
+    return makeLabel(this, name, QString::fromLatin1(text));
+}
+
+QGridLayout* RikishiViewer::buildNames()
+{
     m_shikonaLabel = valueLabel(this, "Shikona", "");
     m_realNameLabel = valueLabel(this, "RealName", "");
     m_heightLabel = valueLabel(this, "height", "###");
     m_weightLabel = valueLabel(this, "weight", "###");
     m_ageLabel = valueLabel(this, "age", "##");
     auto* names = new QGridLayout;
-    addPair(names, 0, 0, title("shikonaCaption", "Shikona:"), m_shikonaLabel);
-    addPair(names, 1, 0, title("realNameCaption", "Real name:"), m_realNameLabel);
+    addPair(names, 0, 0, caption("shikonaCaption", "Shikona:"), m_shikonaLabel);
+    addPair(names, 1, 0, caption("realNameCaption", "Real name:"), m_realNameLabel);
     names->setColumnMinimumWidth(1, 160);
     names->setColumnStretch(2, 1);
+    return names;
+}
+
+QHBoxLayout* RikishiViewer::buildBody()
+{
     auto* body = new QHBoxLayout;
-    body->addWidget(title("heightCaption", "Height:"));
+    body->addWidget(caption("heightCaption", "Height:"));
     body->addWidget(m_heightLabel);
     body->addSpacing(12);
-    body->addWidget(title("weightCaption", "Weight:"));
+    body->addWidget(caption("weightCaption", "Weight:"));
     body->addWidget(m_weightLabel);
     body->addSpacing(12);
-    body->addWidget(title("ageCaption", "Age:"));
+    body->addWidget(caption("ageCaption", "Age:"));
     body->addWidget(m_ageLabel);
     body->addStretch();
+    return body;
+}
 
+QGridLayout* RikishiViewer::buildAbilities()
+{
     m_strengthLabel = valueLabel(this, "strength", "##");
     m_jumpLabel = valueLabel(this, "jump", "##");
     m_agilityLabel = valueLabel(this, "agility", "##");
@@ -85,26 +128,30 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     m_junyushoLabel = valueLabel(this, "junyusho", "##");
     auto* abilities = new QGridLayout;
     abilities->setHorizontalSpacing(8);
-    addPair(abilities, 0, 0, title("strengthCaption", "Strength:"), m_strengthLabel);
-    addPair(abilities, 0, 2, title("jumpCaption", "Jump:"), m_jumpLabel);
-    addPair(abilities, 1, 0, title("agilityCaption", "Agility:"), m_agilityLabel);
-    addPair(abilities, 1, 2, title("receiveCaption", "Receive:"), m_receiveLabel);
-    addPair(abilities, 2, 0, title("tachiaiCaption", "Tachiai:"), m_tachiaiLabel);
-    addPair(abilities, 2, 2, title("hatakikomiCaption", "Hatakikomi:"), m_hatakikomiLabel);
-    addPair(abilities, 3, 0, title("oshiCaption", "Oshi:"), m_oshiLabel);
-    addPair(abilities, 3, 2, title("defenseCaption", "Defense:"), m_defenseLabel);
-    addPair(abilities, 4, 0, title("yotsuCaption", "Yotsu:"), m_yotsuLabel);
-    addPair(abilities, 4, 2, title("staminaCaption", "Stamina:"), m_staminaLabel);
-    addPair(abilities, 5, 0, title("tenageCaption", "Tenage:"), m_tenageLabel);
-    addPair(abilities, 5, 2, title("intangiblesCaption", "Intangibles:"), m_intangiblesLabel);
-    addPair(abilities, 6, 0, title("tsuppariCaption", "Tsuppari:"), m_tsuppariLabel);
-    addPair(abilities, 6, 2, title("potentialCaption", "Potential:"), m_potentialLabel);
+    addPair(abilities, 0, 0, caption("strengthCaption", "Strength:"), m_strengthLabel);
+    addPair(abilities, 0, 2, caption("jumpCaption", "Jump:"), m_jumpLabel);
+    addPair(abilities, 1, 0, caption("agilityCaption", "Agility:"), m_agilityLabel);
+    addPair(abilities, 1, 2, caption("receiveCaption", "Receive:"), m_receiveLabel);
+    addPair(abilities, 2, 0, caption("tachiaiCaption", "Tachiai:"), m_tachiaiLabel);
+    addPair(abilities, 2, 2, caption("hatakikomiCaption", "Hatakikomi:"), m_hatakikomiLabel);
+    addPair(abilities, 3, 0, caption("oshiCaption", "Oshi:"), m_oshiLabel);
+    addPair(abilities, 3, 2, caption("defenseCaption", "Defense:"), m_defenseLabel);
+    addPair(abilities, 4, 0, caption("yotsuCaption", "Yotsu:"), m_yotsuLabel);
+    addPair(abilities, 4, 2, caption("staminaCaption", "Stamina:"), m_staminaLabel);
+    addPair(abilities, 5, 0, caption("tenageCaption", "Tenage:"), m_tenageLabel);
+    addPair(abilities, 5, 2, caption("intangiblesCaption", "Intangibles:"), m_intangiblesLabel);
+    addPair(abilities, 6, 0, caption("tsuppariCaption", "Tsuppari:"), m_tsuppariLabel);
+    addPair(abilities, 6, 2, caption("potentialCaption", "Potential:"), m_potentialLabel);
     abilities->setColumnMinimumWidth(4, 24);
-    addPair(abilities, 0, 5, title("skillCaption", "Skill Rating:"), m_skillLabel);
-    addPair(abilities, 1, 5, title("powerCaption", "Power Rating:"), m_powerLabel);
-    addPair(abilities, 3, 5, title("yushoCaption", "Yusho:"), m_yushoLabel);
-    addPair(abilities, 4, 5, title("junyushoCaption", "Jun-Yusho:"), m_junyushoLabel);
+    addPair(abilities, 0, 5, caption("skillCaption", "Skill Rating:"), m_skillLabel);
+    addPair(abilities, 1, 5, caption("powerCaption", "Power Rating:"), m_powerLabel);
+    addPair(abilities, 3, 5, caption("yushoCaption", "Yusho:"), m_yushoLabel);
+    addPair(abilities, 4, 5, caption("junyushoCaption", "Jun-Yusho:"), m_junyushoLabel);
+    return abilities;
+}
 
+QGridLayout* RikishiViewer::buildRecords()
+{
     auto* records = new QGridLayout;
     records->setHorizontalSpacing(4);
     struct RecordRow {
@@ -136,24 +183,20 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
         this->*r.percent = valueLabel(this, r.names[2], "###");
         (this->*r.wins)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         (this->*r.percent)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        records->addWidget(title(r.captionName, r.caption), row, 0);
+        records->addWidget(caption(r.captionName, r.caption), row, 0);
         records->addWidget(this->*r.wins, row, 1);
-        records->addWidget(title(r.dashName, "-"), row, 2);
+        records->addWidget(caption(r.dashName, "-"), row, 2);
         records->addWidget(this->*r.losses, row, 3);
         records->addWidget(this->*r.percent, row, 4);
-        records->addWidget(title(r.percentSignName, "%"), row, 5);
+        records->addWidget(caption(r.percentSignName, "%"), row, 5);
         ++row;
     }
     records->setColumnStretch(6, 1);
+    return records;
+}
 
-    auto* sheet = new QVBoxLayout;
-    sheet->addLayout(names);
-    sheet->addLayout(body);
-    sheet->addSpacing(8);
-    sheet->addLayout(abilities);
-    sheet->addSpacing(8);
-    sheet->addLayout(records);
-
+QVBoxLayout* RikishiViewer::buildNumberBar()
+{
     m_numberLabel = makeLabel(this, "numberLabel", QStringLiteral("1"));
     m_numberLabel->setAlignment(Qt::AlignCenter);
     m_numberBar = new ScrollEventBar(this);
@@ -167,23 +210,7 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     auto* side = new QVBoxLayout;
     side->addWidget(m_numberLabel);
     side->addWidget(m_numberBar, 1, Qt::AlignHCenter);
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(sheet, 1);
-    top->addSpacing(12);
-    top->addLayout(side);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_closeButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->activate();
-
-    connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
-    connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
-    connect(m_closeButton, &QPushButton::clicked, this, &RikishiViewer::closeViewer);
+    return side;
 }
 
 void RikishiViewer::onShown()

@@ -4,8 +4,11 @@
 
 #include "screens/ScreenDialog.h"
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 struct Game;
 class ScrollEventBar;
 
@@ -73,4 +76,13 @@ public slots:
 
 protected:
     void onShown() override;
+
+private:
+    // The parts of the sheet, made in the order they stand on it.
+    QLabel* caption(const char* name, const char* text);
+    QGridLayout* buildNames();      // ring name, real name (and the body's values)
+    QHBoxLayout* buildBody();       // height, weight, age
+    QGridLayout* buildAbilities();  // abilities, ratings and titles
+    QGridLayout* buildRecords();    // wins, losses and percentages by basho
+    QVBoxLayout* buildNumberBar();  // the number, its bar and Close
 };
