@@ -57,9 +57,10 @@ int runNew(const std::vector<std::string>& arguments)
 
     Game game;
     useSaveFile(args, game);
+    const auto lock = lockOrFail(game);
     buildNewCareer(game, values);
     // A career this replaces is kept as the backup first.
-    const SaveResult saved = saveNewCareer(game.roster, game.savePath);
+    const SaveResult saved = game.saveNew();
     if (!saved)
         throw FileError(saveFailureMessage(saved));
     return 0;

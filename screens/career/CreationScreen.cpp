@@ -286,7 +286,7 @@ void CreationScreen::saveRikishi()
     // is reported and the screen stays open, so the player can try again
     // without designing his wrestler anew; until then the game goes on with
     // the career the file still holds.
-    if (!reportIfSaveFailed(this, saveNewCareer(game.roster, game.savePath),
+    if (!reportIfSaveFailed(this, game.saveNew(),
                             QStringLiteral("Press Save to try again."))) {
         game.roster = before.roster;
         game.curDay = before.curDay;
