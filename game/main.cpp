@@ -1,5 +1,6 @@
 // Kirimaki: a sumo career game. Start-up and the event loop.
 #include "game/Application.h"
+#include "game/CareerLockCheck.h"
 #include "game/CommandLine.h"
 #include "game/GameState.h"
 #include "game/SaveLocation.h"
@@ -38,6 +39,10 @@ int main(int argc, char** argv)
                                      QStringLiteral("The folder %1 could not be created.\n"
                                                     "No career can be kept there.").arg(folder));
         }
+        // One program writes a career at a time: taken before the first load.
+        const std::unique_ptr<CareerLock> lock = lockCareerOrSay(gameState().savePath, options.selfTest);
+        if (!lock)
+            return 1;
         if (options.selfTest && !makeSampleCareerIfMissing()) {
             std::fprintf(stderr, "kirimaki: cannot write the save file %s\n", gameState().savePath.c_str());
             return 1;

@@ -62,11 +62,19 @@ bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString
             return false;
         g_lastReport = cause;
     }
-    QMessageBox::warning(screen, QStringLiteral("Kirimaki"), retry.isEmpty() ? cause : cause + QStringLiteral("\n\n") + retry);
+    const bool retryHelps = result.failure != SaveFailure::FileChanged;
+    QMessageBox::warning(screen, QStringLiteral("Kirimaki"),
+                         retry.isEmpty() || !retryHelps ? cause : cause + QStringLiteral("\n\n") + retry);
     return false;
 }
 
 bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry)
 {
     return reportIfSaveFailed(screen, game.save(), retry);
+}
+
+bool stepLeftUnsaved(QWidget* screen, const Game& game, const QString& retry)
+{
+    const SaveResult result = game.save();
+    return !reportIfSaveFailed(screen, result, retry) && result.failure != SaveFailure::FileChanged;
 }

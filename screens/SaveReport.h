@@ -29,7 +29,14 @@ bool loadRosterOrReport(QWidget* screen, Game& game);
 // `retry` (the button that tries again). Returns whether the save succeeded.
 bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry = QString());
 
+// Saves a step's result as saveRosterOrReport does; true when the step's own
+// button is to save it again: never after a success, nor when another
+// program has written a newer file (nothing can be saved over it; the step
+// is given up, as the box says, and the next step starts from that file).
+bool stepLeftUnsaved(QWidget* screen, const Game& game, const QString& retry);
+
 // Reports a save that failed as saveRosterOrReport does; true when it worked.
+// A failure that trying again cannot mend names no button to retry with.
 bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString& retry = QString());
 
 // While one lives, a failed save is reported once: a second failure with

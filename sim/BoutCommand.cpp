@@ -66,6 +66,8 @@ int runBout(const std::vector<std::string>& argv)
     seedFrom(args, game.rng);
     const std::string transcriptPath = args.text("--transcript", "");
 
+    // Only a bout that writes takes the lock: a reader sees a whole file anyway.
+    const auto lock = options.write ? lockOrFail(game) : nullptr;
     loadOrFail(game);
     startBout(game, options);
     Transcript transcript;

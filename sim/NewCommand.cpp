@@ -57,6 +57,7 @@ int runNew(const std::vector<std::string>& arguments)
 
     Game game;
     useSaveFile(args, game);
+    const auto lock = lockOrFail(game);
     const SaveResult saved = startNewCareer(game, values);
     if (!saved)
         throw FileError(saveFailureMessage(saved));

@@ -31,6 +31,7 @@ int runPlay(const std::vector<std::string>& argv)
     seedFrom(args, game.rng);
     const std::string transcriptPath = args.text("--transcript", "");
 
+    const auto lock = lockOrFail(game);
     SaveFileStore file;
     loadPlayableCareer(game, file);
 

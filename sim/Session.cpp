@@ -45,9 +45,17 @@ void useSaveFile(const Args& args, Game& game)
         throw UsageError("option --file needs a file name");
 }
 
+std::unique_ptr<CareerLock> lockOrFail(const Game& game)
+{
+    auto lock = std::make_unique<CareerLock>(game.savePath);
+    if (lock->heldElsewhere())
+        throw FileError(careerOpenElsewhereMessage(game.savePath));
+    return lock;
+}
+
 void loadOrFail(Game& game)
 {
-    if (loadRoster(game.roster, game.savePath) != LoadResult::Loaded)
+    if (game.load() != LoadResult::Loaded)
         throw FileError("cannot open the save file " + game.savePath + " for reading");
 }
 

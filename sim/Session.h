@@ -1,12 +1,14 @@
 // What every kirimaki-sim subcommand shares: options, the career, the transcript.
 #pragma once
 
+#include "rules/core/CareerLock.h"
 #include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/Autopilot.h"
 #include "sim/CareerStore.h"
 #include "sim/Transcript.h"
 
+#include <memory>
 #include <vector>
 
 // --file, --seed and --transcript.
@@ -23,6 +25,12 @@ void seedFrom(const Args& args, Rng& rng);
 
 // The save file of --file (default rikishi.r) into game.savePath.
 void useSaveFile(const Args& args, Game& game);
+
+// Locks the career of game.savePath for as long as the lock lives, before
+// anything is read; throws FileError naming the file when another program
+// holds it. A folder where no lock file can be made goes on without one
+// (its saves fail and are reported).
+std::unique_ptr<CareerLock> lockOrFail(const Game& game);
 
 // Loads game.savePath, or throws FileError naming the file.
 void loadOrFail(Game& game);

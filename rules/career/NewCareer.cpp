@@ -95,7 +95,8 @@ SaveResult startNewCareer(Game& game, const CreationValues& values)
     const std::int32_t curDay = game.curDay;
     const std::int32_t lastResultsDay = game.lastResultsDay;
     buildNewCareer(game, values);
-    const SaveResult saved = saveNewCareer(game.roster, game.savePath);
+    // A career this replaces is kept as the backup first.
+    const SaveResult saved = game.saveNew();
     if (!saved) {
         game.roster = roster;
         game.curDay = curDay;

@@ -42,11 +42,18 @@ struct Game {
     Rng rng;                       // the one generator of the program
     std::string savePath = kSaveFileName;
     std::optional<UnsavedStep> unsavedBout;  // the player's bout, fought but not saved
+    // The save file as this program last read or wrote it: a save refuses to
+    // replace a file that another program has written since. Bookkeeping of
+    // the file, not of the career, so a save of a const Game keeps it.
+    mutable FileStamp fileSeen;
 
     // What lasts as long as the run, beside the career itself.
     BodyScrollMemory bodyScroll;   // the creation screen's two bars
     std::int32_t viewNumber = 1;   // the wrestler the viewer shows (1..40)
 
-    LoadResult load() { return loadRoster(roster, savePath); }
-    SaveResult save() const { return saveRoster(roster, savePath); }
+    LoadResult load() { return loadRoster(roster, savePath, &fileSeen); }
+    SaveResult save() const { return saveRoster(roster, savePath, &fileSeen); }
+    // A new career replaces whatever the file holds (its old career is kept
+    // as the backup).
+    SaveResult saveNew() const { return saveNewCareer(roster, savePath, &fileSeen); }
 };

@@ -91,7 +91,12 @@ BoutOutcome fightDay(Game& game, DayHost& host)
             host.boutFinished();
             return BoutOutcome::DayDone;
         }
-        game.unsavedBout.reset();  // the file changed since: that bout is gone
+        // Another program wrote the file since (a copy put back, an older
+        // version): that bout is gone, and so is the day it was fought on,
+        // which the file may not hold. The day step reads the file afresh.
+        game.unsavedBout.reset();
+        game.lastResultsDay = 0;
+        return BoutOutcome::Refused;
     }
 
     const Roster inFile = game.roster;

@@ -88,7 +88,8 @@ enum class BoutOutcome {
 // the body ratings, game.curDay from record 0 and a save; after day 15 the
 // end-of-basho sequence instead. A bout kept after a failed save
 // (game.unsavedBout) is saved on the next call, without a fight, as long as
-// the file still holds the day it was fought on. When the program quits during the bout,
+// the file still holds the day it was fought on; a file that changed meanwhile
+// refuses it (Refused, the day to be produced again from the file). When the program quits during the bout,
 // nothing of it is taken into the roster: a restart resumes the day.
 BoutOutcome fightDay(Game& game, DayHost& host);
 

@@ -56,7 +56,7 @@ void StepScreen::runAndShow()
     m_textLabel->setText(toQt(runStep(*m_game)));
     fitToText();
     m_okButton->setFocus(Qt::OtherFocusReason);
-    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
+    m_unsaved = stepLeftUnsaved(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void StepScreen::closeIfOffered()
@@ -66,7 +66,7 @@ void StepScreen::closeIfOffered()
     // The step is not taken as done until it is in the file: OK saves the
     // same result again rather than running the step a second time.
     if (m_unsaved) {
-        m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
+        m_unsaved = stepLeftUnsaved(this, *m_game, QStringLiteral("Press OK to try again."));
         if (m_unsaved)
             return;
     }

@@ -111,7 +111,7 @@ void YushoScreen::decideYusho()
 
 void YushoScreen::saveDecision()
 {
-    m_unsaved = !saveRosterOrReport(this, *m_game, QStringLiteral("Press OK to try again."));
+    m_unsaved = stepLeftUnsaved(this, *m_game, QStringLiteral("Press OK to try again."));
 }
 
 void YushoScreen::fightKetteisen()

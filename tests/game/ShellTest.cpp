@@ -1,4 +1,5 @@
 // The main menu, the about box and exception reporting.
+#include "game/CareerLockCheck.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
@@ -7,6 +8,8 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -30,6 +33,24 @@ class ShellTest : public QObject {
     Game m_game;   // the career the main menu works on
 
 private slots:
+    void aCareerOpenInAnotherProgramIsRefusedWithABoxNamingIt()
+    {
+        QTemporaryDir dir;
+        const std::string career = (dir.path() + QStringLiteral("/rikishi.r")).toStdString();
+        const CareerLock other(career);   // another game on the same career
+        QString told;
+        QTimer::singleShot(0, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        QVERIFY(!lockCareerOrSay(career, false));
+        QCOMPARE(told, QString::fromStdString("This career is open in another program: " + career));
+        // Another career in the same folder is free to take.
+        QVERIFY(lockCareerOrSay(dir.path().toStdString() + "/other.r", false));
+    }
+
     void mainMenuButtonsCallTheirScreensWhenOffered()
     {
         MainMenu menu(m_game);

@@ -86,11 +86,15 @@ start_game() {
   HOME=$work/home XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work \
     timeout 60 "$game" "$@" > game.txt 2>&1
 }
+# The earlier steps' kirimaki-sim left their careers' locks; only the game's count here.
+find "$work" -name 'rikishi.r.lock' -delete
 start_game --user-data --self-test; rc=$?
 check "game starts and quits by itself" [ $rc -eq 0 ] || cat game.txt
 saved=$work/data/kirimaki/rikishi.r
 check "career in the data folder" [ "$(stat -c %s "$saved" 2>/dev/null)" = 8000 ]
-check "career nowhere else" [ "$(find "$work" -name 'rikishi.r*')" = "$saved" ]
+# The career and its lock, side by side.
+careerFiles() { find "$work" -name 'rikishi.r*' | LC_ALL=C sort | tr '\n' ' '; }
+check "career nowhere else" [ "$(careerFiles)" = "$saved $saved.lock " ]
 cp "$saved" before.r
 "$sim" play --days 1 --seed 3 --file "$saved" || fail=1
 cp "$saved" played.r
@@ -98,7 +102,7 @@ cp "$saved" played.r
 start_game -platform offscreen --user-data --self-test; rc=$?
 check "a second start, with a Qt option" [ $rc -eq 0 ]
 check "a second start keeps the career" cmp -s "$saved" played.r
-check "a second start writes nowhere else" [ "$(find "$work" -name 'rikishi.r*')" = "$saved" ]
+check "a second start writes nowhere else" [ "$(careerFiles)" = "$saved $saved.lock " ]
 check "the career was played on" [ "$(cmp -s before.r played.r; echo $?)" -eq 1 ]
 rm -f before.r played.r
 # A relative XDG_DATA_HOME is no data folder: the default one is used.
@@ -110,8 +114,8 @@ rm -rf "$work/home/.local"
 start_game --platform offscreen --self-test; rc=$?
 check "start without --user-data" [ $rc -eq 0 ]
 check "career in the current directory without --user-data" [ -f rikishi.r ]
-check "data folder untouched without --user-data" [ "$(find "$work/data" -name 'rikishi.r*')" = "$saved" ]
-rm -f rikishi.r
+check "data folder untouched without --user-data" [ "$(find "$work/data" -name 'rikishi.r*' ! -name '*.lock')" = "$saved" ]
+rm -f rikishi.r rikishi.r.lock
 
 step "package"
 # The Debian package: its name, version, computed dependencies and contents.

@@ -4,6 +4,7 @@
 // counted once.
 #include "screens/bout/BoutScreen.h"
 #include "screens/tournament/DayResultsScreen.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/WholeGame.h"
 
 #include <QDir>
@@ -95,9 +96,46 @@ private slots:
                 const Roster end = fileRoster();
                 QVERIFY2(startsADay(end) && end[0].day == 1, context);
                 QVERIFY2(bashoNotCountedOnce(start, end).empty(), context + " " + bashoNotCountedOnce(start, end).c_str());
-                QVERIFY2(!QFile::exists(QString::fromStdString(temporarySavePath(kSaveFileName))), context);
+                QVERIFY2(temporarySavesIn(".").empty(), context);
             }
         }
+    }
+
+    void aFileWrittenBehindAnOpenBoutIsKeptAndThePlayerIsTold()
+    {
+        Roster start{};
+        QCOMPARE(loadRoster(start, KIRIMAKI_GOLDEN_CAREER), LoadResult::Loaded);
+        startGame(&start, m_driver);
+        m_boxes.clear();
+        // While the bout is fought, a program that takes no lock (an older
+        // version, a copy put back by hand) writes its own career.
+        Roster newer = start;
+        newer[0].rlw += 1;
+        m_driver->m_anyOpening = [this, &newer](QWidget* w) {
+            if (w == screens().boutScreen())
+                QVERIFY(saveRoster(newer));
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                m_boxes << box->text();
+        };
+        QTest::mouseClick(screens().mainMenu()->m_tournamentButton, Qt::LeftButton);
+        QTest::mouseClick(screens().dayResultsScreen()->m_fightButton, Qt::LeftButton);
+        // Neither the bout's Close nor the day's advance saved over it, and
+        // the player heard of it once, with no button offered to retry.
+        QCOMPARE(fileBytes(), QByteArray(reinterpret_cast<const char*>(newer.data()), sizeof newer));
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY(m_boxes[0].contains(QStringLiteral("another program")));
+        QVERIFY(!m_boxes[0].contains(QStringLiteral("try again")));
+        QVERIFY(temporarySavesIn(".").empty());
+        // Pressing on, the game works on the newer file: its day is produced
+        // and fought, every bout counted once.
+        m_driver->m_anyOpening = {};
+        for (int presses = 0; presses < 2 && wayOn(screens().dayResultsScreen()); ++presses)
+            QTest::mouseClick(wayOn(screens().dayResultsScreen()), Qt::LeftButton);
+        const Roster after = fileRoster();
+        QCOMPARE(after[0].rlw, newer[0].rlw);
+        QCOMPARE(after[0].day, 2);
+        for (const Rikishi& r : after)
+            QCOMPARE(r.cbw + r.cbl, 1);
     }
 
 private:

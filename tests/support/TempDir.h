@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <random>
+#include <regex>
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -24,3 +26,15 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The temporary files that saves left in `folder`: a file's name, a dot and
+// six more characters (the save file's and the backup's alike).
+inline std::vector<std::string> temporarySavesIn(const std::string& folder)
+{
+    static const std::regex pattern(R"(.*\.r(\.bak)?\.[A-Za-z0-9]{6})");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (std::regex_match(entry.path().filename().string(), pattern))
+            left.push_back(entry.path().filename().string());
+    return left;
+}

@@ -1,4 +1,5 @@
 // Loading and saving the roster: short, long and missing files, failed saves, the backup.
+#include "rules/core/Game.h"
 #include "rules/core/SaveFile.h"
 
 #include "tests/support/TempDir.h"
@@ -69,21 +70,17 @@ TEST(SaveFile, LoadsWhatAFileHoldsSavesItWholeOrKeepsTheOldOne)
     Roster loaded{};
     ASSERT_EQ(loadRoster(loaded, path), LoadResult::Loaded);
     EXPECT_EQ(std::memcmp(loaded.data(), patterned().data(), 8000), 0);
-    EXPECT_FALSE(std::filesystem::exists(temporarySavePath(path)));
+    EXPECT_TRUE(temporarySavesIn(dir.file("")).empty());
 
     // A missing file changes nothing and is not created.
     const std::string missing = dir.file("missing.r");
     EXPECT_EQ(loadRoster(loaded, missing), LoadResult::OpenFailed);
     EXPECT_EQ(std::memcmp(loaded.data(), patterned().data(), 8000), 0);
     EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_FALSE(saveRoster(loaded, dir.file("no-such-dir/rikishi.r")));
-
-    // A save that cannot create its temporary file (a directory stands in its
-    // place) keeps the old file whole. Every other way a save fails is staged
-    // at every save point of a basho, through both front-ends.
-    std::filesystem::create_directory(temporarySavePath(path));
-    EXPECT_EQ(saveRoster(Roster{}, path).failure, SaveFailure::CreateTemporary);
-    EXPECT_TRUE(holds(path, patterned()));
+    // A save that cannot create its temporary file fails as such; every other
+    // way a save fails is staged at every save point of a basho, through both
+    // front-ends.
+    EXPECT_EQ(saveRoster(loaded, dir.file("no-such-dir/rikishi.r")).failure, SaveFailure::CreateTemporary);
 }
 
 TEST(SaveFile, ANewCareerKeepsTheOneItReplacesAsTheBackup)
@@ -101,12 +98,77 @@ TEST(SaveFile, ANewCareerKeepsTheOneItReplacesAsTheBackup)
     writeAll(path, std::vector<char>(123, 'q'));   // a damaged file is kept as it is
     ASSERT_TRUE(saveNewCareer(first, path));
     EXPECT_EQ(readAll(backup), std::vector<char>(123, 'q'));
-    EXPECT_FALSE(std::filesystem::exists(temporarySavePath(backup)));
 
-    // When the backup cannot be written, the career is not replaced.
-    std::filesystem::create_directory(temporarySavePath(backup));
+    // When the backup cannot be written (a folder stands in its place), the
+    // career is not replaced, and the backup's own temporary file is gone.
+    std::filesystem::remove(backup);
+    std::filesystem::create_directory(backup);
     const SaveResult refused = saveNewCareer(second, path);
-    EXPECT_EQ(refused.failure, SaveFailure::CreateTemporary);
+    EXPECT_EQ(refused.failure, SaveFailure::Rename);
     EXPECT_EQ(refused.file, backup);
     EXPECT_TRUE(holds(path, first));
+    EXPECT_TRUE(temporarySavesIn(dir.file("")).empty());
+}
+
+TEST(SaveFile, ASaveNeverReplacesAFileAnotherProgramWroteSinceItWasLastReadOrSaved)
+{
+    TempDir dir;
+    Game game;
+    game.savePath = dir.file("rikishi.r");
+    game.roster = patterned();
+    ASSERT_TRUE(game.saveNew());
+    ASSERT_TRUE(game.save());   // each save stamps the file it wrote: the next one goes on from it
+    std::filesystem::permissions(game.savePath, std::filesystem::perms(0640));
+
+    // Another writer's temporary file is never touched, by a failed save or a good one.
+    const std::string othersTemporary = dir.file("rikishi.r.Qx7a0b");
+    writeAll(othersTemporary, {'x'});
+    setSaveFaultHook([](const Roster&) { return SaveFailure::Write; });
+    EXPECT_EQ(game.save().failure, SaveFailure::Write);
+    setSaveFaultHook({});
+    ASSERT_TRUE(game.save());
+    EXPECT_EQ(readAll(othersTemporary), std::vector<char>{'x'});
+    std::filesystem::remove(othersTemporary);
+    // A save keeps who may read the career.
+    EXPECT_EQ(std::filesystem::status(game.savePath).permissions(), std::filesystem::perms(0640));
+
+    // A program that takes no lock writes the file behind the game's back:
+    // nothing is written over it, and the player is told why.
+    Roster newer = patterned();
+    newer[3].cbw = 9;
+    ASSERT_TRUE(saveRoster(newer, game.savePath));
+    const SaveResult refused = game.save();
+    EXPECT_EQ(refused.failure, SaveFailure::FileChanged);
+    EXPECT_TRUE(holds(game.savePath, newer));
+    EXPECT_TRUE(temporarySavesIn(dir.file("")).empty());
+    EXPECT_NE(saveFailureMessage(refused).find("another program"), std::string::npos);
+    // So is a file merely rewritten, byte for byte the same size: the stamp
+    // holds the content, not only the length.
+    ASSERT_EQ(game.load(), LoadResult::Loaded);
+    newer[3].cbw = 10;
+    ASSERT_TRUE(saveRoster(newer, game.savePath));
+    EXPECT_EQ(game.save().failure, SaveFailure::FileChanged);
+
+    // Once read again, the newer file is the game's; a file that is gone
+    // holds nothing newer; a new career replaces whatever is there.
+    ASSERT_EQ(game.load(), LoadResult::Loaded);
+    EXPECT_TRUE(game.save());
+    std::filesystem::remove(game.savePath);
+    EXPECT_TRUE(game.save());
+    ASSERT_TRUE(saveRoster(Roster{}, game.savePath));
+    EXPECT_TRUE(game.saveNew());
+    EXPECT_TRUE(game.save());
+    EXPECT_TRUE(holds(game.savePath, game.roster));
+}
+
+TEST(SaveFile, ACareerThatCannotBeReadIsNotReplacedByANewOne)
+{
+    TempDir dir;
+    const std::string notAFile = dir.file("rikishi.r");
+    std::filesystem::create_directory(notAFile);
+    const SaveResult refused = saveNewCareer(patterned(), notAFile);
+    EXPECT_EQ(refused.failure, SaveFailure::Read);
+    EXPECT_EQ(refused.file, notAFile);
+    EXPECT_NE(saveFailureMessage(refused).find("could not be read"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(notAFile));
 }

@@ -77,6 +77,21 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     expectFile(host, 1, 4);
     EXPECT_EQ(host.file[39].cbw, 1);
 
+    // A kept bout is dropped when another program rewrote the file on the
+    // same day: the day is produced again from what the file holds.
+    dayStep(game, host);
+    host.failNextSaves = 1;
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
+    host.file[0].rlw += 1;
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
+    EXPECT_FALSE(game.unsavedBout);
+    EXPECT_EQ(host.bout.fought, 2);
+    EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
+    EXPECT_EQ(game.curDay, 4);
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
+    EXPECT_EQ(host.bout.fought, 3);
+    expectFile(host, 2, 5);
+
     // A kept bout is dropped once the file has moved on (a new career, say).
     dayStep(game, host);
     host.failNextSaves = 1;
@@ -87,7 +102,7 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     game.lastResultsDay = 0;   // as saving a new career sets it
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
     EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
-    EXPECT_EQ(host.bout.fought, 3);
+    EXPECT_EQ(host.bout.fought, 5);
     EXPECT_EQ(host.file[39].cbw, 1);
 }
 

@@ -88,7 +88,7 @@ private slots:
 
         // The backup cannot be written: nothing is replaced, the game keeps
         // what the file holds, and the screen stays for another try.
-        QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak.saving")));
+        QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak")));   // a folder in the backup's place
         CreationScreen form(m_game);
         form.show();
         int boxes = 0;
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(m_game.lastResultsDay, 9);
 
         // Save again once the way is free: the old career is the backup.
-        QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak.saving")));
+        QVERIFY(QDir().rmdir(QStringLiteral("rikishi.r.bak")));
         QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(fileBytes(QStringLiteral("rikishi.r.bak")), oldBytes);

@@ -20,14 +20,15 @@
 
 namespace {
 
-// Saves a new career, changed by `edit`, as rikishi.r in the current folder.
+// Saves a new career, changed by `edit`, as rikishi.r in the current folder,
+// as another program would write it behind the screens.
 void saveCareer(const std::function<void(Roster&)>& edit = {})
 {
     Game game;
     buildNewCareer(game, CreationValues());
     if (edit)
         edit(game.roster);
-    QVERIFY(game.save());
+    QVERIFY(saveRoster(game.roster));
 }
 
 // The texts of the named labels, joined by spaces.
