@@ -63,6 +63,35 @@ DayStep dayStep(Game& game, DayHost& host)
     return step;
 }
 
+namespace {
+
+// The bout was fought already and only its save failed: save the same
+// result, so the bout is neither lost nor fought a second time.
+BoutOutcome saveKeptBout(Game& game, DayHost& host)
+{
+    const UnsavedStep unsaved = *game.unsavedBout;
+    if (std::memcmp(unsaved.inFile.data(), game.roster.data(), sizeof game.roster) == 0) {
+        const Roster inFile = game.roster;
+        game.roster = unsaved.result;
+        if (!host.save(game)) {
+            game.roster = inFile;
+            return BoutOutcome::SaveFailed;
+        }
+        game.unsavedBout.reset();
+        followRosterDay(game);
+        host.boutFinished();
+        return BoutOutcome::DayDone;
+    }
+    // Another program wrote the file since (a copy put back, an older
+    // version): that bout is gone, and so is the day it was fought on,
+    // which the file may not hold. The day step reads the file afresh.
+    game.unsavedBout.reset();
+    game.lastResultsDay = 0;
+    return BoutOutcome::Refused;
+}
+
+} // namespace
+
 BoutOutcome fightDay(Game& game, DayHost& host)
 {
     if (!host.load(game))
@@ -75,29 +104,8 @@ BoutOutcome fightDay(Game& game, DayHost& host)
         return BoutOutcome::Refused;
     }
 
-    // The bout was fought already and only its save failed: save the same
-    // result, so the bout is neither lost nor fought a second time.
-    if (game.unsavedBout) {
-        const UnsavedStep unsaved = *game.unsavedBout;
-        if (std::memcmp(unsaved.inFile.data(), game.roster.data(), sizeof game.roster) == 0) {
-            const Roster inFile = game.roster;
-            game.roster = unsaved.result;
-            if (!host.save(game)) {
-                game.roster = inFile;
-                return BoutOutcome::SaveFailed;
-            }
-            game.unsavedBout.reset();
-            followRosterDay(game);
-            host.boutFinished();
-            return BoutOutcome::DayDone;
-        }
-        // Another program wrote the file since (a copy put back, an older
-        // version): that bout is gone, and so is the day it was fought on,
-        // which the file may not hold. The day step reads the file afresh.
-        game.unsavedBout.reset();
-        game.lastResultsDay = 0;
-        return BoutOutcome::Refused;
-    }
+    if (game.unsavedBout)
+        return saveKeptBout(game, host);
 
     const Roster inFile = game.roster;
     host.boutStarting();
