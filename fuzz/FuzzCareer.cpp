@@ -25,7 +25,7 @@
 
 namespace {
 
-std::string g_file;   // the save file of this process
+std::string g_file; // the save file of this process
 
 const char* const kTachiaiLists[] = {"1", "2", "3", "4", "1,3", "2,4", "4,1,2", "3,3,2"};
 const char* const kMoveLists[] = {"1", "2", "6", "2,1", "1,2,2,6", "5,4,3", "6,6,1", "3,2,1,6,5,4"};

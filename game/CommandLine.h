@@ -5,8 +5,8 @@
 #include <string>
 
 struct GameOptions {
-    bool userData = false;  // keep the career in the player's data folder
-    bool selfTest = false;  // start up, make a sample career if none, quit
+    bool userData = false; // keep the career in the player's data folder
+    bool selfTest = false; // start up, make a sample career if none, quit
 };
 
 // Reads argv before Qt starts, so that --help, --version and usage errors

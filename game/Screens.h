@@ -64,7 +64,7 @@ private:
     // A new creation form for each press of Create Rikishi, released when it closes.
     void openCreationForm();
 
-    Game* m_game = nullptr;   // never null
+    Game* m_game = nullptr; // never null
     // Declared in the order of creation, so that they go in the reverse order.
     std::unique_ptr<MainMenu> m_mainMenu;
     std::unique_ptr<CreationScreen> m_firstCreationForm;

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
             if (!created)
                 QMessageBox::warning(nullptr, QStringLiteral("Kirimaki"),
                                      QStringLiteral("The folder %1 could not be created.\n"
-                                                    "No career can be kept there.").arg(folder));
+                                                    "No career can be kept there.")
+                                         .arg(folder));
         }
         // One program writes a career at a time: taken before the first load.
         const std::unique_ptr<CareerLock> lock = lockCareerOrSay(gameState().savePath, options.selfTest);

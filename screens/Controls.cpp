@@ -34,7 +34,7 @@ QString widestName(const QFontMetrics& metrics, int characters)
     QChar widest(QLatin1Char('W'));
     for (int c = 0x20; c <= 0xFF; ++c) {
         if (c >= 0x7F && c < 0xA0)
-            continue;   // control codes: no letters
+            continue; // control codes: no letters
         const QChar ch(c);
         if (metrics.horizontalAdvance(ch) > metrics.horizontalAdvance(widest))
             widest = ch;

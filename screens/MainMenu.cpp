@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
-
 MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
 {
     setObjectName(QStringLiteral("mainMenu"));

@@ -43,5 +43,5 @@ protected:
 
 private:
     void buildButtonPanel();
-    Game* m_game = nullptr;   // never null
+    Game* m_game = nullptr; // never null
 };

@@ -50,17 +50,17 @@ void paintRingPicture(QPainter& p, PictureCorners corners)
     auto wrestler = [&](double x, double lean, const QColor& belt) {
         p.setPen(Qt::NoPen);
         p.setBrush(skin);
-        p.drawEllipse(QRectF(x - 10, 40, 20, 24));            // body
-        p.drawEllipse(QRectF(x - 5 + lean, 30, 11, 11));      // head
+        p.drawEllipse(QRectF(x - 10, 40, 20, 24)); // body
+        p.drawEllipse(QRectF(x - 5 + lean, 30, 11, 11)); // head
         p.setBrush(QColor(30, 30, 30));
-        p.drawEllipse(QRectF(x - 2 + lean, 27, 5, 4));        // topknot
+        p.drawEllipse(QRectF(x - 2 + lean, 27, 5, 4)); // topknot
         p.setBrush(belt);
-        p.drawRect(QRectF(x - 10, 53, 20, 6));                // mawashi
+        p.drawRect(QRectF(x - 10, 53, 20, 6)); // mawashi
         p.setBrush(skin);
-        p.drawRect(QRectF(x - 8, 60, 5, 9));                  // legs
+        p.drawRect(QRectF(x - 8, 60, 5, 9)); // legs
         p.drawRect(QRectF(x + 3, 60, 5, 9));
         p.setPen(QPen(skin, 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(x + lean, 46), QPointF(x + 3.2 * lean, 52));  // arm reaching across
+        p.drawLine(QPointF(x + lean, 46), QPointF(x + 3.2 * lean, 52)); // arm reaching across
     };
     wrestler(33, 4, QColor(90, 40, 120));
     wrestler(63, -4, QColor(20, 90, 60));

@@ -8,7 +8,10 @@ class QPixmap;
 // scaled painter gives the same picture at any size (the icon files are made
 // that way). The about box's picture has square corners; the icon's are
 // rounded and stay transparent outside.
-enum class PictureCorners { Square, Rounded };
+enum class PictureCorners {
+    Square,
+    Rounded,
+};
 void paintRingPicture(QPainter& p, PictureCorners corners);
 
 // The about box's 96 x 96 picture.

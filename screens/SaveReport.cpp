@@ -40,7 +40,7 @@ bool loadRosterOrReport(QWidget* screen, Game& game)
 namespace {
 
 int g_reportScopes = 0;
-QString g_lastReport;   // the cause last reported inside the open scopes
+QString g_lastReport; // the cause last reported inside the open scopes
 
 } // namespace
 

@@ -29,7 +29,7 @@ void ScreenDialog::fitToText()
         // A fixed-size layout has just sized the screen to its contents.
         if (l->sizeConstraint() != QLayout::SetFixedSize) {
             const int needed = l->hasHeightForWidth() ? l->totalHeightForWidth(width()) : l->totalSizeHint().height();
-            resize(width(), needed);   // held at the minimum height by resize()
+            resize(width(), needed); // held at the minimum height by resize()
         }
     }
     if (isVisible())
@@ -46,7 +46,7 @@ void ScreenDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     if (!e->spontaneous())
-        onShown();   // centred already; a screen that fits itself to its texts centres again
+        onShown(); // centred already; a screen that fits itself to its texts centres again
 }
 
 void ScreenDialog::keyPressEvent(QKeyEvent* e)

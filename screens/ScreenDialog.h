@@ -37,5 +37,5 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-    Game* m_game = nullptr;   // never null
+    Game* m_game = nullptr; // never null
 };

@@ -57,7 +57,7 @@ protected:
             m_awaitingFrame = true;
         } else if (m_awaitingFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
             if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-                m_awaitingFrame = false;   // the player has placed it himself
+                m_awaitingFrame = false; // the player has placed it himself
             } else if (frameMargins(window) != m_frame) {
                 m_awaitingFrame = false;
                 centreOnScreen(window);

@@ -7,9 +7,9 @@ class QWidget;
 // these (Qt::CustomizeWindowHint): left to itself a window manager may put a
 // maximise box on a fixed-size screen, where it does nothing.
 enum class TitleBoxes {
-    Fixed,      // minimise and close: the screen keeps its size
-    Sizeable,   // minimise, maximise and close: the player may resize it
-    Box,        // close only: the about and error boxes
+    Fixed, // minimise and close: the screen keeps its size
+    Sizeable, // minimise, maximise and close: the player may resize it
+    Box, // close only: the about and error boxes
 };
 void setTitleBoxes(QWidget* window, TitleBoxes boxes);
 

@@ -18,8 +18,8 @@ struct FileError : std::runtime_error {
 };
 
 struct OptionSpec {
-    std::string name;    // "--seed"
-    bool takesValue;     // false for a flag such as "--write"
+    std::string name; // "--seed"
+    bool takesValue; // false for a flag such as "--write"
 };
 
 // Parses "--name VALUE" and "--flag" arguments against the options a

@@ -19,8 +19,8 @@ public:
     Autopilot(std::vector<int> tachiai, std::vector<int> moves, std::vector<int> train)
         : m_tachiai(std::move(tachiai)), m_moves(std::move(moves)), m_train(std::move(train)) {}
 
-    int nextTachiai() { return take(m_tachiai, m_tachiaiPos); }   // 1..4
-    int nextMove() { return take(m_moves, m_movesPos); }          // 1..6
+    int nextTachiai() { return take(m_tachiai, m_tachiaiPos); } // 1..4
+    int nextMove() { return take(m_moves, m_movesPos); } // 1..6
     const std::vector<int>& tachiai() const { return m_tachiai; }
     const std::vector<int>& moves() const { return m_moves; }
     // Abilities in the display order strength(1) .. stamina(12), most wanted first.

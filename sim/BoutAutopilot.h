@@ -32,5 +32,5 @@ private:
     Autopilot& m_pilot;
     Transcript& m_transcript;
     CareerStore* m_saveOnClose = nullptr;
-    std::unique_ptr<BoutEngine> m_engine;   // lives as long as this object
+    std::unique_ptr<BoutEngine> m_engine; // lives as long as this object
 };

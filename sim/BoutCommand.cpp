@@ -19,8 +19,7 @@ constexpr std::int64_t kPlayoffDay = 16;
 Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options)
 {
     Args args(argv, commonOptions() + autopilotOptions() +
-                        std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true},
-                                                {"--write", false}});
+                        std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true}, {"--write", false}});
     options.player = static_cast<std::size_t>(args.requiredNumber("--player", 0, kLastSlot));
     options.opponent = static_cast<std::size_t>(args.requiredNumber("--opponent", 0, kLastSlot));
     if (options.player == options.opponent)

@@ -27,7 +27,7 @@ Args playArgs(const std::vector<std::string>& argv, PlayLength& length);
 struct BoutOptions {
     std::size_t player = 0;
     std::size_t opponent = 0;
-    bool dayGiven = false;      // --day D; otherwise record 0's day
+    bool dayGiven = false; // --day D; otherwise record 0's day
     std::int32_t day = 0;
     bool write = false;
 };

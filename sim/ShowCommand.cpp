@@ -15,34 +15,63 @@ namespace {
 // The record's fields in file order, reserved bytes left out.
 struct Field {
     const char* name;
-    enum Kind { Byte, Int, Text, Float } kind;
+    enum Kind {
+        Byte,
+        Int,
+        Text,
+        Float,
+    };
+    Kind kind;
     std::size_t offset;
-    std::size_t width;  // of a text field
+    std::size_t width; // of a text field
 };
 
+// clang-format off
 #define KIRIMAKI_FIELD(name, kind) {#name, Field::kind, offsetof(Rikishi, name), sizeof(Rikishi::name)}
+// clang-format on
 const Field kFields[] = {
-    KIRIMAKI_FIELD(isPlayer, Byte),       KIRIMAKI_FIELD(day, Int),
-    KIRIMAKI_FIELD(shikona, Text),        KIRIMAKI_FIELD(realName, Text),
-    KIRIMAKI_FIELD(age, Float),           KIRIMAKI_FIELD(height, Int),
-    KIRIMAKI_FIELD(weight, Int),          KIRIMAKI_FIELD(strength, Int),
-    KIRIMAKI_FIELD(baseStrength, Int),    KIRIMAKI_FIELD(agility, Int),
-    KIRIMAKI_FIELD(baseAgility, Int),     KIRIMAKI_FIELD(tachiai, Int),
-    KIRIMAKI_FIELD(oshi, Int),            KIRIMAKI_FIELD(yotsu, Int),
-    KIRIMAKI_FIELD(tenage, Int),          KIRIMAKI_FIELD(tsuppari, Int),
-    KIRIMAKI_FIELD(jump, Int),            KIRIMAKI_FIELD(receive, Int),
-    KIRIMAKI_FIELD(hatakikomi, Int),      KIRIMAKI_FIELD(defense, Int),
-    KIRIMAKI_FIELD(stamina, Int),         KIRIMAKI_FIELD(intangibles, Int),
-    KIRIMAKI_FIELD(potential, Int),       KIRIMAKI_FIELD(tachiaiStrategy1, Int),
-    KIRIMAKI_FIELD(tachiaiStrategy2, Int), KIRIMAKI_FIELD(boutStrategy1, Int),
-    KIRIMAKI_FIELD(boutStrategy2, Int),   KIRIMAKI_FIELD(boutStrategy3, Int),
-    KIRIMAKI_FIELD(rlw, Int),             KIRIMAKI_FIELD(rll, Int),
-    KIRIMAKI_FIELD(gmw, Int),             KIRIMAKI_FIELD(gml, Int),
-    KIRIMAKI_FIELD(cbw, Int),             KIRIMAKI_FIELD(cbl, Int),
-    KIRIMAKI_FIELD(lbw, Int),             KIRIMAKI_FIELD(tbaw, Int),
-    KIRIMAKI_FIELD(yusho, Int),           KIRIMAKI_FIELD(junyusho, Int),
-    KIRIMAKI_FIELD(skill, Int),           KIRIMAKI_FIELD(power, Int),
-    KIRIMAKI_FIELD(genki, Int),           KIRIMAKI_FIELD(rank, Byte),
+    KIRIMAKI_FIELD(isPlayer, Byte),
+    KIRIMAKI_FIELD(day, Int),
+    KIRIMAKI_FIELD(shikona, Text),
+    KIRIMAKI_FIELD(realName, Text),
+    KIRIMAKI_FIELD(age, Float),
+    KIRIMAKI_FIELD(height, Int),
+    KIRIMAKI_FIELD(weight, Int),
+    KIRIMAKI_FIELD(strength, Int),
+    KIRIMAKI_FIELD(baseStrength, Int),
+    KIRIMAKI_FIELD(agility, Int),
+    KIRIMAKI_FIELD(baseAgility, Int),
+    KIRIMAKI_FIELD(tachiai, Int),
+    KIRIMAKI_FIELD(oshi, Int),
+    KIRIMAKI_FIELD(yotsu, Int),
+    KIRIMAKI_FIELD(tenage, Int),
+    KIRIMAKI_FIELD(tsuppari, Int),
+    KIRIMAKI_FIELD(jump, Int),
+    KIRIMAKI_FIELD(receive, Int),
+    KIRIMAKI_FIELD(hatakikomi, Int),
+    KIRIMAKI_FIELD(defense, Int),
+    KIRIMAKI_FIELD(stamina, Int),
+    KIRIMAKI_FIELD(intangibles, Int),
+    KIRIMAKI_FIELD(potential, Int),
+    KIRIMAKI_FIELD(tachiaiStrategy1, Int),
+    KIRIMAKI_FIELD(tachiaiStrategy2, Int),
+    KIRIMAKI_FIELD(boutStrategy1, Int),
+    KIRIMAKI_FIELD(boutStrategy2, Int),
+    KIRIMAKI_FIELD(boutStrategy3, Int),
+    KIRIMAKI_FIELD(rlw, Int),
+    KIRIMAKI_FIELD(rll, Int),
+    KIRIMAKI_FIELD(gmw, Int),
+    KIRIMAKI_FIELD(gml, Int),
+    KIRIMAKI_FIELD(cbw, Int),
+    KIRIMAKI_FIELD(cbl, Int),
+    KIRIMAKI_FIELD(lbw, Int),
+    KIRIMAKI_FIELD(tbaw, Int),
+    KIRIMAKI_FIELD(yusho, Int),
+    KIRIMAKI_FIELD(junyusho, Int),
+    KIRIMAKI_FIELD(skill, Int),
+    KIRIMAKI_FIELD(power, Int),
+    KIRIMAKI_FIELD(genki, Int),
+    KIRIMAKI_FIELD(rank, Byte),
     KIRIMAKI_FIELD(slot, Int),
 };
 #undef KIRIMAKI_FIELD

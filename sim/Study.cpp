@@ -44,7 +44,7 @@ const Rikishi& playerOf(const Roster& roster)
     for (const Rikishi& r : roster)
         if (r.isPlayer == 1)
             return r;
-    return roster[0];  // a playable career always has its one player's wrestler
+    return roster[0]; // a playable career always has its one player's wrestler
 }
 
 } // namespace

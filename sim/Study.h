@@ -58,12 +58,12 @@ struct StudySettings {
 
 // What one career did.
 struct CareerResult {
-    std::vector<std::uint8_t> rankAfter;  // the player's rank on each new banzuke, basho 1..B
-    std::uint8_t bestRank = 0;            // the best rank he held, Maegashira at the start
-    int firstOzeki = 0;                   // the basho whose banzuke first made him Ozeki or better; 0: never
+    std::vector<std::uint8_t> rankAfter; // the player's rank on each new banzuke, basho 1..B
+    std::uint8_t bestRank = 0; // the best rank he held, Maegashira at the start
+    int firstOzeki = 0; // the basho whose banzuke first made him Ozeki or better; 0: never
     int yusho = 0;
-    int kachiKoshi = 0;                   // basho with 8 wins or more
-    Rikishi finalRecord{};                // the player's record after the last basho
+    int kachiKoshi = 0; // basho with 8 wins or more
+    Rikishi finalRecord{}; // the player's record after the last basho
 };
 
 // Career k of build b (counted from 1), played in memory.
@@ -71,9 +71,9 @@ CareerResult playStudyCareer(const StudySettings& settings, int build, int caree
 
 // One row of the table.
 struct BuildSummary {
-    int build = 0;                 // counted from 1, in the order given
+    int build = 0; // counted from 1, in the order given
     int careers = 0;
-    double reached[5] = {};        // share whose best rank reached each rank (index: RankCode)
+    double reached[5] = {}; // share whose best rank reached each rank (index: RankCode)
     std::optional<double> medianBashoToOzeki;
     double meanYusho = 0;
     double kachiKoshiRate = 0;

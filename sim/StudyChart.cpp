@@ -12,11 +12,11 @@ constexpr std::size_t kMaxPanels = 10;
 constexpr int kColumns = 2;
 constexpr double kPanelWidth = 460;
 constexpr double kPanelHeight = 190;
-constexpr double kPlotLeft = 44;    // room for the share labels
-constexpr double kPlotTop = 34;     // room for the panel's title
+constexpr double kPlotLeft = 44; // room for the share labels
+constexpr double kPlotTop = 34; // room for the panel's title
 constexpr double kPlotWidth = 396;
 constexpr double kPlotHeight = 124;
-constexpr double kTop = 74;         // room for the title and the legend
+constexpr double kTop = 74; // room for the title and the legend
 
 struct Band {
     int rank;
@@ -105,7 +105,9 @@ void panel(std::string& svg, const BuildSummary& row, const Build& build, int ba
         svg += "<text x=\"" + fmt(left - 4) + "\" y=\"" + fmt(y + 4) + "\" class=\"tick\" text-anchor=\"end\">" +
                std::to_string(q * 25) + "%</text>\n";
     }
-    const int every = basho <= 10 ? 1 : basho <= 30 ? 5 : basho <= 100 ? 10 : 50;
+    const int every = basho <= 10 ? 1 : basho <= 30 ? 5
+                                    : basho <= 100  ? 10
+                                                    : 50;
     for (int j = 0; j <= basho; j += every) {
         const double x = xOf(static_cast<std::size_t>(j));
         svg += "<text x=\"" + fmt(x) + "\" y=\"" + fmt(bottom + 13) + "\" class=\"tick\" text-anchor=\"middle\">" +

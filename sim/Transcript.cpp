@@ -95,9 +95,21 @@ void writeLeaderboard(Transcript& t, const std::string& title, const std::string
 const char* trainingButtonWord(std::size_t button)
 {
     static const char* const words[] = {
-        "StrengthButton", "AgilityButton", "TachiaiButton", "JumpButton", "ReceiveButton",
-        "DefenseButton", "OshiButton", "YotsuButton", "TsuppariButton", "TenageButton",
-        "HatakikomiButton", "StaminaButton", "HeightButton", "WeightIncreaseButton", "WeightDecreaseButton",
+        "StrengthButton",
+        "AgilityButton",
+        "TachiaiButton",
+        "JumpButton",
+        "ReceiveButton",
+        "DefenseButton",
+        "OshiButton",
+        "YotsuButton",
+        "TsuppariButton",
+        "TenageButton",
+        "HatakikomiButton",
+        "StaminaButton",
+        "HeightButton",
+        "WeightIncreaseButton",
+        "WeightDecreaseButton",
     };
     return button < sizeof words / sizeof words[0] ? words[button] : "";
 }

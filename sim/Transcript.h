@@ -38,12 +38,12 @@ std::string num(long long n);
 
 // What the bout screen shows after a tachiai or an exchange.
 struct PlayCaptions {
-    std::string timeElapsed;   // TimeElapsedLabel
-    std::string user;          // UserStrategyLabel
-    std::string comp;          // CompStrategyLabel
-    std::string userPoints;    // UserPoints
-    std::string compPoints;    // CompPoints
-    std::string outcome;       // Outcome
+    std::string timeElapsed; // TimeElapsedLabel
+    std::string user; // UserStrategyLabel
+    std::string comp; // CompStrategyLabel
+    std::string userPoints; // UserPoints
+    std::string compPoints; // CompPoints
+    std::string outcome; // Outcome
 };
 
 // "setup" after each bout set-up (the bout's opening and each tori-naoshi).

@@ -9,11 +9,11 @@ struct Game;
 class BashoEndScreens {
 public:
     virtual ~BashoEndScreens() = default;
-    virtual void yusho(Game& game) = 0;       // decides the yusho and any playoff, saves
-    virtual void chanko(Game& game) = 0;      // spends game.pointPool on game.playerCopy
-    virtual void potential(Game& game) = 0;   // the potential step, saves
-    virtual void age(Game& game) = 0;         // the ageing step, saves
-    virtual void newBanzuke(Game& game) = 0;  // the banzuke revision, saves
+    virtual void yusho(Game& game) = 0; // decides the yusho and any playoff, saves
+    virtual void chanko(Game& game) = 0; // spends game.pointPool on game.playerCopy
+    virtual void potential(Game& game) = 0; // the potential step, saves
+    virtual void age(Game& game) = 0; // the ageing step, saves
+    virtual void newBanzuke(Game& game) = 0; // the banzuke revision, saves
     // True once the program is quitting: the sequence opens no further screen.
     virtual bool stopped() const { return false; }
 };

@@ -39,7 +39,7 @@ bool ChankoVisit::click(Game& game, std::size_t button)
     if (button == kChankoHeight) {
         me.height = wrap::add(me.height, 1);
         game.pointPool = wrap::sub(game.pointPool, 2);
-        m_view.enabled[kChankoHeight] = false;   // one centimetre a visit
+        m_view.enabled[kChankoHeight] = false; // one centimetre a visit
     } else if (button == kChankoWeightUp) {
         me.weight = wrap::add(me.weight, 1);
         game.pointPool = wrap::sub(game.pointPool, 1);

@@ -19,12 +19,12 @@ constexpr std::size_t kChankoButtonCount = kStatRowCount + 3;
 
 // What the chanko screen shows: finished captions and the enabled buttons.
 struct ChankoView {
-    std::string message;             // where the points come from
+    std::string message; // where the points come from
     std::string title;
     std::string pointsLeft;
     std::string height;
     std::string weight;
-    std::array<std::string, kStatRowCount> values;   // the statistics, in row order
+    std::array<std::string, kStatRowCount> values; // the statistics, in row order
     std::array<bool, kChankoButtonCount> enabled{};
 };
 

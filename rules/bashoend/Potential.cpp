@@ -10,9 +10,18 @@ namespace {
 
 // The abilities in the order the growth draw numbers them, intangibles last.
 constexpr std::array<std::int32_t Rikishi::*, 13> kGrowthChain{{
-    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
-    &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump,
-    &Rikishi::receive, &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina,
+    &Rikishi::baseStrength,
+    &Rikishi::baseAgility,
+    &Rikishi::tachiai,
+    &Rikishi::oshi,
+    &Rikishi::yotsu,
+    &Rikishi::tenage,
+    &Rikishi::tsuppari,
+    &Rikishi::jump,
+    &Rikishi::receive,
+    &Rikishi::hatakikomi,
+    &Rikishi::defense,
+    &Rikishi::stamina,
     &Rikishi::intangibles,
 }};
 

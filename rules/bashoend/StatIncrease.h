@@ -12,8 +12,8 @@
 struct StatIncreaseView {
     std::string title;
     std::string pointsLeft;
-    std::array<bool, kStatRowCount> enabled{};           // the "+" buttons
-    std::array<std::string, kStatRowCount> values;       // the value labels
+    std::array<bool, kStatRowCount> enabled{}; // the "+" buttons
+    std::array<std::string, kStatRowCount> values; // the value labels
 };
 
 // One visit of the screen. fill() runs once when the screen opens; a click

@@ -90,7 +90,7 @@ bool YushoDecision::fightBout(Game& game, int a, int b, PlayerBout& bout, Playof
     const std::int32_t scoreA = wrap::add(drawA, at(game, a).power);
     const std::int32_t drawB = game.rng.draw(3276);
     const std::int32_t scoreB = wrap::add(drawB, at(game, b).power);
-    return !(scoreA < scoreB);   // equal scores go to the first-named
+    return !(scoreA < scoreB); // equal scores go to the first-named
 }
 
 void YushoDecision::creditJunYusho(const Game& game, int index, const char* separator)
@@ -115,10 +115,10 @@ bool YushoDecision::pairStage(Game& game, PlayerBout& bout, PlayoffHost& host)
         creditJunYusho(game, aWins ? b : a, kSeparator);
         next[static_cast<std::size_t>(nextCount++)] = aWins ? a : b;
         if (decided)
-            host.pause(1000);   // the pair results are not shown
+            host.pause(1000); // the pair results are not shown
     }
     if (m_count == 5)
-        next[static_cast<std::size_t>(nextCount++)] = m_entrants[4];   // had no bout
+        next[static_cast<std::size_t>(nextCount++)] = m_entrants[4]; // had no bout
     m_entrants = next;
     m_count = nextCount;
     return true;
@@ -211,7 +211,7 @@ bool YushoDecision::runPlayoff(Game& game, PlayerBout& bout, PlayoffHost& host)
     if (m_state != State::Tie)
         return false;
     m_view.beginVisible = false;
-    m_state = State::Abandoned;   // until every stage has run
+    m_state = State::Abandoned; // until every stage has run
 
     if (m_count >= 4 && !pairStage(game, bout, host))
         return false;

@@ -11,12 +11,12 @@ class PlayerBout;
 
 // What the yusho screen shows: finished captions and which controls are visible.
 struct YushoView {
-    std::string announcement;        // the playoff announcement
-    std::string junYusho;            // JunYushoWinners
+    std::string announcement; // the playoff announcement
+    std::string junYusho; // JunYushoWinners
     bool announcementVisible = false;
     bool junYushoVisible = false;
     bool okVisible = false;
-    bool beginVisible = false;       // "Begin Kettei-Sen" is offered
+    bool beginVisible = false; // "Begin Kettei-Sen" is offered
 };
 
 // How a front-end presents the playoff while it runs.
@@ -39,7 +39,12 @@ public:
 // Its state survives the player's playoff bouts.
 class YushoDecision {
 public:
-    enum class State { Decided, Tie, Finished, Abandoned };
+    enum class State {
+        Decided,
+        Tie,
+        Finished,
+        Abandoned,
+    };
 
     // The set-up: curDay := record 0's day; the best total and up to six
     // entrants on it, in roster order. A single winner gets his yusho and

@@ -14,7 +14,12 @@ struct Rikishi;
 struct Game;
 
 // The judges' decision after a mono-ii.
-enum class MonoiiDecision { NotCalled, PlayerWins, OpponentWins, ToriNaoshi };
+enum class MonoiiDecision {
+    NotCalled,
+    PlayerWins,
+    OpponentWins,
+    ToriNaoshi,
+};
 
 // One engine serves every bout of the program's run: the player's habits
 // (lastUserStrategy, repeatCount) and the bar colours carry over from bout
@@ -91,7 +96,7 @@ private:
     std::int32_t m_timeElapsed = 0;
     std::int32_t m_userPts = 0;
     std::int32_t m_compPts = 0;
-    std::array<std::int32_t, 4> m_strategyHistory{};   // newest first
+    std::array<std::int32_t, 4> m_strategyHistory{}; // newest first
     std::int32_t m_lastUserStrategy = 0;
     std::int32_t m_repeatCount = 0;
     bool m_recorded = false;

@@ -156,7 +156,8 @@ void BoutEngine::exchange(Game& game, int userCode)
     addTime(game);
     const int u = userCode;
     const int pick = rng.draw(327);
-    const int c = pick > 40 ? opponent.boutStrategy1 : pick > 15 ? opponent.boutStrategy2 : opponent.boutStrategy3;
+    const int c = pick > 40 ? opponent.boutStrategy1 : pick > 15 ? opponent.boutStrategy2
+                                                                 : opponent.boutStrategy3;
     std::string& userLabel = m_view.userStrategy;
     std::string& compLabel = m_view.compStrategy;
     userLabel = p + "'s strategy: " + exchangeName(u);

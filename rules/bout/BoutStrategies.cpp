@@ -15,9 +15,9 @@ struct StrategyRule {
     int code;
     const char* name;
     std::int32_t (*points)(const Rikishi&);
-    int divisor;                       // the lucky draw is rand()/divisor
-    std::int32_t Rikishi::*skill;      // lucky when the draw is below this field
-    double playerFactor;               // applied to lucky points, truncated
+    int divisor; // the lucky draw is rand()/divisor
+    std::int32_t Rikishi::*skill; // lucky when the draw is below this field
+    double playerFactor; // applied to lucky points, truncated
     double opponentFactor;
 };
 
@@ -110,8 +110,7 @@ struct Beats {
     int loser;
 };
 
-const std::array<Beats, 4> kTachiaiBeats{{
-    {kReceive, kHenka}, {kHenka, kJump}, {kJump, kTsuppariTachiai}, {kTsuppariTachiai, kReceive}}};
+const std::array<Beats, 4> kTachiaiBeats{{{kReceive, kHenka}, {kHenka, kJump}, {kJump, kTsuppariTachiai}, {kTsuppariTachiai, kReceive}}};
 
 const std::array<Beats, 6> kExchangeBeats{{{kDefense, kTenage},
                                            {kTenage, kYotsu},

@@ -13,8 +13,20 @@ class Rng;
 // Tachiai codes 1..4 and exchange codes 1..6. Any other code (a damaged file
 // can hold one in a computer wrestler's preferences) has an empty name, is
 // worth 0 points, makes no lucky draw and never beats anything.
-enum TachiaiCode { kJump = 1, kReceive = 2, kTsuppariTachiai = 3, kHenka = 4 };
-enum ExchangeCode { kOshi = 1, kYotsu = 2, kTsuppari = 3, kTenage = 4, kHatakikomi = 5, kDefense = 6 };
+enum TachiaiCode {
+    kJump = 1,
+    kReceive = 2,
+    kTsuppariTachiai = 3,
+    kHenka = 4,
+};
+enum ExchangeCode {
+    kOshi = 1,
+    kYotsu = 2,
+    kTsuppari = 3,
+    kTenage = 4,
+    kHatakikomi = 5,
+    kDefense = 6,
+};
 
 std::string tachiaiName(int code);
 std::string exchangeName(int code);

@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <string>
 
-enum class BarColour { Blue, Red };
+enum class BarColour {
+    Blue,
+    Red,
+};
 
 // The widest a genki bar is drawn: a genki of 200 or more fills the space
 // the screen keeps for it.
@@ -18,7 +21,7 @@ constexpr int kGenkiBarMaxWidth = 400;
 int genkiBarWidth(std::int32_t genki);
 
 struct GenkiBar {
-    int width = 0;                      // 2 pixels per point of genki, never negative
+    int width = 0; // 2 pixels per point of genki, never negative
     BarColour colour = BarColour::Blue;
 };
 
@@ -38,14 +41,14 @@ enum ResultLabel {
     kResultLabelCount
 };
 
-const char* resultLabelName(ResultLabel label);      // the transcript's key, "KachiKoshiLabel"
-const char* resultLabelCaption(ResultLabel label);   // its fixed caption
+const char* resultLabelName(ResultLabel label); // the transcript's key, "KachiKoshiLabel"
+const char* resultLabelCaption(ResultLabel label); // its fixed caption
 
 // What the keyboard focus is on.
 enum class BoutFocus {
     None,
-    Receive,       // the receive tachiai, at every set-up
-    Yotsu,         // the yotsu exchange, after the tachiai
+    Receive, // the receive tachiai, at every set-up
+    Yotsu, // the yotsu exchange, after the tachiai
     MonoiiClose,
     MonoiiStart,
     MonoiiFight,
@@ -58,18 +61,18 @@ enum class BoutFocus {
 struct BoutView {
     std::string userShikona;
     std::string compShikona;
-    std::string timeElapsed;        // the bout clock
-    std::string userStrategy;       // "<name>'s strategy: ..." and what befell it
+    std::string timeElapsed; // the bout clock
+    std::string userStrategy; // "<name>'s strategy: ..." and what befell it
     std::string compStrategy;
     std::string userPoints;
     std::string compPoints;
-    std::string outcome;            // who won the exchange
-    std::string endText;            // how the bout ended
+    std::string outcome; // who won the exchange
+    std::string endText; // how the bout ended
     GenkiBar userBar;
     GenkiBar compBar;
 
-    bool tachiaiButtons = false;    // the four tachiai choices are offered
-    bool exchangeButtons = false;   // the six exchange strategies are offered
+    bool tachiaiButtons = false; // the four tachiai choices are offered
+    bool exchangeButtons = false; // the six exchange strategies are offered
     bool monoiiClose = false;
     bool monoiiStart = false;
     bool monoiiFight = false;
@@ -77,7 +80,7 @@ struct BoutView {
     bool lose = false;
     bool close = false;
     bool bonus = false;
-    bool boutLabels = false;        // the strategy, points and outcome labels
+    bool boutLabels = false; // the strategy, points and outcome labels
     bool endLabel = false;
     std::array<bool, kResultLabelCount> resultLabels{};
     BoutFocus focus = BoutFocus::None;

@@ -11,9 +11,18 @@ namespace {
 
 // The chain of abilities in the order the draw numbers them.
 constexpr std::array<std::int32_t Rikishi::*, 12> kChain{{
-    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi,
-    &Rikishi::yotsu, &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump,
-    &Rikishi::receive, &Rikishi::hatakikomi, &Rikishi::defense, &Rikishi::stamina,
+    &Rikishi::baseStrength,
+    &Rikishi::baseAgility,
+    &Rikishi::tachiai,
+    &Rikishi::oshi,
+    &Rikishi::yotsu,
+    &Rikishi::tenage,
+    &Rikishi::tsuppari,
+    &Rikishi::jump,
+    &Rikishi::receive,
+    &Rikishi::hatakikomi,
+    &Rikishi::defense,
+    &Rikishi::stamina,
 }};
 
 constexpr std::int32_t kWeightFloor = 70;

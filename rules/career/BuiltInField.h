@@ -8,10 +8,10 @@
 // One wrestler as a new career lays him down: his names and every value that
 // is not common to all records of a new career.
 struct FieldRow {
-    const char* shikona;    // at most 13 characters
-    const char* realName;   // at most 20 characters
-    std::uint8_t rank;      // RankCode
-    std::int32_t age;       // whole years
+    const char* shikona; // at most 13 characters
+    const char* realName; // at most 20 characters
+    std::uint8_t rank; // RankCode
+    std::int32_t age; // whole years
     std::int32_t height;
     std::int32_t weight;
     std::int32_t baseStrength;

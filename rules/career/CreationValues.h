@@ -14,8 +14,8 @@ constexpr std::size_t kAbilityCount = 12;
 // Every value starts where an untouched creation screen stands, so a
 // default-constructed CreationValues is the screen's opening state.
 struct CreationValues {
-    std::string shikona = "Kiriarashi";        // Latin-1, at most 13 characters
-    std::string realName = "Haruto Kazamaki";  // Latin-1, at most 20 characters
+    std::string shikona = "Kiriarashi"; // Latin-1, at most 13 characters
+    std::string realName = "Haruto Kazamaki"; // Latin-1, at most 20 characters
     std::int32_t height = 180;
     std::int32_t weight = 130;
     std::array<std::int32_t, kAbilityCount> abilities{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};

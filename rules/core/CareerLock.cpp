@@ -36,7 +36,7 @@ CareerLock::CareerLock(const std::string& savePath)
 CareerLock::~CareerLock()
 {
     if (m_fd >= 0)
-        ::close(m_fd);   // releases the lock
+        ::close(m_fd); // releases the lock
 }
 
 std::string CareerLock::lockPathFor(const std::string& savePath)

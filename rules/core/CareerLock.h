@@ -13,10 +13,10 @@
 class CareerLock {
 public:
     enum class State {
-        Held,           // this program holds the lock
-        HeldElsewhere,  // another program holds it: this one must not write
-        NoLockFile,     // no lock file can be made (a read-only or missing
-                        // folder, where no save can be made either)
+        Held, // this program holds the lock
+        HeldElsewhere, // another program holds it: this one must not write
+        NoLockFile, // no lock file can be made (a read-only or missing
+                    // folder, where no save can be made either)
     };
 
     explicit CareerLock(const std::string& savePath);

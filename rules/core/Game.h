@@ -31,25 +31,25 @@ struct BodyScrollMemory {
 // the tests make their own, and two instances share nothing. None of the
 // values beside the roster is ever saved.
 struct Game {
-    Roster roster{};               // zero-filled until a load or a new career
-    Rikishi playerCopy{};          // the player's record during a bout or training
-    Rikishi opponentCopy{};        // his opponent's record during a bout
-    std::int32_t curDay = 0;       // record 0's day while the tournament screens run
-    std::int32_t pointPool = 0;    // points to spend on (or take from) playerCopy
-    std::int32_t lastResultsDay = 0;  // the last day whose results were produced
-    std::int32_t playoffWins = 0;  // the player's latest playoff bout
+    Roster roster{}; // zero-filled until a load or a new career
+    Rikishi playerCopy{}; // the player's record during a bout or training
+    Rikishi opponentCopy{}; // his opponent's record during a bout
+    std::int32_t curDay = 0; // record 0's day while the tournament screens run
+    std::int32_t pointPool = 0; // points to spend on (or take from) playerCopy
+    std::int32_t lastResultsDay = 0; // the last day whose results were produced
+    std::int32_t playoffWins = 0; // the player's latest playoff bout
     std::int32_t playoffLosses = 0;
-    Rng rng;                       // the one generator of the program
+    Rng rng; // the one generator of the program
     std::string savePath = kSaveFileName;
-    std::optional<UnsavedStep> unsavedBout;  // the player's bout, fought but not saved
+    std::optional<UnsavedStep> unsavedBout; // the player's bout, fought but not saved
     // The save file as this program last read or wrote it: a save refuses to
     // replace a file that another program has written since. Bookkeeping of
     // the file, not of the career, so a save of a const Game keeps it.
     mutable FileStamp fileSeen;
 
     // What lasts as long as the run, beside the career itself.
-    BodyScrollMemory bodyScroll;   // the creation screen's two bars
-    std::int32_t viewNumber = 1;   // the wrestler the viewer shows (1..40)
+    BodyScrollMemory bodyScroll; // the creation screen's two bars
+    std::int32_t viewNumber = 1; // the wrestler the viewer shows (1..40)
 
     LoadResult load() { return loadRoster(roster, savePath, &fileSeen); }
     SaveResult save() const { return saveRoster(roster, savePath, &fileSeen); }

@@ -17,17 +17,17 @@ enum RankCode : std::uint8_t {
 };
 
 struct Rikishi {
-    std::uint8_t isPlayer;          // 1 for the player's wrestler, else 0 (a byte, never a bool)
-    std::uint8_t reserved1[3];      // zero; never read
-    std::int32_t day;               // tournament day: 1..15 in a basho, 16 during its end
-    char shikona[15];               // ring name, at most 13 characters and a terminator
-    char realName[21];              // real name, at most 20 characters and a terminator
-    float age;                      // years, single precision
-    std::int32_t height;            // centimetres
-    std::int32_t weight;            // kilograms
-    std::int32_t strength;          // derived: baseStrength plus body modifiers
+    std::uint8_t isPlayer; // 1 for the player's wrestler, else 0 (a byte, never a bool)
+    std::uint8_t reserved1[3]; // zero; never read
+    std::int32_t day; // tournament day: 1..15 in a basho, 16 during its end
+    char shikona[15]; // ring name, at most 13 characters and a terminator
+    char realName[21]; // real name, at most 20 characters and a terminator
+    float age; // years, single precision
+    std::int32_t height; // centimetres
+    std::int32_t weight; // kilograms
+    std::int32_t strength; // derived: baseStrength plus body modifiers
     std::int32_t baseStrength;
-    std::int32_t agility;           // derived: baseAgility plus body modifiers
+    std::int32_t agility; // derived: baseAgility plus body modifiers
     std::int32_t baseAgility;
     std::int32_t tachiai;
     std::int32_t oshi;
@@ -36,7 +36,7 @@ struct Rikishi {
     std::int32_t tsuppari;
     std::int32_t jump;
     std::int32_t receive;
-    std::int32_t hatakikomi;        // shown as Henka on the creation screen
+    std::int32_t hatakikomi; // shown as Henka on the creation screen
     std::int32_t defense;
     std::int32_t stamina;
     std::int32_t intangibles;
@@ -46,27 +46,27 @@ struct Rikishi {
     std::int32_t boutStrategy1;
     std::int32_t boutStrategy2;
     std::int32_t boutStrategy3;
-    std::int32_t rlw;               // career wins before the game began
-    std::int32_t rll;               // career losses before the game began
-    std::int32_t gmw;               // career wins within the game
-    std::int32_t gml;               // career losses within the game
-    std::int32_t cbw;               // wins in the current basho
-    std::int32_t cbl;               // losses in the current basho
-    std::int32_t lbw;               // wins in the last basho
-    std::int32_t tbaw;              // wins two basho ago
+    std::int32_t rlw; // career wins before the game began
+    std::int32_t rll; // career losses before the game began
+    std::int32_t gmw; // career wins within the game
+    std::int32_t gml; // career losses within the game
+    std::int32_t cbw; // wins in the current basho
+    std::int32_t cbl; // losses in the current basho
+    std::int32_t lbw; // wins in the last basho
+    std::int32_t tbaw; // wins two basho ago
     std::int32_t yusho;
     std::int32_t junyusho;
-    std::int32_t skill;             // derived
-    std::int32_t power;             // derived; the strength figure of every bout
-    std::int32_t genki;             // bout energy, meaningful in the two bout copies only
-    std::uint8_t rank;              // RankCode
-    std::uint8_t reserved2[3];      // zero; never read
-    std::int32_t slot;              // the record's own roster index
+    std::int32_t skill; // derived
+    std::int32_t power; // derived; the strength figure of every bout
+    std::int32_t genki; // bout energy, meaningful in the two bout copies only
+    std::uint8_t rank; // RankCode
+    std::uint8_t reserved2[3]; // zero; never read
+    std::int32_t slot; // the record's own roster index
 };
 
 constexpr std::size_t kRikishiSize = 200;
 constexpr std::size_t kRosterSize = 40;
-constexpr std::size_t kShikonaMax = 13;   // characters the game ever stores
+constexpr std::size_t kShikonaMax = 13; // characters the game ever stores
 constexpr std::size_t kRealNameMax = 20;
 
 static_assert(sizeof(Rikishi) == kRikishiSize, "save-file record layout");

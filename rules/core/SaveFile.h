@@ -16,10 +16,10 @@ constexpr const char* kSaveFileName = "rikishi.r";
 // What a program last read from or wrote to the save file: enough to tell,
 // before the next save, whether another program has written it since.
 struct FileStamp {
-    bool exists = false;        // false: there was no file to read
-    std::int64_t size = 0;      // its length in bytes
-    std::int64_t mtimeNs = 0;   // its modification time, in nanoseconds
-    std::uint64_t hash = 0;     // of its first 8000 bytes (64-bit FNV-1a)
+    bool exists = false; // false: there was no file to read
+    std::int64_t size = 0; // its length in bytes
+    std::int64_t mtimeNs = 0; // its modification time, in nanoseconds
+    std::uint64_t hash = 0; // of its first 8000 bytes (64-bit FNV-1a)
 
     bool operator==(const FileStamp& o) const
     {
@@ -33,8 +33,8 @@ struct FileStamp {
 FileStamp stampOfFile(const std::string& path);
 
 enum class LoadResult {
-    Loaded,      // the first 8000 bytes (or all a shorter file holds) are in the roster
-    OpenFailed,  // nothing changed; the caller shows the file-error box and stops
+    Loaded, // the first 8000 bytes (or all a shorter file holds) are in the roster
+    OpenFailed, // nothing changed; the caller shows the file-error box and stops
 };
 
 // Reads the file into the roster in one read. A shorter file fills only what
@@ -45,19 +45,19 @@ LoadResult loadRoster(Roster& roster, const std::string& path = kSaveFileName, F
 
 // The stage of a save that went wrong.
 enum class SaveFailure {
-    None,             // the file holds the new roster
-    CreateTemporary,  // the temporary file could not be created (folder read-only, say)
-    Write,            // fewer bytes than the roster were written (a full disk)
-    Flush,            // the data could not be flushed to the disk
-    Rename,           // the finished file could not replace the old one
-    Read,             // the file to keep as the backup could not be read
-    FileChanged,      // another program wrote the file since it was last read or
-                      // saved here: nothing was written, the newer file is kept
+    None, // the file holds the new roster
+    CreateTemporary, // the temporary file could not be created (folder read-only, say)
+    Write, // fewer bytes than the roster were written (a full disk)
+    Flush, // the data could not be flushed to the disk
+    Rename, // the finished file could not replace the old one
+    Read, // the file to keep as the backup could not be read
+    FileChanged, // another program wrote the file since it was last read or
+                 // saved here: nothing was written, the newer file is kept
 };
 
 struct SaveResult {
     SaveFailure failure = SaveFailure::None;
-    std::string file;  // the file that could not be written
+    std::string file; // the file that could not be written
     explicit operator bool() const { return failure == SaveFailure::None; }
 };
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 
 struct StatRow {
-    const char* caption;               // the row's caption, as the training screens show it
-    std::int32_t Rikishi::*field;      // the record field the row trains
+    const char* caption; // the row's caption, as the training screens show it
+    std::int32_t Rikishi::*field; // the record field the row trains
 };
 
 constexpr std::size_t kStatRowCount = 12;

@@ -7,22 +7,29 @@
 #include <vector>
 
 struct BanzukeItem {
-    enum Kind { Name, Wins, Dash, Losses, RankWord, RowNumber };
+    enum Kind {
+        Name,
+        Wins,
+        Dash,
+        Losses,
+        RankWord,
+        RowNumber,
+    };
     Kind kind;
-    int x;            // left edge in pixels
-    int y;            // top edge in pixels
+    int x; // left edge in pixels
+    int y; // top edge in pixels
     std::string text;
-    int slot;         // the wrestler's roster index; -1 for rank words and row numbers
+    int slot; // the wrestler's roster index; -1 for rank words and row numbers
 };
 
 struct BanzukeLayout {
-    std::string title;               // "The Banzuke through day N of the basho"
-    std::vector<BanzukeItem> items;  // in the order they are placed
-    int bottom;                      // the lowest row's y + one row
+    std::string title; // "The Banzuke through day N of the basho"
+    std::vector<BanzukeItem> items; // in the order they are placed
+    int bottom; // the lowest row's y + one row
 };
 
 constexpr int kBanzukeNameWidth = 100;
-constexpr int kBanzukeWestNameX = 300;   // the East names stand at 0
+constexpr int kBanzukeWestNameX = 300; // the East names stand at 0
 constexpr int kBanzukeRowHeight = 24;
 constexpr int kBanzukeFirstRowY = 60;
 

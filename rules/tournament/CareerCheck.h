@@ -7,11 +7,11 @@
 #include <string>
 
 enum class CareerState {
-    Playable,        // exactly one player's wrestler, a day from 1 to 15
-    NoPlayer,        // no record is the player's
-    SeveralPlayers,  // more than one record is the player's
+    Playable, // exactly one player's wrestler, a day from 1 to 15
+    NoPlayer, // no record is the player's
+    SeveralPlayers, // more than one record is the player's
     BashoUnfinished, // day 16: the game ended during the end of a basho
-    NotATournamentDay,  // any other day outside 1 to 15
+    NotATournamentDay, // any other day outside 1 to 15
 };
 
 // Looks at isPlayer of all 40 records and at record 0's day.

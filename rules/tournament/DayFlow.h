@@ -40,12 +40,12 @@ public:
 };
 
 enum class StepOutcome {
-    LoadFailed,   // the save file could not be read; nothing changed
-    NothingNew,   // this day was produced already; the roster in memory is left as it is
-    Produced,     // a new sheet: the day's lines, or what keeps the career from a day
-    SaveFailed,   // the day was produced but could not be saved: the roster in
-                  // memory is the file's again and the day is still due, so
-                  // the next step decides it (nothing of it reached the file)
+    LoadFailed, // the save file could not be read; nothing changed
+    NothingNew, // this day was produced already; the roster in memory is left as it is
+    Produced, // a new sheet: the day's lines, or what keeps the career from a day
+    SaveFailed, // the day was produced but could not be saved: the roster in
+                // memory is the file's again and the day is still due, so
+                // the next step decides it (nothing of it reached the file)
 };
 
 struct DayStep {
@@ -70,16 +70,16 @@ struct DayStep {
 DayStep dayStep(Game& game, DayHost& host);
 
 enum class BoutOutcome {
-    LoadFailed,   // the save file could not be read; no bout was fought
-    Refused,      // the file no longer holds the day that was produced (or cannot
-                  // be played); no bout was fought: run the day step again
-    DayDone,      // the bout is in the roster, the day advanced and saved
-    SaveFailed,   // the bout was fought but the advanced day could not be
-                  // saved: the roster in memory is the file's (the day's bout
-                  // still pending) and the result waits in game.unsavedBout;
-                  // the next fightDay saves it instead of fighting again
-    BashoEnded,   // day 15: the end-of-basho sequence has run
-    Stopped,      // the program is quitting; the sequence stopped early
+    LoadFailed, // the save file could not be read; no bout was fought
+    Refused, // the file no longer holds the day that was produced (or cannot
+             // be played); no bout was fought: run the day step again
+    DayDone, // the bout is in the roster, the day advanced and saved
+    SaveFailed, // the bout was fought but the advanced day could not be
+                // saved: the roster in memory is the file's (the day's bout
+                // still pending) and the result waits in game.unsavedBout;
+                // the next fightDay saves it instead of fighting again
+    BashoEnded, // day 15: the end-of-basho sequence has run
+    Stopped, // the program is quitting; the sequence stopped early
 };
 
 // The player's bout and what follows it: reload the file (the day step saved

@@ -24,7 +24,6 @@ Rikishi& at(Roster& roster, int slot)
 
 } // namespace
 
-
 bool computerBoutsRecorded(const Roster& roster, std::int32_t day)
 {
     const int player = findPlayer(roster);
@@ -50,7 +49,7 @@ DaySheet produceDay(Game& game)
     sheet.day = game.curDay;
     sheet.dayText = std::to_string(game.curDay);
     if (!isScheduledDay(game.curDay))
-        return sheet;   // callers check the career first; never read outside the table
+        return sheet; // callers check the career first; never read outside the table
     sheet.resumed = computerBoutsRecorded(game.roster, game.curDay);
 
     for (int k = 0; k < kLinesPerDay; ++k) {

@@ -8,7 +8,6 @@
 
 struct Game;
 
-
 // Whether the roster already holds the computer results of `day`: every
 // wrestler outside the player's pair has fought exactly one bout more in
 // this basho (cbw + cbl) than the player. That is the state of a file saved

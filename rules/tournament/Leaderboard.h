@@ -7,9 +7,9 @@
 #include <string>
 
 struct LeaderboardTexts {
-    std::string title;     // "Tournament Leaderboard After N Days"
-    std::string leaders;   // the leaders' line
-    std::string chasers;   // the chasers' line; empty when nobody is behind
+    std::string title; // "Tournament Leaderboard After N Days"
+    std::string leaders; // the leaders' line
+    std::string chasers; // the chasers' line; empty when nobody is behind
 };
 
 // The texts after day `day` over the roster's cbw: the highest win count held

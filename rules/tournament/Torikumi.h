@@ -16,8 +16,8 @@ extern const std::int32_t TorikumiTable[kScheduleDays + 1][kScheduleSlots];
 bool isScheduledDay(std::int32_t day);
 
 struct SlotPair {
-    int a;   // the first wrestler of the pair
-    int b;   // the second
+    int a; // the first wrestler of the pair
+    int b; // the second
 };
 
 // The pair of result line k (0..19) on `day`: table positions 38-2k (A) and

@@ -3,7 +3,6 @@
 
 #include "rules/bashoend/Ageing.h"
 
-
 AgeingScreen::AgeingScreen(Game& game, QWidget* parent)
     : StepScreen(game, parent, "ageingScreen", QStringLiteral("Age"), "titleLabel",
                  QStringLiteral("Rikishi showing signs of slowing down:"), "RikishiAgeLabel", "okButton")

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 ChankoScreen::ChankoScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("chankoScreen"));

@@ -19,8 +19,8 @@ public:
     QLabel* m_titleLabel = nullptr;
     QLabel* m_pointsLeftLabel = nullptr;
     QFrame* m_statPanel = nullptr;
-    std::array<QPushButton*, kStatRowCount> m_statButtons{};   // StrengthButton ... StaminaButton
-    std::array<QLabel*, kStatRowCount> m_valueLabels{};        // StrengthLabel ... StaminaLabel
+    std::array<QPushButton*, kStatRowCount> m_statButtons{}; // StrengthButton ... StaminaButton
+    std::array<QLabel*, kStatRowCount> m_valueLabels{}; // StrengthLabel ... StaminaLabel
     QFrame* m_bodyPanel = nullptr;
     QLabel* m_heightCaptionLabel = nullptr;
     QLabel* m_weightCaptionLabel = nullptr;
@@ -41,7 +41,7 @@ public:
 
 public slots:
     void openVisit();
-    void spendPoint(QPushButton* sender);   // all fifteen buttons
+    void spendPoint(QPushButton* sender); // all fifteen buttons
     void finish();
 
 protected:

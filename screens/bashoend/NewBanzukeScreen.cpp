@@ -3,7 +3,6 @@
 
 #include "rules/bashoend/BanzukeRevision.h"
 
-
 NewBanzukeScreen::NewBanzukeScreen(Game& game, QWidget* parent)
     : StepScreen(game, parent, "newBanzukeScreen", QStringLiteral("New Banzuke"), nullptr, QString(), "PromotionDemotionLabel",
                  "okButton")

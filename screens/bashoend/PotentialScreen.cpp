@@ -4,7 +4,6 @@
 #include "rules/bashoend/Potential.h"
 #include "rules/core/Game.h"
 
-
 PotentialScreen::PotentialScreen(Game& game, QWidget* parent)
     : StepScreen(game, parent, "potentialScreen", QStringLiteral("Potential"), "titleLabel",
                  QStringLiteral("Rikishi fulfilling their potential:"), "RikishiPotentialLabel", "okButton")

@@ -9,7 +9,7 @@
 namespace {
 
 bool g_quitting = false;
-QObject* g_filter = nullptr;   // owned by the application object
+QObject* g_filter = nullptr; // owned by the application object
 
 class QuitFilter : public QObject {
 public:

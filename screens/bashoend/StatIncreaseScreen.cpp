@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 StatIncreaseScreen::StatIncreaseScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
 {
     setObjectName(QStringLiteral("statIncreaseScreen"));

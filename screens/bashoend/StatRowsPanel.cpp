@@ -18,12 +18,18 @@ struct RowNames {
     const char* value;
 };
 const RowNames kRowNames[kStatRowCount] = {
-    {"StrengthButton", "StrengthLabel"}, {"AgilityButton", "AgilityLabel"},
-    {"TachiaiButton", "TachiaiLabel"},   {"JumpButton", "JumpLabel"},
-    {"ReceiveButton", "ReceiveLabel"},   {"DefenseButton", "DefenseLabel"},
-    {"OshiButton", "OshiLabel"},         {"YotsuButton", "YotsuLabel"},
-    {"TsuppariButton", "TsuppariLabel"}, {"TenageButton", "TenageLabel"},
-    {"HatakikomiButton", "HenkaLabel"},  {"StaminaButton", "StaminaLabel"},
+    {"StrengthButton", "StrengthLabel"},
+    {"AgilityButton", "AgilityLabel"},
+    {"TachiaiButton", "TachiaiLabel"},
+    {"JumpButton", "JumpLabel"},
+    {"ReceiveButton", "ReceiveLabel"},
+    {"DefenseButton", "DefenseLabel"},
+    {"OshiButton", "OshiLabel"},
+    {"YotsuButton", "YotsuLabel"},
+    {"TsuppariButton", "TsuppariLabel"},
+    {"TenageButton", "TenageLabel"},
+    {"HatakikomiButton", "HenkaLabel"},
+    {"StaminaButton", "StaminaLabel"},
 };
 
 } // namespace

@@ -13,9 +13,9 @@ class QPushButton;
 class QWidget;
 
 struct StatRowsPanel {
-    QFrame* panel = nullptr;                               // statPanel
-    std::array<QPushButton*, kStatRowCount> buttons{};     // StrengthButton ...
-    std::array<QLabel*, kStatRowCount> valueLabels{};      // StrengthLabel ...
+    QFrame* panel = nullptr; // statPanel
+    std::array<QPushButton*, kStatRowCount> buttons{}; // StrengthButton ...
+    std::array<QLabel*, kStatRowCount> valueLabels{}; // StrengthLabel ...
 };
 
 // Builds the raised panel with the rows in display order, in two columns of
@@ -27,10 +27,10 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
 // line (titleLabel and the bold PointsLeftLabel) above them, the bevel and the
 // Done button below. The caller lays the two rows out and connects Done.
 struct TrainingFrame {
-    QLabel* title = nullptr;          // titleLabel
-    QLabel* pointsLeft = nullptr;     // PointsLeftLabel
-    QFrame* bevel = nullptr;          // doneDivider
-    QPushButton* done = nullptr;      // DoneButton
+    QLabel* title = nullptr; // titleLabel
+    QLabel* pointsLeft = nullptr; // PointsLeftLabel
+    QFrame* bevel = nullptr; // doneDivider
+    QPushButton* done = nullptr; // DoneButton
     QHBoxLayout* titleRow = nullptr;
     QHBoxLayout* doneRow = nullptr;
 };

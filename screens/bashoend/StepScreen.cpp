@@ -5,7 +5,6 @@
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
 
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -16,7 +16,7 @@ struct Game;
 class StepScreen : public ScreenDialog {
     Q_OBJECT
 public:
-    QLabel* titleLabel() const { return m_titleLabel; }   // null without a title line
+    QLabel* titleLabel() const { return m_titleLabel; } // null without a title line
     QLabel* textLabel() const { return m_textLabel; }
     QPushButton* okButton() const { return m_okButton; }
 
@@ -29,11 +29,11 @@ protected:
     virtual std::string runStep(Game& game) = 0;
 
     void onShown() override;
-    void runAndShow();   // the step, its text, the save
+    void runAndShow(); // the step, its text, the save
     void closeIfOffered();
 
     QLabel* m_titleLabel = nullptr;
     QLabel* m_textLabel = nullptr;
     QPushButton* m_okButton = nullptr;
-    bool m_unsaved = false;   // the step ran but its save failed: OK saves again
+    bool m_unsaved = false; // the step ran but its save failed: OK saves again
 };

@@ -16,7 +16,6 @@
 
 #include <stdexcept>
 
-
 // The playoff as this screen presents it: a result is repainted at once and
 // stays up during the pause, which offers no button and takes no input.
 class YushoScreen::Host : public PlayoffHost {
@@ -173,7 +172,8 @@ void YushoScreen::apply()
     m_okButton->setVisible(v.okVisible);
     m_beginKetteisenButton->setVisible(v.beginVisible);
     fitToText();
-    QPushButton* offered = v.beginVisible ? m_beginKetteisenButton : v.okVisible ? m_okButton : nullptr;
+    QPushButton* offered = v.beginVisible ? m_beginKetteisenButton : v.okVisible ? m_okButton
+                                                                                 : nullptr;
     if (offered)
         offered->setFocus();
 }

@@ -38,7 +38,7 @@ public:
     QPushButton* m_beginKetteisenButton = nullptr;
 
 public slots:
-    void decideYusho();   // the set-up, and the decision when there is no tie
+    void decideYusho(); // the set-up, and the decision when there is no tie
     void finish();
     void fightKetteisen();
 
@@ -48,19 +48,19 @@ signals:
     void announcementShown();
 
 protected:
-    void onShown() override;   // once per opening
+    void onShown() override; // once per opening
     // A tie must be played off before the screen can go: closing it by its
     // frame would leave the basho without a yusho.
     bool mayClose() const override;
 
 private:
-    Pause m_pause;   // never empty: the game's own pause unless a test set another
+    Pause m_pause; // never empty: the game's own pause unless a test set another
     class Host;
     void apply();
 
     YushoDecision m_decision;
     PlayerBout* m_playerBout = nullptr;
-    bool m_running = false;   // the playoff is under way
-    bool m_unsaved = false;   // decided, but the save failed: OK saves again
+    bool m_running = false; // the playoff is under way
+    bool m_unsaved = false; // decided, but the save failed: OK saves again
     void saveDecision();
 };

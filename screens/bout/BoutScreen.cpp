@@ -15,7 +15,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 void showBar(QFrame* bar, const GenkiBar& view)

@@ -113,7 +113,7 @@ private:
     void apply();
     QPushButton* focusButton(BoutFocus focus) const;
 
-    BoutEngine m_engine;            // lives as long as the screen: the whole run
+    BoutEngine m_engine; // lives as long as the screen: the whole run
     std::array<QPushButton*, 4> m_tachiaiButtons{};
     std::array<QPushButton*, 6> m_exchangeButtons{};
     std::array<QLabel*, kResultLabelCount> m_resultLabels{};

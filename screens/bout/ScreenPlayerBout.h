@@ -13,5 +13,5 @@ public:
     void fight(Game& game) override;
 
 private:
-    BoutScreen* m_boutScreen = nullptr;   // never null
+    BoutScreen* m_boutScreen = nullptr; // never null
 };

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 constexpr int kPageWidth = 470;

@@ -46,7 +46,7 @@ private:
     // Where an item the rules place at x stands on this screen's page.
     int pageX(int x) const;
 
-    int m_nameWidth = 0;   // of a name button
+    int m_nameWidth = 0; // of a name button
     int m_pageWidth = 0;
     // Everything the last showing built; removed before the next one builds.
     std::vector<QWidget*> m_built;

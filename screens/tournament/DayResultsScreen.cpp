@@ -22,7 +22,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 // The result lines: two columns of ten rows, each line a first name, a verb
@@ -36,8 +35,8 @@ constexpr int kHeight = 410;
 // screen 640 wide) are a floor: the name labels grow to the widest ring name
 // a record can hold in the screen's font, and the screen grows with them.
 struct LineColumns {
-    int x[2][3];      // left edges, left column and right column
-    int width[3];     // first name, verb, second name
+    int x[2][3]; // left edges, left column and right column
+    int width[3]; // first name, verb, second name
     int dividerX;
     int screenWidth;
 };
@@ -45,8 +44,8 @@ struct LineColumns {
 LineColumns lineColumns(const QFontMetrics& metrics)
 {
     constexpr int kMargin = 16;
-    constexpr int kGap = 4;          // between the labels of a line
-    constexpr int kDividerGap = 12;  // from the divider to the right column
+    constexpr int kGap = 4; // between the labels of a line
+    constexpr int kDividerGap = 12; // from the divider to the right column
     const int name = metrics.horizontalAdvance(widestName(metrics, static_cast<int>(kShikonaMax))) + kGap;
     LineColumns c{};
     c.width[0] = std::max(100, name);
@@ -221,10 +220,12 @@ void DayResultsScreen::connectButtons()
     // A real switch to this screen from another window of the game runs the
     // day step, as an activation does; the screen's own modal screens
     // closing do not.
-    m_returns = new ReturnWatcher(this, [this] { return m_busy; }, [this] {
+    const auto busy = [this] { return m_busy; };
+    const auto returned = [this] {
         if (!m_closePending && isVisible())
             runDay();
-    });
+    };
+    m_returns = new ReturnWatcher(this, busy, returned);
 }
 
 DayResultsScreen::~DayResultsScreen() = default;
@@ -371,8 +372,8 @@ void DayResultsScreen::finishBasho()
 void DayResultsScreen::afterFlow(BoutOutcome outcome)
 {
     switch (outcome) {
-    case BoutOutcome::LoadFailed:   // the failed load is closing the screen
-    case BoutOutcome::DayDone:      // the screen waits for Next Day
+    case BoutOutcome::LoadFailed: // the failed load is closing the screen
+    case BoutOutcome::DayDone: // the screen waits for Next Day
         return;
     case BoutOutcome::SaveFailed:
         // The file still holds the day with the bout to come: show it so,

@@ -40,7 +40,7 @@ public:
     QLabel* m_dayCaptionLabel = nullptr;
     QLabel* m_dayLabel = nullptr;
     QLabel* m_resultsCaptionLabel = nullptr;
-    std::array<QLabel*, 60> m_resultLabels{};   // line1First, line1Middle, line1Second ... line20Second
+    std::array<QLabel*, 60> m_resultLabels{}; // line1First, line1Middle, line1Second ... line20Second
     QFrame* m_columnDivider = nullptr;
     QPushButton* m_fightButton = nullptr;
     QPushButton* m_mainMenuButton = nullptr;
@@ -51,7 +51,7 @@ public:
     QPushButton* m_finishBashoButton = nullptr;
 
 public slots:
-    void runDay();   // the day step
+    void runDay(); // the day step
     void fightPlayersBout();
     void backToMainMenu();
     void nextDay();
@@ -81,9 +81,9 @@ private:
     PlayerBout* m_playerBout = nullptr;
     BashoEndScreens* m_bashoEnd = nullptr;
     std::unique_ptr<Host> m_host;
-    std::optional<DaySheet> m_saved;    // the last day whose results the file holds
-    std::optional<OneSaveReport> m_oneReport;  // from the bout to the day's save
-    ReturnWatcher* m_returns = nullptr;  // the player coming back from another window
-    bool m_busy = false;             // a handler of this screen (or the basho's end) runs
-    bool m_closePending = false;     // a failed load is closing the screen
+    std::optional<DaySheet> m_saved; // the last day whose results the file holds
+    std::optional<OneSaveReport> m_oneReport; // from the bout to the day's save
+    ReturnWatcher* m_returns = nullptr; // the player coming back from another window
+    bool m_busy = false; // a handler of this screen (or the basho's end) runs
+    bool m_closePending = false; // a failed load is closing the screen
 };

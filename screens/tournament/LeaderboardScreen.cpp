@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 QFrame* makeBevel(QWidget* parent, const char* name)

@@ -21,9 +21,9 @@ public:
     QPushButton* m_okButton = nullptr;
 
 public slots:
-    void fillLeaderboard();   // fills the three texts from the game's roster and day
+    void fillLeaderboard(); // fills the three texts from the game's roster and day
     void closeLeaderboard();
 
 protected:
-    void onShown() override;   // once per opening
+    void onShown() override; // once per opening
 };

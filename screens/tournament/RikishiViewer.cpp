@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 QLabel* valueLabel(QWidget* parent, const char* name, const char* design)
@@ -165,16 +164,11 @@ QGridLayout* RikishiViewer::buildRecords()
         const char* percentSignName;
     };
     const RecordRow rows[] = {
-        {"currentBashoCaption", "Current Basho Wins-Losses:", &RikishiViewer::m_cbwLabel, &RikishiViewer::m_cblLabel, &RikishiViewer::m_cbpLabel,
-         {"cbw", "cbl", "cbp"}, "currentBashoDash", "currentBashoPercentSign"},
-        {"lastBashoCaption", "Last Basho Wins-Losses:", &RikishiViewer::m_lbwLabel, &RikishiViewer::m_lblLabel, &RikishiViewer::m_lbpLabel,
-         {"lbw", "lbl", "lbp"}, "lastBashoDash", "lastBashoPercentSign"},
-        {"twoBashoAgoCaption", "Two Basho Ago Wins-Losses:", &RikishiViewer::m_tbawLabel, &RikishiViewer::m_tbalLabel, &RikishiViewer::m_tbapLabel,
-         {"tbaw", "tbal", "tbap"}, "twoBashoAgoDash", "twoBashoAgoPercentSign"},
-        {"kirimakiCaption", "Kirimaki Wins-Losses:", &RikishiViewer::m_gmwLabel, &RikishiViewer::m_gmlLabel, &RikishiViewer::m_gmpLabel,
-         {"gmw", "gml", "gmp"}, "kirimakiDash", "kirimakiPercentSign"},
-        {"realLifeCaption", "Real Life Wins-Losses:", &RikishiViewer::m_rlwLabel, &RikishiViewer::m_rllLabel, &RikishiViewer::m_rlpLabel,
-         {"rlw", "rll", "rlp"}, "realLifeDash", "realLifePercentSign"},
+        {"currentBashoCaption", "Current Basho Wins-Losses:", &RikishiViewer::m_cbwLabel, &RikishiViewer::m_cblLabel, &RikishiViewer::m_cbpLabel, {"cbw", "cbl", "cbp"}, "currentBashoDash", "currentBashoPercentSign"},
+        {"lastBashoCaption", "Last Basho Wins-Losses:", &RikishiViewer::m_lbwLabel, &RikishiViewer::m_lblLabel, &RikishiViewer::m_lbpLabel, {"lbw", "lbl", "lbp"}, "lastBashoDash", "lastBashoPercentSign"},
+        {"twoBashoAgoCaption", "Two Basho Ago Wins-Losses:", &RikishiViewer::m_tbawLabel, &RikishiViewer::m_tbalLabel, &RikishiViewer::m_tbapLabel, {"tbaw", "tbal", "tbap"}, "twoBashoAgoDash", "twoBashoAgoPercentSign"},
+        {"kirimakiCaption", "Kirimaki Wins-Losses:", &RikishiViewer::m_gmwLabel, &RikishiViewer::m_gmlLabel, &RikishiViewer::m_gmpLabel, {"gmw", "gml", "gmp"}, "kirimakiDash", "kirimakiPercentSign"},
+        {"realLifeCaption", "Real Life Wins-Losses:", &RikishiViewer::m_rlwLabel, &RikishiViewer::m_rllLabel, &RikishiViewer::m_rlpLabel, {"rlw", "rll", "rlp"}, "realLifeDash", "realLifePercentSign"},
     };
     int row = 0;
     for (const RecordRow& r : rows) {

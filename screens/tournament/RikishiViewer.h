@@ -80,9 +80,9 @@ protected:
 private:
     // The parts of the sheet, made in the order they stand on it.
     QLabel* caption(const char* name, const char* text);
-    QGridLayout* buildNames();      // ring name, real name (and the body's values)
-    QHBoxLayout* buildBody();       // height, weight, age
-    QGridLayout* buildAbilities();  // abilities, ratings and titles
-    QGridLayout* buildRecords();    // wins, losses and percentages by basho
-    QVBoxLayout* buildNumberBar();  // the number, its bar and Close
+    QGridLayout* buildNames(); // ring name, real name (and the body's values)
+    QHBoxLayout* buildBody(); // height, weight, age
+    QGridLayout* buildAbilities(); // abilities, ratings and titles
+    QGridLayout* buildRecords(); // wins, losses and percentages by basho
+    QVBoxLayout* buildNumberBar(); // the number, its bar and Close
 };

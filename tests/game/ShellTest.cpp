@@ -30,14 +30,14 @@ public:
 
 class ShellTest : public QObject {
     Q_OBJECT
-    Game m_game;   // the career the main menu works on
+    Game m_game; // the career the main menu works on
 
 private slots:
     void aCareerOpenInAnotherProgramIsRefusedWithABoxNamingIt()
     {
         QTemporaryDir dir;
         const std::string career = (dir.path() + QStringLiteral("/rikishi.r")).toStdString();
-        const CareerLock other(career);   // another game on the same career
+        const CareerLock other(career); // another game on the same career
         QString told;
         QTimer::singleShot(0, [&told] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -85,7 +85,7 @@ private slots:
 
     void exceptionInAHandlerIsReported()
     {
-        ModalDriver driver;   // presses the OK of the box that reports it
+        ModalDriver driver; // presses the OK of the box that reports it
         QStringList told;
         driver.m_anyOpening = [&told](QWidget* w) {
             for (QLabel* l : w->findChildren<QLabel*>())

@@ -21,7 +21,7 @@ namespace {
 struct Damage {
     const char* name;
     std::function<void(Roster&)> apply;
-    int dayAfter;   // the file's day after three presses on the day results screen
+    int dayAfter; // the file's day after three presses on the day results screen
     std::size_t fileSize = 8000;
 };
 
@@ -49,29 +49,29 @@ private slots:
     {
         QTest::addColumn<Damage>("damage");
         for (const Damage& d : std::initializer_list<Damage>{
-            {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
-            {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
-            {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
-            {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
-            {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
-            {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
-            {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
-            {"NaN and huge ages on the last day",
-             [](Roster& r) {
-                 setDay(r, 15);
-                 for (std::size_t i = 0; i < r.size(); ++i)
-                     r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
-             },
-             1},
-            {"names without terminators",
-             [](Roster& r) {
-                 for (Rikishi& x : r) {
-                     std::memset(x.shikona, 'N', sizeof x.shikona);
-                     std::memset(x.realName, 'M', sizeof x.realName);
-                 }
-             },
-             3},
-            {"7999 bytes", [](Roster&) {}, 3, 7999}})
+                 {"day 0", [](Roster& r) { setDay(r, 0); }, 0},
+                 {"day 16", [](Roster& r) { setDay(r, 16); }, 1},
+                 {"day -5", [](Roster& r) { setDay(r, -5); }, -5},
+                 {"day 2^31-1", [](Roster& r) { setDay(r, INT_MAX); }, INT_MAX},
+                 {"rank 5 and 255", [](Roster& r) { r[0].rank = 5; r[20].rank = 255; r[39].rank = 255; }, 3},
+                 {"no player", [](Roster& r) { r[39].isPlayer = 0; }, 1},
+                 {"two players", [](Roster& r) { r[12].isPlayer = 1; }, 1},
+                 {"NaN and huge ages on the last day",
+                  [](Roster& r) {
+                      setDay(r, 15);
+                      for (std::size_t i = 0; i < r.size(); ++i)
+                          r[i].age = i % 2 ? std::numeric_limits<float>::quiet_NaN() : 3e38f;
+                  },
+                  1},
+                 {"names without terminators",
+                  [](Roster& r) {
+                      for (Rikishi& x : r) {
+                          std::memset(x.shikona, 'N', sizeof x.shikona);
+                          std::memset(x.realName, 'M', sizeof x.realName);
+                      }
+                  },
+                  3},
+                 {"7999 bytes", [](Roster&) {}, 3, 7999}})
             QTest::newRow(d.name) << d;
     }
 
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(loadRoster(after, "rikishi.r"), LoadResult::Loaded);
         QCOMPARE(after[0].day, damage.dayAfter);
         if (damage.dayAfter == 3)
-            QCOMPARE(m_driver->openings(screens().boutScreen()), 2);   // two bouts were fought by their buttons
+            QCOMPARE(m_driver->openings(screens().boutScreen()), 2); // two bouts were fought by their buttons
     }
 
     void markupInARingNameIsShownAsText()

@@ -118,7 +118,7 @@ private slots:
         const Roster after = fileRoster();
         QCOMPARE(playerIn(after).day, 9);
         for (const Rikishi& r : after)
-            QCOMPARE(bouts(r), 8);   // his bout reached the file, on both sides
+            QCOMPARE(bouts(r), 8); // his bout reached the file, on both sides
     }
 
     void escAndEnterLeaveEveryScreenAsItIs()
@@ -159,14 +159,14 @@ private slots:
             keysDoNothing(screen);
             screen->hide();
         }
-        QCOMPARE(fileBytes(), dayTwo);   // Enter on the focused Fight button fought nothing
+        QCOMPARE(fileBytes(), dayTwo); // Enter on the focused Fight button fought nothing
 
         int created = 0;
         m_driver->m_anyOpening = [&](QWidget* w) {
             if (auto* form = qobject_cast<CreationScreen*>(w)) {
                 ++created;
                 keysDoNothing(form);
-                QCOMPARE(fileBytes(), dayTwo);   // no new career
+                QCOMPARE(fileBytes(), dayTwo); // no new career
                 form->m_cancelButton->click();
             } else if (w != screens().aboutBox() && w != screens().errorBox()) {
                 keysDoNothing(static_cast<QDialog*>(w));
@@ -174,12 +174,12 @@ private slots:
         };
         QTest::mouseClick(screens().mainMenu()->m_createRikishiButton, Qt::LeftButton);
         QCOMPARE(created, 1);
-        screens().boutScreen()->fight(gameState());   // the pending bout of day 2
+        screens().boutScreen()->fight(gameState()); // the pending bout of day 2
         screens().statIncreaseScreen()->open(gameState());
         for (QDialog* screen : std::initializer_list<QDialog*>{screens().leaderboardScreen(), screens().yushoScreen(), screens().chankoScreen(), screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             screen->exec();
         for (QDialog* screen : std::initializer_list<QDialog*>{screens().boutScreen(), screens().statIncreaseScreen(), screens().leaderboardScreen(), screens().yushoScreen(), screens().chankoScreen(),
-                                                              screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
+                                                               screens().potentialScreen(), screens().ageingScreen(), screens().newBanzukeScreen()})
             QCOMPARE(m_driver->openings(screen), 1);
 
         // Only the two boxes close on Enter: their OK is the default button.
@@ -193,7 +193,7 @@ private slots:
     void endOfBashoScreensWorkOncePerOpening()
     {
         Roster career = careerAt(m_career, 15, 14);
-        career[0].cbw = 14;   // the yusho is his, whatever day 15 brings
+        career[0].cbw = 14; // the yusho is his, whatever day 15 brings
         career[0].cbl = 0;
         Rikishi& me = career[39];
         me.cbw = 10;
@@ -246,7 +246,7 @@ private slots:
                                QString::number(screens().boutScreen()->m_jumpButton->isVisible())};
         };
         m_driver->m_hooks[screens().boutScreen()] = [&] {
-            screens().boutScreen()->m_receiveButton->click();   // the tachiai: the bout is under way
+            screens().boutScreen()->m_receiveButton->click(); // the tachiai: the bout is under way
             before = look();
             screens().boutScreen()->showMinimized();
             QVERIFY(screens().boutScreen()->isMinimized());
@@ -254,7 +254,7 @@ private slots:
             restored = look();
         };
         QTest::mouseClick(screens().dayResultsScreen()->m_fightButton, Qt::LeftButton);
-        QCOMPARE(before.last(), QStringLiteral("0"));   // past the tachiai
+        QCOMPARE(before.last(), QStringLiteral("0")); // past the tachiai
         QCOMPARE(restored, before);
         QCOMPARE(m_driver->openings(screens().boutScreen()), 1);
         QCOMPARE(bouts(playerIn(fileRoster())), 1);

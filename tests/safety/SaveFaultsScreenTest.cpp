@@ -25,7 +25,6 @@ bool startsADay(const Roster& r)
     return true;
 }
 
-
 } // namespace
 
 class SaveFaultsScreenTest : public QObject {
@@ -57,7 +56,7 @@ private slots:
         setSaveFaultHook({});
         QVERIFY(m_boxes.isEmpty());
         const std::size_t saves = saved.size() - 1;
-        QVERIFY(saves > 40);   // each day's step, bout Close and advance; the basho's end
+        QVERIFY(saves > 40); // each day's step, bout Close and advance; the basho's end
 
         const std::string fullPath = std::filesystem::absolute(kSaveFileName).string();
 
@@ -168,8 +167,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ModalDriver> m_driver;
-    QStringList m_boxes;        // the texts of the message boxes shown
-    int m_daysFought = 0;       // the player's bouts on tournament days
+    QStringList m_boxes; // the texts of the message boxes shown
+    int m_daysFought = 0; // the player's bouts on tournament days
 };
 
 KIRIMAKI_GAME_TEST_MAIN(SaveFaultsScreenTest)

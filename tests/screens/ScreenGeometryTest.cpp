@@ -37,7 +37,7 @@
 
 namespace {
 
-Game s_game;   // the career every screen of this test is made for
+Game s_game; // the career every screen of this test is made for
 
 bool centred(const QWidget* window)
 {
@@ -100,7 +100,7 @@ void saveCareerOfWideNames(const QString& widest)
 // Shows `screen` with the game `game` in memory, checks it, and hides it again.
 void showWith(QDialog* screen, const Game& game, const char* name)
 {
-    const FileStamp saved = s_game.fileSeen;   // the screens before saved the career this one saves over
+    const FileStamp saved = s_game.fileSeen; // the screens before saved the career this one saves over
     s_game = game;
     s_game.fileSeen = saved;
     screen->show();
@@ -159,7 +159,7 @@ private slots:
 
     void boxesCentredOverAnyParent()
     {
-        QWidget notYetShown;   // the main menu, before the event loop runs
+        QWidget notYetShown; // the main menu, before the event loop runs
         ErrorBox error(&notYetShown);
         error.show();
         QVERIFY(centred(&error));
@@ -209,7 +209,7 @@ private slots:
         for (ScrollEventBar* bar : {form.m_strengthBar, form.m_agilityBar, form.m_tachiaiBar,
                                     form.m_jumpBar, form.m_receiveBar}) {
             QTest::keyClick(bar, Qt::Key_End);
-            QCoreApplication::processEvents();   // the layouts follow the new texts
+            QCoreApplication::processEvents(); // the layouts follow the new texts
             QCOMPARE(places(), before);
         }
         QCOMPARE(form.m_abilityPointsLeftLabel->text(), QStringLiteral("0"));
@@ -218,10 +218,10 @@ private slots:
     void dayResultsFitTheWidestName()
     {
         const QString widest = widestName(QWidget().fontMetrics(), 13);
-        saveCareerOfWideNames(widest);   // read as the screen is made
+        saveCareerOfWideNames(widest); // read as the screen is made
         DayResultsScreen screen(s_game);
         screen.openFromMainMenu();
-        QCoreApplication::processEvents();   // the title row lays itself out
+        QCoreApplication::processEvents(); // the title row lays itself out
         QVERIFY(centred(&screen));
         QVERIFY(screen.m_resultLabels[0]->text() == widest || screen.m_resultLabels[2]->text() == widest);
         expectNone(clipped(&screen));

@@ -118,7 +118,7 @@ private slots:
         FakeBout playerBout;
         FakeBashoEnd bashoEnd;
         DayResultsScreen day(m_second);
-        day.beginBasho();   // as at start-up
+        day.beginBasho(); // as at start-up
         day.setPlayerBout(&playerBout);
         day.setBashoEndScreens(&bashoEnd);
         const QByteArray secondFile = fileBytes(m_second.savePath);

@@ -54,7 +54,7 @@ TEST(SimSaveFaults, EveryFailedSaveOfABashoExitsOnceLeavesTheFileWholeAndARerunP
     setSaveFaultHook([&saved](const Roster& r) { saved.push_back(r); return SaveFailure::None; });
     ASSERT_EQ(runSim(playBasho), 0);
     const std::size_t saves = saved.size() - 1;
-    ASSERT_GT(saves, 40u);   // 15 day steps, 15 bouts' Close, 14 advances, the basho's end
+    ASSERT_GT(saves, 40u); // 15 day steps, 15 bouts' Close, 14 advances, the basho's end
     expectOneBashoPlayed(start, saved.back(), "clean");
 
     for (std::size_t k = 1; k <= saves; ++k)

@@ -68,7 +68,7 @@ TEST(Study, RandomBuildsAreLegal)
 {
     SearchRng rng(7);
     std::set<std::int32_t> heights;
-    std::int32_t mostBody = 0;   // the search also tries builds that spend the whole body pool
+    std::int32_t mostBody = 0; // the search also tries builds that spend the whole body pool
     for (int i = 0; i < 500; ++i) {
         const Build b = randomBuild(rng);
         ASSERT_EQ(buildRefusal(b.values), "") << b.values.height << " " << b.values.weight;

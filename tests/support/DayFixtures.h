@@ -44,7 +44,7 @@ struct FakeDayHost : DayHost {
     Roster file{};
     bool fileExists = true;
     int saves = 0;
-    int failNextSaves = 0;   // that many saves fail before they write
+    int failNextSaves = 0; // that many saves fail before they write
     FakeBout bout;
     FakeBashoEnd end;
 

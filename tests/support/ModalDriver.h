@@ -25,8 +25,8 @@
 // an exec() closed at once still counts.
 class ModalDriver : public QObject {
 public:
-    std::map<QWidget*, std::function<void()>> m_hooks;   // by screen
-    std::function<void(QWidget*)> m_anyOpening;          // every opening, before the hook
+    std::map<QWidget*, std::function<void()>> m_hooks; // by screen
+    std::function<void(QWidget*)> m_anyOpening; // every opening, before the hook
     bool m_pressButtons = true;
 
     ModalDriver()

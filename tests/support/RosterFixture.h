@@ -24,7 +24,10 @@ inline Roster makeRoster(int day = 1, int playerSlot = 39)
         r.day = day;
         r.slot = static_cast<std::int32_t>(i);
         r.isPlayer = static_cast<int>(i) == playerSlot ? 1 : 0;
-        r.rank = i < 3 ? kYokozuna : i < 6 ? kOzeki : i < 8 ? kSekiwake : i < 12 ? kKomusubi : kMaegashira;
+        r.rank = i < 3 ? kYokozuna : i < 6 ? kOzeki
+                                 : i < 8   ? kSekiwake
+                                 : i < 12  ? kKomusubi
+                                           : kMaegashira;
         r.age = 25.0f;
         r.height = 180;
         r.weight = 130;

@@ -62,12 +62,12 @@ inline QPushButton* wayOn(DayResultsScreen* day)
 }
 
 // A test run under the game's own application, which reports exceptions.
-#define KIRIMAKI_GAME_TEST_MAIN(TestClass)           \
-    int main(int argc, char** argv)                  \
-    {                                                \
-        KirimakiApplication app(argc, argv);         \
-        TestClass test;                              \
+#define KIRIMAKI_GAME_TEST_MAIN(TestClass)                  \
+    int main(int argc, char** argv)                         \
+    {                                                       \
+        KirimakiApplication app(argc, argv);                \
+        TestClass test;                                     \
         const int failed = QTest::qExec(&test, argc, argv); \
-        runningScreens().reset();                    \
-        return failed;                               \
+        runningScreens().reset();                           \
+        return failed;                                      \
     }

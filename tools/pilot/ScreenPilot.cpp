@@ -57,7 +57,6 @@ std::unique_ptr<Screens>& runningScreens()
 }
 Screens& screens() { return *runningScreens(); }
 
-
 // The pilot stops at the first thing a player would not expect (an error
 // box, a screen with nothing to press): with modal screens nested several
 // deep there is no clean way back, and the partial output is kept for study.
@@ -147,8 +146,9 @@ private:
             else if (modal == screens().boutScreen())
                 stepBout(fresh);
             else if (modal == screens().statIncreaseScreen())
-                stepTraining(fresh, "bonus", [](std::size_t r) { return screens().statIncreaseScreen()->m_statButtons[r]; },
-                             screens().statIncreaseScreen()->m_doneButton);
+                stepTraining(
+                    fresh, "bonus", [](std::size_t r) { return screens().statIncreaseScreen()->m_statButtons[r]; },
+                    screens().statIncreaseScreen()->m_doneButton);
             else if (modal == screens().leaderboardScreen())
                 stepLeaderboard();
             else if (modal == screens().yushoScreen())
@@ -186,7 +186,7 @@ private:
                                 caption(day->m_resultLabels[3 * k + 1]), caption(day->m_resultLabels[3 * k + 2]));
             // Counted in days, or in basho when the last day's bout is played.
             const bool counts = m_options.countDays || caption(day->m_dayLabel) == "15";
-            press(day->m_fightButton);   // the bout and all that follows it, to the next wait
+            press(day->m_fightButton); // the bout and all that follows it, to the next wait
             if (counts && ++m_played >= m_options.count) {
                 m_stopped = true;
                 QCoreApplication::exit(0);
@@ -194,7 +194,7 @@ private:
         } else if (isOffered(day->m_nextDayButton)) {
             press(day->m_nextDayButton);
         } else if (isOffered(day->m_finishBashoButton)) {
-            press(day->m_finishBashoButton);   // a basho whose end was cut short, as kirimaki-sim play finishes it
+            press(day->m_finishBashoButton); // a basho whose end was cut short, as kirimaki-sim play finishes it
         } else {
             fail("the day results screen offers no day to play: " + caption(day->m_messageLabel));
         }
@@ -236,7 +236,7 @@ private:
             press(won ? s->m_winButton : s->m_loseButton);
             writeRecordLine(won);
         } else if (isOffered(s->m_bonusButton)) {
-            press(s->m_bonusButton);   // the bonus screen, driven by the next steps
+            press(s->m_bonusButton); // the bonus screen, driven by the next steps
         } else if (isOffered(s->m_closeButton)) {
             press(s->m_closeButton);
         } else {
@@ -316,7 +316,8 @@ private:
         if (fresh)
             m_transcript.line({"chanko", caption(screens().chankoScreen()->m_messageLabel)});
         // Never the height or weight buttons: the rows are the twelve abilities.
-        stepTraining(fresh, "buy", [](std::size_t r) { return screens().chankoScreen()->button(r); }, screens().chankoScreen()->m_doneButton);
+        stepTraining(
+            fresh, "buy", [](std::size_t r) { return screens().chankoScreen()->button(r); }, screens().chankoScreen()->m_doneButton);
     }
 
     void stepLeaderboard()
@@ -336,7 +337,7 @@ private:
                 m_transcript.line({"junyusho", caption(s->m_junYushoLabel)});
         }
         if (isOffered(s->m_beginKetteisenButton)) {
-            press(s->m_beginKetteisenButton);   // the whole playoff, the player's bouts driven meanwhile
+            press(s->m_beginKetteisenButton); // the whole playoff, the player's bouts driven meanwhile
             m_transcript.line({"junyusho", caption(s->m_junYushoLabel)});
             m_transcript.line({"yusho", caption(s->m_ketteisenAnnounceLabel)});
         } else {
@@ -354,11 +355,11 @@ private:
 
     Autopilot& m_autopilot;
     Transcript& m_transcript;
-    QSet<QObject*> m_opened;   // windows shown since the last step
+    QSet<QObject*> m_opened; // windows shown since the last step
     bool m_playing = false;
     bool m_stopped = false;
     PlayLength m_options;
-    std::int64_t m_played = 0;   // days or basho, as m_options counts them
+    std::int64_t m_played = 0; // days or basho, as m_options counts them
     long m_boutClicks = 0;
     long m_trainClicks = 0;
 };
@@ -433,7 +434,7 @@ int run(int argc, char** argv)
             QCoreApplication::exit(0);
         });
     const int status = app.exec();
-    runningScreens().reset();   // before the application goes
+    runningScreens().reset(); // before the application goes
     transcript.close();
     return status;
 }

@@ -50,7 +50,7 @@ QStringList g_taken;
 
 void shoot(QWidget* screen, const char* name)
 {
-    QCoreApplication::processEvents();   // the layouts follow the last texts
+    QCoreApplication::processEvents(); // the layouts follow the last texts
     if (g_taken.contains(QLatin1String(name)) || !screen->grab().save(g_out + '/' + name))
         return;
     g_taken << QLatin1String(name);
@@ -91,7 +91,7 @@ private:
         QWidget* w = QApplication::activeModalWidget();
         if (!w || m_pending || w == screens().dayResultsScreen())
             return;
-        m_pending = true;   // acts from a timer of its own, so nested screens are played too
+        m_pending = true; // acts from a timer of its own, so nested screens are played too
         QTimer::singleShot(0, this, [this, w = QPointer<QWidget>(w)] {
             m_pending = false;
             if (w && m_fresh.remove(w))
@@ -127,7 +127,7 @@ private:
         if (w == screens().yushoScreen() && isOffered(screens().yushoScreen()->m_okButton))
             shoot(w, "yusho.png");
         QPushButton* next = nullptr;
-        if (w == screens().boutScreen())   // a steady wrestler: receive, then the belt
+        if (w == screens().boutScreen()) // a steady wrestler: receive, then the belt
             for (QPushButton* b : {screens().boutScreen()->m_receiveButton, screens().boutScreen()->m_yotsuButton})
                 if (isOffered(b) && !next)
                     next = b;
@@ -165,12 +165,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: kirimaki-screenshots DIR\n");
         return 2;
     }
-    qputenv("KIRIMAKI_SEED", "9");   // the same pictures on every run
+    qputenv("KIRIMAKI_SEED", "9"); // the same pictures on every run
     KirimakiApplication app(argc, argv);
     g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir work;
     QDir::setCurrent(work.path());
-    {   // a career on file, so that the start-up has one to show
+    { // a career on file, so that the start-up has one to show
         Game first;
         buildNewCareer(first, CreationValues());
         first.save();
@@ -183,7 +183,7 @@ int main(int argc, char** argv)
     shoot(screens().aboutBox(), "about.png");
     screens().aboutBox()->hide();
 
-    screens().mainMenu()->m_createRikishiButton->click();   // the player's own wrestler
+    screens().mainMenu()->m_createRikishiButton->click(); // the player's own wrestler
     screens().mainMenu()->m_tournamentButton->click();
     DayResultsScreen* day = screens().dayResultsScreen();
     for (int presses = 0; day->isVisible() && presses < 100; ++presses) {
@@ -211,6 +211,6 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kirimaki-screenshots: no picture %s\n", qPrintable(name));
             ++missing;
         }
-    runningScreens().reset();   // before the application goes
+    runningScreens().reset(); // before the application goes
     return missing ? 1 : 0;
 }

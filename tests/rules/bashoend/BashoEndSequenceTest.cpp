@@ -9,7 +9,7 @@ namespace {
 
 struct CountingScreens : BashoEndScreens {
     std::size_t opened = 0;
-    std::size_t quitAfter = 100;   // stopped() once this many screens were opened
+    std::size_t quitAfter = 100; // stopped() once this many screens were opened
     void yusho(Game&) override { ++opened; }
     void chanko(Game&) override { ++opened; }
     void potential(Game&) override { ++opened; }

@@ -34,7 +34,7 @@ TEST(Chanko, HeightCostsThreeOncePerVisitAndWeightTwo)
     ChankoVisit v;
     v.open(game);
     ASSERT_TRUE(v.click(game, kChankoHeight));
-    EXPECT_FALSE(v.view().enabled[kChankoHeight]);   // points left, but one centimetre a visit
+    EXPECT_FALSE(v.view().enabled[kChankoHeight]); // points left, but one centimetre a visit
     EXPECT_FALSE(v.click(game, kChankoHeight));
     EXPECT_EQ(game.playerCopy.height * 100 + game.pointPool, 18111);
     EXPECT_EQ(v.view().height, "181");
@@ -47,15 +47,15 @@ TEST(Chanko, HeightCostsThreeOncePerVisitAndWeightTwo)
         ASSERT_TRUE(v.click(g, button));
         EXPECT_EQ(g.playerCopy.weight * 10 + g.pointPool, weight * 10 + pool - 2);
         EXPECT_FALSE(v.view().enabled[kChankoWeightUp] || v.view().enabled[kChankoWeightDown]);
-        EXPECT_EQ(enabledCount(v), pool - 2 > 0 ? 12 : 0);   // one point left: statistics only
+        EXPECT_EQ(enabledCount(v), pool - 2 > 0 ? 12 : 0); // one point left: statistics only
     }
 }
 
 TEST(Chanko, StatisticsStopAtTheirCeilingsAndWhenPointsRunOut)
 {
     Game game = chankoGame(12, 0, 6);
-    game.playerCopy.baseStrength = 13;   // 13 is the chanko ceiling for strength...
-    game.playerCopy.tachiai = 13;        // ...but 15 for the others
+    game.playerCopy.baseStrength = 13; // 13 is the chanko ceiling for strength...
+    game.playerCopy.tachiai = 13; // ...but 15 for the others
     game.playerCopy.stamina = 15;
     ChankoVisit v;
     v.open(game);
@@ -67,7 +67,7 @@ TEST(Chanko, StatisticsStopAtTheirCeilingsAndWhenPointsRunOut)
     EXPECT_EQ(v.view().values[2] + " " + v.view().pointsLeft, "15 4");
     game.playerCopy.baseAgility = 12;
     ASSERT_TRUE(v.click(game, 1));
-    EXPECT_FALSE(v.view().enabled[1]);   // agility reached 13
+    EXPECT_FALSE(v.view().enabled[1]); // agility reached 13
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(v.click(game, 3));
     EXPECT_EQ(enabledCount(v), 0);

@@ -42,7 +42,7 @@ TEST(Ageing, SinglePrecisionSumsAndDamagedAgesThatDrawNothing)
             EXPECT_EQ(age, 30.079998f);
         }
     }
-    EXPECT_EQ(age, 31.999996f);   // still 31 in whole years
+    EXPECT_EQ(age, 31.999996f); // still 31 in whole years
 
     Game game = makeGame();
     game.roster[0].age = std::numeric_limits<float>::quiet_NaN();
@@ -52,4 +52,3 @@ TEST(Ageing, SinglePrecisionSumsAndDamagedAgesThatDrawNothing)
     EXPECT_EQ(ageWrestlers(game), "");
     EXPECT_EQ(game.rng.state(), 3u);
 }
-

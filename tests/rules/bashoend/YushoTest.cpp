@@ -17,7 +17,7 @@ namespace {
 struct ScriptedBout : PlayerBout {
     std::vector<int> script;
     std::vector<std::string> opponents;
-    std::vector<int> countersBefore;   // wins * 10 + losses
+    std::vector<int> countersBefore; // wins * 10 + losses
     explicit ScriptedBout(std::vector<int> s) : script(std::move(s)) {}
     void fight(Game& game) override
     {
@@ -28,7 +28,7 @@ struct ScriptedBout : PlayerBout {
             (result ? game.playoffWins : game.playoffLosses) += 1;
             (result ? game.playoffLosses : game.playoffWins) = 0;
         }
-        game.playerCopy.cbw = 99;   // a real bout screen works on the copies only
+        game.playerCopy.cbw = 99; // a real bout screen works on the copies only
     }
 };
 
@@ -76,7 +76,7 @@ TEST(Yusho, ThreeWayPlayoffsWithThePlayerEndInAnyCase)
     for (int i = 0; i < 100; ++i)
         script.push_back(i % 2);
     Game circle = tiedGame({{0, 0}, {1, 0}, {2, 100}}, true);
-    circle.playoffWins = circle.playoffLosses = 7;   // left from an earlier playoff
+    circle.playoffWins = circle.playoffLosses = 7; // left from an earlier playoff
     ScriptedBout bout(script);
     Playoff c;
     ASSERT_TRUE(c.run(circle, bout));

@@ -61,14 +61,13 @@ constexpr int kUserLadder = 6;
 constexpr int kAnticipation = 7;
 constexpr int kCompLadder = 8;
 constexpr int kBalance = 9;
-constexpr int kAfterStumbles = 12;   // the first draw after both stumble tests
+constexpr int kAfterStumbles = 12; // the first draw after both stumble tests
 
 // Pins that make an exchange of mirror wrestlers even (equal additions, no
 // ladder text, balance kept), `more` replacing a pin of the same draw or added.
 inline std::vector<Pin> even(std::initializer_list<Pin> more = {})
 {
-    std::vector<Pin> pins{{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5}, {kUserLadder, 163, 30, 150},
-                          {kCompLadder, 163, 30, 150}, {kBalance, 327, 5, 94}};
+    std::vector<Pin> pins{{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5}, {kUserLadder, 163, 30, 150}, {kCompLadder, 163, 30, 150}, {kBalance, 327, 5, 94}};
     for (const Pin& m : more) {
         auto same = std::find_if(pins.begin(), pins.end(), [&](const Pin& p) { return p.index == m.index; });
         if (same != pins.end())

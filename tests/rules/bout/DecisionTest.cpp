@@ -35,7 +35,7 @@ void reachEnd(Game& game, BoutEngine& engine, bool win)
 
 TEST(Decision, PlayoffBoutRecordsOnlyWhoWon)
 {
-    for (int r : {5, 25}) {   // the judges' word ends a playoff bout at once
+    for (int r : {5, 25}) { // the judges' word ends a playoff bout at once
         Game game = mirrorGame();
         game.curDay = 16;
         game.playoffWins = game.playoffLosses = 2;
@@ -56,7 +56,7 @@ TEST(Decision, PlayoffBoutRecordsOnlyWhoWon)
     reachEnd(game, engine, true);
     const Rikishi player = game.playerCopy, opponent = game.opponentCopy;
     engine.recordWin(game);
-    engine.recordWin(game);   // recorded once
+    engine.recordWin(game); // recorded once
     engine.recordLoss(game);
     EXPECT_EQ(game.playoffWins * 10 + game.playoffLosses, 10);
     EXPECT_TRUE(sameRecord(player, game.playerCopy) && sameRecord(opponent, game.opponentCopy));

@@ -41,7 +41,7 @@ TEST(Exchange, LuckyDrawsGoByTheStrategyOrderAndThePlayerFirst)
 TEST(Exchange, RepeatsAreAnticipatedAndAlternationsCounteredWithTheirOwnDraws)
 {
     Game game = mirrorGame();
-    game.opponentCopy.intangibles = 4;      // a read is worth 2 x 4 + 10 = 18
+    game.opponentCopy.intangibles = 4; // a read is worth 2 x 4 + 10 = 18
     BoutEngine engine;
     reachExchanges(game, engine, 500, 500);
     // A draw of 59 is beaten by 20 x repeats from the third repeat on.
@@ -61,15 +61,14 @@ TEST(Exchange, RepeatsAreAnticipatedAndAlternationsCounteredWithTheirOwnDraws)
     EXPECT_EQ(engine.view().compStrategy, "Opp's strategy: Yotsu--He anticipates your move!");
     EXPECT_EQ(drawsBetween(at79, game.rng.state()), 12);
     game.rng.seed(at59);
-    engine.exchange(game, kOshi);   // any other move starts counting again
+    engine.exchange(game, kOshi); // any other move starts counting again
     EXPECT_EQ(engine.repeatCount() * 10 + engine.lastUserStrategy(), kOshi);
 
     // The counter draw comes right after the anticipation draw, from the fourth exchange of a pattern.
-    const std::uint32_t counterSeed = seedWhere({{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5}, {kUserLadder, 163, 30, 150},
-                                                 {8, 327, 49, 49}, {9, 163, 30, 150}, {9, 327, 5, 94}, {10, 327, 5, 94}});
+    const std::uint32_t counterSeed = seedWhere({{kUserExtra, 3276, 5, 5}, {kCompExtra, 3276, 5, 5}, {kUserLadder, 163, 30, 150}, {8, 327, 49, 49}, {9, 163, 30, 150}, {9, 327, 5, 94}, {10, 327, 5, 94}});
     Game alt = mirrorGame();
     BoutEngine counter;
-    for (int bout = 0; bout < 2; ++bout) {   // the tachiai clears the pattern: no counter before the fourth
+    for (int bout = 0; bout < 2; ++bout) { // the tachiai clears the pattern: no counter before the fourth
         reachExchanges(alt, counter, 500, 500);
         for (int i = 0; i < 4; ++i) {
             alt.rng.seed(counterSeed);
@@ -79,13 +78,13 @@ TEST(Exchange, RepeatsAreAnticipatedAndAlternationsCounteredWithTheirOwnDraws)
             // Yotsu beats Oshi: the opponent draws a bonus after every Oshi.
             EXPECT_EQ(drawsBetween(counterSeed, alt.rng.state()), 12 + (i % 2 ? 0 : 1) + (countered ? 1 : 0));
         }
-        EXPECT_EQ(counter.view().compPoints, "Opp's strategy worth 57 points");   // 42 + 5 + 10
+        EXPECT_EQ(counter.view().compPoints, "Opp's strategy worth 57 points"); // 42 + 5 + 10
     }
 }
 
 TEST(Exchange, TheClearFinishNamesItsWayByTheDraw)
 {
-    for (int r : {39, 40, 79, 80}) {   // the opponent's second wind is tried (and missed) first
+    for (int r : {39, 40, 79, 80}) { // the opponent's second wind is tried (and missed) first
         Game game = mirrorGame();
         BoutEngine engine;
         exchangeOn(game, engine, 100, -50, even({{kAfterStumbles, 2520, 1, 13}, {kAfterStumbles + 1, 327, r, r}}));

@@ -13,10 +13,10 @@ namespace {
 // k = rand()/2340 + 1: a pin for draw number `index` to give k.
 Pin k(int index, int value) { return {index, 2340, value - 1, value - 1}; }
 
-std::int32_t Rikishi::* const kAbilities[] = {
-    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai,    &Rikishi::oshi,    &Rikishi::yotsu,
-    &Rikishi::tenage,       &Rikishi::tsuppari,    &Rikishi::jump,       &Rikishi::receive, &Rikishi::hatakikomi,
-    &Rikishi::defense,      &Rikishi::stamina,     &Rikishi::intangibles};
+std::int32_t Rikishi::*const kAbilities[] = {
+    &Rikishi::baseStrength, &Rikishi::baseAgility, &Rikishi::tachiai, &Rikishi::oshi, &Rikishi::yotsu,
+    &Rikishi::tenage, &Rikishi::tsuppari, &Rikishi::jump, &Rikishi::receive, &Rikishi::hatakikomi,
+    &Rikishi::defense, &Rikishi::stamina, &Rikishi::intangibles};
 
 // Abilities from `first` up in the field order (every one at `first` when `step` is 0).
 Rikishi wrestler(std::int32_t first = 10, std::int32_t step = 1, std::int32_t weight = 150)

@@ -19,8 +19,8 @@ Game tachiaiGame(int compCode)
     for (Rikishi* r : {&game.playerCopy, &game.opponentCopy}) {
         r->strength = 10;
         r->tachiai = 8;
-        r->jump = 20;        // every Jump is lucky
-        r->hatakikomi = 30;  // every Henka is lucky
+        r->jump = 20; // every Jump is lucky
+        r->hatakikomi = 30; // every Henka is lucky
     }
     game.opponentCopy.tachiaiStrategy1 = game.opponentCopy.tachiaiStrategy2 = compCode;
     return game;
@@ -50,7 +50,7 @@ TEST(Tachiai, DrawsComeInTheirOrder)
               "Player's strategy worth 67 points|Opp's strategy worth 68 points");
 
     engine = BoutEngine();
-    game = tachiaiGame(kHenka);   // Receive beats Henka: "worth" shows the points before the bonus
+    game = tachiaiGame(kHenka); // Receive beats Henka: "worth" shows the points before the bonus
     EXPECT_EQ(playTachiai(game, engine, kReceive, {{kUserExtra, 3276, 0, 0}, {kCompExtra, 3276, 0, 0}, {kBonus, 3276, 4, 4}}),
               51);
     EXPECT_EQ(engine.view().userPoints, "Player's strategy worth 60 points  + 5 strategy bonus points!");
@@ -78,7 +78,7 @@ TEST(Tachiai, IsOfferedOnce)
     fresh.setUp(game);
     EXPECT_FALSE(fresh.view().exchangeButtons);
     const std::uint32_t afterSetUp = game.rng.state();
-    fresh.exchange(game, kYotsu);   // no exchange before the tachiai
+    fresh.exchange(game, kYotsu); // no exchange before the tachiai
     fresh.tachiai(game, 5);
     fresh.tachiai(game, 0);
     EXPECT_EQ(game.rng.state(), afterSetUp);

@@ -35,7 +35,7 @@ TEST_F(CreationPoolsTest, HeightRisesOnlyWithPointsFreedByTheWeight)
 TEST_F(CreationPoolsTest, MultiStepRiseOverdrawsThePoolWhenTheWeightWasNeverScrolled)
 {
     pools.scrollHeight(175);
-    EXPECT_EQ(pools.scrollHeight(185), 185);   // a page step of 10 with 5 points, taken whole
+    EXPECT_EQ(pools.scrollHeight(185), 185); // a page step of 10 with 5 points, taken whole
     EXPECT_EQ(body(), "185 130 -5");
     EXPECT_EQ(pools.scrollHeight(186), 185) << "no rise while overdrawn";
     EXPECT_EQ(pools.scrollWeight(131), 130);
@@ -45,7 +45,7 @@ TEST_F(CreationPoolsTest, MultiStepRiseOverdrawsThePoolWhenTheWeightWasNeverScro
 
 TEST_F(CreationPoolsTest, ABarScrolledBeforeMovesItsPartnerOrRefuses)
 {
-    pools.scrollWeight(130);  // the end of a gesture on the weight bar
+    pools.scrollWeight(130); // the end of a gesture on the weight bar
     pools.scrollHeight(175);
     EXPECT_EQ(pools.scrollHeight(185), 185);
     EXPECT_EQ(body(), "185 125 0");
@@ -61,7 +61,7 @@ TEST_F(CreationPoolsTest, ABarScrolledBeforeMovesItsPartnerOrRefuses)
 
 TEST_F(CreationPoolsTest, WeightFallRunsTheHeightHandlerWhichMayRefuse)
 {
-    memory.lastHeightPos = 210;   // an earlier screen left the height bar's memory high
+    memory.lastHeightPos = 210; // an earlier screen left the height bar's memory high
     EXPECT_EQ(pools.scrollWeight(120), 120);
     // The inner height run proposed 190 with an empty pool and was refused,
     // but it still counts as a scroll of the height bar.
@@ -80,7 +80,7 @@ TEST_F(CreationPoolsTest, WeightFallRunsTheHeightHandlerWhichMayRefuse)
 TEST_F(CreationPoolsTest, AbilityPoolRefusesOnlyWhenSpent)
 {
     for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(pools.scrollAbility(i, 6), 6);   // all 25 spent
+        EXPECT_EQ(pools.scrollAbility(i, 6), 6); // all 25 spent
     EXPECT_EQ(pools.scrollAbility(5, 2), 1) << "spent: a rise is refused";
     EXPECT_EQ(pools.scrollAbility(4, 5), 5) << "a fall returns its point";
     EXPECT_EQ(pools.scrollAbility(11, 6), 6) << "with 1 point left a drag of five steps is taken whole";

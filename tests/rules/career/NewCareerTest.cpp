@@ -17,7 +17,7 @@ TEST(NewCareer, ASecondCareerReplacesTheFirstInMemoryAndInTheFile)
     Game game;
     game.savePath = dir.file("rikishi.r");
     buildNewCareer(game, CreationValues());
-    for (Rikishi& r : game.roster) {   // play on a little: promotions, wins, training
+    for (Rikishi& r : game.roster) { // play on a little: promotions, wins, training
         r.rank = kOzeki;
         r.day = 9;
         r.cbw = r.gmw = 5;

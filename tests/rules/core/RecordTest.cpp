@@ -10,12 +10,12 @@ TEST(Record, TextsFitTheirFieldsAndNeverReadPastThem)
     Rikishi r{};
     std::memset(r.shikona, 'x', sizeof r.shikona);
     r.age = 21.0f;
-    setShikona(r, "Kirinoyamaumi");  // 13 characters: the last byte stays free
+    setShikona(r, "Kirinoyamaumi"); // 13 characters: the last byte stays free
     setRealName(r, "Abcdefghijklmnopqrst");
     EXPECT_EQ(shikonaOf(r), "Kirinoyamaumi");
-    EXPECT_EQ(r.shikona[14], 'x');   // bytes after the terminator keep what they held
+    EXPECT_EQ(r.shikona[14], 'x'); // bytes after the terminator keep what they held
     EXPECT_EQ(realNameOf(r), "Abcdefghijklmnopqrst");
-    EXPECT_EQ(r.age, 21.0f);         // the terminator ends right before the age
+    EXPECT_EQ(r.age, 21.0f); // the terminator ends right before the age
 
     setShikona(r, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     setRealName(r, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -34,7 +34,7 @@ TEST(Record, PlayerIsFoundByHisFlagByte)
     Roster roster{};
     EXPECT_EQ(findPlayer(roster), -1);
     roster[39].isPlayer = 1;
-    roster[5].isPlayer = 2;  // only the value 1 marks the player
+    roster[5].isPlayer = 2; // only the value 1 marks the player
     EXPECT_EQ(findPlayer(roster), 39);
     roster[7].isPlayer = 1;
     EXPECT_EQ(findPlayer(roster), 7);

@@ -12,10 +12,10 @@ TEST(Rng, KnownAnswersForFixedSeeds)
     EXPECT_EQ(rng.next(), 24056);
 
     rng.seed(0);
-    EXPECT_EQ(rng.next(), 0);  // seed 1: bits 16..30 are zero
+    EXPECT_EQ(rng.next(), 0); // seed 1: bits 16..30 are zero
     EXPECT_EQ(rng.state(), 1u);
-    EXPECT_EQ(rng.draw(3), 115);  // 22695478 >> 16 is 346; 346 / 3
+    EXPECT_EQ(rng.draw(3), 115); // 22695478 >> 16 is 346; 346 / 3
 
-    rng.seed(0xFFFFFFFFu);     // bit 31 never reaches a draw
+    rng.seed(0xFFFFFFFFu); // bit 31 never reaches a draw
     EXPECT_EQ(rng.next(), 32421);
 }

@@ -57,7 +57,9 @@ TEST(SaveFile, LoadsWhatAFileHoldsSavesItWholeOrKeepsTheOldOne)
         const auto* bytes = reinterpret_cast<const unsigned char*>(roster.data());
         EXPECT_EQ(bytes[0], 'a');
         EXPECT_EQ(bytes[7998], size == 7999 ? 'c' : 'a');
-        EXPECT_EQ(bytes[7999], size == 7999 ? (7999 * 7 + 3) % 256 : size == 8000 ? 'c' : 'a') << size;
+        EXPECT_EQ(bytes[7999], size == 7999 ? (7999 * 7 + 3) % 256 : size == 8000 ? 'c'
+                                                                                  : 'a')
+            << size;
         EXPECT_EQ(readAll(path).size(), size);
     }
     // A save replaces a longer file whole and reads back byte for byte; it
@@ -90,12 +92,12 @@ TEST(SaveFile, ANewCareerKeepsTheOneItReplacesAsTheBackup)
     const std::string backup = backupSavePath(path);
     const Roster first = patterned();
     ASSERT_TRUE(saveNewCareer(first, path));
-    EXPECT_FALSE(std::filesystem::exists(backup));   // no career yet: nothing to keep
+    EXPECT_FALSE(std::filesystem::exists(backup)); // no career yet: nothing to keep
 
     Roster second{};
     ASSERT_TRUE(saveNewCareer(second, path));
     EXPECT_TRUE(holds(backup, first));
-    writeAll(path, std::vector<char>(123, 'q'));   // a damaged file is kept as it is
+    writeAll(path, std::vector<char>(123, 'q')); // a damaged file is kept as it is
     ASSERT_TRUE(saveNewCareer(first, path));
     EXPECT_EQ(readAll(backup), std::vector<char>(123, 'q'));
 
@@ -117,7 +119,7 @@ TEST(SaveFile, ASaveNeverReplacesAFileAnotherProgramWroteSinceItWasLastReadOrSav
     game.savePath = dir.file("rikishi.r");
     game.roster = patterned();
     ASSERT_TRUE(game.saveNew());
-    ASSERT_TRUE(game.save());   // each save stamps the file it wrote: the next one goes on from it
+    ASSERT_TRUE(game.save()); // each save stamps the file it wrote: the next one goes on from it
     std::filesystem::permissions(game.savePath, std::filesystem::perms(0640));
 
     // Another writer's temporary file is never touched, by a failed save or a good one.

@@ -21,7 +21,7 @@ TEST(Wrap, SumsProductsAndQuotientsWrapAt32BitsWithoutTraps)
 
 TEST(Wrap, FactorsTruncateLikeTheHardware)
 {
-    EXPECT_EQ(wrap::scale(45, 1.4), 62);  // 62.99999..., not 63
+    EXPECT_EQ(wrap::scale(45, 1.4), 62); // 62.99999..., not 63
     EXPECT_EQ(wrap::scale(-7, 1.5), -10);
     for (double bad : {std::nan(""), 3e9, -3e9, std::numeric_limits<double>::infinity()})
         EXPECT_EQ(wrap::truncate(bad), INT32_MIN) << bad;

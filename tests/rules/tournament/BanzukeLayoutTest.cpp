@@ -25,7 +25,7 @@ TEST(BanzukeLayout, RowsColumnsAndLabelsOfANewCareerAndOfOddRosters)
     Game game;
     buildNewCareer(game, CreationValues());
     Roster& roster = game.roster;
-    roster[0].cbw = 10;   // two-digit wins stand five pixels left; losses never move
+    roster[0].cbw = 10; // two-digit wins stand five pixels left; losses never move
     roster[1].cbw = 9;
     roster[1].cbl = 11;
     BanzukeLayout layout = banzukeLayout(roster);
@@ -38,7 +38,10 @@ TEST(BanzukeLayout, RowsColumnsAndLabelsOfANewCareerAndOfOddRosters)
     EXPECT_EQ(items(layout, 39), "Kiriarashi@300,540 0@413,544 -@423,544 0@429,544 ");
     const std::string labels = items(layout, -1);
     EXPECT_EQ(labels.rfind("YOKOZUNA@180,64 OZEKI@198,112 SEKIWAKE@185,160 KOMUSUBI@184,184 "
-                           "MAEGASHIRA@177,232 2@218,256 3@218,280 ", 0), 0u) << labels;
+                           "MAEGASHIRA@177,232 2@218,256 3@218,280 ",
+                           0),
+              0u)
+        << labels;
     EXPECT_EQ(labels.substr(labels.size() - 22), "13@218,520 14@218,544 ");
     EXPECT_EQ(std::count(labels.begin(), labels.end(), '@'), 5 + 13);
     EXPECT_EQ(layout.bottom, 564);

@@ -25,7 +25,7 @@ TEST(DayStep, ARestartResumesTheDayWithoutDecidingItAgain)
     FakeDayHost host(makeRoster(1));
     Game game = host.start(7);
     dayStep(game, host);
-    game.roster[5].gmw = 777;   // activating again produces nothing and keeps memory
+    game.roster[5].gmw = 777; // activating again produces nothing and keeps memory
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::NothingNew);
     EXPECT_EQ(game.roster[5].gmw, 777);
 
@@ -50,7 +50,7 @@ TEST(DayStep, ADayThatCouldNotBeSavedIsNotTakenAsDoneAndTheNextStepProducesIt)
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::SaveFailed);
     EXPECT_TRUE(sameRoster(game.roster, inFile));
     EXPECT_EQ(game.lastResultsDay, 0);
-    EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);   // the file holds no day for it
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused); // the file holds no day for it
     EXPECT_EQ(host.bout.fought, 0);
 
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
@@ -66,10 +66,10 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     const Roster dayDecided = host.file;
     host.failNextSaves = 2;
     EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);
-    EXPECT_TRUE(sameRoster(game.roster, dayDecided));   // memory is the file's again
+    EXPECT_TRUE(sameRoster(game.roster, dayDecided)); // memory is the file's again
     EXPECT_EQ(game.curDay, 3);
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::NothingNew);
-    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed);   // a second failure keeps the result
+    EXPECT_EQ(fightDay(game, host), BoutOutcome::SaveFailed); // a second failure keeps the result
     EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
     EXPECT_EQ(host.bout.fought, 1);
     EXPECT_FALSE(game.unsavedBout);
@@ -99,7 +99,7 @@ TEST(FightDay, ABoutWhoseSaveFailedIsSavedOnTheNextPressWithoutFightingAgain)
     host.file = makeRoster(1);
     EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
     EXPECT_FALSE(game.unsavedBout);
-    game.lastResultsDay = 0;   // as saving a new career sets it
+    game.lastResultsDay = 0; // as saving a new career sets it
     EXPECT_EQ(dayStep(game, host).outcome, StepOutcome::Produced);
     EXPECT_EQ(fightDay(game, host), BoutOutcome::DayDone);
     EXPECT_EQ(host.bout.fought, 5);
@@ -115,7 +115,7 @@ TEST(DayStep, ACareerThatCannotPlayADaySaysWhyAndWritesNothing)
         EXPECT_EQ(step.sheet.kind, day == 16 ? DaySheetKind::Unfinished : DaySheetKind::NotPlayable);
         const std::string says = day == 16 ? "not finished" : "day " + std::to_string(day) + ",";
         EXPECT_NE(step.sheet.message.find(says), std::string::npos) << step.sheet.message;
-        EXPECT_EQ(dayStep(game, host).sheet.kind, step.sheet.kind);   // every time
+        EXPECT_EQ(dayStep(game, host).sheet.kind, step.sheet.kind); // every time
         EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
         EXPECT_EQ(host.bout.fought + host.saves, 0);
         EXPECT_EQ(game.rng.state(), 5u);
@@ -137,7 +137,7 @@ TEST(FightDay, LeavesTheRosterAloneWhenTheFileMovedOnOrTheProgramQuits)
     FakeDayHost host(makeRoster(3));
     Game game = host.start(5);
     dayStep(game, host);
-    host.file = makeRoster(1);   // a new career was written meanwhile
+    host.file = makeRoster(1); // a new career was written meanwhile
     EXPECT_EQ(fightDay(game, host), BoutOutcome::Refused);
     host.fileExists = false;
     EXPECT_EQ(fightDay(game, host), BoutOutcome::LoadFailed);

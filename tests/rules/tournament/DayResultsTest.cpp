@@ -9,10 +9,10 @@ TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
 {
     Roster roster = makeRoster(1);
     for (Rikishi& r : roster)
-        r.cbw = 1;   // as if day 1 were decided, all but the player's bout
+        r.cbw = 1; // as if day 1 were decided, all but the player's bout
     roster[39].cbw = 0;
     EXPECT_TRUE(computerBoutsRecorded(roster, 1));
-    Roster top = roster;   // the player at the head of the banzuke (slot 0 meets 6 on day 1)
+    Roster top = roster; // the player at the head of the banzuke (slot 0 meets 6 on day 1)
     top[39].cbw = 1;
     top[39].isPlayer = 0;
     top[0].isPlayer = 1;
@@ -26,9 +26,8 @@ TEST(DayResults, NoPlayerOrNoScheduledDayMeansNothingRecordedAndNothingCopied)
     Game game;
     game.roster = roster;
     game.curDay = 1;
-    EXPECT_FALSE(copyBoutBack(game));   // nobody to copy back
+    EXPECT_FALSE(copyBoutBack(game)); // nobody to copy back
     game.roster[39].isPlayer = 1;
     game.curDay = 16;
     EXPECT_FALSE(copyBoutBack(game));
 }
-

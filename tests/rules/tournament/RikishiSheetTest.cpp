@@ -20,8 +20,7 @@ std::map<std::string, std::string> captions(const Rikishi& r)
 
 TEST(RikishiSheet, PercentagesTruncateAndGuardAnEmptyRecord)
 {
-    const int cases[][3] = {{13, 2, 86}, {470, 228, 67}, {0, 0, 0}, {1, 0, 100}, {15, 0, 100}, {2, 1, 66},
-                            {5, -5, 0}};   // the last from a damaged file: some number, never a trap
+    const int cases[][3] = {{13, 2, 86}, {470, 228, 67}, {0, 0, 0}, {1, 0, 100}, {15, 0, 100}, {2, 1, 66}, {5, -5, 0}}; // the last from a damaged file: some number, never a trap
     for (const auto& c : cases)
         EXPECT_EQ(winPercentage(c[0], c[1]), c[2]) << c[0] << "-" << c[1];
     winPercentage(INT_MAX, INT_MAX);
@@ -34,7 +33,7 @@ TEST(RikishiSheet, PercentagesTruncateAndGuardAnEmptyRecord)
 TEST(RikishiSheet, DamagedRecordsShowWhatTheyHold)
 {
     Rikishi r{};
-    std::memset(r.shikona, 'x', sizeof r.shikona);  // no terminator
+    std::memset(r.shikona, 'x', sizeof r.shikona); // no terminator
     r.lbw = INT_MIN;
     r.age = -1.0e30f;
     const auto c = captions(r);

@@ -35,7 +35,7 @@ public:
         ++fought;
         if (during)
             during(game);
-        if (quits) {   // as the main menu's close would; the bout records nothing
+        if (quits) { // as the main menu's close would; the bout records nothing
             QEvent quit(QEvent::Quit);
             QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
             return;
@@ -48,7 +48,7 @@ public:
 
 class BashoEndScreensTest : public QObject {
     Q_OBJECT
-    Game m_game;   // the career these screens work on
+    Game m_game; // the career these screens work on
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ModalDriver> m_driver;
     FakeBout m_bout;
@@ -88,7 +88,7 @@ private slots:
         m_bout.during = [&](Game& g) {
             visibleDuringBout = m_yushoScreen->isVisible();
             QCOMPARE(g.curDay, 16);
-            m_yushoScreen->fightKetteisen();   // a late accelerator starts no second playoff
+            m_yushoScreen->fightKetteisen(); // a late accelerator starts no second playoff
         };
         bool checked = false;
         m_driver->m_hooks[m_yushoScreen] = [&] {
@@ -106,7 +106,7 @@ private slots:
             QCOMPARE(fileRoster()[39].yusho, 1);
             QCOMPARE(fileRoster()[4].junyusho, 1);
             checked = true;
-            QVERIFY(m_yushoScreen->close());   // decided: the frame may close it now
+            QVERIFY(m_yushoScreen->close()); // decided: the frame may close it now
         };
         m_yushoScreen->exec();
         QVERIFY(checked);
@@ -168,7 +168,7 @@ private slots:
         m_game.playerCopy = m_game.roster[39];
         m_game.pointPool = 5;
         m_driver->m_hooks[m_chankoScreen] = [this] {
-            QTest::mouseClick(m_chankoScreen->m_heightButton, Qt::LeftButton);   // 3 points
+            QTest::mouseClick(m_chankoScreen->m_heightButton, Qt::LeftButton); // 3 points
             QVERIFY(!m_chankoScreen->m_heightButton->isEnabled());
             QTest::mouseClick(m_chankoScreen->m_weightDecreaseButton, Qt::LeftButton);
             for (std::size_t i = 0; i < kChankoButtonCount; ++i)
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(m_game.playerCopy.height * 1000 + m_game.playerCopy.weight, 181129);
         QCOMPARE(m_game.playerCopy.baseStrength, 5);
         QCOMPARE(m_game.pointPool, 0);
-        QVERIFY(!QFile::exists(QStringLiteral("rikishi.r")));   // chanko works on memory only
+        QVERIFY(!QFile::exists(QStringLiteral("rikishi.r"))); // chanko works on memory only
     }
 
     // Last: after a quit every later exec() in the process returns at once.

@@ -16,7 +16,7 @@
 
 class BoutScreenTest : public QObject {
     Q_OBJECT
-    Game m_game;   // the career these screens work on
+    Game m_game; // the career these screens work on
     std::unique_ptr<QTemporaryDir> m_dir;
     BoutScreen* m_boutScreen = nullptr;
 
@@ -78,7 +78,7 @@ private slots:
     {
         m_game.playerCopy = wrestler("Kiriyama", 39, 20);
         m_game.opponentCopy = wrestler("Comp38", 38, 20);
-        m_game.playerCopy.power = m_game.opponentCopy.power = 5000;   // a long bout
+        m_game.playerCopy.power = m_game.opponentCopy.power = 5000; // a long bout
         m_boutScreen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_boutScreen));
         const auto strategy = [this] { return m_boutScreen->m_userStrategyLabel->text(); };
@@ -91,7 +91,7 @@ private slots:
         QTest::keyClick(m_boutScreen, Qt::Key_T);
         QVERIFY(strategy().contains(QStringLiteral("Tsuppari")));
         const QString time = m_boutScreen->m_timeElapsedLabel->text();
-        QTest::keyClick(m_boutScreen, Qt::Key_J);   // the tachiai's Jump is not offered
+        QTest::keyClick(m_boutScreen, Qt::Key_J); // the tachiai's Jump is not offered
         QCOMPARE(m_boutScreen->m_timeElapsedLabel->text(), time);
 
         // A held key presses once; Enter presses the focused button (Yotsu).

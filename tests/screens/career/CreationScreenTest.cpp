@@ -16,13 +16,13 @@
 class CreationScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    Game m_game;   // the career these screens work on
+    Game m_game; // the career these screens work on
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
     void init()
     {
-        m_game.bodyScroll = BodyScrollMemory();   // as if the program had just started
+        m_game.bodyScroll = BodyScrollMemory(); // as if the program had just started
         QFile::remove(QStringLiteral("rikishi.r"));
     }
 
@@ -88,11 +88,11 @@ private slots:
 
         // The backup cannot be written: nothing is replaced, the game keeps
         // what the file holds, and the screen stays for another try.
-        QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak")));   // a folder in the backup's place
+        QVERIFY(QDir().mkdir(QStringLiteral("rikishi.r.bak"))); // a folder in the backup's place
         CreationScreen form(m_game);
         form.show();
         int boxes = 0;
-        ModalDriver driver;   // OK on the box that reports it
+        ModalDriver driver; // OK on the box that reports it
         driver.m_anyOpening = [&boxes](QWidget* w) { boxes += qobject_cast<QMessageBox*>(w) != nullptr; };
         QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(boxes, 1);

@@ -46,7 +46,7 @@ QString texts(QWidget* screen, std::initializer_list<const char*> labels)
 class TournamentScreensTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
-    Game m_game;   // the career these screens work on
+    Game m_game; // the career these screens work on
     ErrorBox* m_errorBox = nullptr;
 
 private slots:
@@ -70,15 +70,15 @@ private slots:
     void everyScreenWithoutAFileReportsAndCloses()
     {
         ModalDriver driver;
-        QStringList told;   // the box names the full path it looked for
+        QStringList told; // the box names the full path it looked for
         driver.m_anyOpening = [&told](QWidget* box) {
             for (QLabel* l : box->findChildren<QLabel*>())
                 told << l->text();
         };
         DayResultsScreen day(m_game);
-        day.beginBasho();   // as at start-up
+        day.beginBasho(); // as at start-up
         day.openFromMainMenu();
-        RikishiViewer viewer(m_game);   // the viewer loads once at start-up and again when shown
+        RikishiViewer viewer(m_game); // the viewer loads once at start-up and again when shown
         viewer.showViewedRikishi();
         viewer.show();
         BanzukeScreen banzuke(m_game);
@@ -121,7 +121,7 @@ private slots:
         const auto button = [&](int slot) {
             return banzuke.m_listWidget->findChild<QPushButton*>(QStringLiteral("NameButton%1").arg(slot));
         };
-        QCOMPARE(button(4)->text(), QStringLiteral("Tom && Jerry"));   // shown as typed, no mnemonic
+        QCOMPARE(button(4)->text(), QStringLiteral("Tom && Jerry")); // shown as typed, no mnemonic
         // A second showing rebuilds the list instead of adding to it.
         const qsizetype labels = banzuke.m_listWidget->findChildren<QLabel*>().size();
         banzuke.close();
