@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 void setTitleBoxes(QWidget* window, TitleBoxes boxes)
 {
     Qt::WindowFlags flags = (window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
@@ -32,8 +34,13 @@ void centreOnScreen(QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen)
         return;
+    const QRect available = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
+    // A window larger than the screen keeps its title bar and its left edge
+    // on it, where the player can reach them.
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
     window->move(frame.topLeft());
 }
 

@@ -2,6 +2,7 @@
 #include "screens/bashoend/YushoScreen.h"
 
 #include "screens/bashoend/QuitWatch.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/Pause.h"
 #include "screens/SaveReport.h"
@@ -10,6 +11,7 @@
 #include "rules/core/Game.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -65,6 +67,8 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     }
     m_okButton = makeButton(this, "OKButton", QStringLiteral("OK"));
     m_beginKetteisenButton = makeButton(this, "BeginKetteisenButton", QStringLiteral("Begin Kettei-Sen"));
+    giveKey(m_okButton, QKeySequence(Qt::ALT | Qt::Key_O), QStringLiteral("OK"));
+    giveKey(m_beginKetteisenButton, QKeySequence(Qt::ALT | Qt::Key_K), QStringLiteral("Begin the playoff"));
     m_okButton->setMinimumWidth(110);
     m_beginKetteisenButton->setMinimumWidth(150);
 

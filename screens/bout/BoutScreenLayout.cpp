@@ -3,6 +3,7 @@
 // area of the centre panel that every phase's buttons share.
 #include "screens/bout/BoutScreen.h"
 #include "screens/Controls.h"
+#include "screens/bout/GenkiMeter.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,12 +29,11 @@ QFrame* makePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
     return panel;
 }
 
-QFrame* makeBar(QWidget* parent, const char* name, int y)
+GenkiMeter* makeBar(QWidget* parent, const char* name, int y)
 {
-    auto* bar = new QFrame(parent);
+    auto* bar = new GenkiMeter(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setAutoFillBackground(true);
-    bar->setGeometry(kBarX, y, 0, kBarHeight);
+    bar->setGeometry(kBarX, y, kWidth - kBarX - 16, kBarHeight);
     return bar;
 }
 

@@ -4,6 +4,7 @@
 #include "screens/career/NameValidator.h"
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
@@ -124,6 +125,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     buildControls();
     layOut();
     setTabOrderAndFocus();
+    nameControls();
     // The ranges are set: now the events may flow.
     connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
     connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
@@ -234,6 +236,20 @@ void CreationScreen::setTabOrderAndFocus()
     setTabOrder(previous, m_saveButton);
     setTabOrder(m_saveButton, m_cancelButton);
     m_shikonaEdit->setFocus();
+}
+
+void CreationScreen::nameControls()
+{
+    tieLabel(m_shikonaCaptionLabel, m_shikonaEdit);
+    tieLabel(m_realNameCaptionLabel, m_realNameEdit);
+    tieLabel(m_heightCaptionLabel, m_heightBar);
+    tieLabel(m_weightCaptionLabel, m_weightBar);
+    m_heightBar->setAccessibleDescription(QStringLiteral("Height in centimetres, paid from the body points"));
+    m_weightBar->setAccessibleDescription(QStringLiteral("Weight in kilograms, paid from the body points"));
+    for (std::size_t i = 0; i < kAbilityCount; ++i) {
+        tieLabel(this->*kAbilities[i].title, m_abilityBars[i]);
+        m_abilityBars[i]->setAccessibleDescription(QStringLiteral("Ability from %1 to %2, paid from the ability points").arg(kMinAbility).arg(kMaxAbility));
+    }
 }
 
 void CreationScreen::resetPools()

@@ -3,12 +3,14 @@
 
 #include "rules/core/Game.h"
 #include "rules/tournament/BanzukeLayout.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -72,6 +74,7 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     m_scrollArea->setFrameShape(QFrame::NoFrame);
 
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
+    giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the banzuke"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
@@ -126,6 +129,7 @@ void BanzukeScreen::fillBanzuke()
                 if (isOffered(b))
                     viewRikishiInSlot(slot);
             });
+            nameControl(b, toQt(item.spoken), QStringLiteral("Shows this wrestler in the viewer"));
             m_nameButtons.push_back(b);
             w = b;
         } else {

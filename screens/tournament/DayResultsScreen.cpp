@@ -7,6 +7,7 @@
 #include "rules/core/CurrentDay.h"
 #include "rules/tournament/DayResults.h"
 #include "screens/tournament/ReturnWatcher.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
@@ -120,6 +121,8 @@ public:
     void leaderboard(Game& game) override
     {
         emit m_screen->leaderboardWanted(game);
+        // Back to this screen, not to the main menu behind it.
+        giveFocusBack(m_screen);
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
@@ -185,8 +188,7 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
 
     connectButtons();
 
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void DayResultsScreen::buildTitleRow(int width)
