@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kWidth = 620;
@@ -19,6 +22,9 @@ constexpr int kPanelWidth = kWidth - 32;
 constexpr int kLineWidth = kPanelWidth - 32;
 constexpr int kButtonY = 104;
 constexpr int kButtonHeight = 30;
+// The height of a line of text the places were drawn for (a 9-point font):
+// a larger font moves and widens everything in proportion.
+constexpr double kDesignLineHeight = 15.0;
 
 QFrame* makePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
 {
@@ -46,6 +52,21 @@ QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QSt
     return label;
 }
 
+// Grows the screen and every control on it by the same factor, so that a
+// larger font keeps every caption whole.
+void growWithFont(QWidget* screen)
+{
+    const double k = std::max(1.0, screen->fontMetrics().height() / kDesignLineHeight);
+    if (k == 1.0)
+        return;
+    auto scaled = [k](int v) { return static_cast<int>(std::lround(v * k)); };
+    for (QWidget* w : screen->findChildren<QWidget*>()) {
+        const QRect g = w->geometry();
+        w->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+    }
+    screen->setFixedSize(scaled(kWidth), scaled(kHeight));
+}
+
 } // namespace
 
 void BoutScreen::buildControls()
@@ -59,6 +80,7 @@ void BoutScreen::buildControls()
         b->hide();
     m_bonusButton->hide();
     m_endLabel->hide();
+    growWithFont(this);
 }
 
 // The two wrestlers with their genki bars, and the time.

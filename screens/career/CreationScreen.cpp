@@ -71,6 +71,9 @@ ScrollEventBar* makeBar(QWidget* parent, const char* name, int min, int max, int
     bar->setPageStep(pageStep);
     bar->setValue(start);
     bar->setFixedHeight(length);
+    // Up and Page Up raise the value, as a player expects of a value; the
+    // thumb still moves down as it rises, and the arrows keep their places.
+    bar->setInvertedControls(false);
     return bar;
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -72,6 +73,7 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    nameControl(m_scrollArea->verticalScrollBar(), QStringLiteral("Scroll the banzuke"));
 
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the banzuke"));
@@ -104,6 +106,11 @@ int BanzukeScreen::pageX(int x) const
 void BanzukeScreen::onShown()
 {
     fillBanzuke();
+    // The reading starts at the top of the list, with the first Yokozuna.
+    if (!m_nameButtons.empty())
+        m_nameButtons.front()->setFocus(Qt::OtherFocusReason);
+    else
+        m_closeButton->setFocus(Qt::OtherFocusReason);
 }
 
 void BanzukeScreen::fillBanzuke()

@@ -215,6 +215,7 @@ QVBoxLayout* RikishiViewer::buildNumberBar()
 void RikishiViewer::onShown()
 {
     showViewedRikishi();
+    m_numberBar->setFocus(Qt::OtherFocusReason); // the one control that moves through the roster
 }
 
 void RikishiViewer::showViewedRikishi()
