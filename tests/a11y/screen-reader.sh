@@ -59,6 +59,10 @@ run() {
   status=$?
   kill "$pid" 2> /dev/null
   wait "$pid" 2> /dev/null
+  if [ -s "$folder/game.log" ]; then
+    echo "$name: the game wrote:"
+    sed 's/^/  /' "$folder/game.log"
+  fi
   return $status
 }
 

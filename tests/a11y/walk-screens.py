@@ -195,21 +195,41 @@ def control_faults(acc):
     return [w for w in wrong if w]
 
 
+def contains(box, x, y):
+    return box.x <= x < box.x + box.width and box.y <= y < box.y + box.height
+
+
+def check_covered_labels(faults, title, labels, controls):
+    """A label drawn over by a control beside it is read out but cannot be
+    seen. (Only beside it: a label scrolled out of a view is clipped, not
+    covered, whatever lies at its place outside the view.)"""
+    boxes = [(control, trail[:-1], extents(control)) for control, trail in controls]
+    for label, trail in labels:
+        box = extents(label)
+        for control, parent, over in boxes:
+            if parent == trail[:-1] and box and over and contains(over, box.x + box.width // 2,
+                                                                  box.y + box.height // 2):
+                faults.add(title, 'is read as showing but lies under %s "%s"'
+                           % (role_name(control), name_of(control)), label, trail)
+
+
 def check_window(faults, window):
     """Names, values, labels and placement of every showing control."""
     title = name_of(window)
     box = extents(window)
     log('walking "%s" at x=%s y=%s, %sx%s' % (title, box.x, box.y, box.width, box.height) if box else title)
     check_placement(faults, window)
-    controls, caption = [], ""
+    controls, labels, caption = [], [], ""
     for acc, trail in showing_descendants(window):
         if role_of(acc) == pyatspi.ROLE_LABEL and name_of(acc).strip():
             caption = name_of(acc)
+            labels.append((acc, trail))
         elif role_of(acc) in NAMED_ROLES:
             controls.append((acc, trail))
             wrong = control_faults(acc)
             if wrong:
                 faults.add(title, "%s (read after the label \"%s\")" % ("; ".join(wrong), caption), acc, trail)
+    check_covered_labels(faults, title, labels, controls)
     names = collections.Counter(name_of(a) for a, _ in controls if name_of(a).strip())
     for name, count in names.items():
         if count > 1:
