@@ -16,11 +16,19 @@ game=$(readlink -f "$1")
 shift
 [ $# -gt 0 ] || set -- tour mono-ii basho-end scale
 
-# Outside the session: start it, with this script inside it.
+# Outside the session: start it, with this script inside it. The session's
+# daemons' chatter is dropped; anything else they say is kept.
 if [ -z "${KIRIMAKI_A11Y_SESSION:-}" ]; then
-  KIRIMAKI_A11Y_SESSION=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-    dbus-run-session -- "$0" "$game" "$@" 2>&1
+  said=$(mktemp)
+  KIRIMAKI_A11Y_SESSION=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+    dbus-run-session -- "$0" "$game" "$@" 2> "$said"
+  status=$?
+  grep -v -e "Failed to set fd limit" -e "Activating service" -e "Successfully activated" \
+    -e "SpiRegistry daemon is running" "$said" >&2
+  rm -f "$said"
+  exit $status
 fi
+exec 2>&1
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2> /dev/null; rm -rf "$work"' EXIT

@@ -396,8 +396,9 @@ class Keyboard:
         window = self.game.window(title)
         if reached:
             for keysym, label in ((KEY_RETURN, "Return"), (KEY_SPACE, "Space")):
+                log('%s: %s on "%s"' % (step, label, wanted))
                 self.key(keysym)
-                if poll(reacted, 1):
+                if poll(reacted, 2):
                     return
                 self.game.faults.add(title, '%s: %s on the focused "%s" does nothing' % (step, label, wanted))
         self.game.press(window, wanted)
