@@ -45,7 +45,7 @@ ACTION_CHOICES = ["Receive", "Yotsu", "Mono-ii", "Fight!", "Close", "Win", "Lose
                   "Begin", "Done", "OK"]
 KEY_CHOICES = ["Receive", "Oshi", "Mono-ii", "Fight!", "Win", "Lose", "Bonus", "Close"]
 
-KEY_TAB, KEY_RETURN, KEY_SPACE = 0xFF09, 0xFF0D, 0x20
+KEY_TAB, KEY_RETURN, KEY_SPACE, KEY_UP = 0xFF09, 0xFF0D, 0x20, 0xFF52
 
 
 # --- Reading the tree --------------------------------------------------------
@@ -417,15 +417,40 @@ def poll(condition, seconds):
 
 # --- The runs ----------------------------------------------------------------
 
-def visit(game, main, button, title, close):
-    """Opens a screen from the main menu, walks it and closes it again."""
+def visit(game, main, button, title, close, then=None):
+    """Opens a screen from the main menu, walks it (and does `then` there)
+    and closes it again."""
     game.press(main, button)
     window = game.wait_window(title)
     check_window(game.faults, window)
     game.check_focus(title, "on opening")
+    if then:
+        then(window)
     game.press(window, close)
     game.wait_closed(title)
     game.check_focus("Kirimaki", 'after "%s" closed' % title)
+
+
+def check_up_raises(game, window):
+    """Up on the first bar Tab reaches raises its value, as on every bar."""
+    keyboard, title = Keyboard(game), name_of(window)
+    for _ in range(40):
+        bar = game.check_focus(title, "Tab to a bar", seconds=1)
+        if bar is not None and role_of(bar) in (pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_SLIDER):
+            break
+        keyboard.key(KEY_TAB)
+        time.sleep(0.05)
+    else:
+        game.faults.add(title, "Tab never reaches a bar")
+        return
+    value = call(None, bar.queryValue)
+    before = value.currentValue
+    keyboard.key(KEY_UP)
+    poll(lambda: value.currentValue != before, 1)
+    if value.currentValue < before:
+        game.faults.add(title, "Up lowers the value from %g to %g" % (before, value.currentValue), bar)
+    elif value.currentValue == before < value.maximumValue:
+        game.faults.add(title, "Up leaves the value at %g" % before, bar)
 
 
 def train_by_keys(game, keyboard):
@@ -492,8 +517,8 @@ def tour(game):
     main = game.wait_window("Kirimaki")
     check_window(game.faults, main)
     game.check_focus("Kirimaki", "on opening", "Tournament")
-    for button, title, close in (("Create Rikishi", "Create Rikishi", "Cancel"),
-                                 ("View Rikishi", "View Rikishi", "Close"),
+    visit(game, main, "Create Rikishi", "Create Rikishi", "Cancel", lambda w: check_up_raises(game, w))
+    for button, title, close in (("View Rikishi", "View Rikishi", "Close"),
                                  ("View Banzuke", "Banzuke", "Close"),
                                  ("About", "About Kirimaki", "OK")):
         visit(game, main, button, title, close)
