@@ -35,9 +35,9 @@ trap 'kill $(jobs -p) 2> /dev/null; rm -rf "$work"' EXIT
 # A runtime folder of its own, so that Qt has nothing to warn about.
 mkdir -m 700 "$work/runtime" && export XDG_RUNTIME_DIR="$work/runtime"
 
-# Polls CONDITION every 0.05 s for at most 10 s.
+# Polls CONDITION every 0.05 s for at most 20 s.
 waitFor() {
-  for _ in $(seq 1 200); do
+  for _ in $(seq 1 400); do
     "$@" > /dev/null 2>&1 && return 0
     sleep 0.05
   done
@@ -49,8 +49,8 @@ busAnswers() {
 
 openbox --sm-disable --startup "touch $work/wm-ready" > "$work/wm.log" 2>&1 &
 /usr/libexec/at-spi-bus-launcher --launch-immediately > "$work/bus.log" 2>&1 &
-waitFor test -e "$work/wm-ready" || { echo "the window manager did not start"; exit 1; }
-waitFor busAnswers || { echo "the accessibility bus did not start"; exit 1; }
+waitFor test -e "$work/wm-ready" || { echo "the window manager did not start:"; cat "$work/wm.log"; exit 1; }
+waitFor busAnswers || { echo "the accessibility bus did not start:"; cat "$work/bus.log"; exit 1; }
 
 # run NAME CAREER SEED [SCALE]: the game on a copy of CAREER with the
 # generator seeded by SEED and its windows scaled by SCALE, walked by

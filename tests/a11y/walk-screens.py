@@ -2,12 +2,17 @@
 """Reads the running game through the accessibility bus, as a screen reader
 does, and plays it by keys as a player who does not use a mouse.
 
-Every showing window is walked: each control must have a name of its own,
-each bar a value within its range, each field and bar a label tied to it,
-and each window must lie on the 1280x1024 screen. By keys, after every step,
-focus must be on a showing control of the window the player is looking at.
-All faults of a run are collected and printed at the end, one a line:
-window, control, where it sits in the window, what is wrong.
+Every showing window is walked: each control must have a name of its own
+in its window, each bar a value within its range, each field and bar a label
+tied to it, no label may be read out from under a control, the bout's two
+genki bars must be progress bars, and each window must lie on the 1280x1024
+screen. By keys: Return presses the focused button; Tab goes round the main
+menu row by row; Up raises a bar; and after every step focus is on a showing
+control of the window the player is looking at (the one button offered, when
+there is only one; the strategy just used, after an exchange; the day
+results, after the leaderboard). All faults of a run are collected and
+printed at the end, one a line: window, control, its object path and place
+in the window's tree and on the screen, what is wrong.
 
   walk-screens.py --run tour|mono-ii|basho-end|scale --pid GAME-PID [--scale F]
 """
@@ -144,9 +149,9 @@ class Faults:
         if control is not None:
             path = path_of(control)
             box = extents(control)
-            where = ' %s "%s" at %s (child %s, x=%s y=%s)' % (
-                role_name(control), name_of(control), path, "/".join(map(str, trail)) or "-",
-                box.x if box else "?", box.y if box else "?")
+            child = "child %s, " % "/".join(map(str, trail)) if trail else ""
+            where = ' %s "%s" at %s (%sx=%s y=%s)' % (role_name(control), name_of(control), path, child,
+                                                     box.x if box else "?", box.y if box else "?")
         line = 'window "%s":%s %s' % (window, where, what)
         self.counts[line] = self.counts.get(line, 0) + 1
 
@@ -444,6 +449,8 @@ def check_up_raises(game, window):
         game.faults.add(title, "Tab never reaches a bar")
         return
     value = call(None, bar.queryValue)
+    if value is None:
+        return  # reported with the window's controls
     before = value.currentValue
     keyboard.key(KEY_UP)
     poll(lambda: value.currentValue != before, 1)
