@@ -77,6 +77,8 @@ void BoutScreen::nameControls()
     giveLetter(m_bonusButton, 'B', QStringLiteral("Bonus"), QStringLiteral("Spend the bonus points"));
     nameControl(m_userGenkiBar, QStringLiteral("Your genki"));
     nameControl(m_compGenkiBar, QStringLiteral("Opponent's genki"));
+    tieLabel(m_userShikonaLabel, m_userGenkiBar);
+    tieLabel(m_compShikonaLabel, m_compGenkiBar);
     nameControl(m_timeElapsedLabel, QString(), QStringLiteral("Time of the bout"));
 }
 

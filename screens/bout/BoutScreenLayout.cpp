@@ -3,6 +3,7 @@
 // area of the centre panel that every phase's buttons share.
 #include "screens/bout/BoutScreen.h"
 #include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
 #include "screens/bout/GenkiMeter.h"
 
 #include <QFrame>
@@ -81,6 +82,7 @@ void BoutScreen::buildControls()
     m_bonusButton->hide();
     m_endLabel->hide();
     growWithFont(this);
+    scrollWhenLargerThanScreen(this, QStringLiteral("Scroll the bout"));
 }
 
 // The two wrestlers with their genki bars, and the time.

@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -195,9 +198,13 @@ void CreationScreen::layOut()
     body->addLayout(poolRow(m_bodyPointsCaptionLabel, m_bodyPointsLeftLabel));
     body->addStretch();
 
-    auto* abilityBars = new QHBoxLayout;
+    // The twelve bars stand in one row, or in two where one row would be
+    // wider than the screen (a large scale or font on a small screen).
+    const int perRow = abilitiesFitOneRow() ? static_cast<int>(kAbilityCount) : static_cast<int>(kAbilityCount) / 2;
+    auto* abilityBars = new QGridLayout;
     for (std::size_t i = 0; i < kAbilityCount; ++i)
-        abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]));
+        abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]),
+                               static_cast<int>(i) / perRow, static_cast<int>(i) % perRow);
     auto* abilities = new QVBoxLayout;
     abilities->addLayout(abilityBars);
     abilities->addLayout(poolRow(m_abilityPointsCaptionLabel, m_abilityPointsLeftLabel));
@@ -220,6 +227,19 @@ void CreationScreen::layOut()
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool CreationScreen::abilitiesFitOneRow() const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return true;
+    // The screen's width with the bars in one row: the body's two columns,
+    // then each ability as wide as its caption, with the layouts' spacing.
+    int width = 2 * fontMetrics().horizontalAdvance(QStringLiteral("Weight")) + 120;
+    for (const AbilityControls& a : kAbilities)
+        width += std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(a.caption)), m_abilityBars[0]->sizeHint().width()) + 8;
+    return width <= s->availableGeometry().width();
 }
 
 void CreationScreen::setTabOrderAndFocus()

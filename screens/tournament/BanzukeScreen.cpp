@@ -70,10 +70,11 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setWidget(m_listWidget);
     m_scrollArea->setWidgetResizable(false);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // only on a screen too small for both columns
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     nameControl(m_scrollArea->verticalScrollBar(), QStringLiteral("Scroll the banzuke"));
+    nameControl(m_scrollArea->horizontalScrollBar(), QStringLiteral("Scroll the banzuke across"));
 
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the banzuke"));
@@ -106,6 +107,7 @@ int BanzukeScreen::pageX(int x) const
 void BanzukeScreen::onShown()
 {
     fillBanzuke();
+    fitInsideScreen(this);
     // The reading starts at the top of the list, with the first Yokozuna.
     if (!m_nameButtons.empty())
         m_nameButtons.front()->setFocus(Qt::OtherFocusReason);

@@ -206,6 +206,7 @@ QVBoxLayout* RikishiViewer::buildNumberBar()
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the viewer"));
     nameControl(m_numberBar, QStringLiteral("Rikishi number"), QStringLiteral("Which of the 40 wrestlers is shown, 1 to 40"));
+    tieLabel(m_numberLabel, m_numberBar);
     auto* side = new QVBoxLayout;
     side->addWidget(m_numberLabel);
     side->addWidget(m_numberBar, 1, Qt::AlignHCenter);

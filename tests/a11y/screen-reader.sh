@@ -60,7 +60,7 @@ run() {
   name=$1 career=$2 seed=$3 scale=${4:-1}
   folder="$work/$name"
   mkdir "$folder" && cp "$here/data/$career" "$folder/rikishi.r" && chmod u+w "$folder/rikishi.r"
-  (cd "$folder" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KIRIMAKI_SEED=$seed QT_SCALE_FACTOR=$scale \
+  (cd "$folder" && QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KIRIMAKI_SEED=$seed QT_SCALE_FACTOR=$scale \
     exec "$game" > "$folder/game.log" 2>&1) &
   pid=$!
   /usr/bin/python3 "$here/walk-screens.py" --run "$name" --pid "$pid" --scale "$scale"

@@ -188,6 +188,13 @@ def labelled(acc):
     return any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY for r in relations)
 
 
+def scrolls_a_view(acc):
+    """A scroll bar of a scrolled view has no caption of its own to tie."""
+    parent = call(None, lambda: acc.parent)
+    return role_of(acc) == pyatspi.ROLE_SCROLL_BAR and parent is not None and role_of(parent) in (
+        pyatspi.ROLE_SCROLL_PANE, pyatspi.ROLE_FILLER) and not name_of(parent).strip()
+
+
 def control_faults(acc):
     """What is wrong with one control, in words."""
     role, wrong = role_of(acc), []
@@ -195,7 +202,7 @@ def control_faults(acc):
         wrong.append("has no accessible name")
     if role in VALUE_ROLES:
         wrong.append(value_fault(acc))
-    if role in LABELLED_ROLES and not labelled(acc):
+    if role in LABELLED_ROLES and not labelled(acc) and not scrolls_a_view(acc):
         wrong.append("has no label tied to it")
     return [w for w in wrong if w]
 
@@ -437,11 +444,12 @@ def visit(game, main, button, title, close, then=None):
 
 
 def check_up_raises(game, window):
-    """Up on the first bar Tab reaches raises its value, as on every bar."""
+    """Up on the Strength bar raises its value, as on every bar (Strength:
+    the body bars may stand at what their pool allows)."""
     keyboard, title = Keyboard(game), name_of(window)
     for _ in range(40):
         bar = game.check_focus(title, "Tab to a bar", seconds=1)
-        if bar is not None and role_of(bar) in (pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_SLIDER):
+        if bar is not None and role_of(bar) in (pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_SLIDER) and matches(bar, "Strength"):
             break
         keyboard.key(KEY_TAB)
         time.sleep(0.05)
@@ -493,7 +501,7 @@ def bout_step_by_keys(game, keyboard, bout, target, step):
     wanted = name_of(target).replace("&", "")
     check_focus_on_offered(game, bout, 'bout step %d, on arrival' % step)
     before = snapshot(bout)
-    bonus = wanted == "Bonus"
+    bonus = matches(target, "Bonus")
     reacted = (lambda: game.window("Bonus Statistic Increase")) if bonus else (
         lambda: game.window("Fight") is None or snapshot(bout) != before)
     keyboard.press("Fight", wanted, reacted, 'bout step %d, "%s"' % (step, wanted), focused_first=False)
