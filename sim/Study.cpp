@@ -132,6 +132,7 @@ CareerResult playStudyCareer(const StudySettings& settings, int build, int caree
     // `play --basho B --seed S`: a fresh game again, seeded once, the file loaded.
     Game game;
     game.savePath = "(study)";
+    game.captionsWanted = false; // nobody reads a study's captions
     game.rng.seed(careerSeed(settings.master, static_cast<std::uint32_t>(build), static_cast<std::uint32_t>(career)));
     Autopilot pilot(settings.tachiai, settings.moves, settings.train);
     Transcript none;
