@@ -307,12 +307,15 @@ std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyPr
     return rows;
 }
 
+bool bestFirst(const BuildSummary& a, const BuildSummary& b)
+{
+    for (int rank = kYokozuna; rank >= kKomusubi; --rank)
+        if (a.reached[rank] != b.reached[rank])
+            return a.reached[rank] > b.reached[rank];
+    return a.meanYusho > b.meanYusho;
+}
+
 void sortBestFirst(std::vector<BuildSummary>& rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const BuildSummary& a, const BuildSummary& b) {
-        for (int rank = kYokozuna; rank >= kKomusubi; --rank)
-            if (a.reached[rank] != b.reached[rank])
-                return a.reached[rank] > b.reached[rank];
-        return a.meanYusho > b.meanYusho;
-    });
+    std::stable_sort(rows.begin(), rows.end(), bestFirst);
 }

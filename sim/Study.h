@@ -120,4 +120,5 @@ BuildSummary summarise(int build, const std::vector<CareerResult>& careers, int 
 std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyProgress& progress = {});
 
 // Best first: Yokozuna share, then Ozeki, Sekiwake, Komusubi, mean yusho.
+bool bestFirst(const BuildSummary& a, const BuildSummary& b);
 void sortBestFirst(std::vector<BuildSummary>& rows);

@@ -8,6 +8,7 @@
 #include "sim/Study.h"
 #include "sim/StudyBuilds.h"
 #include "sim/StudyPartial.h"
+#include "sim/StudyRace.h"
 #include "sim/StudyTable.h"
 
 #include <chrono>
@@ -92,9 +93,14 @@ StudyProgress progressLine(const StudySettings& settings, long careers)
 void playAndReport(const Args& args, const StudySettings& settings, const std::string& chartPath)
 {
     const long careers = static_cast<long>(settings.builds.size()) * settings.careers;
-    std::vector<BuildSummary> rows = playStudy(settings, progressLine(settings, careers));
-    if (args.has("--search"))
-        sortBestFirst(rows);
+    std::vector<BuildSummary> rows;
+    if (args.has("--race")) {
+        rows = playRace(settings, progressLine(settings, careers));
+    } else {
+        rows = playStudy(settings, progressLine(settings, careers));
+        if (args.has("--search"))
+            sortBestFirst(rows);
+    }
     writeStudyReport(rows, settings.builds, settings.basho, chartPath);
 }
 
@@ -160,7 +166,8 @@ int runStudy(const std::vector<std::string>& argv)
                                                                        {"--replay", true},
                                                                        {"--chart", true},
                                                                        {"--shard", true},
-                                                                       {"--partial", true}});
+                                                                       {"--partial", true},
+                                                                       {"--race", false}});
     if (args.has("--builds") == args.has("--search"))
         throw UsageError("study takes exactly one of --builds FILE and --search N");
     StudySettings settings = settingsFrom(args);
