@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study [--option value ...]";
+const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study|study-merge [--option value ...]";
 const char* const kHint = "Try 'kirimaki-sim --help' for more information.";
 
 const char* const kHelp =
@@ -24,6 +24,7 @@ const char* const kHelp =
     "  bout               fight one bout between two wrestlers of the save file\n"
     "  play               play the career on, day by day, by the autopilot\n"
     "  study              play many careers of each build in memory and compare the builds\n"
+    "  study-merge        merge the partials of a study's shards into its table and chart\n"
     "\n"
     "Options of new:\n"
     "  --shikona TEXT     ring name, at most 13 characters\n"
@@ -53,7 +54,20 @@ const char* const kHelp =
     "  --threads T        threads to play on (default: every core); results do not depend on it\n"
     "  --replay B,K       print the new and play commands that replay career K of build B\n"
     "  --chart FILE.svg   draw each build's share of careers at or above each rank, basho by basho\n"
+    "  --shard K/N        play only shard K of N (careers numbered build by build, every Nth\n"
+    "                     from the Kth); needs --partial and --seed\n"
+    "  --partial FILE     write the shard's careers to FILE instead of the table: a header line\n"
+    "                     (shard, seed, careers, basho, lists, order, builds), one 'build' line\n"
+    "                     a build, one 'career' line a career (build, career, yusho, kachi-koshi\n"
+    "                     basho, one rank digit 0-4 a basho), then 'end' and the count\n"
+    "  --race             play in rounds (1/8 of the careers, then doubling); after each round\n"
+    "                     drop the builds whose Yokozuna share is confidently below the best's\n"
+    "                     (99 % Wilson bounds), then keep at most the better half; the dropped\n"
+    "                     builds come last, with the careers they played\n"
     "  (and --seed, --tachiai, --moves, --train as for play)\n"
+    "study-merge [--chart FILE.svg] FILE...\n"
+    "                     the table (and chart) of the study whose shards' partials are given,\n"
+    "                     each shard once; partials of other studies are refused\n"
     "Options of new, show, bout and play:\n"
     "  --file PATH        the save file (default rikishi.r in the current directory)\n"
     "Alone:\n"
@@ -75,6 +89,8 @@ int dispatch(const std::string& command, const std::vector<std::string>& args)
         return runPlay(args);
     if (command == "study")
         return runStudy(args);
+    if (command == "study-merge")
+        return runStudyMerge(args);
     throw UsageError("unknown subcommand '" + command + "'; " + kUsage);
 }
 

@@ -132,28 +132,41 @@ CareerResult playStudyCareer(const StudySettings& settings, int build, int caree
     // `play --basho B --seed S`: a fresh game again, seeded once, the file loaded.
     Game game;
     game.savePath = "(study)";
+    game.captionsWanted = false; // nobody reads a study's captions
     game.rng.seed(careerSeed(settings.master, static_cast<std::uint32_t>(build), static_cast<std::uint32_t>(career)));
     Autopilot pilot(settings.tachiai, settings.moves, settings.train);
     Transcript none;
     loadPlayableCareer(game, store);
 
-    CareerResult result;
-    result.rankAfter.reserve(static_cast<std::size_t>(settings.basho));
-    playCareer(game, pilot, none, store, PlayLength{false, settings.basho}, [&result](const Game& g) {
+    std::vector<std::uint8_t> rankAfter;
+    rankAfter.reserve(static_cast<std::size_t>(settings.basho));
+    int kachiKoshi = 0;
+    playCareer(game, pilot, none, store, PlayLength{false, settings.basho}, [&](const Game& g) {
         const Rikishi& player = playerOf(g.roster);
-        result.rankAfter.push_back(player.rank);
-        result.bestRank = std::max(result.bestRank, player.rank);
-        if (player.rank >= kOzeki && result.firstOzeki == 0)
-            result.firstOzeki = static_cast<int>(result.rankAfter.size());
+        rankAfter.push_back(static_cast<std::uint8_t>(player.rank));
         if (player.lbw >= 8)
-            ++result.kachiKoshi;
+            ++kachiKoshi;
     });
-    result.finalRecord = playerOf(game.roster);
-    result.yusho = result.finalRecord.yusho;
+    const Rikishi& player = playerOf(game.roster);
+    CareerResult result = careerOutcome(std::move(rankAfter), player.yusho, kachiKoshi);
+    result.finalRecord = player;
     return result;
 }
 
-namespace {
+CareerResult careerOutcome(std::vector<std::uint8_t> rankAfter, int yusho, int kachiKoshi)
+{
+    CareerResult result;
+    result.rankAfter = std::move(rankAfter);
+    for (std::size_t j = 0; j < result.rankAfter.size(); ++j) {
+        const std::uint8_t rank = result.rankAfter[j];
+        result.bestRank = std::max(result.bestRank, rank);
+        if (rank >= kOzeki && result.firstOzeki == 0)
+            result.firstOzeki = static_cast<int>(j) + 1;
+    }
+    result.yusho = yusho;
+    result.kachiKoshi = kachiKoshi;
+    return result;
+}
 
 BuildSummary summarise(int build, const std::vector<CareerResult>& careers, int basho)
 {
@@ -196,72 +209,113 @@ BuildSummary summarise(int build, const std::vector<CareerResult>& careers, int 
     return s;
 }
 
-} // namespace
+namespace {
 
-std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyProgress& progress)
-{
-    const std::size_t careersPerBuild = static_cast<std::size_t>(settings.careers);
-    const std::size_t total = settings.builds.size() * careersPerBuild;
-    std::vector<CareerResult> results(total);
-    std::vector<std::atomic<int>> doneOfBuild(settings.builds.size());
+// The state the workers of playCareers share.
+struct CareerQueue {
+    explicit CareerQueue(std::size_t total, std::size_t builds) : total(total), doneOfBuild(builds), wanted(builds) {}
+    const std::size_t total;
     std::atomic<std::size_t> next{0};
     std::atomic<long> done{0};
     std::atomic<int> buildsDone{0};
+    std::vector<std::atomic<int>> doneOfBuild;
+    std::vector<int> wanted; // careers of each build in the list
     std::exception_ptr failure;
     std::mutex failureMutex;
 
-    // Each worker takes the next career; career i is build i / N, career i % N,
-    // and its result goes to slot i, so the order of the threads does not matter.
+    void fail(std::exception_ptr e)
+    {
+        const std::lock_guard<std::mutex> lock(failureMutex);
+        if (!failure)
+            failure = e;
+        next = total;
+    }
+};
+
+// The calling thread only reports, a few times a second, while the others
+// play; a report that asks to stop lets no worker take another career.
+bool reportWhilePlaying(CareerQueue& queue, const StudyProgress& progress)
+{
+    bool goOn = true;
+    while (progress && goOn && queue.next.load() < queue.total) {
+        goOn = progress(queue.buildsDone.load(), queue.done.load());
+        if (goOn)
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    if (!goOn)
+        queue.next = queue.total;
+    return goOn;
+}
+
+} // namespace
+
+std::vector<CareerResult> playCareers(const StudySettings& settings, const std::vector<CareerNumber>& which,
+                                      const StudyProgress& progress)
+{
+    const auto careersPerBuild = static_cast<CareerNumber>(settings.careers);
+    CareerQueue queue(which.size(), settings.builds.size());
+    for (CareerNumber i : which)
+        ++queue.wanted[static_cast<std::size_t>(i / careersPerBuild)];
+    std::vector<CareerResult> results(which.size());
+
+    // Each worker takes the next career of the list and puts its result in
+    // the same place, so the order of the threads does not matter.
     const auto work = [&]() {
-        for (std::size_t i = next++; i < total; i = next++) {
+        for (std::size_t j = queue.next++; j < queue.total; j = queue.next++) {
             try {
-                const int b = static_cast<int>(i / careersPerBuild);
-                const int k = static_cast<int>(i % careersPerBuild);
-                results[i] = playStudyCareer(settings, b + 1, k + 1);
-                ++done;
-                if (++doneOfBuild[static_cast<std::size_t>(b)] == settings.careers)
-                    ++buildsDone;
+                const auto b = static_cast<std::size_t>(which[j] / careersPerBuild);
+                const int k = static_cast<int>(which[j] % careersPerBuild);
+                results[j] = playStudyCareer(settings, static_cast<int>(b) + 1, k + 1);
+                ++queue.done;
+                if (++queue.doneOfBuild[b] == queue.wanted[b])
+                    ++queue.buildsDone;
             } catch (...) {
-                const std::lock_guard<std::mutex> lock(failureMutex);
-                if (!failure)
-                    failure = std::current_exception();
-                next = total;
+                queue.fail(std::current_exception());
             }
         }
     };
-    const unsigned threads =
-        std::max(1u, static_cast<unsigned>(std::min<std::size_t>(settings.threads, std::max<std::size_t>(total, 1))));
+    const unsigned threads = std::max(
+        1u, static_cast<unsigned>(std::min<std::size_t>(settings.threads, std::max<std::size_t>(which.size(), 1))));
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t)
         workers.emplace_back(work);
-    // The calling thread only reports, a few times a second, while the others play.
-    while (progress && next.load() < total) {
-        progress(buildsDone.load(), done.load());
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
-    }
+    const bool goOn = reportWhilePlaying(queue, progress);
     for (std::thread& w : workers)
         w.join();
+    if (queue.failure)
+        std::rethrow_exception(queue.failure);
+    if (!goOn)
+        throw StudyStopped();
     if (progress)
-        progress(buildsDone.load(), done.load());
-    if (failure)
-        std::rethrow_exception(failure);
+        progress(queue.buildsDone.load(), queue.done.load());
+    return results;
+}
 
+std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyProgress& progress)
+{
+    std::vector<CareerNumber> all(settings.builds.size() * static_cast<std::size_t>(settings.careers));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<CareerNumber>(i);
+    const std::vector<CareerResult> results = playCareers(settings, all, progress);
     std::vector<BuildSummary> rows;
+    const auto perBuild = static_cast<std::ptrdiff_t>(settings.careers);
     for (std::size_t b = 0; b < settings.builds.size(); ++b) {
-        const auto first = results.begin() + static_cast<std::ptrdiff_t>(b * careersPerBuild);
-        rows.push_back(summarise(static_cast<int>(b) + 1,
-                                 std::vector<CareerResult>(first, first + static_cast<std::ptrdiff_t>(careersPerBuild)),
+        const auto first = results.begin() + static_cast<std::ptrdiff_t>(b) * perBuild;
+        rows.push_back(summarise(static_cast<int>(b) + 1, std::vector<CareerResult>(first, first + perBuild),
                                  settings.basho));
     }
     return rows;
 }
 
+bool bestFirst(const BuildSummary& a, const BuildSummary& b)
+{
+    for (int rank = kYokozuna; rank >= kKomusubi; --rank)
+        if (a.reached[rank] != b.reached[rank])
+            return a.reached[rank] > b.reached[rank];
+    return a.meanYusho > b.meanYusho;
+}
+
 void sortBestFirst(std::vector<BuildSummary>& rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const BuildSummary& a, const BuildSummary& b) {
-        for (int rank = kYokozuna; rank >= kKomusubi; --rank)
-            if (a.reached[rank] != b.reached[rank])
-                return a.reached[rank] > b.reached[rank];
-        return a.meanYusho > b.meanYusho;
-    });
+    std::stable_sort(rows.begin(), rows.end(), bestFirst);
 }

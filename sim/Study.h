@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,19 @@ struct CareerResult {
 // Career k of build b (counted from 1), played in memory.
 CareerResult playStudyCareer(const StudySettings& settings, int build, int career);
 
+// What a career's outcome is made of (its rank after each basho, its yusho and
+// kachi-koshi), with the rest worked out from them: the best rank and the
+// first basho at Ozeki.
+CareerResult careerOutcome(std::vector<std::uint8_t> rankAfter, int yusho, int kachiKoshi);
+
+// The careers of a study are numbered from 0: career k of build b (both
+// counted from 1) is number (b - 1) * careers + (k - 1).
+using CareerNumber = long;
+inline CareerNumber careerNumber(const StudySettings& s, int build, int career)
+{
+    return static_cast<CareerNumber>(build - 1) * s.careers + (career - 1);
+}
+
 // One row of the table.
 struct BuildSummary {
     int build = 0; // counted from 1, in the order given
@@ -82,13 +96,29 @@ struct BuildSummary {
     std::vector<std::vector<double>> atOrAbove;
 };
 
-// Builds done so far and careers played, for a progress line.
-using StudyProgress = std::function<void(int buildsDone, long careersDone)>;
+// Builds done so far and careers played, for a progress line or bar. It
+// returns false to stop the study: the careers under way are finished and
+// the study throws StudyStopped.
+using StudyProgress = std::function<bool(int buildsDone, long careersDone)>;
 
-// Plays every career of every build on settings.threads threads and sums them
-// up, in the order of the builds. progress, when given, is called from the
-// calling thread a few times a second. Identical for any number of threads.
+struct StudyStopped : std::runtime_error {
+    StudyStopped() : std::runtime_error("the study was stopped") {}
+};
+
+// Plays the careers numbered in `which` on settings.threads threads; result j
+// is that of career which[j]. progress, when given, is called from the
+// calling thread a few times a second (builds done: builds all of whose
+// careers in `which` are played). Identical for any number of threads.
+std::vector<CareerResult> playCareers(const StudySettings& settings, const std::vector<CareerNumber>& which,
+                                      const StudyProgress& progress = {});
+
+// The row of build b (counted from 1) from its careers' outcomes.
+BuildSummary summarise(int build, const std::vector<CareerResult>& careers, int basho);
+
+// Plays every career of every build and sums them up, in the order of the
+// builds: the engine of the study, for the command line and for a window.
 std::vector<BuildSummary> playStudy(const StudySettings& settings, const StudyProgress& progress = {});
 
 // Best first: Yokozuna share, then Ozeki, Sekiwake, Komusubi, mean yusho.
+bool bestFirst(const BuildSummary& a, const BuildSummary& b);
 void sortBestFirst(std::vector<BuildSummary>& rows);

@@ -65,7 +65,8 @@ void BoutEngine::addTime(Game& game)
 {
     const int step = game.rng.draw(10922);
     m_timeElapsed = wrap::add(m_timeElapsed, step + 1);
-    m_view.timeElapsed = std::to_string(m_timeElapsed);
+    if (game.captionsWanted)
+        m_view.timeElapsed = std::to_string(m_timeElapsed);
 }
 
 void BoutEngine::addRandomPoints(Rng& rng)
@@ -101,13 +102,12 @@ void BoutEngine::decideBout(Game& game)
     const std::int32_t go = game.opponentCopy.genki;
     if (gp >= 1 && go >= 1)
         return;
-    const std::string player = shikonaOf(game.playerCopy);
-    const std::string opponent = shikonaOf(game.opponentCopy);
-
+    const bool captions = game.captionsWanted;
     if (gp < 2 && go < 2) {
         const int r = game.rng.draw(327);
         if (r < 25) {
-            m_view.endText = (go > gp ? opponent : player) + " wins!";
+            if (captions)
+                m_view.endText = shikonaOf(go > gp ? game.opponentCopy : game.playerCopy) + " wins!";
             showResultButtons(m_view.monoiiClose, BoutFocus::MonoiiClose);
             return;
         }
@@ -115,15 +115,17 @@ void BoutEngine::decideBout(Game& game)
 
     // Equal genki at a clear finish goes to the opponent.
     const bool playerWins = go < gp;
-    const std::string& winner = playerWins ? player : opponent;
-    const std::string& loser = playerWins ? opponent : player;
     const int r = game.rng.draw(327);
-    if (r < 40)
-        m_view.endText = winner + " sends " + loser + " flying out of the dohyo!";
-    else if (r < 80)
-        m_view.endText = winner + " crushes " + loser + " down onto the dohyo!";
-    else
-        m_view.endText = winner + " wins!";
+    if (captions) {
+        const std::string winner = shikonaOf(playerWins ? game.playerCopy : game.opponentCopy);
+        const std::string loser = shikonaOf(playerWins ? game.opponentCopy : game.playerCopy);
+        if (r < 40)
+            m_view.endText = winner + " sends " + loser + " flying out of the dohyo!";
+        else if (r < 80)
+            m_view.endText = winner + " crushes " + loser + " down onto the dohyo!";
+        else
+            m_view.endText = winner + " wins!";
+    }
     if (playerWins)
         showResultButtons(m_view.win, BoutFocus::Win);
     else

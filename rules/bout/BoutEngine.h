@@ -88,9 +88,12 @@ private:
     // playoffWins / playoffLosses after the player's playoff bout.
     static void recordPlayoffResult(Game& game, bool playerWon);
     // The steps of an exchange, in the order of their draws.
-    void readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode);
-    void balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent);
-    std::string drainGenki(Rikishi& player, Rikishi& opponent, const std::string& p, const std::string& o) const;
+    // Each caption given is written to; none (nullptr) when nobody reads it.
+    void readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode, std::string* compLabel);
+    void balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent, std::string* userLabel,
+                            std::string* compLabel);
+    void drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome) const;
+    void drainAtTachiai(Game& game);
 
     BoutView m_view;
     std::int32_t m_timeElapsed = 0;

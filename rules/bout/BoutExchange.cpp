@@ -15,36 +15,43 @@ using wrap::sub;
 
 // How well a move comes off, from one draw against the side's speed and
 // strength: strong sides make powerful moves more often and weak ones never.
-void moveStrength(Rng& rng, std::int32_t s, const char* superWeakText, std::string& label, std::int32_t& pts)
+void moveStrength(Rng& rng, std::int32_t s, const char* superWeakText, std::string* label, std::int32_t& pts)
 {
     const int r = rng.draw(163);
+    const char* text = nullptr;
     if (r > sub(200, s)) {
-        label += "--A super powerful move!";
+        text = "--A super powerful move!";
         pts = add(pts, 20);
     } else if (r > sub(180, s)) {
-        label += "--A powerful move!";
+        text = "--A powerful move!";
         pts = add(pts, 10);
     } else if (r < sub(30, s)) {
-        label += superWeakText;
+        text = superWeakText;
         pts = sub(pts, 20);
     } else if (r < sub(50, s)) {
-        label += "--A weak move!";
+        text = "--A weak move!";
         pts = sub(pts, 10);
     }
+    if (label && text)
+        *label += text;
 }
 
 // The points a read of the player's move is worth to the opponent.
 std::int32_t readBonus(const Rikishi& opponent) { return add(wrap::mul(2, opponent.intangibles), 10); }
 
-std::string drainText(const std::string& winner, std::int32_t d, const std::string& loser)
+// The side with more points drains the other; a winner already spent, and no
+// fresher than the other, only tries to counter.
+std::string drainText(const Rikishi& winner, std::int32_t d, const Rikishi& loser)
 {
-    return winner + " gets the upper hand, draining " + std::to_string(d) + " genki units from " + loser;
+    const std::string w = shikonaOf(winner);
+    if (winner.genki > 0 || winner.genki >= loser.genki)
+        return w + " gets the upper hand, draining " + std::to_string(d) + " genki units from " + shikonaOf(loser);
+    return w + " tries to counter, but it's too late!";
 }
 
 // A side that is nearly spent against a fresh one may find a second wind:
 // the opponent's chance first, then the player's.
-void secondWinds(Rng& rng, Rikishi& player, Rikishi& opponent, const std::string& p, const std::string& o,
-                 std::string& outcome)
+void secondWinds(Rng& rng, Rikishi& player, Rikishi& opponent, std::string* outcome)
 {
     if (opponent.genki < 10 && player.genki > 14) {
         const int chance = rng.draw(2520);
@@ -53,7 +60,8 @@ void secondWinds(Rng& rng, Rikishi& player, Rikishi& opponent, const std::string
             const std::int32_t gain =
                 add(add(add(extra, wrap::div(opponent.stamina, 3)), half(opponent.intangibles)), 1);
             opponent.genki = add(opponent.genki, gain);
-            outcome += "  " + o + " gets a second wind!";
+            if (outcome)
+                *outcome += "  " + shikonaOf(opponent) + " gets a second wind!";
         }
     }
     if (player.genki < 10 && opponent.genki > 14) {
@@ -62,24 +70,25 @@ void secondWinds(Rng& rng, Rikishi& player, Rikishi& opponent, const std::string
             const int extra = rng.draw(3276);
             const std::int32_t gain = add(add(add(extra, wrap::div(player.skill, 13)), half(player.stamina)), 1);
             player.genki = add(player.genki, gain);
-            outcome += "  " + p + " gets a second wind!";
+            if (outcome)
+                *outcome += "  " + shikonaOf(player) + " gets a second wind!";
         }
     }
 }
 
 } // namespace
 
-void BoutEngine::readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode)
+void BoutEngine::readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode, std::string* compLabel)
 {
     const int u = userCode;
-    std::string& compLabel = m_view.compStrategy;
     bool anticipated = false;
     // Repeating a move lets the opponent see it coming: 20 percent more with
     // every repeat, counted across bouts for the whole run.
     const int anticipation = rng.draw(327);
     m_repeatCount = u == m_lastUserStrategy ? add(m_repeatCount, 1) : 0;
     if (wrap::mul(20, m_repeatCount) > anticipation) {
-        compLabel += "--He anticipates your move!";
+        if (compLabel)
+            *compLabel += "--He anticipates your move!";
         m_compPts = add(m_compPts, readBonus(opponent));
         anticipated = true;
     }
@@ -92,55 +101,58 @@ void BoutEngine::readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCo
     if (h[0] == h[2] && h[1] == h[3] && !anticipated) {
         const int counter = rng.draw(327);
         if (counter < 50) {
-            compLabel += "--He counters your move!";
+            if (compLabel)
+                *compLabel += "--He counters your move!";
             m_compPts = add(m_compPts, readBonus(opponent));
         }
     }
 }
 
-void BoutEngine::balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent)
+void BoutEngine::balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent, std::string* userLabel,
+                                    std::string* compLabel)
 {
-    std::string& userLabel = m_view.userStrategy;
-    std::string& compLabel = m_view.compStrategy;
+    const auto note = [](std::string* label, const char* text) {
+        if (label)
+            *label += text;
+    };
     const int balance = rng.draw(327);
     if (balance > 94) {
-        userLabel += "  You lose your balance!";
+        note(userLabel, "  You lose your balance!");
         m_userPts = sub(m_userPts, 15);
     }
     if (balance < 5) {
-        compLabel += "  He loses his balance!";
+        note(compLabel, "  He loses his balance!");
         m_compPts = sub(m_compPts, 15);
     } else {
         const int userStumble = rng.draw(3276);
         if (userStumble > player.agility) {
-            userLabel += "  You stumble!";
+            note(userLabel, "  You stumble!");
             m_userPts = sub(m_userPts, 10);
         } else {
             const int compStumble = rng.draw(3276);
             if (compStumble > opponent.agility) {
-                compLabel += "  He stumbles!";
+                note(compLabel, "  He stumbles!");
                 m_compPts = sub(m_compPts, 10);
             }
         }
     }
 }
 
-std::string BoutEngine::drainGenki(Rikishi& player, Rikishi& opponent, const std::string& p,
-                                   const std::string& o) const
+void BoutEngine::drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome) const
 {
     if (m_userPts > m_compPts) {
         const std::int32_t d = sub(m_userPts, m_compPts);
         opponent.genki = sub(opponent.genki, d);
-        return player.genki > 0 || player.genki >= opponent.genki ? drainText(p, d, o)
-                                                                  : p + " tries to counter, but it's too late!";
-    }
-    if (m_compPts > m_userPts) {
+        if (outcome)
+            *outcome = drainText(player, d, opponent);
+    } else if (m_compPts > m_userPts) {
         const std::int32_t d = sub(m_compPts, m_userPts);
         player.genki = sub(player.genki, d);
-        return opponent.genki > 0 || opponent.genki >= player.genki ? drainText(o, d, p)
-                                                                    : o + " tries to counter, but it's too late!";
+        if (outcome)
+            *outcome = drainText(opponent, d, player);
+    } else if (outcome) {
+        *outcome = "OOOOOOI!!!  HAKKEOOOI!!!";
     }
-    return "OOOOOOI!!!  HAKKEOOOI!!!";
 }
 
 void BoutEngine::exchange(Game& game, int userCode)
@@ -150,18 +162,18 @@ void BoutEngine::exchange(Game& game, int userCode)
     Rng& rng = game.rng;
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;
-    const std::string p = shikonaOf(player);
-    const std::string o = shikonaOf(opponent);
 
     addTime(game);
     const int u = userCode;
     const int pick = rng.draw(327);
     const int c = pick > 40 ? opponent.boutStrategy1 : pick > 15 ? opponent.boutStrategy2
                                                                  : opponent.boutStrategy3;
-    std::string& userLabel = m_view.userStrategy;
-    std::string& compLabel = m_view.compStrategy;
-    userLabel = p + "'s strategy: " + exchangeName(u);
-    compLabel = o + "'s strategy: " + exchangeName(c);
+    std::string* userLabel = wantedCaption(game, m_view.userStrategy);
+    std::string* compLabel = wantedCaption(game, m_view.compStrategy);
+    if (game.captionsWanted) {
+        *userLabel = shikonaOf(player) + "'s strategy: " + exchangeName(u);
+        *compLabel = shikonaOf(opponent) + "'s strategy: " + exchangeName(c);
+    }
 
     m_userPts = exchangeBasePoints(player, u);
     m_compPts = exchangeBasePoints(opponent, c);
@@ -169,23 +181,23 @@ void BoutEngine::exchange(Game& game, int userCode)
     addRandomPoints(rng);
 
     moveStrength(rng, add(player.agility, player.strength), "--A super weak move!", userLabel, m_userPts);
-    readPlayersHabits(rng, opponent, u);
+    readPlayersHabits(rng, opponent, u, compLabel);
     moveStrength(rng, add(add(opponent.agility, opponent.strength), half(opponent.intangibles)),
                  "--A very weak move!", compLabel, m_compPts);
 
-    balanceAndStumbles(rng, player, opponent);
+    balanceAndStumbles(rng, player, opponent, userLabel, compLabel);
 
-    m_view.userPoints = pointsCaption(rng, player, exchangeBeats(u, c), 1638, m_userPts);
-    m_view.compPoints = pointsCaption(rng, opponent, exchangeBeats(c, u), 1638, m_compPts);
+    strategyPoints(rng, player, exchangeBeats(u, c), 1638, m_userPts, wantedCaption(game, m_view.userPoints));
+    strategyPoints(rng, opponent, exchangeBeats(c, u), 1638, m_compPts, wantedCaption(game, m_view.compPoints));
 
     // Fatigue; a stamina of 12 or more turns it into a gain, as the balance
     // of the game intends.
     player.genki = sub(player.genki, sub(5, half(player.stamina)));
     opponent.genki = sub(opponent.genki, sub(5, half(opponent.stamina)));
 
-    std::string outcome = drainGenki(player, opponent, p, o);
-    secondWinds(rng, player, opponent, p, o, outcome);
-    m_view.outcome = outcome;
+    std::string* outcome = wantedCaption(game, m_view.outcome);
+    drainGenki(player, opponent, outcome);
+    secondWinds(rng, player, opponent, outcome);
     showBarsAfterPlay(game);
     decideBout(game);
 }

@@ -151,13 +151,15 @@ void exchangeLuckyDraws(Rng& rng, const Rikishi& player, int userCode, std::int3
 bool tachiaiBeats(int a, int b) { return beats(kTachiaiBeats, a, b); }
 bool exchangeBeats(int a, int b) { return beats(kExchangeBeats, a, b); }
 
-std::string pointsCaption(Rng& rng, const Rikishi& r, bool beatsOther, int bonusDivisor, std::int32_t& pts)
+void strategyPoints(Rng& rng, const Rikishi& r, bool beatsOther, int bonusDivisor, std::int32_t& pts,
+                    std::string* caption)
 {
-    std::string caption = shikonaOf(r) + "'s strategy worth " + std::to_string(pts) + " points";
+    if (caption)
+        *caption = shikonaOf(r) + "'s strategy worth " + std::to_string(pts) + " points";
     if (beatsOther) {
         const int bonus = rng.draw(bonusDivisor) + 1;
-        caption += "  + " + std::to_string(bonus) + " strategy bonus points!";
+        if (caption)
+            *caption += "  + " + std::to_string(bonus) + " strategy bonus points!";
         pts = wrap::add(pts, bonus);
     }
-    return caption;
 }

@@ -50,7 +50,8 @@ void exchangeLuckyDraws(Rng& rng, const Rikishi& player, int userCode, std::int3
 bool tachiaiBeats(int a, int b);
 bool exchangeBeats(int a, int b);
 
-// "<name>'s strategy worth <pts> points", and when the side's strategy beats
-// the other's, a bonus of rand()/bonusDivisor + 1 points (drawn only then)
-// added to pts and announced in the caption.
-std::string pointsCaption(Rng& rng, const Rikishi& r, bool beatsOther, int bonusDivisor, std::int32_t& pts);
+// When the side's strategy beats the other's, a bonus of rand()/bonusDivisor
+// + 1 points (drawn only then) added to pts. The caption, when one is wanted:
+// "<name>'s strategy worth <pts> points" and the bonus announced.
+void strategyPoints(Rng& rng, const Rikishi& r, bool beatsOther, int bonusDivisor, std::int32_t& pts,
+                    std::string* caption);

@@ -50,6 +50,10 @@ struct Game {
     // What lasts as long as the run, beside the career itself.
     BodyScrollMemory bodyScroll; // the creation screen's two bars
     std::int32_t viewNumber = 1; // the wrestler the viewer shows (1..40)
+    // Whether anybody reads the captions the rules write for the screens (a
+    // screen, a transcript). A study of thousands of careers in memory reads
+    // none: the rules then skip the texts, never a draw or a value.
+    bool captionsWanted = true;
 
     LoadResult load() { return loadRoster(roster, savePath, &fileSeen); }
     SaveResult save() const { return saveRoster(roster, savePath, &fileSeen); }
@@ -57,3 +61,9 @@ struct Game {
     // as the backup).
     SaveResult saveNew() const { return saveNewCareer(roster, savePath, &fileSeen); }
 };
+
+// The caption to write to, or none when nobody reads the game's captions.
+inline std::string* wantedCaption(const Game& game, std::string& caption)
+{
+    return game.captionsWanted ? &caption : nullptr;
+}

@@ -12,5 +12,6 @@ class Rng;
 // Draws: r = draw / 327 first. r >= 95: a wins ("defeats"); r < 10: b wins
 // by a henka ("henkas"). Otherwise two more draws, a's then b's, each
 // draw / 3276 added to that wrestler's power; b wins only with the higher
-// sum ("upsets"), a tie goes to a ("defeats"). The winner is named first.
-ResultLine decideComputerBout(Rikishi& a, Rikishi& b, Rng& rng);
+// sum ("upsets"), a tie goes to a ("defeats"). The winner is named first;
+// without captions the line is left empty and only the records change.
+ResultLine decideComputerBout(Rikishi& a, Rikishi& b, Rng& rng, bool captions);

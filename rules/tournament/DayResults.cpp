@@ -58,14 +58,16 @@ DaySheet produceDay(Game& game)
         Rikishi& b = at(game.roster, p.b);
         ResultLine& line = sheet.lines[static_cast<std::size_t>(k)];
         if (a.isPlayer == 1 || b.isPlayer == 1) {
-            line = {shikonaOf(a), "VS.", shikonaOf(b)};
+            if (game.captionsWanted)
+                line = {shikonaOf(a), "VS.", shikonaOf(b)};
             sheet.playerLine = k;
             game.playerCopy = a.isPlayer == 1 ? a : b;
             game.opponentCopy = a.isPlayer == 1 ? b : a;
         } else if (sheet.resumed) {
-            line = {shikonaOf(a), "VS.", shikonaOf(b)};
+            if (game.captionsWanted)
+                line = {shikonaOf(a), "VS.", shikonaOf(b)};
         } else {
-            line = decideComputerBout(a, b, game.rng);
+            line = decideComputerBout(a, b, game.rng, game.captionsWanted);
         }
     }
     return sheet;

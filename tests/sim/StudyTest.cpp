@@ -3,10 +3,12 @@
 // study command's test).
 #include "rules/career/CreationPools.h"
 #include "sim/Study.h"
+#include "sim/StudyRace.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <set>
 
@@ -82,4 +84,71 @@ TEST(Study, RandomBuildsAreLegal)
     EXPECT_EQ(mostBody, kBodyTotal);
     EXPECT_EQ(*heights.begin(), kMinHeight);
     EXPECT_EQ(*heights.rbegin(), kMaxHeight);
+}
+
+// A window stops the study from its progress report: the careers under way
+// are finished and nothing half-summed comes back.
+TEST(Study, StoppedFromItsProgressReport)
+{
+    StudySettings s = smallStudy(2);
+    s.careers = 40;
+    long reports = 0;
+    EXPECT_THROW(playStudy(s,
+                           [&reports](int, long) {
+                               ++reports;
+                               return false;
+                           }),
+                 StudyStopped);
+    EXPECT_EQ(reports, 1);
+}
+
+TEST(StudyRace, WilsonBounds)
+{
+    EXPECT_NEAR(wilsonBounds(0, 25).lower, 0.0, 1e-12);
+    EXPECT_NEAR(wilsonBounds(0, 25).upper, 6.635776 / 31.635776, 1e-6);
+    EXPECT_NEAR(wilsonBounds(25, 25).lower, 25 / 31.635776, 1e-6);
+    EXPECT_NEAR(wilsonBounds(25, 25).upper, 1.0, 1e-12);
+    const ShareBounds even = wilsonBounds(10, 20);
+    EXPECT_NEAR(even.lower + even.upper, 1.0, 1e-12);
+    EXPECT_NEAR(even.upper - even.lower, 2 * 2.576 * std::sqrt(0.25 / 20 + 6.635776 / 1600) / (1 + 6.635776 / 20),
+                1e-9);
+}
+
+// The race plays the full study's own careers: a build that ran to the end
+// has the full study's row. Rounds halve the field at least, the later
+// dropped come before the earlier, and the progress counts every round.
+TEST(StudyRace, FinalistsHaveTheFullStudysRows)
+{
+    StudySettings s = smallStudy(2);
+    s.builds.push_back(build(220, 75, {1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6}));
+    s.builds.push_back(build(185, 115, {3, 3, 3, 1, 1, 1, 3, 1, 3, 3, 2, 1}));
+    s.careers = 16;
+    s.basho = 6;
+    s.moves = {1, 3};
+    std::vector<BuildSummary> full = playStudy(s);
+    long lastReport = 0;
+    bool monotonic = true;
+    const std::vector<BuildSummary> race = playRace(s, [&](int, long careers) {
+        monotonic = monotonic && careers >= lastReport;
+        lastReport = careers;
+        return true;
+    });
+    ASSERT_EQ(race.size(), s.builds.size());
+    long played = 0;
+    for (std::size_t i = 0; i < race.size(); ++i) {
+        played += race[i].careers;
+        if (i > 0) {
+            EXPECT_LE(race[i].careers, race[i - 1].careers);
+        }
+    }
+    // 5 builds: 3 after 2 careers, 2 after 4, 1 after 8 played to 16.
+    EXPECT_EQ(race[0].careers, 16);
+    EXPECT_LT(race[1].careers, 16);
+    EXPECT_LE(played, 5 * 2 + 3 * 2 + 2 * 4 + 1 * 8);
+    EXPECT_TRUE(monotonic);
+    EXPECT_EQ(lastReport, played);
+    const BuildSummary& same = full[static_cast<std::size_t>(race[0].build - 1)];
+    EXPECT_TRUE(std::equal(std::begin(race[0].reached), std::end(race[0].reached), std::begin(same.reached)));
+    EXPECT_EQ(race[0].atOrAbove, same.atOrAbove);
+    EXPECT_EQ(race[0].meanYusho, same.meanYusho);
 }

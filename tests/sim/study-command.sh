@@ -85,4 +85,17 @@ check "a build that spends both pools exactly is taken" [ $? -eq 0 ]
 "$sim" study --builds edge.txt --replay 1,2 --careers 1 --seed 1 2> err.txt
 check "replay of a career not in the study: usage error" [ $? -eq 2 ]
 
+# --race: the builds that ran every career have the full search's rows, the
+# best first; the dropped ones come after with fewer careers.
+race=(--search 8 --careers 8 --basho 10 --seed 5 --tachiai 1,3 --moves 1,3 --threads 2)
+"$sim" study "${race[@]}" > full.tsv
+"$sim" study "${race[@]}" --race > race.tsv; rc=$?
+check "race: exit 0, every build a row" [ $rc -eq 0 -a "$(wc -l < race.tsv)" -eq 9 ]
+check "race: the full search's best row first" [ "$(sed -n 2p race.tsv)" = "$(sed -n 2p full.tsv)" ]
+check "race: fewer careers" [ "$(awk -F'\t' 'NR > 1 { n += $3 } END { print n }' race.tsv)" -lt 64 ]
+"$sim" study "${race[@]}" --race --shard 1/2 --partial p.tsv 2> err.txt
+check "race with a shard: usage error" [ $? -eq 2 -a ! -e p.tsv ]
+"$sim" study "${race[@]}" --race 1 2> err.txt
+check "--race takes no value" [ $? -eq 2 ]
+
 exit $fail
