@@ -1,6 +1,7 @@
 // The state of a running career: the roster and the few values beside it.
 #pragma once
 
+#include "rules/core/CareerWitness.h"
 #include "rules/core/Rikishi.h"
 #include "rules/core/Rng.h"
 #include "rules/core/SaveFile.h"
@@ -51,9 +52,13 @@ struct Game {
     BodyScrollMemory bodyScroll; // the creation screen's two bars
     std::int32_t viewNumber = 1; // the wrestler the viewer shows (1..40)
 
-    LoadResult load() { return loadRoster(roster, savePath, &fileSeen); }
-    SaveResult save() const { return saveRoster(roster, savePath, &fileSeen); }
+    // Told of every load and save of this career; only the program's own
+    // instance has one (a copy for a study or a test keeps none).
+    CareerWitness* witness = nullptr;
+
+    LoadResult load();
+    SaveResult save() const;
     // A new career replaces whatever the file holds (its old career is kept
     // as the backup).
-    SaveResult saveNew() const { return saveNewCareer(roster, savePath, &fileSeen); }
+    SaveResult saveNew() const;
 };
