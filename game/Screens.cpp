@@ -2,6 +2,7 @@
 #include "game/Screens.h"
 
 #include "game/StartingSeed.h"
+#include "history/HistoryRecorder.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
@@ -25,6 +26,10 @@
 
 Screens::Screens(Game& game) : m_game(&game)
 {
+    m_history = std::make_unique<HistoryRecorder>(game.savePath, [this](const std::string& message) {
+        reportHistoryNotice(m_mainMenu.get(), message);
+    });
+    game.witness = m_history.get();
     createShell();
     createTournamentScreens();
     createBashoEndScreens();
@@ -36,6 +41,7 @@ Screens::~Screens()
 {
     // The error box goes before the screens that could still report to it.
     setFileErrorReporter(nullptr);
+    m_game->witness = nullptr;
 }
 
 void Screens::createShell()

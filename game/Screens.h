@@ -21,6 +21,7 @@ class PotentialScreen;
 class RikishiViewer;
 class StatIncreaseScreen;
 class YushoScreen;
+class HistoryRecorder;
 struct Game;
 
 // Made by main after the Game. Creates the screens in the start-up order
@@ -32,6 +33,9 @@ struct Game;
 // load the career after they are made (each reports a missing file). No
 // screen reaches another: what one asks for (the bout, its bonus, the
 // leaderboard, a wrestler of the banzuke, the main menu) is connected here.
+// Before any screen it opens the career's history, which records every load
+// and save of the game from then on, as kirimaki-sim's play does; the
+// start-up has taken the career's lock by then.
 class Screens {
 public:
     explicit Screens(Game& game);
@@ -65,6 +69,7 @@ private:
     void openCreationForm();
 
     Game* m_game = nullptr; // never null
+    std::unique_ptr<HistoryRecorder> m_history; // the first to come, the last to go
     // Declared in the order of creation, so that they go in the reverse order.
     std::unique_ptr<MainMenu> m_mainMenu;
     std::unique_ptr<CreationScreen> m_firstCreationForm;
