@@ -1,0 +1,87 @@
+#!/bin/bash
+# The career's history as kirimaki-sim and the game's screens write it, and
+# as `kirimaki-sim history` prints it: the sums against the save file, the
+# same history through both front-ends, damaged and failing histories,
+# --no-history and the command's refusals.
+#   usage: history-command.sh KIRIMAKI-SIM KIRIMAKI-PILOT|- GOLDEN-DATA
+set -u
+sim=$(readlink -f "$1")
+pilot=$2
+[ "$pilot" = - ] || pilot=$(readlink -f "$pilot")
+data=$(readlink -f "$3")
+here=$(dirname "$(readlink -f "$0")")
+. "$here/history-checks.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+fresh() { rm -rf "$work/$1" && mkdir "$work/$1" && cp "$data/$2" "$work/$1/rikishi.r" && chmod u+w "$work/$1/rikishi.r" && cd "$work/$1"; }
+
+# A golden scenario through kirimaki-sim: the history adds up to the file.
+for scenario in basho-3 playoff; do
+  read -r start args < "$data/$scenario.args"
+  eval "set -- $args"
+  fresh "sim-$scenario" "$start"
+  "$sim" "$@" > /dev/null 2> err || fail "$scenario: $(cat err)"
+  [ ! -s err ] || fail "$scenario: kirimaki-sim said: $(cat err)"
+  check_history "$sim" || fail "$scenario: the history does not match the file"
+  [ "$(awk -F'\t' 'NR > 1 && $2 == 16' h.bouts | wc -l)" -gt 0 ] || [ "$scenario" != playoff ] ||
+    fail "$scenario: no playoff bout"
+  # ... and through the screens: the very same history, row for row.
+  if [ "$pilot" != - ]; then
+    fresh "pilot-$scenario" "$start"
+    QT_QPA_PLATFORM=offscreen "$pilot" "$@" > /dev/null 2>&1 || fail "$scenario: the pilot fails"
+    for listing in "" --all --bouts --champions --careers; do
+      "$sim" history $listing > screens.txt
+      (cd "$work/sim-$scenario" && "$sim" history $listing) > sim.txt
+      cmp -s screens.txt sim.txt || fail "$scenario: history $listing differs between the front-ends"
+    done
+  fi
+done
+
+cd "$work/sim-basho-3"
+# The player's table: one row per basho, the current one last.
+[ "$("$sim" history | wc -l)" -eq 5 ] || fail "three basho and the current one are not 4 rows"
+"$sim" history --chart rank.svg > /dev/null && grep -q "<polyline" rank.svg || fail "no rank chart"
+name=$(awk -F'\t' 'NR == 2 { print $3 }' h.bouts)
+"$sim" history --head-to-head "$name" | awk -F'\t' 'NR > 1 { w += $2; l += $3 } END { exit !(w + l > 0) }' ||
+  fail "no head-to-head for $name"
+"$sim" history --wrestler Nobody > /dev/null 2> err && fail "an unknown name is accepted"
+"$sim" history --all --bouts > /dev/null 2>&1; [ $? -eq 2 ] || fail "two listings are not a usage error"
+"$sim" history --career 2 > /dev/null 2>&1; [ $? -eq 2 ] || fail "a career that is not there is accepted"
+
+# A bout written outside the schedule is recorded as one bout.
+before=$("$sim" history --bouts | wc -l)
+"$sim" bout --player 0 --opponent 1 --write --seed 1 > /dev/null || fail "bout --write"
+[ "$("$sim" history --bouts | wc -l)" -eq $((before + 1)) ] || fail "bout --write recorded no bout"
+
+# --no-history makes no file; a folder without one is an error for history.
+fresh quiet career.r
+"$sim" play --days 2 --no-history --seed 1 > /dev/null || fail "play --no-history"
+[ ! -e rikishi.history ] || fail "--no-history made a history"
+"$sim" history > /dev/null 2> err; [ $? -eq 1 ] && [ "$(wc -l < err)" -eq 1 ] || fail "no history, no error"
+
+# Damaged or foreign histories are kept aside and a new one begins; the
+# player is told once and the career goes on.
+for damage in truncated random foreign; do
+  fresh "$damage" career.r
+  "$sim" play --days 3 --seed 1 > /dev/null || fail "$damage: first play"
+  case $damage in
+    truncated) truncate -s 3000 rikishi.history; rm -f rikishi.history-wal rikishi.history-shm ;;
+    random) dd if=/dev/urandom of=rikishi.history bs=1024 seek=1 count=8 conv=notrunc 2> /dev/null ;;
+    foreign) rm -f rikishi.history*
+      python3 -c 'import sqlite3; c = sqlite3.connect("rikishi.history"); c.execute("create table t(x)"); c.commit()' ;;
+  esac
+  "$sim" play --days 2 --seed 2 > /dev/null 2> err || fail "$damage: the career stops: $(cat err)"
+  [ "$(wc -l < err)" -eq 1 ] && grep -q "kept as" err || fail "$damage: the player is not told once: $(cat err)"
+  ls rikishi.history.damaged-* > /dev/null 2>&1 || fail "$damage: the old history is not kept aside"
+  "$sim" history > /dev/null || fail "$damage: no new history"
+  "$sim" play --days 1 --seed 3 > /dev/null 2> err && [ ! -s err ] || fail "$damage: told again"
+done
+
+# A history that cannot be written: the career goes on, told once.
+fresh unwritable career.r
+mkdir rikishi.history
+"$sim" play --days 3 --seed 1 > /dev/null 2> err || fail "an unwritable history stops the career"
+[ "$(wc -l < err)" -eq 1 ] && grep -q "cannot be written" err || fail "unwritable: not told once: $(cat err)"
+[ "$(awk -F'\t' 'NR == 2 { print $2 }' <("$sim" show))" -eq 4 ] || fail "unwritable: the days were not saved"
+echo "history: ok"
