@@ -70,7 +70,7 @@ CareerTotals totalsOf(const std::vector<BashoRow>& rows)
             best = &r;
     }
     if (t.wins + t.losses > 0)
-        t.percentage = 100.0 * t.wins / (t.wins + t.losses);
+        t.percentage = 100.0 * static_cast<double>(t.wins) / static_cast<double>(t.wins + t.losses);
     if (best) {
         t.highest = best->title;
         t.highestFirstBasho = best->basho;
@@ -165,7 +165,8 @@ void HistoryReader::addCurrentRecords(std::int64_t career, std::vector<BashoRow>
 
 std::vector<BoutLine> HistoryReader::bouts(std::int64_t career)
 {
-    Statement q(*m_db, "SELECT b.basho, b.day, e.shikona, w.shikona, v.shikona, b.player FROM bouts b "
+    Statement q(*m_db, "SELECT b.basho, b.day, e.shikona, w.shikona, v.shikona, b.player, b.tachiai, b.strategies, "
+                       "b.monoii, b.tori_naoshi FROM bouts b "
                        "JOIN wrestlers e ON e.career = b.career AND e.wrestler = b.east "
                        "JOIN wrestlers w ON w.career = b.career AND w.wrestler = b.west "
                        "JOIN wrestlers v ON v.career = b.career AND v.wrestler = b.winner "
@@ -174,7 +175,8 @@ std::vector<BoutLine> HistoryReader::bouts(std::int64_t career)
     std::vector<BoutLine> lines;
     while (q.step())
         lines.push_back({static_cast<int>(q.integer(0)), static_cast<int>(q.integer(1)), q.text(2), q.text(3),
-                         q.text(4), q.integer(5) != 0});
+                         q.text(4), q.integer(5) != 0, q.text(6), q.text(7), static_cast<int>(q.integer(8)),
+                         static_cast<int>(q.integer(9))});
     return lines;
 }
 

@@ -47,8 +47,8 @@ struct BashoRow {
 // Totals at the foot of a career table.
 struct CareerTotals {
     int basho = 0;
-    int wins = 0;
-    int losses = 0;
+    std::int64_t wins = 0; // a damaged career's counts may be any 32-bit values
+    std::int64_t losses = 0;
     double percentage = 0; // wins per bout, 0 to 100
     int yusho = 0;
     int junyusho = 0;
@@ -64,6 +64,12 @@ struct BoutLine {
     std::string west;
     std::string winner;
     bool player = false;
+    // The player's bouts: his tachiai codes 1..4 (one per set-up) and
+    // exchange codes 1..6, comma-separated, the mono-ii and tori-naoshi.
+    std::string tachiai;
+    std::string strategies;
+    int monoii = 0;
+    int toriNaoshi = 0;
 };
 
 struct ChampionRow {

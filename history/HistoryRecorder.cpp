@@ -5,6 +5,7 @@
 #include "history/Sqlite.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -75,6 +76,8 @@ void HistoryRecorder::followFile(const Roster& roster)
     if (at.career != 0)
         m_file = roster;
     m_playoff.clear();
+    m_choices = PlayerChoices{};
+    m_boutsDone.clear();
 }
 
 void HistoryRecorder::saving(const Roster& roster)
@@ -90,8 +93,15 @@ void HistoryRecorder::recordStep(const Roster& roster)
         return;
     Transaction t(*m_db);
     HistoryPosition at = m_at;
+    m_choicesSent.reset();
     if (kind == StepKind::WithinBasho) {
         std::vector<BoutRow> bouts = boutsBetween(*m_file, roster);
+        for (BoutRow& b : bouts)
+            if (b.player && !m_boutsDone.empty()) {
+                b.choices = m_boutsDone.front();
+                m_choicesSent = b.choices;
+                m_boutsDone.pop_front();
+            }
         bouts.insert(bouts.end(), m_playoff.begin(), m_playoff.end());
         recordWithinBasho(*m_db, roster, bouts, at);
     } else if (kind == StepKind::Revision) {
@@ -112,6 +122,7 @@ void HistoryRecorder::saved(const Roster& roster, bool written)
         if (written) {
             m_file = roster;
             m_playoffSent.clear();
+            m_choicesSent.reset();
         } else if (m_before) {
             // The file holds the step before: so does the history again.
             Transaction t(*m_db);
@@ -125,6 +136,8 @@ void HistoryRecorder::saved(const Roster& roster, bool written)
             t.commit();
             m_at = *m_before;
             m_playoff.swap(m_playoffSent);
+            if (m_choicesSent)
+                m_boutsDone.push_front(*m_choicesSent);
         }
         m_before.reset();
     });
@@ -140,5 +153,24 @@ void HistoryRecorder::playoffBout(int first, int second, bool firstWon)
     b.winner = firstWon ? first : second;
     b.player = m_file && ((*m_file)[static_cast<std::size_t>(first)].isPlayer == 1 ||
                           (*m_file)[static_cast<std::size_t>(second)].isPlayer == 1);
+    if (b.player && !m_boutsDone.empty()) {
+        b.choices = m_boutsDone.front();
+        m_boutsDone.pop_front();
+    }
     m_playoff.push_back(b);
+}
+
+void HistoryRecorder::playerMove(PlayerMove move, int code)
+{
+    auto append = [code](std::string& list) { list += (list.empty() ? "" : ",") + std::to_string(code); };
+    if (move == PlayerMove::Tachiai)
+        append(m_choices.tachiai);
+    else if (move == PlayerMove::Exchange)
+        append(m_choices.strategies);
+    else if (move == PlayerMove::Monoii)
+        ++m_choices.monoii;
+    else if (move == PlayerMove::ToriNaoshi)
+        ++m_choices.toriNaoshi;
+    else
+        m_boutsDone.push_back(std::exchange(m_choices, PlayerChoices{}));
 }

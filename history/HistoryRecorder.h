@@ -5,6 +5,7 @@
 #include "history/HistoryWriter.h"
 #include "rules/core/CareerWitness.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +30,7 @@ public:
     void saving(const Roster& roster) override;
     void saved(const Roster& roster, bool written) override;
     void playoffBout(int first, int second, bool firstWon) override;
+    void playerMove(PlayerMove move, int code) override;
 
     // False once the history is not written (it could not be opened, or a
     // write failed).
@@ -50,4 +52,7 @@ private:
     std::optional<HistoryPosition> m_before; // the position before an unconfirmed step
     std::vector<BoutRow> m_playoff; // playoff bouts since the last save
     std::vector<BoutRow> m_playoffSent; // those the unconfirmed step holds
+    PlayerChoices m_choices; // of the player's bout being fought
+    std::deque<PlayerChoices> m_boutsDone; // of his bouts fought, not in the file yet
+    std::optional<PlayerChoices> m_choicesSent; // those the unconfirmed step holds
 };

@@ -207,7 +207,7 @@ void recordWithinBasho(Database& db, const Roster& roster, const std::vector<Bou
     std::int64_t playoffSeq = playoffBoutsWritten(db, at);
     for (const BoutRow& b : bouts) {
         auto id = [&at](int index) { return at.wrestlerAt[static_cast<std::size_t>(index)]; };
-        Statement(db, "INSERT OR REPLACE INTO bouts VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        Statement(db, "INSERT OR REPLACE INTO bouts VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
             .bind(at.career)
             .bind(at.basho)
             .bind(b.day)
@@ -216,6 +216,10 @@ void recordWithinBasho(Database& db, const Roster& roster, const std::vector<Bou
             .bind(id(b.west))
             .bind(id(b.winner))
             .bind(b.player ? 1 : 0)
+            .bind(b.choices.tachiai)
+            .bind(b.choices.strategies)
+            .bind(b.choices.monoii)
+            .bind(b.choices.toriNaoshi)
             .bind(at.step)
             .run();
     }

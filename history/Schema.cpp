@@ -27,6 +27,7 @@ CREATE TABLE outcomes(career INTEGER NOT NULL, basho INTEGER NOT NULL, wrestler 
   new_title TEXT NOT NULL, change TEXT NOT NULL, step INTEGER NOT NULL, PRIMARY KEY(career, basho, wrestler));
 CREATE TABLE bouts(career INTEGER NOT NULL, basho INTEGER NOT NULL, day INTEGER NOT NULL, seq INTEGER NOT NULL,
   east INTEGER NOT NULL, west INTEGER NOT NULL, winner INTEGER NOT NULL, player INTEGER NOT NULL,
+  tachiai TEXT NOT NULL, strategies TEXT NOT NULL, monoii INTEGER NOT NULL, tori_naoshi INTEGER NOT NULL,
   step INTEGER NOT NULL, PRIMARY KEY(career, basho, day, seq));
 CREATE TABLE abilities(career INTEGER NOT NULL, basho INTEGER NOT NULL, height INTEGER NOT NULL,
   weight INTEGER NOT NULL, strength INTEGER NOT NULL, agility INTEGER NOT NULL, tachiai INTEGER NOT NULL,

@@ -57,7 +57,7 @@ std::vector<BoutRow> boutsBetween(const Roster& before, const Roster& after)
             return;
         const bool player = before[static_cast<std::size_t>(a)].isPlayer == 1 ||
                             before[static_cast<std::size_t>(b)].isPlayer == 1;
-        bouts.push_back({day, seq, a, b, sa == Side::Won ? a : b, player});
+        bouts.push_back({day, seq, a, b, sa == Side::Won ? a : b, player, {}});
         sa = sb = Side::None;
     };
     if (isScheduledDay(day))

@@ -4,7 +4,18 @@
 #include "rules/core/Rikishi.h"
 
 #include <array>
+#include <string>
 #include <vector>
+
+// What the player chose in his bout: his tachiai codes (one per set-up,
+// comma-separated) and exchange codes, and how often the judges were called
+// and ordered a rematch.
+struct PlayerChoices {
+    std::string tachiai;
+    std::string strategies;
+    int monoii = 0;
+    int toriNaoshi = 0;
+};
 
 // A bout, by roster index; `seq` orders the bouts of a day (the result line
 // of a scheduled pair) and keys it, so that writing it twice keeps one.
@@ -15,6 +26,7 @@ struct BoutRow {
     int west = 0;
     int winner = 0;
     bool player = false;
+    PlayerChoices choices; // the player's bouts only
 };
 
 // The bouts of before's day that the step between the two rosters put into

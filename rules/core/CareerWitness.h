@@ -4,6 +4,15 @@
 
 #include "rules/core/Rikishi.h"
 
+// What the player chose in his bout, in the order he chose it.
+enum class PlayerMove {
+    Tachiai, // code 1..4
+    Exchange, // code 1..6
+    Monoii, // the judges decided: code 1 he won, 2 he lost, 3 a tori-naoshi
+    ToriNaoshi, // the rematch began
+    Result, // the bout's result is recorded: code 1 he won, 2 he lost
+};
+
 // The rules know nothing of what a witness does with what it is told: each
 // front-end hands one to its Game, and both tell it the very same rosters at
 // the very same moments, since every load and save goes through Game.
@@ -21,4 +30,7 @@ public:
     // A playoff bout between roster indices `first` and `second` was decided;
     // it reaches the file with the next save (the yusho's).
     virtual void playoffBout(int first, int second, bool firstWon) = 0;
+    // A step of the player's bout; it belongs to the next bout of his that
+    // reaches the file. Nothing by default.
+    virtual void playerMove(PlayerMove, int) {}
 };

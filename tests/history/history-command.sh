@@ -14,6 +14,12 @@ here=$(dirname "$(readlink -f "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# The player's tachiai, exchanges, mono-ii and tori-naoshi, bout by bout.
+choices() {
+  python3 -c 'import sqlite3
+for row in sqlite3.connect("rikishi.history").execute("SELECT basho, day, seq, tachiai, strategies, monoii, "
+    "tori_naoshi FROM bouts WHERE player = 1 ORDER BY basho, day, seq"): print(*row, sep="\t")'
+}
 fresh() { rm -rf "$work/$1" && mkdir "$work/$1" && cp "$data/$2" "$work/$1/rikishi.r" && chmod u+w "$work/$1/rikishi.r" && cd "$work/$1"; }
 
 # A golden scenario through kirimaki-sim: the history adds up to the file.
@@ -24,6 +30,7 @@ for scenario in basho-3 playoff; do
   "$sim" "$@" > /dev/null 2> err || fail "$scenario: $(cat err)"
   [ ! -s err ] || fail "$scenario: kirimaki-sim said: $(cat err)"
   check_history "$sim" || fail "$scenario: the history does not match the file"
+  [ "$(choices | awk -F'\t' '$4 == "" || $5 == ""' | wc -l)" -eq 0 ] || fail "$scenario: a bout of the player without his choices"
   [ "$(awk -F'\t' 'NR > 1 && $2 == 16' h.bouts | wc -l)" -gt 0 ] || [ "$scenario" != playoff ] ||
     fail "$scenario: no playoff bout"
   # ... and through the screens: the very same history, row for row.
@@ -35,6 +42,8 @@ for scenario in basho-3 playoff; do
       (cd "$work/sim-$scenario" && "$sim" history $listing) > sim.txt
       cmp -s screens.txt sim.txt || fail "$scenario: history $listing differs between the front-ends"
     done
+    # The player's choices too, which no listing prints.
+    cmp -s <(choices) <(cd "$work/sim-$scenario" && choices) || fail "$scenario: the player's choices differ"
   fi
 done
 
