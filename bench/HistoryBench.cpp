@@ -23,7 +23,10 @@ using Clock = std::chrono::steady_clock;
 class TimedWitness : public CareerWitness {
 public:
     explicit TimedWitness(CareerWitness* history) : m_history(history) {}
-    void loaded(const Roster& r) override { timed([&] { m_history->loaded(r); }); }
+    void loaded(const Roster& r) override
+    {
+        timed([&] { m_history->loaded(r); });
+    }
     void saving(const Roster& r) override
     {
         timed([&] { m_history->saving(r); });
@@ -34,7 +37,14 @@ public:
         m_save += Clock::now() - m_saveStart;
         timed([&] { m_history->saved(r, written); });
     }
-    void playoffBout(int a, int b, bool aWon) override { timed([&] { m_history->playoffBout(a, b, aWon); }); }
+    void playerMove(PlayerMove move, int code) override
+    {
+        timed([&] { m_history->playerMove(move, code); });
+    }
+    void playoffBout(int a, int b, bool aWon) override
+    {
+        timed([&] { m_history->playoffBout(a, b, aWon); });
+    }
 
     double historySeconds() const { return std::chrono::duration<double>(m_inHistory).count(); }
     double saveSeconds() const { return std::chrono::duration<double>(m_save).count(); }
