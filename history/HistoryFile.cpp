@@ -1,9 +1,9 @@
 // Opening the history file, and keeping a damaged one aside.
 #include "history/HistoryFile.h"
 
+#include "history/Now.h"
 #include "history/Schema.h"
 
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -16,12 +16,7 @@ constexpr const char* kCompanions[] = {"", "-wal", "-shm"};
 
 std::string dateSuffix()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, ".damaged-%Y%m%d-%H%M%S", &local);
-    return text;
+    return nowText(".damaged-%Y%m%d-%H%M%S", TimeZone::Local);
 }
 
 // Renames the file and its companions to one new name; returns that name.

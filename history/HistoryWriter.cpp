@@ -2,27 +2,17 @@
 #include "history/HistoryWriter.h"
 
 #include "history/Naming.h"
+#include "history/Now.h"
 #include "history/Sqlite.h"
 #include "rules/core/Wrap.h"
 
 #include <cstring>
-#include <ctime>
 #include <string>
 
 namespace {
 
 constexpr const char* kTablesOfSteps[] = {"steps", "wrestlers", "basho", "banzuke", "outcomes", "bouts", "abilities"};
 constexpr std::int32_t kKachiKoshi = 8;
-
-std::string nowUtc()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    return text;
-}
 
 bool freshCareer(const Roster& roster)
 {
@@ -165,7 +155,7 @@ void beginCareer(Database& db, const Roster& roster, HistoryPosition& at)
         .bind(realNameOf(p))
         .bind(p.height)
         .bind(p.weight)
-        .bind(nowUtc())
+        .bind(nowText("%Y-%m-%dT%H:%M:%SZ", TimeZone::Utc))
         .bind(freshCareer(roster) ? 1 : 0)
         .bind(roster[0].day)
         .run();
