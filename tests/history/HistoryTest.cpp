@@ -50,9 +50,11 @@ TEST(History, TheRevisionKeepsEachWrestlerAndTwinsGoInBanzukeOrder)
 {
     Recorded h;
     h.game.roster = makeRoster(16);
-    // Two wrestlers alike in everything the revision keeps.
+    // Two wrestlers alike in everything the revision keeps, and a third of
+    // the same name told apart by his wins.
     setShikona(h.game.roster[10], "Twin");
     setShikona(h.game.roster[11], "Twin");
+    setShikona(h.game.roster[12], "Twin");
     for (std::size_t i = 0; i < kRosterSize; ++i)
         h.game.roster[i].cbw = static_cast<std::int32_t>(i % 16);
     h.game.roster[11].cbw = 10;
