@@ -82,7 +82,10 @@ void Screens::createBashoEndScreens()
     m_ageingScreen = std::make_unique<AgeingScreen>(*m_game, main);
     m_yushoScreen = std::make_unique<YushoScreen>(*m_game, main);
     m_newBanzukeScreen = std::make_unique<NewBanzukeScreen>(*m_game, main);
-    m_leaderboardScreen = std::make_unique<LeaderboardScreen>(*m_game, main);
+    // The leaderboard opens over the day results and belongs to them: the
+    // window manager gives the focus back to a closed box's owner, and the
+    // main menu behind would take the player's next key.
+    m_leaderboardScreen = std::make_unique<LeaderboardScreen>(*m_game, m_dayResultsScreen.get());
     m_playerBout = std::make_unique<ScreenPlayerBout>(*m_boutScreen);
     m_bashoEnd = std::make_unique<BashoEndDialogs>(BashoEndScreenSet{
         m_yushoScreen.get(), m_chankoScreen.get(), m_potentialScreen.get(), m_ageingScreen.get(),

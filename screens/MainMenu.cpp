@@ -2,7 +2,7 @@
 #include "screens/MainMenu.h"
 
 #include "rules/core/Game.h"
-#include "screens/ScreenDialog.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/WindowPlacement.h"
 
@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,11 +40,12 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     layout->addWidget(m_buttonPanel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab reads the rows in order, left to right.
     QWidget::setTabOrder(m_tournamentButton, m_viewBanzukeButton);
-    QWidget::setTabOrder(m_viewBanzukeButton, m_aboutButton);
-    QWidget::setTabOrder(m_aboutButton, m_quitButton);
-    QWidget::setTabOrder(m_quitButton, m_createRikishiButton);
+    QWidget::setTabOrder(m_viewBanzukeButton, m_createRikishiButton);
     QWidget::setTabOrder(m_createRikishiButton, m_viewRikishiButton);
+    QWidget::setTabOrder(m_viewRikishiButton, m_aboutButton);
+    QWidget::setTabOrder(m_aboutButton, m_quitButton);
     m_tournamentButton->setFocus();
 
     connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
@@ -117,6 +119,18 @@ void MainMenu::viewRikishi()
 {
     if (isOffered(m_viewRikishiButton))
         emit viewerWanted();
+}
+
+void MainMenu::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    showFocusFromStart(this);
+}
+
+void MainMenu::keyPressEvent(QKeyEvent* e)
+{
+    if (!pressFocusedButton(this, e))
+        QWidget::keyPressEvent(e);
 }
 
 void MainMenu::closeEvent(QCloseEvent* e)

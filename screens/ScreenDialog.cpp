@@ -1,8 +1,10 @@
 // Shared behaviour of the game's screens.
 #include "screens/ScreenDialog.h"
 
+#include "screens/Accessibility.h"
 #include "screens/WindowPlacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -45,17 +47,30 @@ int ScreenDialog::execFor(Game& game)
 void ScreenDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
-        onShown(); // centred already; a screen that fits itself to its texts centres again
+    showFocusFromStart(this);
+    if (e->spontaneous())
+        return;
+    QWidget* active = QApplication::activeWindow();
+    m_cameFrom = active && active != this && active->isVisible() && !active->isMinimized() ? active : nullptr;
+    onShown(); // centred already; a screen that fits itself to its texts centres again
 }
 
 void ScreenDialog::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if (e->key() == Qt::Key_Escape) {
         e->accept();
         return;
     }
+    if (pressFocusedButton(this, e))
+        return;
     QDialog::keyPressEvent(e);
+}
+
+void ScreenDialog::hideEvent(QHideEvent* e)
+{
+    QDialog::hideEvent(e);
+    if (!e->spontaneous() && m_cameFrom)
+        giveFocusBack(m_cameFrom);
 }
 
 void ScreenDialog::closeEvent(QCloseEvent* e)

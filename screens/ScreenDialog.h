@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 struct Game;
 
 // A screen of the game. Esc does nothing (a stray key must not leave a step
-// half done), Enter presses no button by itself, and onShown() runs when the
+// half done), Enter presses the focused button and no other (never one the
+// player has not chosen), the focus shows from the start, and onShown() runs when the
 // program shows the screen, never when the player restores it from the task
 // bar. A screen may refuse to be closed by its frame while a step is open.
 // A screen acts on the Game it was made for (or was last handed to work on),
@@ -36,6 +38,12 @@ protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Gives the focus back to the window the player came from: Qt would
+    // activate the screen's parent, which may be hidden behind another.
+    void hideEvent(QHideEvent* e) override;
 
     Game* m_game = nullptr; // never null
+
+private:
+    QPointer<QWidget> m_cameFrom; // the active window when the screen opened
 };

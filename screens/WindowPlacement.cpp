@@ -4,8 +4,13 @@
 #include <QEvent>
 #include <QMargins>
 #include <QRect>
+#include <QFrame>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
+
+#include <algorithm>
 
 void setTitleBoxes(QWidget* window, TitleBoxes boxes)
 {
@@ -32,9 +37,65 @@ void centreOnScreen(QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen)
         return;
+    const QRect available = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
+    // A window larger than the screen keeps its title bar and its left edge
+    // on it, where the player can reach them.
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
     window->move(frame.topLeft());
+}
+
+namespace {
+
+// What a window's frame adds around it before the window manager has told:
+// a title bar and thin borders.
+const QSize kFrameAllowance(16, 48);
+
+} // namespace
+
+bool scrollWhenLargerThanScreen(QWidget* screen, const QString& scrollName)
+{
+    const QScreen* s = screen->screen();
+    const QSize designed = screen->size();
+    if (!s)
+        return false;
+    const QSize room = s->availableGeometry().size() - kFrameAllowance;
+    if (designed.width() <= room.width() && designed.height() <= room.height())
+        return false;
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("scrolledPage"));
+    const QObjectList children = screen->children(); // a copy: each move takes one out
+    for (QObject* o : children) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow())
+            continue;
+        const bool hidden = w->isHidden();
+        w->setParent(page); // keeps its place, but hides it
+        w->setHidden(hidden);
+    }
+    page->setFixedSize(designed);
+    auto* area = new QScrollArea(screen);
+    area->setObjectName(QStringLiteral("scrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page);
+    area->horizontalScrollBar()->setAccessibleName(scrollName + QStringLiteral(" across"));
+    area->verticalScrollBar()->setAccessibleName(scrollName + QStringLiteral(" down"));
+    const QSize fit = designed.boundedTo(room);
+    screen->setFixedSize(fit);
+    area->setGeometry(0, 0, fit.width(), fit.height());
+    return true;
+}
+
+void fitInsideScreen(QWidget* window)
+{
+    const QScreen* s = window->screen();
+    if (!s)
+        return;
+    const QSize room = s->availableGeometry().size() - kFrameAllowance;
+    window->setMinimumSize(window->minimumSize().boundedTo(room));
+    window->resize(window->size().boundedTo(room));
 }
 
 namespace {

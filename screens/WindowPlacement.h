@@ -1,6 +1,7 @@
 // Where the game's windows stand and which boxes their title bars offer.
 #pragma once
 
+class QString;
 class QWidget;
 
 // Which boxes a window's title bar offers. The window system is told exactly
@@ -18,6 +19,16 @@ void bringUp(QWidget* screen);
 
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
+
+// A screen laid out by hand at a fixed size that does not fit on its screen
+// (a large scale on a small one): its controls move into a scrolled page of
+// that size, and the screen takes the size the screen allows. Call it once,
+// when every control is made. Returns whether it had to.
+bool scrollWhenLargerThanScreen(QWidget* screen, const QString& scrollName);
+
+// A sizeable window taller or wider than its screen takes the room the
+// screen has (its contents scroll), keeping its title bar reachable.
+void fitInsideScreen(QWidget* window);
 
 // Centres a window each time the program shows it (every ScreenDialog does
 // this; the main menu and the about and error boxes ask for it), and once

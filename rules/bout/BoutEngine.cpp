@@ -8,7 +8,11 @@
 
 namespace {
 
-void setBar(GenkiBar& bar, std::int32_t genki) { bar.width = genkiBarWidth(genki); }
+void setBar(GenkiBar& bar, std::int32_t genki)
+{
+    bar.width = genkiBarWidth(genki);
+    bar.genki = genki;
+}
 
 } // namespace
 

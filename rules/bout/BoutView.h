@@ -23,6 +23,7 @@ int genkiBarWidth(std::int32_t genki);
 struct GenkiBar {
     int width = 0; // 2 pixels per point of genki, never negative
     BarColour colour = BarColour::Blue;
+    std::int32_t genki = 0; // the number the bar stands for, shown beside it
 };
 
 // The messages a recorded result may show, with their fixed captions, in the

@@ -24,16 +24,33 @@ struct RankWord {
     std::uint8_t code;
     const char* text;
     int x;
+    const char* spoken;
 };
 
 // The passes, highest rank first.
 constexpr RankWord kRanks[] = {
-    {kYokozuna, "YOKOZUNA", 180},
-    {kOzeki, "OZEKI", 198},
-    {kSekiwake, "SEKIWAKE", 185},
-    {kKomusubi, "KOMUSUBI", 184},
-    {kMaegashira, "MAEGASHIRA", 177},
+    {kYokozuna, "YOKOZUNA", 180, "Yokozuna"},
+    {kOzeki, "OZEKI", 198, "Ozeki"},
+    {kSekiwake, "SEKIWAKE", 185, "Sekiwake"},
+    {kKomusubi, "KOMUSUBI", 184, "Komusubi"},
+    {kMaegashira, "MAEGASHIRA", 177, "Maegashira"},
 };
+
+std::string counted(int n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "Maegashira 3 East, Tabiji, 4 wins 1 loss": the row's number is said
+// wherever the rank has more than one row, as the banzuke numbers them.
+std::string spokenEntry(const RankWord& rank, int pos, bool east, const Rikishi& r)
+{
+    std::string entry = rank.spoken;
+    if (rank.code == kMaegashira || pos >= 2)
+        entry += " " + std::to_string(pos / 2 + 1);
+    entry += east ? " East, " : " West, ";
+    return entry + shikonaOf(r) + ", " + counted(r.cbw, "win", "wins") + " " + counted(r.cbl, "loss", "losses");
+}
 
 } // namespace
 
@@ -59,15 +76,14 @@ BanzukeLayout banzukeLayout(const Roster& roster)
             anyRow = true;
             const Column& c = east ? kEast : kWest;
             const int labelY = y + kLabelDrop;
-            layout.items.push_back({BanzukeItem::Name, c.name, y, shikonaOf(r), s});
-            layout.items.push_back({BanzukeItem::Wins, r.cbw >= 10 ? c.wins - kTwoDigitShift : c.wins, labelY,
-                                    std::to_string(r.cbw), s});
-            layout.items.push_back({BanzukeItem::Dash, c.dash, labelY, "-", s});
-            layout.items.push_back({BanzukeItem::Losses, c.losses, labelY, std::to_string(r.cbl), s});
+            layout.items.push_back({BanzukeItem::Name, c.name, y, shikonaOf(r), s, spokenEntry(rank, pos, east, r)});
+            layout.items.push_back({BanzukeItem::Wins, r.cbw >= 10 ? c.wins - kTwoDigitShift : c.wins, labelY, std::to_string(r.cbw), s, {}});
+            layout.items.push_back({BanzukeItem::Dash, c.dash, labelY, "-", s, {}});
+            layout.items.push_back({BanzukeItem::Losses, c.losses, labelY, std::to_string(r.cbl), s, {}});
             if (pos == 0)
-                layout.items.push_back({BanzukeItem::RankWord, rank.x, labelY, rank.text, -1});
+                layout.items.push_back({BanzukeItem::RankWord, rank.x, labelY, rank.text, -1, {}});
             if (rank.code == kMaegashira && east && pos > 0)
-                layout.items.push_back({BanzukeItem::RowNumber, kRowNumberX, labelY, std::to_string(pos / 2 + 1), -1});
+                layout.items.push_back({BanzukeItem::RowNumber, kRowNumberX, labelY, std::to_string(pos / 2 + 1), -1, {}});
             ++n;
         }
     }

@@ -20,6 +20,9 @@ struct BanzukeItem {
     int y; // top edge in pixels
     std::string text;
     int slot; // the wrestler's roster index; -1 for rank words and row numbers
+    // A name's whole entry read as one, for a screen reader:
+    // "Maegashira 3 East, Tabiji, 4 wins 1 loss". Empty for other items.
+    std::string spoken;
 };
 
 struct BanzukeLayout {

@@ -2,12 +2,14 @@
 #include "screens/bashoend/ChankoScreen.h"
 
 #include "screens/bashoend/StatRowsPanel.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/TextConversion.h"
 #include "rules/core/Game.h"
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -86,6 +88,9 @@ void ChankoScreen::buildBodyPanel()
         l->setMinimumWidth(36);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    giveKey(m_heightButton, QKeySequence(Qt::ALT | Qt::Key_H), QStringLiteral("Raise Height"));
+    giveKey(m_weightIncreaseButton, QKeySequence(Qt::ALT | Qt::Key_W), QStringLiteral("Raise Weight"));
+    giveKey(m_weightDecreaseButton, QKeySequence(Qt::ALT | Qt::Key_L), QStringLiteral("Lower Weight"));
     for (QPushButton* b : {m_heightButton, m_weightIncreaseButton, m_weightDecreaseButton}) {
         b->setFixedSize(32, 26);
         connect(b, &QPushButton::clicked, this, [this, b] { spendPoint(b); });

@@ -2,12 +2,14 @@
 #include "screens/bashoend/StatIncreaseScreen.h"
 
 #include "screens/bashoend/StatRowsPanel.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/TextConversion.h"
 #include "rules/core/Game.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,6 +35,7 @@ StatIncreaseScreen::StatIncreaseScreen(Game& game, QWidget* parent) : ScreenDial
     m_doneDivider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
     m_doneButton = makeButton(this, "DoneButton", QStringLiteral("Done"));
+    giveKey(m_doneButton, QKeySequence(Qt::ALT | Qt::Key_D), QStringLiteral("Done"));
     m_doneButton->setMinimumWidth(96);
     connect(m_doneButton, &QPushButton::clicked, this, &StatIncreaseScreen::finish);
 

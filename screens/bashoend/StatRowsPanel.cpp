@@ -2,11 +2,13 @@
 #include "screens/bashoend/StatRowsPanel.h"
 
 #include "screens/ScreenDialog.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -53,6 +55,10 @@ StatRowsPanel makeStatRowsPanel(QWidget* parent, const std::function<void(QPushB
         value->setMinimumWidth(28);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QPushButton* button = makeButton(rows.panel, kRowNames[i].button, QStringLiteral("+"));
+        // F1 to F12 raise the rows in the order they are read.
+        const QString ability = caption->text().trimmed();
+        giveKey(button, QKeySequence(static_cast<int>(Qt::Key_F1) + static_cast<int>(i)), QStringLiteral("Raise ") + ability);
+        tieLabel(caption, button);
         button->setFixedSize(32, 26);
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1);
@@ -82,6 +88,7 @@ TrainingFrame makeTrainingFrame(QWidget* parent)
     f.bevel->setObjectName(QStringLiteral("doneDivider"));
     f.bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     f.done = makeButton(parent, "DoneButton", QStringLiteral("Done"));
+    giveKey(f.done, QKeySequence(Qt::ALT | Qt::Key_D), QStringLiteral("Done"));
     f.done->setMinimumWidth(96);
     f.doneRow = new QHBoxLayout;
     f.doneRow->addStretch();

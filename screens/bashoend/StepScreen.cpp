@@ -1,11 +1,13 @@
 // The shared shape of the potential, ageing and new-banzuke screens.
 #include "screens/bashoend/StepScreen.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,6 +35,7 @@ StepScreen::StepScreen(Game& game, QWidget* parent, const char* objectName, cons
     m_textLabel->setMinimumHeight(60);
     layout->addWidget(m_textLabel, 1);
     m_okButton = makeButton(this, okName, QStringLiteral("OK"));
+    giveKey(m_okButton, QKeySequence(Qt::ALT | Qt::Key_O), QStringLiteral("OK"));
     m_okButton->setMinimumWidth(96);
     connect(m_okButton, &QPushButton::clicked, this, &StepScreen::closeIfOffered);
     auto* buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "screens/bashoend/YushoScreen.h"
 
 #include "screens/bashoend/QuitWatch.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/Pause.h"
 #include "screens/SaveReport.h"
@@ -10,6 +11,7 @@
 #include "rules/core/Game.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,6 +31,13 @@ public:
         // Lay the label out for its new text before painting, or a longer
         // announcement would be clipped to the old one's size.
         m_screen.fitToText();
+        // No button is offered while the playoff runs: the announcement
+        // holds the focus, so a screen reader reads it and says what the
+        // pause waits for.
+        QLabel* label = m_screen.m_ketteisenAnnounceLabel;
+        label->setFocusPolicy(Qt::StrongFocus);
+        label->setFocus(Qt::OtherFocusReason);
+        ::announce(label);
         m_screen.repaint();
         emit m_screen.announcementShown();
     }
@@ -54,6 +63,7 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     m_pause = [](int milliseconds) { pauseDiscardingInput(milliseconds); };
 
     m_ketteisenAnnounceLabel = makeLabel(this, "KetteisenAnnounceLabel");
+    m_ketteisenAnnounceLabel->setAccessibleDescription(QStringLiteral("The playoff goes on by itself: wait for its next bout"));
     m_junYushoLabel = makeLabel(this, "JunYushoWinners");
     QFont big = m_ketteisenAnnounceLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -65,6 +75,8 @@ YushoScreen::YushoScreen(Game& game, QWidget* parent) : ScreenDialog(game, paren
     }
     m_okButton = makeButton(this, "OKButton", QStringLiteral("OK"));
     m_beginKetteisenButton = makeButton(this, "BeginKetteisenButton", QStringLiteral("Begin Kettei-Sen"));
+    giveKey(m_okButton, QKeySequence(Qt::ALT | Qt::Key_O), QStringLiteral("OK"));
+    giveKey(m_beginKetteisenButton, QKeySequence(Qt::ALT | Qt::Key_K), QStringLiteral("Begin the playoff"));
     m_okButton->setMinimumWidth(110);
     m_beginKetteisenButton->setMinimumWidth(150);
 
@@ -171,6 +183,7 @@ void YushoScreen::apply()
     m_junYushoLabel->setVisible(v.junYushoVisible);
     m_okButton->setVisible(v.okVisible);
     m_beginKetteisenButton->setVisible(v.beginVisible);
+    m_ketteisenAnnounceLabel->setFocusPolicy(Qt::NoFocus); // a button takes the focus again
     fitToText();
     QPushButton* offered = v.beginVisible ? m_beginKetteisenButton : v.okVisible ? m_okButton
                                                                                  : nullptr;

@@ -2,7 +2,9 @@
 // clicks (and the letter keys) into the engine's steps.
 #include "screens/bout/BoutScreen.h"
 
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
+#include "screens/bout/GenkiMeter.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
 #include "rules/core/Game.h"
@@ -14,19 +16,14 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-void showBar(QFrame* bar, const GenkiBar& view)
-{
-    bar->setFixedWidth(view.width);
-    bar->setVisible(view.width > 0);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, view.colour == BarColour::Blue ? QColor(0, 0, 255) : QColor(255, 0, 0));
-    bar->setPalette(palette);
-}
+// The letter a button is pressed with on this screen: the one its caption
+// marks with '&', or the one it was given; upper case, or 0.
+const char* const kKeyProperty = "boutKey";
 
-// The letter a caption marks with '&', upper case, or 0.
 QChar mnemonicOf(const QString& caption)
 {
     for (int i = 0; i + 1 < caption.size(); ++i) {
@@ -39,6 +36,21 @@ QChar mnemonicOf(const QString& caption)
     return QChar();
 }
 
+QChar keyOf(const QPushButton* b)
+{
+    const QChar given = b->property(kKeyProperty).toChar();
+    return given.isNull() ? mnemonicOf(b->text()) : given;
+}
+
+// A button whose caption marks no letter: its letter, said with its name.
+void giveLetter(QPushButton* b, char letter, const QString& name, const QString& description = QString())
+{
+    b->setProperty(kKeyProperty, QChar::fromLatin1(letter));
+    const QString shown = name + QStringLiteral(" (") + QChar::fromLatin1(letter) + QLatin1Char(')');
+    nameControl(b, shown, description);
+    b->setToolTip(shown);
+}
+
 } // namespace
 
 BoutScreen::BoutScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
@@ -47,6 +59,27 @@ BoutScreen::BoutScreen(Game& game, QWidget* parent) : ScreenDialog(game, parent)
     setWindowTitle(QStringLiteral("Fight"));
     buildControls();
     connectButtons();
+    nameControls();
+}
+
+void BoutScreen::nameControls()
+{
+    const char* const tachiai[] = {"Jump tachiai", "Receive tachiai", "Tsuppari tachiai", "Henka tachiai"};
+    for (std::size_t i = 0; i < m_tachiaiButtons.size(); ++i)
+        nameControl(m_tachiaiButtons[i], QString::fromLatin1(tachiai[i]));
+    giveLetter(m_defenseButton, 'D', QStringLiteral("Defense"));
+    giveLetter(m_monoiiCloseButton, 'C', QStringLiteral("Close call"), QStringLiteral("The bout was close: ask the judges for a mono-ii"));
+    giveLetter(m_monoiiStartButton, 'M', QStringLiteral("Mono-ii"), QStringLiteral("The judges decide the close bout"));
+    giveLetter(m_monoiiFightButton, 'F', QStringLiteral("Fight the bout again"));
+    giveLetter(m_winButton, 'W', QStringLiteral("Win"), QStringLiteral("Record the win"));
+    giveLetter(m_loseButton, 'L', QStringLiteral("Lose"), QStringLiteral("Record the loss"));
+    giveLetter(m_closeButton, 'C', QStringLiteral("Close the bout"));
+    giveLetter(m_bonusButton, 'B', QStringLiteral("Bonus"), QStringLiteral("Spend the bonus points"));
+    nameControl(m_userGenkiBar, QStringLiteral("Your genki"));
+    nameControl(m_compGenkiBar, QStringLiteral("Opponent's genki"));
+    tieLabel(m_userShikonaLabel, m_userGenkiBar);
+    tieLabel(m_compShikonaLabel, m_compGenkiBar);
+    nameControl(m_timeElapsedLabel, QString(), QStringLiteral("Time of the bout"));
 }
 
 void BoutScreen::fight(Game& game)
@@ -68,6 +101,7 @@ bool BoutScreen::mayClose() const
 void BoutScreen::setUpBout()
 {
     m_engine.setUp(*m_game);
+    m_lastExchange = nullptr;
     apply();
 }
 
@@ -90,7 +124,10 @@ void BoutScreen::chooseExchange(QPushButton* sender)
 {
     const auto it = std::find(m_exchangeButtons.begin(), m_exchangeButtons.end(), sender);
     if (it != m_exchangeButtons.end())
-        act(sender, [&] { m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1); });
+        act(sender, [&] {
+            m_lastExchange = sender;
+            m_engine.exchange(*m_game, static_cast<int>(it - m_exchangeButtons.begin()) + 1);
+        });
 }
 
 void BoutScreen::callMonoii()
@@ -150,8 +187,8 @@ void BoutScreen::apply()
     m_userShikonaLabel->setText(toQt(v.userShikona));
     m_compShikonaLabel->setText(toQt(v.compShikona));
     m_timeElapsedLabel->setText(toQt(v.timeElapsed));
-    showBar(m_userGenkiBar, v.userBar);
-    showBar(m_compGenkiBar, v.compBar);
+    m_userGenkiBar->show(v.userBar);
+    m_compGenkiBar->show(v.compBar);
 
     m_userStrategyLabel->setText(toQt(v.userStrategy));
     m_compStrategyLabel->setText(toQt(v.compStrategy));
@@ -164,20 +201,39 @@ void BoutScreen::apply()
     m_endLabel->setVisible(v.endLabel);
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i)
         m_resultLabels[i]->setVisible(v.resultLabels[i]);
+    applyButtons(v);
+    // What the step brought is read out, though the focus stays on a button.
+    for (QLabel* l : {m_outcomeLabel, m_endLabel})
+        if (l->isVisible() && !l->text().isEmpty())
+            announce(l);
+    for (QLabel* l : m_resultLabels)
+        if (l->isVisible())
+            announce(l);
+}
 
+void BoutScreen::applyButtons(const BoutView& v)
+{
+    const std::pair<QPushButton*, bool> offered[] = {
+        {m_monoiiCloseButton, v.monoiiClose}, {m_monoiiStartButton, v.monoiiStart}, {m_monoiiFightButton, v.monoiiFight}, {m_winButton, v.win}, {m_loseButton, v.lose}, {m_closeButton, v.close}, {m_bonusButton, v.bonus}};
+    std::vector<std::pair<QPushButton*, bool>> all(std::begin(offered), std::end(offered));
     for (QPushButton* b : m_tachiaiButtons)
-        b->setVisible(v.tachiaiButtons);
+        all.emplace_back(b, v.tachiaiButtons);
     for (QPushButton* b : m_exchangeButtons)
-        b->setVisible(v.exchangeButtons);
-    m_monoiiCloseButton->setVisible(v.monoiiClose);
-    m_monoiiStartButton->setVisible(v.monoiiStart);
-    m_monoiiFightButton->setVisible(v.monoiiFight);
-    m_winButton->setVisible(v.win);
-    m_loseButton->setVisible(v.lose);
-    m_closeButton->setVisible(v.close);
-    m_bonusButton->setVisible(v.bonus);
-    if (QPushButton* b = focusButton(v.focus))
-        b->setFocus(Qt::OtherFocusReason);
+        all.emplace_back(b, v.exchangeButtons);
+    for (const auto& [b, shown] : all)
+        if (shown)
+            b->setVisible(true);
+    moveFocus(v);
+    for (const auto& [b, shown] : all)
+        if (!shown)
+            b->setVisible(false);
+}
+
+void BoutScreen::moveFocus(const BoutView& v)
+{
+    QPushButton* target = v.exchangeButtons && m_lastExchange ? m_lastExchange : focusButton(v.focus);
+    if (target && target->isVisible())
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 QPushButton* BoutScreen::focusButton(BoutFocus focus) const
@@ -200,15 +256,6 @@ QPushButton* BoutScreen::focusButton(BoutFocus focus) const
 void BoutScreen::keyPressEvent(QKeyEvent* e)
 {
     const bool plain = (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
-    if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
-        // The screen has no text field: Enter presses the button that has
-        // the focus, once per press.
-        auto* b = qobject_cast<QPushButton*>(focusWidget());
-        if (!e->isAutoRepeat() && b && isAncestorOf(b) && isOffered(b))
-            b->click();
-        e->accept();
-        return;
-    }
     const QString text = e->text();
     if (plain && text.size() == 1 && text[0].isLetter()) {
         // The underlined letter alone presses the one offered button that
@@ -217,8 +264,8 @@ void BoutScreen::keyPressEvent(QKeyEvent* e)
         e->accept();
         if (e->isAutoRepeat())
             return;
-        for (QPushButton* b : m_actionPanel->findChildren<QPushButton*>()) {
-            if (isOffered(b) && mnemonicOf(b->text()) == text[0].toUpper()) {
+        for (QPushButton* b : findChildren<QPushButton*>()) {
+            if (isOffered(b) && keyOf(b) == text[0].toUpper()) {
                 b->click();
                 return;
             }

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class GenkiMeter;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -29,9 +30,9 @@ public:
     const std::array<QLabel*, kResultLabelCount>& resultLabels() const { return m_resultLabels; }
 
     QLabel* m_userShikonaLabel = nullptr;
-    QFrame* m_userGenkiBar = nullptr;
+    GenkiMeter* m_userGenkiBar = nullptr;
     QLabel* m_compShikonaLabel = nullptr;
-    QFrame* m_compGenkiBar = nullptr;
+    GenkiMeter* m_compGenkiBar = nullptr;
     QLabel* m_timeCaptionLabel = nullptr;
     QLabel* m_timeElapsedLabel = nullptr;
 
@@ -103,12 +104,19 @@ private:
     // Runs one step of the bout when its button is really offered, then
     // shows the result.
     void act(QPushButton* button, const std::function<void()>& step);
+    // Shows the buttons the view offers, moves the focus, then hides the
+    // rest: the focus never passes through a button being hidden.
+    void applyButtons(const BoutView& v);
+    // The focus after a step: the strategy just used while the exchanges go
+    // on, otherwise where the view says the player acts next.
+    void moveFocus(const BoutView& v);
     void buildControls();
     // The parts of buildControls, made in this order (their stacking order).
     void buildHeader();
     void buildActionPanel();
     void buildSummaryPanel();
     void connectButtons();
+    void nameControls();
     // Copies the engine's view onto the controls.
     void apply();
     QPushButton* focusButton(BoutFocus focus) const;
@@ -118,4 +126,5 @@ private:
     std::array<QPushButton*, 6> m_exchangeButtons{};
     std::array<QLabel*, kResultLabelCount> m_resultLabels{};
     bool m_inBonus = false;
+    QPushButton* m_lastExchange = nullptr;
 };

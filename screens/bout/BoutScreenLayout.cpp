@@ -3,10 +3,15 @@
 // area of the centre panel that every phase's buttons share.
 #include "screens/bout/BoutScreen.h"
 #include "screens/Controls.h"
+#include "screens/WindowPlacement.h"
+#include "screens/bout/GenkiMeter.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +23,9 @@ constexpr int kPanelWidth = kWidth - 32;
 constexpr int kLineWidth = kPanelWidth - 32;
 constexpr int kButtonY = 104;
 constexpr int kButtonHeight = 30;
+// The height of a line of text the places were drawn for (a 9-point font):
+// a larger font moves and widens everything in proportion.
+constexpr double kDesignLineHeight = 15.0;
 
 QFrame* makePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
 {
@@ -28,12 +36,11 @@ QFrame* makePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
     return panel;
 }
 
-QFrame* makeBar(QWidget* parent, const char* name, int y)
+GenkiMeter* makeBar(QWidget* parent, const char* name, int y)
 {
-    auto* bar = new QFrame(parent);
+    auto* bar = new GenkiMeter(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setAutoFillBackground(true);
-    bar->setGeometry(kBarX, y, 0, kBarHeight);
+    bar->setGeometry(kBarX, y, kWidth - kBarX - 16, kBarHeight);
     return bar;
 }
 
@@ -44,6 +51,21 @@ QLabel* makeLine(QWidget* parent, const char* name, int y, int height, const QSt
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setGeometry(12, y, kLineWidth, height);
     return label;
+}
+
+// Grows the screen and every control on it by the same factor, so that a
+// larger font keeps every caption whole.
+void growWithFont(QWidget* screen)
+{
+    const double k = std::max(1.0, screen->fontMetrics().height() / kDesignLineHeight);
+    if (k == 1.0)
+        return;
+    auto scaled = [k](int v) { return static_cast<int>(std::lround(v * k)); };
+    for (QWidget* w : screen->findChildren<QWidget*>()) {
+        const QRect g = w->geometry();
+        w->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+    }
+    screen->setFixedSize(scaled(kWidth), scaled(kHeight));
 }
 
 } // namespace
@@ -59,6 +81,8 @@ void BoutScreen::buildControls()
         b->hide();
     m_bonusButton->hide();
     m_endLabel->hide();
+    growWithFont(this);
+    scrollWhenLargerThanScreen(this, QStringLiteral("Scroll the bout"));
 }
 
 // The two wrestlers with their genki bars, and the time.

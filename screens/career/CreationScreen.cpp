@@ -4,6 +4,7 @@
 #include "screens/career/NameValidator.h"
 #include "rules/career/NewCareer.h"
 #include "screens/career/ScrollEventBar.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
@@ -14,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +74,9 @@ ScrollEventBar* makeBar(QWidget* parent, const char* name, int min, int max, int
     bar->setPageStep(pageStep);
     bar->setValue(start);
     bar->setFixedHeight(length);
+    // Up and Page Up raise the value, as a player expects of a value; the
+    // thumb still moves down as it rises, and the arrows keep their places.
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -124,6 +131,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
     buildControls();
     layOut();
     setTabOrderAndFocus();
+    nameControls();
     // The ranges are set: now the events may flow.
     connect(m_heightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollHeight);
     connect(m_weightBar, &ScrollEventBar::scrolled, this, &CreationScreen::scrollWeight);
@@ -190,9 +198,13 @@ void CreationScreen::layOut()
     body->addLayout(poolRow(m_bodyPointsCaptionLabel, m_bodyPointsLeftLabel));
     body->addStretch();
 
-    auto* abilityBars = new QHBoxLayout;
+    // The twelve bars stand in one row, or in two where one row would be
+    // wider than the screen (a large scale or font on a small screen).
+    const int perRow = abilitiesFitOneRow() ? static_cast<int>(kAbilityCount) : static_cast<int>(kAbilityCount) / 2;
+    auto* abilityBars = new QGridLayout;
     for (std::size_t i = 0; i < kAbilityCount; ++i)
-        abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]));
+        abilityBars->addLayout(barColumn(this->*kAbilities[i].title, m_abilityBars[i], m_abilityLabels[i]),
+                               static_cast<int>(i) / perRow, static_cast<int>(i) % perRow);
     auto* abilities = new QVBoxLayout;
     abilities->addLayout(abilityBars);
     abilities->addLayout(poolRow(m_abilityPointsCaptionLabel, m_abilityPointsLeftLabel));
@@ -217,6 +229,19 @@ void CreationScreen::layOut()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+bool CreationScreen::abilitiesFitOneRow() const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return true;
+    // The screen's width with the bars in one row: the body's two columns,
+    // then each ability as wide as its caption, with the layouts' spacing.
+    int width = 2 * fontMetrics().horizontalAdvance(QStringLiteral("Weight")) + 120;
+    for (const AbilityControls& a : kAbilities)
+        width += std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(a.caption)), m_abilityBars[0]->sizeHint().width()) + 8;
+    return width <= s->availableGeometry().width();
+}
+
 void CreationScreen::setTabOrderAndFocus()
 {
     // Tab order: the names, height, weight, the twelve abilities, Save, Cancel.
@@ -234,6 +259,20 @@ void CreationScreen::setTabOrderAndFocus()
     setTabOrder(previous, m_saveButton);
     setTabOrder(m_saveButton, m_cancelButton);
     m_shikonaEdit->setFocus();
+}
+
+void CreationScreen::nameControls()
+{
+    tieLabel(m_shikonaCaptionLabel, m_shikonaEdit);
+    tieLabel(m_realNameCaptionLabel, m_realNameEdit);
+    tieLabel(m_heightCaptionLabel, m_heightBar);
+    tieLabel(m_weightCaptionLabel, m_weightBar);
+    m_heightBar->setAccessibleDescription(QStringLiteral("Height in centimetres, paid from the body points"));
+    m_weightBar->setAccessibleDescription(QStringLiteral("Weight in kilograms, paid from the body points"));
+    for (std::size_t i = 0; i < kAbilityCount; ++i) {
+        tieLabel(this->*kAbilities[i].title, m_abilityBars[i]);
+        m_abilityBars[i]->setAccessibleDescription(QStringLiteral("Ability from %1 to %2, paid from the ability points").arg(kMinAbility).arg(kMaxAbility));
+    }
 }
 
 void CreationScreen::resetPools()

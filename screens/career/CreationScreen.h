@@ -108,6 +108,8 @@ private:
     void buildControls();
     void layOut();
     void setTabOrderAndFocus();
+    bool abilitiesFitOneRow() const;
+    void nameControls();
     void abilityScroll(std::size_t index, int proposed);
     void showValues();
 

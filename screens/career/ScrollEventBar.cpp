@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
 namespace {
@@ -87,6 +89,24 @@ void ScrollEventBar::keyReleaseEvent(QKeyEvent* e)
         m_keyDown = 0;
         endGesture();
     }
+}
+
+void ScrollEventBar::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect ring;
+    ring.initFrom(this);
+    ring.rect = rect().adjusted(1, 1, -1, -1);
+    ring.backgroundColor = palette().color(QPalette::Window);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &p, this);
+    // A style may draw the ring faintly or not at all on a bar: a line in
+    // the highlight colour is always there.
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void ScrollEventBar::wheelEvent(QWheelEvent* e)

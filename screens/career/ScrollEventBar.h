@@ -28,6 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    // Styles draw no focus on a scroll bar: this one shows it, as a button does.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void onAction(int action);

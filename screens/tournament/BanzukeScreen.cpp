@@ -3,15 +3,18 @@
 
 #include "rules/core/Game.h"
 #include "rules/tournament/BanzukeLayout.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,11 +70,14 @@ BanzukeScreen::BanzukeScreen(Game& game, QWidget* parent) : ScreenDialog(game, p
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setWidget(m_listWidget);
     m_scrollArea->setWidgetResizable(false);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // only on a screen too small for both columns
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    nameControl(m_scrollArea->verticalScrollBar(), QStringLiteral("Scroll the banzuke"));
+    nameControl(m_scrollArea->horizontalScrollBar(), QStringLiteral("Scroll the banzuke across"));
 
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
+    giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the banzuke"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
@@ -101,6 +107,12 @@ int BanzukeScreen::pageX(int x) const
 void BanzukeScreen::onShown()
 {
     fillBanzuke();
+    fitInsideScreen(this);
+    // The reading starts at the top of the list, with the first Yokozuna.
+    if (!m_nameButtons.empty())
+        m_nameButtons.front()->setFocus(Qt::OtherFocusReason);
+    else
+        m_closeButton->setFocus(Qt::OtherFocusReason);
 }
 
 void BanzukeScreen::fillBanzuke()
@@ -126,6 +138,7 @@ void BanzukeScreen::fillBanzuke()
                 if (isOffered(b))
                     viewRikishiInSlot(slot);
             });
+            nameControl(b, toQt(item.spoken), QStringLiteral("Shows this wrestler in the viewer"));
             m_nameButtons.push_back(b);
             w = b;
         } else {

@@ -7,6 +7,7 @@
 #include "rules/core/CurrentDay.h"
 #include "rules/tournament/DayResults.h"
 #include "screens/tournament/ReturnWatcher.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
@@ -120,6 +121,8 @@ public:
     void leaderboard(Game& game) override
     {
         emit m_screen->leaderboardWanted(game);
+        // Back to this screen, not to the main menu behind it.
+        giveFocusBack(m_screen);
     }
     PlayerBout& playerBout() override { return *m_screen->m_playerBout; }
     BashoEndScreens& bashoEndScreens() override { return *m_screen->m_bashoEnd; }
@@ -184,9 +187,8 @@ DayResultsScreen::DayResultsScreen(Game& game, QWidget* parent) : ScreenDialog(g
     m_finishBashoButton->hide();
 
     connectButtons();
-
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    scrollWhenLargerThanScreen(this, QStringLiteral("Scroll the results"));
+    centreOnScreen(this);
 }
 
 void DayResultsScreen::buildTitleRow(int width)
@@ -284,6 +286,7 @@ void DayResultsScreen::runDayStep()
 void DayResultsScreen::showDayDone()
 {
     m_fightButton->hide();
+    uncoverVerb();
     m_mainMenuButton->setEnabled(true);
     m_nextDayButton->setEnabled(true);
     m_nextDayButton->setFocus();
@@ -306,8 +309,16 @@ void DayResultsScreen::showDayNotSaved(std::int32_t day)
     showDayDone();
 }
 
+void DayResultsScreen::uncoverVerb()
+{
+    if (m_coveredVerb)
+        m_coveredVerb->show();
+    m_coveredVerb = nullptr;
+}
+
 void DayResultsScreen::showSheet(const DaySheet& sheet)
 {
+    m_coveredVerb = nullptr; // every line is shown or hidden anew below
     const bool bouts = sheet.kind == DaySheetKind::Bouts;
     for (QLabel* l : {m_dayCaptionLabel, m_dayLabel, m_resultsCaptionLabel})
         l->setVisible(bouts);
@@ -331,8 +342,10 @@ void DayResultsScreen::showSheet(const DaySheet& sheet)
     m_nextDayButton->setEnabled(false);
     m_showBanzukeButton->setEnabled(false);
     if (bouts && sheet.playerLine >= 0) {
-        const QLabel* verb = m_resultLabels[3 * static_cast<std::size_t>(sheet.playerLine) + 1];
+        QLabel* verb = m_resultLabels[3 * static_cast<std::size_t>(sheet.playerLine) + 1];
         m_fightButton->move(verb->x(), verb->y() - 2);
+        verb->hide();
+        m_coveredVerb = verb;
         m_fightButton->setEnabled(true);
         m_fightButton->show();
         m_fightButton->raise();

@@ -43,6 +43,10 @@ public:
     std::array<QLabel*, 60> m_resultLabels{}; // line1First, line1Middle, line1Second ... line20Second
     QFrame* m_columnDivider = nullptr;
     QPushButton* m_fightButton = nullptr;
+    // The player's "VS." under the Fight button: hidden while the button
+    // covers it, so a screen reader does not read what nobody can see.
+    QLabel* m_coveredVerb = nullptr;
+    void uncoverVerb();
     QPushButton* m_mainMenuButton = nullptr;
     QPushButton* m_nextDayButton = nullptr;
     QPushButton* m_showBanzukeButton = nullptr;

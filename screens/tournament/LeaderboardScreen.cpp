@@ -1,5 +1,6 @@
 // The leaderboard window: three texts and an OK button.
 #include "screens/tournament/LeaderboardScreen.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
@@ -9,6 +10,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,6 +48,7 @@ LeaderboardScreen::LeaderboardScreen(Game& game, QWidget* parent) : ScreenDialog
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     m_okButton = makeButton(this, "OKButton", QStringLiteral("OK"));
+    giveKey(m_okButton, QKeySequence(Qt::ALT | Qt::Key_O), QStringLiteral("OK"));
     m_okButton->setMinimumWidth(90);
 
     auto* column = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 #include "screens/tournament/RikishiViewer.h"
 
 #include "screens/career/ScrollEventBar.h"
+#include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/SaveReport.h"
 #include "screens/TextConversion.h"
@@ -11,6 +12,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -64,6 +66,7 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
+    readInLayoutOrder(this);
 
     connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
     connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
@@ -201,6 +204,9 @@ QVBoxLayout* RikishiViewer::buildNumberBar()
     m_numberBar->setValue(kFirstViewNumber);
     m_numberBar->setMinimumHeight(220);
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
+    giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the viewer"));
+    nameControl(m_numberBar, QStringLiteral("Rikishi number"), QStringLiteral("Which of the 40 wrestlers is shown, 1 to 40"));
+    tieLabel(m_numberLabel, m_numberBar);
     auto* side = new QVBoxLayout;
     side->addWidget(m_numberLabel);
     side->addWidget(m_numberBar, 1, Qt::AlignHCenter);
@@ -210,6 +216,7 @@ QVBoxLayout* RikishiViewer::buildNumberBar()
 void RikishiViewer::onShown()
 {
     showViewedRikishi();
+    m_numberBar->setFocus(Qt::OtherFocusReason); // the one control that moves through the roster
 }
 
 void RikishiViewer::showViewedRikishi()

@@ -156,7 +156,7 @@ private slots:
         // career's own.
         first = snapshot(m_first);
         CreationScreen creation(m_second);
-        QTest::keyClick(creation.m_weightBar, Qt::Key_PageUp);
+        QTest::keyClick(creation.m_weightBar, Qt::Key_PageDown);
         QCOMPARE(m_second.bodyScroll.lastWeightPos, 120);
         RikishiViewer viewer(m_second);
         viewer.showRikishi(12);

@@ -19,6 +19,7 @@
 #include "screens/bashoend/StatIncreaseScreen.h"
 #include "screens/bashoend/YushoScreen.h"
 #include "screens/bout/BoutScreen.h"
+#include "screens/bout/GenkiMeter.h"
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/Controls.h"
@@ -273,10 +274,10 @@ private:
     void checkBars() const
     {
         const Game& game = gameState();
-        const std::pair<const QFrame*, std::int32_t> bars[] = {
+        const std::pair<const GenkiMeter*, std::int32_t> bars[] = {
             {screens().boutScreen()->m_userGenkiBar, game.playerCopy.genki}, {screens().boutScreen()->m_compGenkiBar, game.opponentCopy.genki}};
         for (const auto& [bar, genki] : bars) {
-            const int shown = bar->isVisible() ? bar->width() : 0;
+            const int shown = bar->level();
             if (shown != genkiBarWidth(genki))
                 fail(fromQt(bar->objectName()) + " is " + std::to_string(shown) + " pixels wide for a genki of " +
                      std::to_string(genki));

@@ -2,6 +2,8 @@
 // new career made on the creation screen, then a basho played through the
 // game's own screens on a fixed seed, as a player pressing what is offered.
 //   QT_QPA_PLATFORM=offscreen kirimaki-screenshots DIR
+// KIRIMAKI_SHOTS_DARK=1 takes them in a dark palette, KIRIMAKI_SHOTS_POINTS=13
+// with a 13-point font; QT_SCALE_FACTOR=2 scales them as a large screen does.
 #include "game/Application.h"
 #include "game/GameState.h"
 #include "game/Screens.h"
@@ -24,6 +26,9 @@
 #include "screens/WindowPlacement.h"
 
 #include <QDir>
+#include <QFont>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -104,10 +109,10 @@ private:
     void opened(QWidget* w)
     {
         if (auto* form = qobject_cast<CreationScreen*>(w)) {
-            press(form->m_weightBar, Qt::Key_PageUp);
-            press(form->m_heightBar, Qt::Key_Down, 6);
-            press(form->m_strengthBar, Qt::Key_Down, 3);
-            press(form->m_oshiBar, Qt::Key_Down, 4);
+            press(form->m_weightBar, Qt::Key_PageDown);
+            press(form->m_heightBar, Qt::Key_Up, 6);
+            press(form->m_strengthBar, Qt::Key_Up, 3);
+            press(form->m_oshiBar, Qt::Key_Up, 4);
             shoot(form, "create-rikishi.png");
             form->m_saveButton->click();
         } else if (w == screens().leaderboardScreen()) {
@@ -157,6 +162,30 @@ private:
     QPixmap m_midway;
 };
 
+// The palette and font a player may have chosen for his desktop.
+void lookAsAsked(QApplication& app)
+{
+    if (qEnvironmentVariableIsSet("KIRIMAKI_SHOTS_DARK")) {
+        app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(0x45, 0x45, 0x45));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+        dark.setColor(QPalette::Mid, QColor(0x80, 0x80, 0x80));
+        app.setPalette(dark);
+    }
+    const int points = qEnvironmentVariableIntValue("KIRIMAKI_SHOTS_POINTS");
+    if (points > 0) {
+        QFont font = app.font();
+        font.setPointSize(points);
+        app.setFont(font);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -168,6 +197,7 @@ int main(int argc, char** argv)
     qputenv("KIRIMAKI_SEED", "9"); // the same pictures on every run
     KirimakiApplication app(argc, argv);
     g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    lookAsAsked(app);
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     { // a career on file, so that the start-up has one to show

@@ -61,4 +61,29 @@ TEST(BanzukeLayout, RowsColumnsAndLabelsOfANewCareerAndOfOddRosters)
     EXPECT_EQ(layout.title, "The Banzuke through day 2147483647 of the basho");
 }
 
+// What a screen reader says for a name: rank, row where the rank has more
+// than one, side, name and record, counted in words.
+TEST(BanzukeLayout, EachNameIsReadAsItsWholeEntry)
+{
+    Game game;
+    buildNewCareer(game, CreationValues());
+    Roster& roster = game.roster;
+    roster[0].cbw = 1;
+    roster[0].cbl = 0;
+    roster[39].cbw = 4;
+    roster[39].cbl = 1;
+    const BanzukeLayout layout = banzukeLayout(roster);
+    auto spoken = [&layout](int slot) {
+        for (const BanzukeItem& i : layout.items)
+            if (i.slot == slot && i.kind == BanzukeItem::Name)
+                return i.spoken;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(spoken(0), "Yokozuna East, " + shikonaOf(roster[0]) + ", 1 win 0 losses");
+    EXPECT_EQ(spoken(3), "Ozeki East, " + shikonaOf(roster[3]) + ", 0 wins 0 losses");
+    EXPECT_EQ(spoken(39), "Maegashira 14 West, Kiriarashi, 4 wins 1 loss");
+    for (const BanzukeItem& i : layout.items)
+        EXPECT_EQ(i.spoken.empty(), i.kind != BanzukeItem::Name) << i.text;
+}
+
 } // namespace

@@ -94,12 +94,14 @@ private slots:
         QTest::keyClick(m_boutScreen, Qt::Key_J); // the tachiai's Jump is not offered
         QCOMPARE(m_boutScreen->m_timeElapsedLabel->text(), time);
 
-        // A held key presses once; Enter presses the focused button (Yotsu).
+        // A held key presses once; the focus stays on the strategy just used,
+        // and Enter presses it again.
         QKeyEvent held(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"), true);
         QApplication::sendEvent(m_boutScreen, &held);
         QCOMPARE(m_boutScreen->m_timeElapsedLabel->text(), time);
+        QCOMPARE(m_boutScreen->focusWidget(), m_boutScreen->m_tsuppariButton);
         QTest::keyClick(m_boutScreen, Qt::Key_Return);
-        QVERIFY(strategy().contains(QStringLiteral("Yotsu")));
+        QVERIFY(strategy().contains(QStringLiteral("Tsuppari")));
         QVERIFY(m_boutScreen->m_timeElapsedLabel->text() != time);
         m_boutScreen->hide();
     }

@@ -53,13 +53,13 @@ private slots:
         CreationScreen form(m_game);
         form.show();
         form.m_shikonaEdit->setText(QStringLiteral("Kirin\u00f6"));
-        QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
+        QTest::keyClick(form.m_heightBar, Qt::Key_PageUp);
         QCOMPARE(form.m_heightBar->value(), 180);
         // The refused proposal was 190; letting go of the key ends the
         // gesture with one more scroll event where the bar rests.
         QCOMPARE(m_game.bodyScroll.lastHeightPos, 180);
-        QTest::keyClick(form.m_weightBar, Qt::Key_PageUp);
-        QTest::keyClick(form.m_heightBar, Qt::Key_PageDown);
+        QTest::keyClick(form.m_weightBar, Qt::Key_PageDown);
+        QTest::keyClick(form.m_heightBar, Qt::Key_PageUp);
         QTest::keyClick(form.m_yotsuBar, Qt::Key_End);
         QTest::mouseClick(form.m_saveButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
