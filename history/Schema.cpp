@@ -67,7 +67,7 @@ void checkSchema(Database& db)
         throw DamagedHistoryError("the database is damaged");
     // A table missing or of another shape fails to prepare here.
     try {
-        Statement shape(db, "SELECT career, step, basho, day, roster FROM steps JOIN careers USING(career) WHERE 0 UNION ALL SELECT wrestler, basho, position, rank, title FROM banzuke WHERE 0 UNION ALL SELECT wrestler, basho, wins, losses, change FROM outcomes WHERE 0 UNION ALL SELECT east, west, winner, seq, player FROM bouts WHERE 0 UNION ALL SELECT basho, name, step, 0, 0 FROM basho WHERE 0 UNION ALL SELECT shikona, real_name, wrestler, player, 0 FROM wrestlers WHERE 0 UNION ALL SELECT strength, henka, stamina, height, weight FROM abilities WHERE 0");
+        Statement shape(db, "SELECT career, step, basho, day, roster FROM steps JOIN careers USING(career) WHERE 0 UNION ALL SELECT wrestler, basho, position, rank, title FROM banzuke WHERE 0 UNION ALL SELECT wrestler, basho, wins, losses, change FROM outcomes WHERE 0 UNION ALL SELECT east, west, winner, seq, player FROM bouts WHERE 0 UNION ALL SELECT tachiai, strategies, monoii, tori_naoshi, step FROM bouts WHERE 0 UNION ALL SELECT basho, name, step, 0, 0 FROM basho WHERE 0 UNION ALL SELECT shikona, real_name, wrestler, player, 0 FROM wrestlers WHERE 0 UNION ALL SELECT strength, henka, stamina, height, weight FROM abilities WHERE 0");
         shape.step();
     } catch (const HistoryError& e) {
         throw DamagedHistoryError(std::string("not the history's tables: ") + e.what());

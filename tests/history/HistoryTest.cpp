@@ -122,6 +122,31 @@ TEST(History, AFilePutBackToAnOlderStepDropsTheLaterStepsAndACareerMetMidwayStar
     EXPECT_FALSE(rows[0].finished);
 }
 
+TEST(History, AStepCommittedByAProgramThatDiedBeforeItsSaveIsDroppedOnTheNextOpening)
+{
+    Recorded h;
+    h.game.roster = makeRoster(3);
+    ASSERT_TRUE(h.game.save());
+    Roster next = h.game.roster;
+    fightFirstPair(next);
+    // The history has the day's bout; the program dies before the file does.
+    h.recorder->saving(next);
+    EXPECT_EQ(h.reader().bouts(1).size(), 1u);
+    h.recorder.reset();
+
+    HistoryRecorder again(h.game.savePath, nullptr);
+    Game game;
+    game.savePath = h.game.savePath;
+    game.witness = &again;
+    ASSERT_EQ(game.load(), LoadResult::Loaded);
+    EXPECT_TRUE(h.reader().bouts(1).empty());
+    // The same step, done again, is there once.
+    game.roster = next;
+    ASSERT_TRUE(game.save());
+    EXPECT_EQ(h.reader().bouts(1).size(), 1u);
+    EXPECT_EQ(h.reader().careers().size(), 1u);
+}
+
 TEST(History, ANewerHistoryIsLeftAsItIsAndADamagedOneIsKeptAside)
 {
     TempDir dir;

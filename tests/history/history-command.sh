@@ -54,6 +54,16 @@ cd "$work/sim-basho-3"
 name=$(awk -F'\t' 'NR == 2 { print $3 }' h.bouts)
 "$sim" history --head-to-head "$name" | awk -F'\t' 'NR > 1 { w += $2; l += $3 } END { exit !(w + l > 0) }' ||
   fail "no head-to-head for $name"
+# The head-to-head adds up to the player's bouts; the yusho of a basho
+# without a playoff goes to its best record.
+player=$("$sim" history --careers | awk -F'\t' 'END { print $2 }')
+bouts=$(awk -F'\t' 'NR > 1 && $6 == 1' h.bouts | wc -l)
+"$sim" history --head-to-head "$player" | awk -F'\t' -v n="$bouts" 'NR > 1 { t += $2 + $3 } END { exit t != n }' ||
+  fail "the head-to-head of $player does not add up to his $bouts bouts"
+"$sim" history --champions | awk -F'\t' 'FNR == 1 { next }
+  FILENAME == ARGV[1] { if ($6 > best[$2]) { best[$2] = $6; who[$2] = $1 } else if ($6 == best[$2]) who[$2] = ""; next }
+  $5 == 0 && $3 != who[$1] { print "basho " $1 ": yusho " $3 ", best record " who[$1]; bad = 1 }
+  END { exit bad }' h.all - || fail "a yusho went past the best record"
 "$sim" history --wrestler Nobody > /dev/null 2> err && fail "an unknown name is accepted"
 "$sim" history --all --bouts > /dev/null 2>&1; [ $? -eq 2 ] || fail "two listings are not a usage error"
 "$sim" history --career 2 > /dev/null 2>&1; [ $? -eq 2 ] || fail "a career that is not there is accepted"
