@@ -21,6 +21,7 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/history/HistoryScreen.h"
 
 #include <string>
 
@@ -66,6 +67,7 @@ void Screens::createTournamentScreens()
     // The viewer fills itself once when the game starts, which is when a
     // missing save file is first reported.
     m_rikishiViewer->showViewedRikishi();
+    m_historyScreen = std::make_unique<HistoryScreen>(*m_game, main);
     m_banzukeScreen = std::make_unique<BanzukeScreen>(*m_game, main);
     m_dayResultsScreen = std::make_unique<DayResultsScreen>(*m_game, main);
     seedFromStart(*m_game);
@@ -100,6 +102,8 @@ void Screens::wireMainMenu()
     QObject::connect(menu, &MainMenu::aboutWanted, m_aboutBox.get(), [this] { m_aboutBox->exec(); });
     QObject::connect(menu, &MainMenu::creationWanted, menu, [this] { openCreationForm(); });
     QObject::connect(menu, &MainMenu::viewerWanted, m_rikishiViewer.get(), [this] { bringUp(m_rikishiViewer.get()); });
+    QObject::connect(menu, &MainMenu::historyWanted, m_historyScreen.get(), [this] { m_historyScreen->showFor({}); });
+    QObject::connect(m_rikishiViewer.get(), &RikishiViewer::historyWanted, m_historyScreen.get(), &HistoryScreen::showFor);
 }
 
 void Screens::wireTournament()

@@ -22,6 +22,7 @@ class RikishiViewer;
 class StatIncreaseScreen;
 class YushoScreen;
 class HistoryRecorder;
+class HistoryScreen;
 struct Game;
 
 // Made by main after the Game. Creates the screens in the start-up order
@@ -46,6 +47,7 @@ public:
     // The screens, for the front-end, the tests and the tools that drive them.
     MainMenu* mainMenu() const { return m_mainMenu.get(); }
     AboutBox* aboutBox() const { return m_aboutBox.get(); }
+    HistoryScreen* historyScreen() const { return m_historyScreen.get(); }
     ErrorBox* errorBox() const { return m_errorBox.get(); }
     RikishiViewer* rikishiViewer() const { return m_rikishiViewer.get(); }
     BanzukeScreen* banzukeScreen() const { return m_banzukeScreen.get(); }
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<AboutBox> m_aboutBox;
     std::unique_ptr<ErrorBox> m_errorBox;
     std::unique_ptr<RikishiViewer> m_rikishiViewer;
+    std::unique_ptr<HistoryScreen> m_historyScreen;
     std::unique_ptr<BanzukeScreen> m_banzukeScreen;
     std::unique_ptr<DayResultsScreen> m_dayResultsScreen;
     std::unique_ptr<BoutScreen> m_boutScreen;

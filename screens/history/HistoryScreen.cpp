@@ -8,6 +8,7 @@
 #include "screens/Accessibility.h"
 #include "screens/Controls.h"
 #include "screens/TextConversion.h"
+#include "screens/WindowPlacement.h"
 #include "screens/history/HistoryCharts.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QString& spoken
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->verticalHeader()->hide();
     t->horizontalHeader()->setStretchLastSection(true);
+    t->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder); // first to last until a heading is clicked
     t->setTabKeyNavigation(false); // Tab leaves the table, arrows move in it
     nameControl(t, spoken, QStringLiteral("Click a heading to sort; Ctrl+C copies the table"));
     return t;
@@ -65,7 +67,8 @@ QString record(std::int64_t wins, std::int64_t losses)
 
 QString honour(const BashoRow& r)
 {
-    return r.yusho ? QStringLiteral("Yusho") : r.junyusho ? QStringLiteral("Jun-yusho") : QString();
+    return r.yusho ? QStringLiteral("Yusho") : r.junyusho ? QStringLiteral("Jun-yusho")
+                                                          : QString();
 }
 
 } // namespace
