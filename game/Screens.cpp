@@ -2,6 +2,7 @@
 #include "game/Screens.h"
 
 #include "game/StartingSeed.h"
+#include "history/HistoryRecorder.h"
 #include "rules/core/Game.h"
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
@@ -20,11 +21,16 @@
 #include "screens/tournament/DayResultsScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
+#include "screens/history/HistoryScreen.h"
 
 #include <string>
 
 Screens::Screens(Game& game) : m_game(&game)
 {
+    m_history = std::make_unique<HistoryRecorder>(game.savePath, [this](const std::string& message) {
+        reportHistoryNotice(m_mainMenu.get(), message);
+    });
+    game.witness = m_history.get();
     createShell();
     createTournamentScreens();
     createBashoEndScreens();
@@ -36,6 +42,7 @@ Screens::~Screens()
 {
     // The error box goes before the screens that could still report to it.
     setFileErrorReporter(nullptr);
+    m_game->witness = nullptr;
 }
 
 void Screens::createShell()
@@ -60,6 +67,7 @@ void Screens::createTournamentScreens()
     // The viewer fills itself once when the game starts, which is when a
     // missing save file is first reported.
     m_rikishiViewer->showViewedRikishi();
+    m_historyScreen = std::make_unique<HistoryScreen>(*m_game, main);
     m_banzukeScreen = std::make_unique<BanzukeScreen>(*m_game, main);
     m_dayResultsScreen = std::make_unique<DayResultsScreen>(*m_game, main);
     seedFromStart(*m_game);
@@ -94,6 +102,8 @@ void Screens::wireMainMenu()
     QObject::connect(menu, &MainMenu::aboutWanted, m_aboutBox.get(), [this] { m_aboutBox->exec(); });
     QObject::connect(menu, &MainMenu::creationWanted, menu, [this] { openCreationForm(); });
     QObject::connect(menu, &MainMenu::viewerWanted, m_rikishiViewer.get(), [this] { bringUp(m_rikishiViewer.get()); });
+    QObject::connect(menu, &MainMenu::historyWanted, m_historyScreen.get(), [this] { m_historyScreen->showFor({}); });
+    QObject::connect(m_rikishiViewer.get(), &RikishiViewer::historyWanted, m_historyScreen.get(), &HistoryScreen::showFor);
 }
 
 void Screens::wireTournament()

@@ -21,6 +21,8 @@ class PotentialScreen;
 class RikishiViewer;
 class StatIncreaseScreen;
 class YushoScreen;
+class HistoryRecorder;
+class HistoryScreen;
 struct Game;
 
 // Made by main after the Game. Creates the screens in the start-up order
@@ -32,6 +34,9 @@ struct Game;
 // load the career after they are made (each reports a missing file). No
 // screen reaches another: what one asks for (the bout, its bonus, the
 // leaderboard, a wrestler of the banzuke, the main menu) is connected here.
+// Before any screen it opens the career's history, which records every load
+// and save of the game from then on, as kirimaki-sim's play does; the
+// start-up has taken the career's lock by then.
 class Screens {
 public:
     explicit Screens(Game& game);
@@ -42,6 +47,7 @@ public:
     // The screens, for the front-end, the tests and the tools that drive them.
     MainMenu* mainMenu() const { return m_mainMenu.get(); }
     AboutBox* aboutBox() const { return m_aboutBox.get(); }
+    HistoryScreen* historyScreen() const { return m_historyScreen.get(); }
     ErrorBox* errorBox() const { return m_errorBox.get(); }
     RikishiViewer* rikishiViewer() const { return m_rikishiViewer.get(); }
     BanzukeScreen* banzukeScreen() const { return m_banzukeScreen.get(); }
@@ -65,12 +71,14 @@ private:
     void openCreationForm();
 
     Game* m_game = nullptr; // never null
+    std::unique_ptr<HistoryRecorder> m_history; // the first to come, the last to go
     // Declared in the order of creation, so that they go in the reverse order.
     std::unique_ptr<MainMenu> m_mainMenu;
     std::unique_ptr<CreationScreen> m_firstCreationForm;
     std::unique_ptr<AboutBox> m_aboutBox;
     std::unique_ptr<ErrorBox> m_errorBox;
     std::unique_ptr<RikishiViewer> m_rikishiViewer;
+    std::unique_ptr<HistoryScreen> m_historyScreen;
     std::unique_ptr<BanzukeScreen> m_banzukeScreen;
     std::unique_ptr<DayResultsScreen> m_dayResultsScreen;
     std::unique_ptr<BoutScreen> m_boutScreen;

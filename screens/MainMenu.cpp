@@ -46,6 +46,7 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     QWidget::setTabOrder(m_createRikishiButton, m_viewRikishiButton);
     QWidget::setTabOrder(m_viewRikishiButton, m_aboutButton);
     QWidget::setTabOrder(m_aboutButton, m_quitButton);
+    QWidget::setTabOrder(m_quitButton, m_careerHistoryButton);
     m_tournamentButton->setFocus();
 
     connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
@@ -54,6 +55,10 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     connect(m_quitButton, &QPushButton::clicked, this, &MainMenu::quitGame);
     connect(m_createRikishiButton, &QPushButton::clicked, this, &MainMenu::createRikishi);
     connect(m_viewRikishiButton, &QPushButton::clicked, this, &MainMenu::viewRikishi);
+    connect(m_careerHistoryButton, &QPushButton::clicked, this, [this] {
+        if (isOffered(m_careerHistoryButton))
+            emit historyWanted();
+    });
 }
 
 // The six buttons in their sunken panel.
@@ -70,7 +75,9 @@ void MainMenu::buildButtonPanel()
     m_quitButton = makeButton(m_buttonPanel, "quitButton", QStringLiteral("&Quit"));
     m_createRikishiButton = makeButton(m_buttonPanel, "createRikishiButton", QStringLiteral("&Create Rikishi"));
     m_viewRikishiButton = makeButton(m_buttonPanel, "viewRikishiButton", QStringLiteral("View &Rikishi"));
-    for (QPushButton* b : {m_tournamentButton, m_viewBanzukeButton, m_aboutButton, m_quitButton, m_createRikishiButton, m_viewRikishiButton})
+    // Below the six: every basho the career has played.
+    m_careerHistoryButton = makeButton(m_buttonPanel, "careerHistoryButton", QStringLiteral("Career &History"));
+    for (QPushButton* b : {m_tournamentButton, m_viewBanzukeButton, m_aboutButton, m_quitButton, m_createRikishiButton, m_viewRikishiButton, m_careerHistoryButton})
         b->setMinimumSize(150, 36);
 
     // Career buttons on the left, browsing on the right, leaving at the bottom.
@@ -83,6 +90,7 @@ void MainMenu::buildButtonPanel()
     grid->addWidget(m_viewRikishiButton, 1, 1);
     grid->addWidget(m_aboutButton, 2, 0);
     grid->addWidget(m_quitButton, 2, 1);
+    grid->addWidget(m_careerHistoryButton, 3, 0, 1, 2);
 }
 
 void MainMenu::startTournament()

@@ -21,6 +21,7 @@ public:
     QPushButton* m_quitButton = nullptr;
     QPushButton* m_createRikishiButton = nullptr;
     QPushButton* m_viewRikishiButton = nullptr;
+    QPushButton* m_careerHistoryButton = nullptr;
 
 public slots:
     void startTournament();
@@ -37,6 +38,7 @@ signals:
     void aboutWanted();
     void creationWanted();
     void viewerWanted();
+    void historyWanted();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

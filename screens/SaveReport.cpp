@@ -3,6 +3,7 @@
 
 #include "rules/core/Game.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -66,6 +67,15 @@ bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString
     QMessageBox::warning(screen, QStringLiteral("Kirimaki"),
                          retry.isEmpty() || !retryHelps ? cause : cause + QStringLiteral("\n\n") + retry);
     return false;
+}
+
+void reportHistoryNotice(QWidget* parent, const std::string& message)
+{
+    const QString text = QString::fromStdString(message);
+    QPointer<QWidget> guard(parent);
+    QTimer::singleShot(0, qApp, [guard, text] {
+        QMessageBox::information(guard.data(), QStringLiteral("Kirimaki"), text);
+    });
 }
 
 bool saveRosterOrReport(QWidget* screen, const Game& game, const QString& retry)

@@ -39,6 +39,11 @@ bool stepLeftUnsaved(QWidget* screen, const Game& game, const QString& retry);
 // A failure that trying again cannot mend names no button to retry with.
 bool reportIfSaveFailed(QWidget* screen, const SaveResult& result, const QString& retry = QString());
 
+// Tells the player what became of the career's history (set aside, or not
+// written): a message box over `parent` (or none yet, when it is null), shown
+// from a queued call, since the history speaks in the middle of a load or save.
+void reportHistoryNotice(QWidget* parent, const std::string& message);
+
 // While one lives, a failed save is reported once: a second failure with
 // the same cause (the bout's own save, then the day's save after it, in a
 // folder that became read-only) shows no second, identical box.

@@ -19,7 +19,7 @@ constexpr std::int64_t kPlayoffDay = 16;
 Args boutArgs(const std::vector<std::string>& argv, BoutOptions& options)
 {
     Args args(argv, commonOptions() + autopilotOptions() +
-                        std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true}, {"--write", false}});
+                        std::vector<OptionSpec>{{"--player", true}, {"--opponent", true}, {"--day", true}, {"--write", false}, noHistoryOption()});
     options.player = static_cast<std::size_t>(args.requiredNumber("--player", 0, kLastSlot));
     options.opponent = static_cast<std::size_t>(args.requiredNumber("--opponent", 0, kLastSlot));
     if (options.player == options.opponent)
@@ -67,6 +67,7 @@ int runBout(const std::vector<std::string>& argv)
 
     // Only a bout that writes takes the lock: a reader sees a whole file anyway.
     const auto lock = options.write ? lockOrFail(game) : nullptr;
+    const auto history = options.write ? recordHistory(args, game) : nullptr;
     loadOrFail(game);
     startBout(game, options);
     Transcript transcript;

@@ -19,6 +19,7 @@ int runBout(const std::vector<std::string>& argv);
 int runPlay(const std::vector<std::string>& argv);
 int runStudy(const std::vector<std::string>& args);
 int runStudyMerge(const std::vector<std::string>& args);
+int runHistory(const std::vector<std::string>& args);
 
 // The options of play and bout, checked as the subcommands check them before
 // anything is read or written (UsageError otherwise). The screen pilot takes

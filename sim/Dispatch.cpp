@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study|study-merge [--option value ...]";
+const char* const kUsage = "usage: kirimaki-sim new|show|bout|play|study|study-merge|history [--option value ...]";
 const char* const kHint = "Try 'kirimaki-sim --help' for more information.";
 
 const char* const kHelp =
@@ -25,6 +25,7 @@ const char* const kHelp =
     "  play               play the career on, day by day, by the autopilot\n"
     "  study              play many careers of each build in memory and compare the builds\n"
     "  study-merge        merge the partials of a study's shards into its table and chart\n"
+    "  history            print what the career's history knows, as tab-separated text\n"
     "\n"
     "Options of new:\n"
     "  --shikona TEXT     ring name, at most 13 characters\n"
@@ -40,6 +41,7 @@ const char* const kHelp =
     "Options of play (exactly one of them):\n"
     "  --days N           play N days\n"
     "  --basho N          play until N basho have ended\n"
+    "  --no-history       record nothing in the career's history (bout with --write, and play)\n"
     "Options of bout and play:\n"
     "  --seed N           seed the random generator, 0 to 4294967295 (default the clock)\n"
     "  --transcript PATH  write the transcript to PATH; - is standard output\n"
@@ -68,7 +70,16 @@ const char* const kHelp =
     "study-merge [--chart FILE.svg] FILE...\n"
     "                     the table (and chart) of the study whose shards' partials are given,\n"
     "                     each shard once; partials of other studies are refused\n"
-    "Options of new, show, bout and play:\n"
+    "Options of history (at most one of the first six):\n"
+    "  --wrestler NAME    the basho of that wrestler instead of the player's\n"
+    "  --all              the basho of every wrestler\n"
+    "  --bouts            every bout, the playoff's included\n"
+    "  --champions        the yusho and runners-up of every finished basho\n"
+    "  --head-to-head NAME  every opponent NAME has met, with his wins and losses\n"
+    "  --careers          every career begun in this folder, the current one last\n"
+    "  --career N         career N of --careers instead of the current one\n"
+    "  --chart FILE.svg   also draw the rank over the basho (alone or with --wrestler)\n"
+    "Options of new, show, bout, play and history:\n"
     "  --file PATH        the save file (default rikishi.r in the current directory)\n"
     "Alone:\n"
     "  -h, --help         show this help and exit\n"
@@ -91,6 +102,8 @@ int dispatch(const std::string& command, const std::vector<std::string>& args)
         return runStudy(args);
     if (command == "study-merge")
         return runStudyMerge(args);
+    if (command == "history")
+        return runHistory(args);
     throw UsageError("unknown subcommand '" + command + "'; " + kUsage);
 }
 

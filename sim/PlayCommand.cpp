@@ -11,7 +11,7 @@
 Args playArgs(const std::vector<std::string>& argv, PlayLength& length)
 {
     Args args(argv, commonOptions() + autopilotOptions() +
-                        std::vector<OptionSpec>{{"--days", true}, {"--basho", true}});
+                        std::vector<OptionSpec>{{"--days", true}, {"--basho", true}, noHistoryOption()});
     if (args.has("--days") == args.has("--basho"))
         throw UsageError("play takes exactly one of --days N and --basho N");
     length.countDays = args.has("--days");
@@ -32,6 +32,7 @@ int runPlay(const std::vector<std::string>& argv)
     const std::string transcriptPath = args.text("--transcript", "");
 
     const auto lock = lockOrFail(game);
+    const auto history = recordHistory(args, game);
     SaveFileStore file;
     loadPlayableCareer(game, file);
 

@@ -2,6 +2,7 @@
 #include "sim/Session.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 
 std::vector<OptionSpec> commonOptions()
@@ -51,6 +52,22 @@ std::unique_ptr<CareerLock> lockOrFail(const Game& game)
     if (lock->heldElsewhere())
         throw FileError(careerOpenElsewhereMessage(game.savePath));
     return lock;
+}
+
+OptionSpec noHistoryOption()
+{
+    return {"--no-history", false};
+}
+
+std::unique_ptr<HistoryRecorder> recordHistory(const Args& args, Game& game)
+{
+    if (args.has("--no-history"))
+        return nullptr;
+    auto recorder = std::make_unique<HistoryRecorder>(game.savePath, [](const std::string& message) {
+        std::fprintf(stderr, "kirimaki-sim: %s\n", message.c_str());
+    });
+    game.witness = recorder.get();
+    return recorder;
 }
 
 void loadOrFail(Game& game)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "rules/core/CareerLock.h"
+#include "history/HistoryRecorder.h"
 #include "rules/core/Game.h"
 #include "sim/Args.h"
 #include "sim/Autopilot.h"
@@ -31,6 +32,14 @@ void useSaveFile(const Args& args, Game& game);
 // holds it. A folder where no lock file can be made goes on without one
 // (its saves fail and are reported).
 std::unique_ptr<CareerLock> lockOrFail(const Game& game);
+
+// --no-history, for the commands that write the career.
+OptionSpec noHistoryOption();
+// The career's history, recording every load and save of `game` from now
+// on, unless --no-history was given (null then: no file is made). Taken
+// under the career's lock. What the player is to be told about the history
+// goes to standard error, once; the command goes on whatever it says.
+std::unique_ptr<HistoryRecorder> recordHistory(const Args& args, Game& game);
 
 // Loads game.savePath, or throws FileError naming the file.
 void loadOrFail(Game& game);

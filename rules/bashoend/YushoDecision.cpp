@@ -70,6 +70,15 @@ std::vector<int> YushoDecision::entrants() const
 
 bool YushoDecision::fightBout(Game& game, int a, int b, PlayerBout& bout, PlayoffHost& host, bool& decided)
 {
+    const bool aWins = decideBout(game, a, b, bout, host, decided);
+    // A bout abandoned by a program that quits was never fought.
+    if (game.witness && (decided || !host.stopped()))
+        game.witness->playoffBout(a, b, aWins);
+    return aWins;
+}
+
+bool YushoDecision::decideBout(Game& game, int a, int b, PlayerBout& bout, PlayoffHost& host, bool& decided)
+{
     const bool aIsPlayer = at(game, a).isPlayer == 1;
     if (aIsPlayer || at(game, b).isPlayer == 1) {
         decided = false;

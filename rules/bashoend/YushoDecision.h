@@ -72,6 +72,7 @@ private:
     // True when the first-named wrestler `a` wins; `decided` tells whether
     // the game (not the player) fought it.
     bool fightBout(Game& game, int a, int b, PlayerBout& bout, PlayoffHost& host, bool& decided);
+    bool decideBout(Game& game, int a, int b, PlayerBout& bout, PlayoffHost& host, bool& decided);
     bool pairStage(Game& game, PlayerBout& bout, PlayoffHost& host);
     bool threeWayStage(Game& game, PlayerBout& bout, PlayoffHost& host);
     bool finalStage(Game& game, PlayerBout& bout, PlayoffHost& host);

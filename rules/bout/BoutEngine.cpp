@@ -149,6 +149,9 @@ MonoiiDecision BoutEngine::judgesDecide(Game& game)
     m_view.monoiiStart = false;
     // The judges look at neither the genki nor the apparent winner.
     const int r = game.rng.draw(327);
+    if (game.witness)
+        game.witness->playerMove(PlayerMove::Monoii, r >= 40 ? 3 : r < 20 ? 1
+                                                                          : 2);
     if (r >= 40) {
         m_view.endText = "The shimpan declare it too close to decide and call for a tori-naoshi!";
         m_view.monoiiFight = true;
@@ -167,6 +170,8 @@ MonoiiDecision BoutEngine::judgesDecide(Game& game)
         }
     } else {
         // A playoff bout records only who won, and the judges' word is final.
+        if (game.witness)
+            game.witness->playerMove(PlayerMove::Result, playerWins ? 1 : 2);
         recordPlayoffResult(game, playerWins);
         m_recorded = true;
         m_view.close = true;
@@ -179,6 +184,8 @@ void BoutEngine::toriNaoshi(Game& game)
 {
     if (!m_view.monoiiFight)
         return;
+    if (game.witness)
+        game.witness->playerMove(PlayerMove::ToriNaoshi, 0);
     setUp(game);
 }
 

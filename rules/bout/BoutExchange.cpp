@@ -159,6 +159,8 @@ void BoutEngine::exchange(Game& game, int userCode)
 {
     if (!m_view.exchangeButtons || userCode < kOshi || userCode > kDefense)
         return;
+    if (game.witness)
+        game.witness->playerMove(PlayerMove::Exchange, userCode);
     Rng& rng = game.rng;
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;

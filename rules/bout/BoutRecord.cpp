@@ -32,6 +32,8 @@ void BoutEngine::recordPlayoffResult(Game& game, bool playerWon)
 
 bool BoutEngine::recordPlayoffOnly(Game& game, bool& resultButton, bool playerWon)
 {
+    if (game.witness)
+        game.witness->playerMove(PlayerMove::Result, playerWon ? 1 : 2);
     m_recorded = true;
     m_view.boutLabels = false;
     resultButton = false;

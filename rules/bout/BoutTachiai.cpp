@@ -69,6 +69,8 @@ void BoutEngine::tachiai(Game& game, int userCode)
 {
     if (!m_view.tachiaiButtons || userCode < kJump || userCode > kHenka)
         return;
+    if (game.witness)
+        game.witness->playerMove(PlayerMove::Tachiai, userCode);
     Rng& rng = game.rng;
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;

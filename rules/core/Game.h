@@ -1,6 +1,7 @@
 // The state of a running career: the roster and the few values beside it.
 #pragma once
 
+#include "rules/core/CareerWitness.h"
 #include "rules/core/Rikishi.h"
 #include "rules/core/Rng.h"
 #include "rules/core/SaveFile.h"
@@ -55,11 +56,15 @@ struct Game {
     // none: the rules then skip the texts, never a draw or a value.
     bool captionsWanted = true;
 
-    LoadResult load() { return loadRoster(roster, savePath, &fileSeen); }
-    SaveResult save() const { return saveRoster(roster, savePath, &fileSeen); }
+    // Told of every load and save of this career; only the program's own
+    // instance has one (a copy for a study or a test keeps none).
+    CareerWitness* witness = nullptr;
+
+    LoadResult load();
+    SaveResult save() const;
     // A new career replaces whatever the file holds (its old career is kept
     // as the backup).
-    SaveResult saveNew() const { return saveNewCareer(roster, savePath, &fileSeen); }
+    SaveResult saveNew() const;
 };
 
 // The caption to write to, or none when nobody reads the game's captions.

@@ -60,6 +60,7 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     top->addLayout(side);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(m_historyButton);
     buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -71,6 +72,10 @@ RikishiViewer::RikishiViewer(Game& game, QWidget* parent) : ScreenDialog(game, p
     connect(m_numberBar, &ScrollEventBar::scrolled, this, &RikishiViewer::scrollNumber);
     connect(m_numberBar, &QAbstractSlider::valueChanged, this, &RikishiViewer::showViewedRikishi);
     connect(m_closeButton, &QPushButton::clicked, this, &RikishiViewer::closeViewer);
+    connect(m_historyButton, &QPushButton::clicked, this, [this] {
+        if (isOffered(m_historyButton))
+            emit historyWanted(fromQt(m_shikonaLabel->text()));
+    });
 }
 
 QLabel* RikishiViewer::caption(const char* name, const char* text)
@@ -203,6 +208,8 @@ QVBoxLayout* RikishiViewer::buildNumberBar()
     m_numberBar->setPageStep(5);
     m_numberBar->setValue(kFirstViewNumber);
     m_numberBar->setMinimumHeight(220);
+    m_historyButton = makeButton(this, "historyButton", QStringLiteral("&History"));
+    m_historyButton->setAccessibleDescription(QStringLiteral("The career history of the wrestler shown"));
     m_closeButton = makeButton(this, "closeButton", QStringLiteral("Close"));
     giveKey(m_closeButton, QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Close the viewer"));
     nameControl(m_numberBar, QStringLiteral("Rikishi number"), QStringLiteral("Which of the 40 wrestlers is shown, 1 to 40"));

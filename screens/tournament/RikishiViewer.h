@@ -4,6 +4,8 @@
 
 #include "screens/ScreenDialog.h"
 
+#include <string>
+
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -25,6 +27,7 @@ public:
     ScrollEventBar* m_numberBar = nullptr;
     QLabel* m_numberLabel = nullptr;
     QPushButton* m_closeButton = nullptr;
+    QPushButton* m_historyButton = nullptr;
 
     // Named after the record fields they show.
     QLabel* m_shikonaLabel = nullptr;
@@ -65,6 +68,10 @@ public:
     QLabel* m_rlwLabel = nullptr;
     QLabel* m_rllLabel = nullptr;
     QLabel* m_rlpLabel = nullptr;
+
+signals:
+    // The career history of the wrestler shown, by his ring name.
+    void historyWanted(const std::string& shikona);
 
 public slots:
     // Loads the save file and fills every label for the game's viewNumber

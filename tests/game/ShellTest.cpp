@@ -6,6 +6,8 @@
 #include "screens/MainMenu.h"
 #include "tests/support/WholeGame.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -33,6 +35,38 @@ class ShellTest : public QObject {
     Game m_game; // the career the main menu works on
 
 private slots:
+    void aHistoryThatCannotBeReadIsKeptAsideAndThePlayerToldOnce()
+    {
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QVERIFY(saveRoster(makeRoster(1)));
+        QFile damaged(QStringLiteral("rikishi.history"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, 'x'));
+        damaged.close();
+        QStringList told;
+        QTimer boxes;
+        connect(&boxes, &QTimer::timeout, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << box->text();
+                box->accept();
+            }
+        });
+        boxes.start(10);
+        gameState() = Game{};
+        {
+            Screens game(gameState());
+            QTest::qWait(300);
+            QVERIFY(gameState().witness);
+        }
+        QVERIFY(!gameState().witness);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QStringLiteral("kept as")), qPrintable(told[0]));
+        QCOMPARE(QDir().entryList({QStringLiteral("rikishi.history.damaged-*")}).size(), 1);
+        QDir::setCurrent(before);
+    }
+
     void aCareerOpenInAnotherProgramIsRefusedWithABoxNamingIt()
     {
         QTemporaryDir dir;

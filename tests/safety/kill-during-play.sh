@@ -2,12 +2,15 @@
 # Kills `kirimaki-sim play` with SIGKILL at random moments, again and again,
 # and checks each time that rikishi.r is a complete career that loads and
 # plays on: a save is either wholly done or not done at all. Each kill drops
-# the career's lock with the process: the next run never waits for it.
+# the career's lock with the process: the next run never waits for it. The
+# history beside the file, once the next run has opened it, holds nothing of
+# a step the file does not hold and no day twice.
 #   usage: kill-during-play.sh KIRIMAKI-SIM START-FILE [ROUNDS]
 set -u
 sim=$(readlink -f "$1")
 start=$(readlink -f "$2")
 rounds=${3:-200}
+. "$(dirname "$(readlink -f "$0")")/../history/history-checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -48,6 +51,9 @@ for ((i = 1; i <= rounds; i++)); do
   fi
   if [ "$(ls rikishi.r.?????? 2> /dev/null)" != "$before" ]; then
     echo "round $i: a finished save left a temporary file behind or removed another's"; exit 1
+  fi
+  if ! check_history "$sim"; then
+    echo "round $i: the history does not match the file (day $day)"; exit 1
   fi
 done
 echo "$rounds rounds, $killed killed mid-run, $midBasho inside the end of a basho: every file complete"

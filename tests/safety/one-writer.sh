@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # One program writes a career at a time: two `play`s at once, the game and
 # `play`, two games. The second writer is refused with one line (or the
-# game's box) and touches nothing; the first plays on exactly as alone.
+# game's box) and touches nothing, neither the file nor its history; the
+# first plays on exactly as alone, its history too.
 #   usage: one-writer.sh KIRIMAKI-SIM KIRIMAKI START-FILE [ROUNDS]
 set -u
 . "$(dirname "$(readlink -f "$0")")/../support/check.sh"
+. "$(dirname "$(readlink -f "$0")")/../history/history-checks.sh"
 sim=$(readlink -f "$1")
 game=$(readlink -f "$2")
 start=$(readlink -f "$3")
@@ -26,13 +28,14 @@ locked() {
   done
   return 1
 }
-fresh() { cp "$start" rikishi.r; chmod u+w rikishi.r; }
+fresh() { cp "$start" rikishi.r; chmod u+w rikishi.r; rm -f rikishi.history*; }
 refusedOnce() { [ "$1" -eq 1 ] && [ "$(wc -l < "$2")" -eq 1 ] && grep -q "open in another program: $work/rikishi.r" "$2"; }
 
 # The file a lone run leaves.
 fresh
 "$sim" play --basho 2 --seed 5 > /dev/null || exit 1
 cp rikishi.r alone.r
+"$sim" history --bouts > alone.bouts
 
 # Two plays at once: the first is held still once it has the lock (so that
 # it is surely running), the second is refused, the first finishes as alone.
@@ -51,13 +54,17 @@ for ((i = 1; i <= rounds; i++)); do
     continue
   fi
   cp rikishi.r held.r
+  held=$(cat rikishi.history* 2> /dev/null | md5sum)
   "$sim" play --days 2 --seed 9 > /dev/null 2> second.err; rc=$?
   check "round $i: the second play is refused with one line" refusedOnce $rc second.err || cat second.err
   check "round $i: the second play touched nothing" cmp -s rikishi.r held.r
+  check "round $i: not even the history" [ "$(cat rikishi.history* 2> /dev/null | md5sum)" = "$held" ]
   kill -CONT "$first"
   wait "$first"; rc=$?
   check "round $i: the first play ends well" [ $rc -eq 0 ] || cat first.err
   check "round $i: the first play's file is the lone run's" cmp -s rikishi.r alone.r
+  check "round $i: and so is its history" cmp -s <("$sim" history --bouts) alone.bouts
+  check "round $i: which matches the file" check_history "$sim"
   refused=$((refused + 1))
 done
 check "every round refused the second play" [ $refused -eq "$rounds" ]

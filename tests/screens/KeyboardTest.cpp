@@ -7,6 +7,7 @@
 #include "screens/bout/GenkiMeter.h"
 #include "screens/WindowPlacement.h"
 #include "screens/career/CreationScreen.h"
+#include "screens/history/HistoryScreen.h"
 #include "screens/career/ScrollEventBar.h"
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
@@ -111,7 +112,7 @@ private slots:
             };
             faults << accessFaults(screens().mainMenu());
             screens().mainMenu()->m_createRikishiButton->click();
-            for (QWidget* browse : std::initializer_list<QWidget*>{screens().banzukeScreen(), screens().rikishiViewer()}) {
+            for (QWidget* browse : std::initializer_list<QWidget*>{screens().banzukeScreen(), screens().rikishiViewer(), screens().historyScreen()}) {
                 bringUp(browse);
                 faults << accessFaults(browse);
                 browse->hide();

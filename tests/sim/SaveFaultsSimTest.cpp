@@ -1,6 +1,7 @@
 // kirimaki-sim when a save fails: every save of a whole basho, each way a
 // save can fail. Run in process, through the executable's entry point, so
 // that the save routine's test seam can stage the failures.
+#include "history/Sqlite.h"
 #include "rules/core/SaveFile.h"
 #include "rules/tournament/CareerCheck.h"
 #include "sim/Dispatch.h"
@@ -33,6 +34,26 @@ void expectOneBashoPlayed(const Roster& start, const Roster& end, const std::str
     ASSERT_EQ(careerState(end), CareerState::Playable) << context;
     EXPECT_EQ(end[0].day, 1) << context;
     EXPECT_EQ(bashoNotCountedOnce(start, end), "") << context;
+}
+
+// The history's last step holds what the file holds, and the current
+// career's basho 1 holds `bouts` bouts of days 1 to 15.
+void expectHistoryFollowsFile(const std::string& historyPath, const Roster& file, int bouts,
+                              const std::string& context)
+{
+    Database db(historyPath, false);
+    Statement last(db, "SELECT roster FROM steps ORDER BY career DESC, step DESC LIMIT 1");
+    ASSERT_TRUE(last.step()) << context;
+    const auto bytes = last.blob(0);
+    ASSERT_EQ(bytes.size(), sizeof file) << context;
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const unsigned char*>(file.data())))
+        << context << ": the history holds a step the file does not";
+    if (bouts < 0)
+        return;
+    Statement count(db, "SELECT count(*) FROM bouts WHERE career = (SELECT max(career) FROM careers) "
+                        "AND basho = 1 AND day <= 15");
+    ASSERT_TRUE(count.step());
+    EXPECT_EQ(count.integer(0), bouts) << context;
 }
 
 } // namespace
@@ -73,10 +94,14 @@ TEST(SimSaveFaults, EveryFailedSaveOfABashoExitsOnceLeavesTheFileWholeAndARerunP
             // The run is the clean one up to the failure: the file is what the save before it wrote.
             EXPECT_TRUE(sameRoster(fileAt(path), saved[k - 1])) << context;
             EXPECT_TRUE(temporarySavesIn(dir.file("")).empty()) << context;
+            // The failed step is dropped from the history at once.
+            expectHistoryFollowsFile(dir.file("rikishi.history"), saved[k - 1], -1, context);
 
             // A rerun plays on and finishes the basho; one that had ended
             // already (a file at day 16 is finished first) plays the next one too.
             ASSERT_EQ(runSim(playBasho), 0) << context;
+            // ... and the history of the basho holds every bout once.
+            expectHistoryFollowsFile(dir.file("rikishi.history"), fileAt(path), 300, context);
             if (saved[k - 1][0].day == 16 || k == saves)
                 EXPECT_EQ(fileAt(path)[0].day, 1) << context;
             else
