@@ -92,7 +92,11 @@ private:
     void readPlayersHabits(Rng& rng, const Rikishi& opponent, int userCode, std::string* compLabel);
     void balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikishi& opponent, std::string* userLabel,
                             std::string* compLabel);
-    void drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome) const;
+    // The side with fewer points loses the difference from his genki;
+    // `text` tells it (winner, the difference, loser, after the drain) and
+    // `even` a draw, into `outcome` when it is read.
+    using DrainText = std::string (*)(const Rikishi& winner, std::int32_t d, const Rikishi& loser);
+    void drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome, DrainText text, const char* even) const;
     void drainAtTachiai(Game& game);
 
     BoutView m_view;

@@ -138,20 +138,20 @@ void BoutEngine::balanceAndStumbles(Rng& rng, const Rikishi& player, const Rikis
     }
 }
 
-void BoutEngine::drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome) const
+void BoutEngine::drainGenki(Rikishi& player, Rikishi& opponent, std::string* outcome, DrainText text, const char* even) const
 {
     if (m_userPts > m_compPts) {
         const std::int32_t d = sub(m_userPts, m_compPts);
         opponent.genki = sub(opponent.genki, d);
         if (outcome)
-            *outcome = drainText(player, d, opponent);
+            *outcome = text(player, d, opponent);
     } else if (m_compPts > m_userPts) {
         const std::int32_t d = sub(m_compPts, m_userPts);
         player.genki = sub(player.genki, d);
         if (outcome)
-            *outcome = drainText(opponent, d, player);
+            *outcome = text(opponent, d, player);
     } else if (outcome) {
-        *outcome = "OOOOOOI!!!  HAKKEOOOI!!!";
+        *outcome = even;
     }
 }
 
@@ -198,7 +198,7 @@ void BoutEngine::exchange(Game& game, int userCode)
     opponent.genki = sub(opponent.genki, sub(5, half(opponent.stamina)));
 
     std::string* outcome = wantedCaption(game, m_view.outcome);
-    drainGenki(player, opponent, outcome);
+    drainGenki(player, opponent, outcome, drainText, "OOOOOOI!!!  HAKKEOOOI!!!");
     secondWinds(rng, player, opponent, outcome);
     showBarsAfterPlay(game);
     decideBout(game);

@@ -38,9 +38,10 @@ void stumble(Rng& rng, const Rikishi& r, const char* text, std::string* label, s
 }
 
 // Who gets the edge at the tachiai, and by how much.
-std::string tachiaiOutcome(const std::string& winner, std::int32_t d, const std::string& loser)
+std::string tachiaiOutcome(const Rikishi& winner, std::int32_t d, const Rikishi& loser)
 {
-    return winner + " gets the edge at the tachiai, draining " + std::to_string(d) + " genki units from " + loser;
+    return shikonaOf(winner) + " gets the edge at the tachiai, draining " + std::to_string(d) + " genki units from " +
+           shikonaOf(loser);
 }
 
 } // namespace
@@ -49,20 +50,7 @@ void BoutEngine::drainAtTachiai(Game& game)
 {
     Rikishi& player = game.playerCopy;
     Rikishi& opponent = game.opponentCopy;
-    std::string* outcome = wantedCaption(game, m_view.outcome);
-    if (m_userPts > m_compPts) {
-        const std::int32_t d = sub(m_userPts, m_compPts);
-        opponent.genki = sub(opponent.genki, d);
-        if (outcome)
-            *outcome = tachiaiOutcome(shikonaOf(player), d, shikonaOf(opponent));
-    } else if (m_compPts > m_userPts) {
-        const std::int32_t d = sub(m_compPts, m_userPts);
-        player.genki = sub(player.genki, d);
-        if (outcome)
-            *outcome = tachiaiOutcome(shikonaOf(opponent), d, shikonaOf(player));
-    } else if (outcome) {
-        *outcome = "You crash heads at the tachiai!";
-    }
+    drainGenki(player, opponent, wantedCaption(game, m_view.outcome), tachiaiOutcome, "You crash heads at the tachiai!");
 }
 
 void BoutEngine::tachiai(Game& game, int userCode)

@@ -28,18 +28,6 @@ namespace {
 
 const Rikishi& playerIn(const Roster& roster) { return roster[static_cast<std::size_t>(findPlayer(roster))]; }
 
-// Everybody at `day` with `done` bouts behind him, half of them won.
-Roster careerAt(const Roster& career, int day, int done = 0)
-{
-    Roster r = career;
-    for (Rikishi& x : r) {
-        x.day = day;
-        x.cbw = done / 2;
-        x.cbl = done - done / 2;
-    }
-    return r;
-}
-
 // The player's window sends the focus back later than the click that
 // closed another screen; lets such late reports arrive.
 void settle(QWidget* screen)

@@ -74,17 +74,6 @@ QStringList tabOrder(QWidget* first, int count)
     return out;
 }
 
-Roster careerAt(const Roster& career, int day, int done)
-{
-    Roster r = career;
-    for (Rikishi& x : r) {
-        x.day = day;
-        x.cbw = done / 2;
-        x.cbl = done - done / 2;
-    }
-    return r;
-}
-
 } // namespace
 
 class KeyboardTest : public QObject {

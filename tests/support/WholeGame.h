@@ -51,6 +51,19 @@ inline void startGame(const Roster* career, std::unique_ptr<ModalDriver>& driver
     QVERIFY(QTest::qWaitForWindowActive(screens().mainMenu()));
 }
 
+// The career at `day` for everybody, with `done` bouts behind him, half of
+// them won.
+inline Roster careerAt(const Roster& career, int day, int done = 0)
+{
+    Roster r = career;
+    for (Rikishi& x : r) {
+        x.day = day;
+        x.cbw = done / 2;
+        x.cbl = done - done / 2;
+    }
+    return r;
+}
+
 // The button by which the day results screen lets the player on: the Fight,
 // else Finish Basho, else Next Day; null when it offers none.
 inline QPushButton* wayOn(DayResultsScreen* day)
