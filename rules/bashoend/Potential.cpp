@@ -1,6 +1,7 @@
 // Computer wrestlers turning their potential into ability points.
 #include "rules/bashoend/Potential.h"
 
+#include "rules/core/AbilityChain.h"
 #include "rules/core/Rng.h"
 #include "rules/core/Wrap.h"
 
@@ -8,30 +9,13 @@
 
 namespace {
 
-// The abilities in the order the growth draw numbers them, intangibles last.
-constexpr std::array<std::int32_t Rikishi::*, 13> kGrowthChain{{
-    &Rikishi::baseStrength,
-    &Rikishi::baseAgility,
-    &Rikishi::tachiai,
-    &Rikishi::oshi,
-    &Rikishi::yotsu,
-    &Rikishi::tenage,
-    &Rikishi::tsuppari,
-    &Rikishi::jump,
-    &Rikishi::receive,
-    &Rikishi::hatakikomi,
-    &Rikishi::defense,
-    &Rikishi::stamina,
-    &Rikishi::intangibles,
-}};
-
 constexpr std::int32_t kGrowthCeiling = 15;
 
 // Raises the first field from chain number k on that is below the ceiling.
 void grow(Rikishi& r, int k)
 {
-    for (std::size_t i = static_cast<std::size_t>(k - 1); i < kGrowthChain.size(); ++i) {
-        std::int32_t& field = r.*kGrowthChain[i];
+    for (std::size_t i = static_cast<std::size_t>(k - 1); i < kAbilityChain.size(); ++i) {
+        std::int32_t& field = r.*kAbilityChain[i];
         if (field < kGrowthCeiling) {
             field = wrap::add(field, 1);
             return;

@@ -1,6 +1,7 @@
 // The stat loss after a defeat and in old age.
 #include "rules/bout/StatLoss.h"
 
+#include "rules/core/AbilityChain.h"
 #include "rules/core/Rng.h"
 #include "rules/core/Wrap.h"
 
@@ -8,22 +9,6 @@
 #include <array>
 
 namespace {
-
-// The chain of abilities in the order the draw numbers them.
-constexpr std::array<std::int32_t Rikishi::*, 12> kChain{{
-    &Rikishi::baseStrength,
-    &Rikishi::baseAgility,
-    &Rikishi::tachiai,
-    &Rikishi::oshi,
-    &Rikishi::yotsu,
-    &Rikishi::tenage,
-    &Rikishi::tsuppari,
-    &Rikishi::jump,
-    &Rikishi::receive,
-    &Rikishi::hatakikomi,
-    &Rikishi::defense,
-    &Rikishi::stamina,
-}};
 
 constexpr std::int32_t kWeightFloor = 70;
 
@@ -35,7 +20,7 @@ void LoseStatPoints(Rikishi& r, std::int32_t& pointPool, Rng& rng)
     while (pointPool > 0) {
         const int k = rng.draw(2340) + 1;
         if (k <= 12) {
-            std::int32_t& field = r.*kChain[static_cast<std::size_t>(k - 1)];
+            std::int32_t& field = r.*kAbilityChain[static_cast<std::size_t>(k - 1)];
             // Only an ability at exactly 1 is spared: a damaged 0 or less is
             // lowered like any other value (wrapping at 32 bits). That cannot
             // keep the loop going, since the pool was capped above.
