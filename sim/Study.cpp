@@ -26,19 +26,6 @@ std::uint64_t mix(std::uint64_t z)
     return z ^ (z >> 31);
 }
 
-// Moves one bar a step at a time towards target; false when the pools refuse a step.
-template <typename Scroll>
-bool stepTo(std::int32_t from, std::int32_t target, Scroll scroll)
-{
-    const std::int32_t step = target < from ? -1 : 1;
-    for (std::int32_t v = from; v != target;) {
-        v += step;
-        if (scroll(v) != v)
-            return false;
-    }
-    return true;
-}
-
 const Rikishi& playerOf(const Roster& roster)
 {
     for (const Rikishi& r : roster)
@@ -55,29 +42,15 @@ std::string buildRefusal(const CreationValues& values)
     // program's memory belongs to its creation screen and to one thread.
     BodyScrollMemory memory;
     CreationPools pools(memory);
-    const CreationValues opening;
-    const auto height = [&pools](std::int32_t p) { return pools.scrollHeight(p); };
-    const auto weight = [&pools](std::int32_t p) { return pools.scrollWeight(p); };
-    bool bodyOk = true;
-    // Falls first, so that every rise finds the points the falls gave back.
-    if (values.height < opening.height)
-        bodyOk = bodyOk && stepTo(opening.height, values.height, height);
-    if (values.weight < opening.weight)
-        bodyOk = bodyOk && stepTo(opening.weight, values.weight, weight);
-    if (values.height > opening.height)
-        bodyOk = bodyOk && stepTo(opening.height, values.height, height);
-    if (values.weight > opening.weight)
-        bodyOk = bodyOk && stepTo(opening.weight, values.weight, weight);
-    if (!bodyOk || pools.chosenHeight() != values.height || pools.chosenWeight() != values.weight)
+    pools.setUp(values);
+    if (pools.chosenHeight() != values.height || pools.chosenWeight() != values.weight)
         return "height " + std::to_string(values.height) + " and weight " + std::to_string(values.weight) +
                " add up to more than the creation screen's " + std::to_string(kBodyTotal);
     int spent = 0;
     bool abilitiesOk = true;
     for (std::size_t i = 0; i < kAbilityCount; ++i) {
-        spent += values.abilities[i] - opening.abilities[i];
-        abilitiesOk = abilitiesOk && values.abilities[i] >= opening.abilities[i] &&
-                      stepTo(opening.abilities[i], values.abilities[i],
-                             [&pools, i](std::int32_t p) { return pools.scrollAbility(i, p); });
+        spent += values.abilities[i] - kMinAbility;
+        abilitiesOk = abilitiesOk && pools.ability(i) == values.abilities[i];
     }
     if (!abilitiesOk)
         return "the abilities take " + std::to_string(spent) + " points; the creation screen offers " +
@@ -107,10 +80,18 @@ Build randomBuild(SearchRng& rng)
             break;
         ++v.abilities[open[static_cast<std::size_t>(rng.below(static_cast<int>(open.size())))]];
     }
+    return buildOf(v);
+}
+
+Build buildOf(const CreationValues& values)
+{
+    Build build;
+    build.values = values;
     std::string stats;
-    for (std::int32_t a : v.abilities)
+    for (std::int32_t a : values.abilities)
         stats += (stats.empty() ? "" : ",") + std::to_string(a);
-    build.options = {"--height", std::to_string(v.height), "--weight", std::to_string(v.weight), "--stats", stats};
+    build.options = {"--height", std::to_string(values.height), "--weight", std::to_string(values.weight), "--stats",
+                     stats};
     return build;
 }
 
@@ -240,7 +221,8 @@ bool reportWhilePlaying(CareerQueue& queue, const StudyProgress& progress)
     while (progress && goOn && queue.next.load() < queue.total) {
         goOn = progress(queue.buildsDone.load(), queue.done.load());
         if (goOn)
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            // Often enough that a window's Cancel is felt at once.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     if (!goOn)
         queue.next = queue.total;

@@ -24,6 +24,10 @@ struct Build {
 // time, falls before rises, as a player clicks the bars.
 std::string buildRefusal(const CreationValues& values);
 
+// The build of a body and abilities, with the options of `new` that make it
+// (height, weight, stats; the names stay the opening ones).
+Build buildOf(const CreationValues& values);
+
 // A small generator of the study's own for --search, apart from the game's:
 // the draws of the builds never touch a career's seed.
 class SearchRng {

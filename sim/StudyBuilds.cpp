@@ -105,3 +105,14 @@ std::string listText(const std::vector<int>& list)
         text += (text.empty() ? "" : ",") + std::to_string(v);
     return text;
 }
+
+ReplayLines replayLines(const StudySettings& settings, int b, int k)
+{
+    ReplayLines lines;
+    lines.newLine = "kirimaki-sim new " + buildLine(settings.builds[static_cast<std::size_t>(b - 1)]);
+    lines.playLine = "kirimaki-sim play --basho " + std::to_string(settings.basho) + " --seed " +
+                     std::to_string(careerSeed(settings.master, static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(k))) +
+                     " --tachiai " + listText(settings.tachiai) + " --moves " + listText(settings.moves) +
+                     " --train " + listText(settings.train);
+    return lines;
+}

@@ -28,3 +28,11 @@ std::vector<Build> readBuilds(const std::string& path);
 
 // "1,2,3"
 std::string listText(const std::vector<int>& list);
+
+// The two command lines that play career k of build b (both counted from 1)
+// of a study again, from a new career's file.
+struct ReplayLines {
+    std::string newLine;
+    std::string playLine;
+};
+ReplayLines replayLines(const StudySettings& settings, int b, int k);

@@ -30,14 +30,9 @@ void writeOut(const std::string& text)
 // player's record as the study left it, as `show` prints it.
 void writeReplay(const StudySettings& settings, int b, int k)
 {
-    const std::string newLine = "kirimaki-sim new " + buildLine(settings.builds[static_cast<std::size_t>(b - 1)]);
-    const std::string playLine =
-        "kirimaki-sim play --basho " + std::to_string(settings.basho) + " --seed " +
-        std::to_string(careerSeed(settings.master, static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(k))) +
-        " --tachiai " + listText(settings.tachiai) + " --moves " + listText(settings.moves) + " --train " +
-        listText(settings.train);
+    const ReplayLines lines = replayLines(settings, b, k);
     const CareerResult career = playStudyCareer(settings, b, k);
-    writeOut(newLine + "\n" + playLine + "\n" + showLine(career.finalRecord) + "\n");
+    writeOut(lines.newLine + "\n" + lines.playLine + "\n" + showLine(career.finalRecord) + "\n");
 }
 
 // "builds 3/10, 1234 careers/s, 12 s left", rewritten in place.

@@ -75,6 +75,51 @@ std::int32_t CreationPools::scrollAbility(std::size_t index, std::int32_t p)
     return p;
 }
 
+namespace {
+
+// Moves one bar a step at a time towards target; false when the pools refuse a step.
+template <typename Scroll>
+bool stepTo(std::int32_t from, std::int32_t target, Scroll scroll)
+{
+    const std::int32_t step = target < from ? -1 : 1;
+    for (std::int32_t v = from; v != target;) {
+        v += step;
+        if (scroll(v) != v)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CreationPools::setUp(const CreationValues& values)
+{
+    // No bar proposes a position outside its range.
+    const auto inRange = [](std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; };
+    if (!inRange(values.height, kMinHeight, kMaxHeight) || !inRange(values.weight, kMinWeight, kMaxWeight))
+        return false;
+    for (const std::int32_t a : values.abilities)
+        if (!inRange(a, kMinAbility, kMaxAbility))
+            return false;
+    const auto height = [this](std::int32_t p) { return scrollHeight(p); };
+    const auto weight = [this](std::int32_t p) { return scrollWeight(p); };
+    bool ok = true;
+    if (values.height < m_height)
+        ok = ok && stepTo(m_height, values.height, height);
+    if (values.weight < m_weight)
+        ok = ok && stepTo(m_weight, values.weight, weight);
+    if (values.height > m_height)
+        ok = ok && stepTo(m_height, values.height, height);
+    if (values.weight > m_weight)
+        ok = ok && stepTo(m_weight, values.weight, weight);
+    for (const bool falls : {true, false})
+        for (std::size_t i = 0; i < kAbilityCount; ++i)
+            if ((values.abilities[i] < m_abilities[i]) == falls && values.abilities[i] != m_abilities[i])
+                ok = ok && stepTo(m_abilities[i], values.abilities[i],
+                                  [this, i](std::int32_t p) { return scrollAbility(i, p); });
+    return ok && m_height == values.height && m_weight == values.weight && m_abilities == values.abilities;
+}
+
 CreationTexts CreationPools::texts() const
 {
     CreationTexts t;

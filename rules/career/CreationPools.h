@@ -45,6 +45,13 @@ public:
     // range changes nothing and returns the proposal.
     std::int32_t scrollAbility(std::size_t index, std::int32_t proposed);
 
+    // Moves the bars from where they stand to the body and abilities of
+    // `values` one step at a time, as a player clicking the arrows would:
+    // the falls first, so that every rise finds the points the falls gave
+    // back. False when a step is refused; the bars then stay where the
+    // refusal left them, as the player's would.
+    bool setUp(const CreationValues& values);
+
     std::int32_t chosenHeight() const { return m_height; }
     std::int32_t chosenWeight() const { return m_weight; }
     std::int32_t hwPoints() const { return m_hwPoints; }

@@ -10,6 +10,9 @@
 // same order as the training screens): strength, agility, tachiai, jump,
 // receive, defense, oshi, yotsu, tsuppari, tenage, henka, stamina.
 constexpr std::size_t kAbilityCount = 12;
+// Their names in that order, as charts and tables write them.
+inline constexpr const char* kAbilityNames[kAbilityCount] = {"Strength", "Agility", "Tachiai", "Jump", "Receive", "Defense",
+                                                             "Oshi", "Yotsu", "Tsuppari", "Tenage", "Henka", "Stamina"};
 
 // Every value starts where an untouched creation screen stands, so a
 // default-constructed CreationValues is the screen's opening state.
