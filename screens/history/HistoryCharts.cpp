@@ -1,7 +1,9 @@
 // Rank and ability charts of a career.
 #include "screens/history/HistoryCharts.h"
 
+#include "rules/career/CreationValues.h"
 #include "rules/core/Rikishi.h"
+#include "screens/DataViews.h"
 #include "screens/TextConversion.h"
 
 #include <QCategoryAxis>
@@ -12,33 +14,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-
-namespace {
-
-const char* const kAbilityNames[12] = {"Strength", "Agility", "Tachiai", "Jump", "Receive", "Defense",
-                                       "Oshi", "Yotsu", "Tsuppari", "Tenage", "Henka", "Stamina"};
-
-// A chart in the window's own palette: dark on a dark desktop, light on a light one.
-QChart* newChart(const QString& title, const QPalette& palette)
-{
-    auto* chart = new QChart;
-    chart->setTheme(palette.color(QPalette::Window).lightness() < 128 ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    return chart;
-}
-
-QValueAxis* bashoAxis(int last)
-{
-    auto* axis = new QValueAxis;
-    axis->setTitleText(QStringLiteral("Basho"));
-    axis->setRange(1, std::max(2, last));
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setTickCount(std::min(std::max(2, last), 11));
-    return axis;
-}
-
-} // namespace
 
 int rankLevel(const BashoRow& row)
 {
@@ -68,7 +43,7 @@ QChart* makeRankChart(const std::vector<BashoRow>& rows, const QPalette& palette
     }
     chart->addSeries(rank);
     chart->addSeries(yusho);
-    QValueAxis* x = bashoAxis(rows.empty() ? 1 : rows.back().basho);
+    QValueAxis* x = bashoAxis(1, rows.empty() ? 1 : rows.back().basho);
     auto* y = new QCategoryAxis;
     y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const char* const top[] = {"Yokozuna", "Ozeki", "Sekiwake", "Komusubi"};
@@ -90,7 +65,7 @@ QChart* makeRankChart(const std::vector<BashoRow>& rows, const QPalette& palette
 QChart* makeAbilityChart(const std::vector<AbilityRow>& rows, const QPalette& palette)
 {
     QChart* chart = newChart(QStringLiteral("Abilities at the start of each basho"), palette);
-    QValueAxis* x = bashoAxis(rows.empty() ? 1 : rows.back().basho);
+    QValueAxis* x = bashoAxis(1, rows.empty() ? 1 : rows.back().basho);
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Points"));
     y->setLabelFormat(QStringLiteral("%d"));

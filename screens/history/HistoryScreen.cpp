@@ -7,6 +7,7 @@
 #include "rules/core/Game.h"
 #include "screens/Accessibility.h"
 #include "screens/Controls.h"
+#include "screens/DataViews.h"
 #include "screens/TextConversion.h"
 #include "screens/WindowPlacement.h"
 #include "screens/history/HistoryCharts.h"
@@ -15,7 +16,6 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,40 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QTableWidget* makeTable(QWidget* parent, const char* name, const QString& spoken, const QStringList& headings)
-{
-    auto* t = new QTableWidget(0, static_cast<int>(headings.size()), parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setHorizontalHeaderLabels(headings);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->verticalHeader()->hide();
-    t->horizontalHeader()->setStretchLastSection(true);
-    t->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder); // first to last until a heading is clicked
-    t->setTabKeyNavigation(false); // Tab leaves the table, arrows move in it
-    nameControl(t, spoken, QStringLiteral("Click a heading to sort; Ctrl+C copies the table"));
-    return t;
-}
-
-// A cell that sorts as a number where it holds one.
-QTableWidgetItem* cell(const QVariant& value)
-{
-    auto* item = new QTableWidgetItem;
-    item->setData(Qt::DisplayRole, value);
-    return item;
-}
-
-void fillRows(QTableWidget* table, const std::vector<QVariantList>& rows)
-{
-    table->setSortingEnabled(false); // rows land where they are put
-    table->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        for (int c = 0; c < rows[static_cast<std::size_t>(r)].size(); ++c)
-            table->setItem(r, c, cell(rows[static_cast<std::size_t>(r)][c]));
-    table->resizeColumnsToContents();
-    table->setSortingEnabled(true);
-}
 
 QString record(std::int64_t wins, std::int64_t losses)
 {
@@ -264,18 +230,7 @@ void HistoryScreen::copyTable()
     const QTableWidget* t = shownTable();
     if (!t)
         return;
-    QStringList lines;
-    QStringList heading;
-    for (int c = 0; c < t->columnCount(); ++c)
-        heading << t->horizontalHeaderItem(c)->text();
-    lines << heading.join(QLatin1Char('\t'));
-    for (int r = 0; r < t->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < t->columnCount(); ++c)
-            cells << (t->item(r, c) ? t->item(r, c)->text() : QString());
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QApplication::clipboard()->setText(tableText(t));
 }
 
 void HistoryScreen::keyPressEvent(QKeyEvent* e)
