@@ -7,6 +7,7 @@
 #include "screens/AboutBox.h"
 #include "screens/ErrorBox.h"
 #include "screens/MainMenu.h"
+#include "screens/Accessibility.h"
 #include "screens/SaveReport.h"
 #include "screens/WindowPlacement.h"
 #include "screens/bashoend/AgeingScreen.h"
@@ -22,6 +23,9 @@
 #include "screens/tournament/LeaderboardScreen.h"
 #include "screens/tournament/RikishiViewer.h"
 #include "screens/history/HistoryScreen.h"
+#include "screens/lab/BuildLab.h"
+
+#include <QTimer>
 
 #include <string>
 
@@ -68,6 +72,7 @@ void Screens::createTournamentScreens()
     // missing save file is first reported.
     m_rikishiViewer->showViewedRikishi();
     m_historyScreen = std::make_unique<HistoryScreen>(*m_game, main);
+    m_buildLab = std::make_unique<BuildLab>(*m_game, main);
     m_banzukeScreen = std::make_unique<BanzukeScreen>(*m_game, main);
     m_dayResultsScreen = std::make_unique<DayResultsScreen>(*m_game, main);
     seedFromStart(*m_game);
@@ -104,6 +109,8 @@ void Screens::wireMainMenu()
     QObject::connect(menu, &MainMenu::viewerWanted, m_rikishiViewer.get(), [this] { bringUp(m_rikishiViewer.get()); });
     QObject::connect(menu, &MainMenu::historyWanted, m_historyScreen.get(), [this] { m_historyScreen->showFor({}); });
     QObject::connect(m_rikishiViewer.get(), &RikishiViewer::historyWanted, m_historyScreen.get(), &HistoryScreen::showFor);
+    QObject::connect(menu, &MainMenu::buildLabWanted, m_buildLab.get(), [this] { m_buildLab->openOver(m_mainMenu.get(), nullptr); });
+    QObject::connect(m_buildLab.get(), &BuildLab::buildChosen, menu, [this](const CreationValues& v) { useBuild(v); });
 }
 
 void Screens::wireTournament()
@@ -122,9 +129,31 @@ void Screens::wireTournament()
     m_yushoScreen->setPlayerBout(m_playerBout.get());
 }
 
-void Screens::openCreationForm()
+void Screens::openCreationForm(const CreationValues* build)
 {
     auto* form = new CreationScreen(*m_game, m_mainMenu.get());
     form->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(form, &CreationScreen::buildLabWanted, m_buildLab.get(),
+                     [this, form](const CreationValues& v) { m_buildLab->openOver(form, &v); });
+    if (build)
+        form->useBuild(*build);
+    m_openCreationForm = form;
     form->exec();
+}
+
+CreationScreen* Screens::openCreationScreen() const
+{
+    return m_openCreationForm.data();
+}
+
+void Screens::useBuild(const CreationValues& values)
+{
+    if (m_openCreationForm) {
+        m_openCreationForm->useBuild(values);
+        giveFocusBack(m_openCreationForm);
+        return;
+    }
+    // From the main menu's lab: the creation form opens with the build, once
+    // the lab's click has returned (the form runs an event loop of its own).
+    QTimer::singleShot(0, m_mainMenu.get(), [this, values] { openCreationForm(&values); });
 }

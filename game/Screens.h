@@ -4,6 +4,8 @@
 #include "screens/bashoend/BashoEndDialogs.h"
 #include "screens/bout/ScreenPlayerBout.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class AboutBox;
@@ -23,6 +25,8 @@ class StatIncreaseScreen;
 class YushoScreen;
 class HistoryRecorder;
 class HistoryScreen;
+class BuildLab;
+struct CreationValues;
 struct Game;
 
 // Made by main after the Game. Creates the screens in the start-up order
@@ -48,6 +52,9 @@ public:
     MainMenu* mainMenu() const { return m_mainMenu.get(); }
     AboutBox* aboutBox() const { return m_aboutBox.get(); }
     HistoryScreen* historyScreen() const { return m_historyScreen.get(); }
+    BuildLab* buildLab() const { return m_buildLab.get(); }
+    // The creation form open now, or null.
+    CreationScreen* openCreationScreen() const;
     ErrorBox* errorBox() const { return m_errorBox.get(); }
     RikishiViewer* rikishiViewer() const { return m_rikishiViewer.get(); }
     BanzukeScreen* banzukeScreen() const { return m_banzukeScreen.get(); }
@@ -67,8 +74,11 @@ private:
     void createBashoEndScreens();
     void wireMainMenu();
     void wireTournament();
-    // A new creation form for each press of Create Rikishi, released when it closes.
-    void openCreationForm();
+    // A new creation form for each press of Create Rikishi, released when it
+    // closes; with a build, its bars are first moved to it.
+    void openCreationForm(const CreationValues* build = nullptr);
+    // "Use This Build": onto the creation form open, or a new one.
+    void useBuild(const CreationValues& values);
 
     Game* m_game = nullptr; // never null
     std::unique_ptr<HistoryRecorder> m_history; // the first to come, the last to go
@@ -79,6 +89,7 @@ private:
     std::unique_ptr<ErrorBox> m_errorBox;
     std::unique_ptr<RikishiViewer> m_rikishiViewer;
     std::unique_ptr<HistoryScreen> m_historyScreen;
+    std::unique_ptr<BuildLab> m_buildLab;
     std::unique_ptr<BanzukeScreen> m_banzukeScreen;
     std::unique_ptr<DayResultsScreen> m_dayResultsScreen;
     std::unique_ptr<BoutScreen> m_boutScreen;
@@ -91,4 +102,5 @@ private:
     std::unique_ptr<LeaderboardScreen> m_leaderboardScreen;
     std::unique_ptr<ScreenPlayerBout> m_playerBout;
     std::unique_ptr<BashoEndDialogs> m_bashoEnd;
+    QPointer<CreationScreen> m_openCreationForm;
 };

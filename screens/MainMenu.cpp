@@ -47,6 +47,7 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     QWidget::setTabOrder(m_viewRikishiButton, m_aboutButton);
     QWidget::setTabOrder(m_aboutButton, m_quitButton);
     QWidget::setTabOrder(m_quitButton, m_careerHistoryButton);
+    QWidget::setTabOrder(m_careerHistoryButton, m_buildLabButton);
     m_tournamentButton->setFocus();
 
     connect(m_tournamentButton, &QPushButton::clicked, this, &MainMenu::startTournament);
@@ -58,6 +59,10 @@ MainMenu::MainMenu(Game& game, QWidget* parent) : QWidget(parent), m_game(&game)
     connect(m_careerHistoryButton, &QPushButton::clicked, this, [this] {
         if (isOffered(m_careerHistoryButton))
             emit historyWanted();
+    });
+    connect(m_buildLabButton, &QPushButton::clicked, this, [this] {
+        if (isOffered(m_buildLabButton))
+            emit buildLabWanted();
     });
 }
 
@@ -75,9 +80,12 @@ void MainMenu::buildButtonPanel()
     m_quitButton = makeButton(m_buttonPanel, "quitButton", QStringLiteral("&Quit"));
     m_createRikishiButton = makeButton(m_buttonPanel, "createRikishiButton", QStringLiteral("&Create Rikishi"));
     m_viewRikishiButton = makeButton(m_buttonPanel, "viewRikishiButton", QStringLiteral("View &Rikishi"));
-    // Below the six: every basho the career has played.
+    // Below the six: every basho the career has played, and the builds tried
+    // in the lab.
     m_careerHistoryButton = makeButton(m_buttonPanel, "careerHistoryButton", QStringLiteral("Career &History"));
-    for (QPushButton* b : {m_tournamentButton, m_viewBanzukeButton, m_aboutButton, m_quitButton, m_createRikishiButton, m_viewRikishiButton, m_careerHistoryButton})
+    m_buildLabButton = makeButton(m_buttonPanel, "buildLabButton", QStringLiteral("Build &Lab"));
+    for (QPushButton* b : {m_tournamentButton, m_viewBanzukeButton, m_aboutButton, m_quitButton, m_createRikishiButton,
+                           m_viewRikishiButton, m_careerHistoryButton, m_buildLabButton})
         b->setMinimumSize(150, 36);
 
     // Career buttons on the left, browsing on the right, leaving at the bottom.
@@ -90,7 +98,8 @@ void MainMenu::buildButtonPanel()
     grid->addWidget(m_viewRikishiButton, 1, 1);
     grid->addWidget(m_aboutButton, 2, 0);
     grid->addWidget(m_quitButton, 2, 1);
-    grid->addWidget(m_careerHistoryButton, 3, 0, 1, 2);
+    grid->addWidget(m_careerHistoryButton, 3, 0);
+    grid->addWidget(m_buildLabButton, 3, 1);
 }
 
 void MainMenu::startTournament()

@@ -22,6 +22,7 @@ public:
     QPushButton* m_createRikishiButton = nullptr;
     QPushButton* m_viewRikishiButton = nullptr;
     QPushButton* m_careerHistoryButton = nullptr;
+    QPushButton* m_buildLabButton = nullptr;
 
 public slots:
     void startTournament();
@@ -39,6 +40,7 @@ signals:
     void creationWanted();
     void viewerWanted();
     void historyWanted();
+    void buildLabWanted();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

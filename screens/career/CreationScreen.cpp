@@ -139,6 +139,7 @@ CreationScreen::CreationScreen(Game& game, QWidget* parent) : ScreenDialog(game,
         connect(m_abilityBars[i], &ScrollEventBar::scrolled, this, kAbilities[i].handler);
     connect(m_saveButton, &QPushButton::clicked, this, &CreationScreen::saveRikishi);
     connect(m_cancelButton, &QPushButton::clicked, this, &CreationScreen::cancelCreation);
+    connect(m_tryBuildButton, &QPushButton::clicked, this, &CreationScreen::tryBuild);
 
     resetPools();
 }
@@ -173,6 +174,7 @@ void CreationScreen::buildControls()
 
     m_saveButton = makeButton(this, "SaveRikishi", QStringLiteral("&Save"));
     m_cancelButton = makeButton(this, "Cancel", QStringLiteral("&Cancel"));
+    m_tryBuildButton = makeButton(this, "tryBuildButton", QStringLiteral("&Try This Build..."));
 }
 
 void CreationScreen::layOut()
@@ -215,7 +217,10 @@ void CreationScreen::layOut()
     pools->addSpacing(24);
     pools->addLayout(abilities);
 
+    // The lab's button stands apart, on the left, so Save and Cancel keep
+    // their places.
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_tryBuildButton);
     buttons->addStretch();
     buttons->addWidget(m_saveButton);
     buttons->addWidget(m_cancelButton);
@@ -258,6 +263,7 @@ void CreationScreen::setTabOrderAndFocus()
     }
     setTabOrder(previous, m_saveButton);
     setTabOrder(m_saveButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_tryBuildButton);
     m_shikonaEdit->setFocus();
 }
 
@@ -347,4 +353,18 @@ void CreationScreen::cancelCreation()
     if (!isOffered(m_cancelButton))
         return;
     reject();
+}
+
+void CreationScreen::tryBuild()
+{
+    if (!isOffered(m_tryBuildButton))
+        return;
+    emit buildLabWanted(m_pools.values(fromQt(m_shikonaEdit->text()), fromQt(m_realNameEdit->text())));
+}
+
+bool CreationScreen::useBuild(const CreationValues& values)
+{
+    const bool taken = m_pools.setUp(values);
+    showValues();
+    return taken;
 }

@@ -76,6 +76,8 @@ public:
 
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    // Not of the form the game began with: opens the build lab on this build.
+    QPushButton* m_tryBuildButton = nullptr;
 
     const CreationPools& pools() const { return m_pools; }
 
@@ -101,6 +103,14 @@ public slots:
 
     void saveRikishi();
     void cancelCreation();
+    void tryBuild();
+    // Moves the bars to this build's body and abilities one step at a time,
+    // as the player would (the names stay); false when the pools refuse a step.
+    bool useBuild(const CreationValues& values);
+
+signals:
+    // The player wants the build lab to try the build now on the screen.
+    void buildLabWanted(const CreationValues& values);
 
 private:
     // The steps of construction, in their order: the controls (their

@@ -8,6 +8,7 @@
 #include "screens/WindowPlacement.h"
 #include "screens/career/CreationScreen.h"
 #include "screens/history/HistoryScreen.h"
+#include "screens/lab/BuildLab.h"
 #include "screens/career/ScrollEventBar.h"
 #include "screens/tournament/BanzukeScreen.h"
 #include "screens/tournament/LeaderboardScreen.h"
@@ -17,8 +18,13 @@
 
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,8 +34,13 @@ QAccessibleInterface* accessible(QWidget* w) { return QAccessible::queryAccessib
 
 bool isControl(QWidget* w)
 {
+    if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+        return false; // a spin box's own edit: the box itself is the control
+    if (qobject_cast<QScrollBar*>(w))
+        return false; // part of the view it scrolls, which the reader names
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QLineEdit*>(w) ||
-           qobject_cast<GenkiMeter*>(w);
+           qobject_cast<GenkiMeter*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QProgressBar*>(w);
 }
 
 // What a player who cannot see the window would stumble on in it.
@@ -43,16 +54,31 @@ QStringList accessFaults(QWidget* window)
     if (!focus || !focus->isVisible() || !window->isAncestorOf(focus))
         out << where + "no shown control has the focus";
     QSet<QString> names;
+    QHash<QKeySequence, QString> mnemonics;
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        // Two captions with one Alt key: the key only moves between them.
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const QString caption = button ? button->text() : label && label->buddy() ? label->text()
+                                                                                  : QString();
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (w->isVisible() && !key.isEmpty()) {
+            if (mnemonics.contains(key))
+                out << where + mnemonics[key] + " and " + w->objectName() + " share " + key.toString();
+            mnemonics.insert(key, w->objectName());
+        }
         if (!w->isVisible() || !isControl(w))
             continue;
-        const QString name = accessible(w)->text(QAccessible::Name);
+        // On Linux a combo box's spoken name is its current item and its
+        // caption comes by a relation: what it is called is what we set.
+        const QString name = qobject_cast<QComboBox*>(w) ? w->accessibleName() : accessible(w)->text(QAccessible::Name);
         if (name.isEmpty())
-            out << where + w->objectName() + " has no name";
+            out << where + w->objectName() + " (" + w->metaObject()->className() + ") has no name";
         else if (names.contains(name))
-            out << where + "two controls are called " + name;
+            out << where + "two controls are called " + name + " (" + w->objectName() + ")";
         names.insert(name);
-        const bool valued = qobject_cast<QAbstractSlider*>(w) || qobject_cast<GenkiMeter*>(w);
+        const bool valued = qobject_cast<QAbstractSlider*>(w) || qobject_cast<GenkiMeter*>(w) ||
+                            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QProgressBar*>(w);
         if (valued && !accessible(w)->valueInterface())
             out << where + w->objectName() + " has no value";
     }
@@ -101,7 +127,7 @@ private slots:
             };
             faults << accessFaults(screens().mainMenu());
             screens().mainMenu()->m_createRikishiButton->click();
-            for (QWidget* browse : std::initializer_list<QWidget*>{screens().banzukeScreen(), screens().rikishiViewer(), screens().historyScreen()}) {
+            for (QWidget* browse : std::initializer_list<QWidget*>{screens().banzukeScreen(), screens().rikishiViewer(), screens().historyScreen(), screens().buildLab()}) {
                 bringUp(browse);
                 faults << accessFaults(browse);
                 browse->hide();
