@@ -37,8 +37,9 @@ void fillRows(QTableWidget* table, const std::vector<QVariantList>& rows)
             item->setData(Qt::DisplayRole, rows[static_cast<std::size_t>(r)][c]);
             table->setItem(r, c, item);
         }
-    table->resizeColumnsToContents();
+    // Sorting shows the headings' arrows: the columns are sized with them.
     table->setSortingEnabled(true);
+    table->resizeColumnsToContents();
 }
 
 QString tableText(const QTableWidget* t)

@@ -26,7 +26,10 @@ std::vector<BuildSummary> playStudyInRounds(const StudySettings& settings, const
 
 // What a watcher of a run sees.
 struct StudyReport {
-    enum class State { Playing, Finished, Stopped, Failed };
+    enum class State { Playing,
+                       Finished,
+                       Stopped,
+                       Failed };
     State state = State::Playing;
     std::vector<BuildSummary> rows; // after the last round played; empty before the first
     int careersEach = 0; // the careers of each build the rows sum up

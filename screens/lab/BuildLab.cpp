@@ -18,12 +18,15 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -74,12 +77,29 @@ BuildLab::BuildLab(Game& game, QWidget* parent) : ScreenDialog(game, parent)
     setModal(false);
     setTitleBoxes(this, TitleBoxes::Sizeable);
 
+    // On a small or scaled screen the panels scroll and keep their sizes;
+    // the foot, with Use This Build and Close, stays in sight.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("labPage"));
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildStudyPanel());
+    right->addWidget(buildChartPanel(), 1);
     auto* top = new QHBoxLayout;
     top->addWidget(buildBuildsPanel());
-    top->addWidget(buildStudyPanel(), 1);
+    top->addLayout(right, 1);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addLayout(top, 1);
+    pageLayout->addWidget(buildResultsPanel());
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setWidget(page);
+    m_scrollArea->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll the lab across"));
+    m_scrollArea->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the lab down"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(buildResultsPanel(), 1);
+    layout->addWidget(m_scrollArea, 1);
     layout->addLayout(buildFoot());
     setTabOrder();
     nameControls();
@@ -112,6 +132,7 @@ QWidget* BuildLab::buildBuildsPanel()
         connect(editor, &BuildEditor::firstIncluded, this,
                 [this](BuildEditor* e) { e->setValues(m_buildEditors[0]->values()); });
     }
+    grid->setRowStretch(static_cast<int>(captions.size()), 1); // the rows stay together at the top
     return box;
 }
 
@@ -131,26 +152,11 @@ QWidget* BuildLab::buildStudyPanel()
         numbers->addWidget(l, row, 0);
         numbers->addWidget(field, row++, 1);
     }
-    auto* tachiai = new QHBoxLayout;
-    tachiai->addWidget(makeLabel(box, "tachiaiCaption", QStringLiteral("At the tachiai:")));
-    for (std::size_t i = 0; i < m_tachiaiBoxes.size(); ++i) {
-        m_tachiaiBoxes[i] = makeTick(box, QStringLiteral("tachiai%1Box").arg(i + 1), kTachiaiWords[i], i == 1);
-        tachiai->addWidget(m_tachiaiBoxes[i]);
-    }
-    tachiai->addStretch();
-    auto* moves = new QHBoxLayout;
-    moves->addWidget(makeLabel(box, "movesCaption", QStringLiteral("In the exchanges:")));
-    for (std::size_t i = 0; i < m_moveBoxes.size(); ++i) {
-        m_moveBoxes[i] = makeTick(box, QStringLiteral("move%1Box").arg(i + 1), kMoveWords[i], i == 1);
-        moves->addWidget(m_moveBoxes[i]);
-    }
-    moves->addStretch();
-    const std::vector<QCheckBox*> tachiaiGroup(m_tachiaiBoxes.begin(), m_tachiaiBoxes.end());
-    const std::vector<QCheckBox*> moveGroup(m_moveBoxes.begin(), m_moveBoxes.end());
-    for (QCheckBox* b : tachiaiGroup)
-        connect(b, &QCheckBox::toggled, this, [this, b, tachiaiGroup] { keepOneTicked(b, tachiaiGroup); });
-    for (QCheckBox* b : moveGroup)
-        connect(b, &QCheckBox::toggled, this, [this, b, moveGroup] { keepOneTicked(b, moveGroup); });
+    QLayout* tachiai = tickRow(box, "tachiai", QStringLiteral("At the tachiai:"), m_tachiaiBoxes.data(), kTachiaiWords,
+                               m_tachiaiBoxes.size(), 1);
+    // Every strategy in turn: one alone is read by the field, and a lab whose
+    // first study shows no build reaching anything teaches nothing.
+    QLayout* moves = tickRow(box, "move", QStringLiteral("In the exchanges:"), m_moveBoxes.data(), kMoveWords, m_moveBoxes.size(), -1);
     m_styleLabel = makeLabel(box, "styleLabel");
     m_styleLabel->setWordWrap(true);
 
@@ -182,6 +188,23 @@ QWidget* BuildLab::buildStudyPanel()
     return box;
 }
 
+QLayout* BuildLab::tickRow(QWidget* box, const char* name, const QString& caption, QCheckBox** ticks, const char* const* words,
+                           std::size_t count, int onlyTicked)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(makeLabel(box, qPrintable(QString::fromLatin1(name) + QStringLiteral("Caption")), caption));
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool on = onlyTicked < 0 || static_cast<std::size_t>(onlyTicked) == i;
+        ticks[i] = makeTick(box, QStringLiteral("%1%2Box").arg(QString::fromLatin1(name)).arg(i + 1), words[i], on);
+        row->addWidget(ticks[i]);
+    }
+    row->addStretch();
+    const std::vector<QCheckBox*> group(ticks, ticks + count);
+    for (QCheckBox* b : group)
+        connect(b, &QCheckBox::toggled, this, [this, b, group] { keepOneTicked(b, group); });
+    return row;
+}
+
 QWidget* BuildLab::buildResultsPanel()
 {
     auto* box = new QGroupBox(QStringLiteral("Results"), this);
@@ -191,12 +214,25 @@ QWidget* BuildLab::buildResultsPanel()
     m_resultsTable->setAccessibleDescription(
         QStringLiteral("One row per build: the share of careers that reached each rank, the median basho to Ozeki, the "
                        "mean yusho and the share of basho with a winning record. Ctrl+C copies the table."));
+    // Room for the three builds from the start, so that nothing moves when
+    // the first rows come.
+    const int rows = m_resultsTable->horizontalHeader()->sizeHint().height() +
+                     3 * m_resultsTable->verticalHeader()->defaultSectionSize() + 2 * m_resultsTable->frameWidth();
+    m_resultsTable->setFixedHeight(rows);
     connect(m_resultsTable, &QTableWidget::currentCellChanged, this, [this](int row) {
         const QTableWidgetItem* item = row >= 0 ? m_resultsTable->item(row, 0) : nullptr;
-        const int at = item ? m_chosenBuildBox->findData(item->data(Qt::UserRole)) : -1;
+        const int at = item ? m_chosenBuildBox->findData(item->data(Qt::DisplayRole)) : -1;
         if (at >= 0)
             m_chosenBuildBox->setCurrentIndex(at);
     });
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(m_resultsTable);
+    return box;
+}
+
+QWidget* BuildLab::buildChartPanel()
+{
+    auto* box = new QGroupBox(QStringLiteral("Chart"), this);
     m_rankBox = new QComboBox(box);
     m_rankBox->setObjectName(QStringLiteral("rankBox"));
     for (int rank = kKomusubi; rank <= kYokozuna; ++rank)
@@ -209,17 +245,14 @@ QWidget* BuildLab::buildResultsPanel()
     m_shareChart->setMinimumSize(420, 260);
     m_shareChart->setFocusPolicy(Qt::TabFocus); // a screen reader reaches it and reads its summary
 
-    auto* chartSide = new QVBoxLayout;
     auto* rankRow = new QHBoxLayout;
-    QLabel* rankCaption = makeLabel(box, "rankCaption", QStringLiteral("C&hart:"));
+    QLabel* rankCaption = makeLabel(box, "rankCaption", QStringLiteral("S&hare of careers at:"));
     tieLabel(rankCaption, m_rankBox);
     rankRow->addWidget(rankCaption);
     rankRow->addWidget(m_rankBox, 1);
-    chartSide->addLayout(rankRow);
-    chartSide->addWidget(m_shareChart, 1);
-    auto* layout = new QHBoxLayout(box);
-    layout->addWidget(m_resultsTable, 3);
-    layout->addLayout(chartSide, 2);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(rankRow);
+    layout->addWidget(m_shareChart, 1);
     return box;
 }
 
@@ -276,7 +309,7 @@ void BuildLab::setTabOrder()
     order.insert(order.end(), {m_careersBox, m_bashoBox, m_seedBox});
     order.insert(order.end(), m_tachiaiBoxes.begin(), m_tachiaiBoxes.end());
     order.insert(order.end(), m_moveBoxes.begin(), m_moveBoxes.end());
-    order.insert(order.end(), {m_startButton, m_cancelButton, m_resultsTable, m_rankBox, m_shareChart, m_chosenBuildBox,
+    order.insert(order.end(), {m_startButton, m_cancelButton, m_rankBox, m_shareChart, m_resultsTable, m_chosenBuildBox,
                                m_useButton, m_careerBox, m_replayButton, m_replayText, m_closeButton});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -317,6 +350,15 @@ void BuildLab::openOver(QWidget* opener, const CreationValues* build)
 
 void BuildLab::onShown()
 {
+    if (!m_sized) {
+        // The whole page at its own size, as far as the screen has room:
+        // the scroll area alone would ask for a fraction of it.
+        m_sized = true;
+        const QSize whole = layout()->sizeHint();
+        const QSize area = m_scrollArea->sizeHint();
+        const QSize page = m_scrollArea->widget()->sizeHint();
+        resize(std::max(whole.width(), whole.width() - area.width() + page.width()), whole.height() - area.height() + page.height());
+    }
     fitInsideScreen(this);
     m_buildEditors[0]->m_heightBox->setFocus(Qt::OtherFocusReason);
 }
@@ -473,14 +515,12 @@ void BuildLab::showRows()
     std::vector<QVariantList> lines;
     for (std::size_t r = 0; r < m_shown.rows.size(); ++r) {
         const BuildSummary& s = m_shown.rows[r];
-        lines.push_back({QStringLiteral("Build %1").arg(m_studiedNumbers[r]), s.careers, toQt(percentWords(s.reached[kKomusubi])),
+        lines.push_back({m_studiedNumbers[r], s.careers, toQt(percentWords(s.reached[kKomusubi])),
                          toQt(percentWords(s.reached[kSekiwake])), toQt(percentWords(s.reached[kOzeki])),
                          toQt(percentWords(s.reached[kYokozuna])), toQt(medianWords(s.medianBashoToOzeki)),
                          QString::number(s.meanYusho, 'f', 2), toQt(percentWords(s.kachiKoshiRate))});
     }
     fillRows(m_resultsTable, lines);
-    for (std::size_t r = 0; r < m_shown.rows.size(); ++r)
-        m_resultsTable->item(static_cast<int>(r), 0)->setData(Qt::UserRole, m_studiedNumbers[r]);
 }
 
 void BuildLab::showChart()

@@ -20,6 +20,7 @@ class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 struct Game;
@@ -82,6 +83,11 @@ private:
     QWidget* buildBuildsPanel();
     QWidget* buildStudyPanel();
     QWidget* buildResultsPanel();
+    QWidget* buildChartPanel();
+    // A caption and a tick box per code, all ticked or only `onlyTicked`;
+    // the row's last ticked box stays ticked.
+    QLayout* tickRow(QWidget* box, const char* name, const QString& caption, QCheckBox** ticks, const char* const* words,
+                     std::size_t count, int onlyTicked);
     QLayout* buildFoot();
     void setTabOrder();
     void nameControls();
@@ -98,4 +104,6 @@ private:
     std::vector<int> m_studiedNumbers; // the lab's number of each build studied
     StudyReport m_shown; // the last report shown
     std::unique_ptr<StudyRun> m_run;
+    QScrollArea* m_scrollArea = nullptr;
+    bool m_sized = false; // given the page's size at its first showing
 };

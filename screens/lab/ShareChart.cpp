@@ -16,7 +16,6 @@ QChart* makeShareChart(const std::vector<BuildSummary>& rows, const std::vector<
                              palette);
     QValueAxis* x = bashoAxis(0, basho);
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Share of careers"));
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d %"));
     y->setTickCount(6);

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -36,8 +37,14 @@ bool isControl(QWidget* w)
 {
     if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
         return false; // a spin box's own edit: the box itself is the control
-    if (qobject_cast<QScrollBar*>(w))
-        return false; // part of the view it scrolls, which the reader names
+    if (qobject_cast<QScrollBar*>(w)) {
+        // A table's or a text's bars are read as part of it; a scrolled
+        // page's are the player's only way about it, and named.
+        QWidget* area = w->parentWidget();
+        while (area && !qobject_cast<QAbstractScrollArea*>(area))
+            area = area->parentWidget();
+        return qobject_cast<QScrollArea*>(area);
+    }
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QLineEdit*>(w) ||
            qobject_cast<GenkiMeter*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QProgressBar*>(w);
