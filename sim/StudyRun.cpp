@@ -104,6 +104,10 @@ void StudyRun::play(const StudySettings& settings)
     } catch (const std::exception& e) {
         state = StudyReport::State::Failed;
         failure = e.what();
+    } catch (...) {
+        // Whatever it was, it must not end the game with the study.
+        state = StudyReport::State::Failed;
+        failure = "an unknown error";
     }
     update([&](StudyReport& r) {
         r.state = state;

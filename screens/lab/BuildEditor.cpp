@@ -33,7 +33,9 @@ BuildEditor::BuildEditor(QWidget* parent, int number) : QObject(parent), m_numbe
     heading->setObjectName(QStringLiteral("build%1Heading").arg(n));
     heading->setChecked(number == 1);
     heading->setEnabled(number != 1);
-    nameControl(heading, QStringLiteral("Build %1").arg(n),
+    // Not "Build 2": on Linux the chooser of the foot is read by its item,
+    // and the reader would meet two of them.
+    nameControl(heading, QStringLiteral("Study build %1").arg(n),
                 number == 1 ? QStringLiteral("The build of the creation screen") : QStringLiteral("Tick to compare this build too"));
     m_heading = heading;
     m_heightBox = makeBox(parent, QStringLiteral("build%1Height").arg(n), kMinHeight, kMaxHeight, QStringLiteral("Height of build %1, cm").arg(n));

@@ -291,8 +291,11 @@ QLayout* BuildLab::buildFoot()
     chooser->addWidget(m_replayButton);
     chooser->addStretch();
     chooser->addWidget(m_closeButton);
+    QLabel* replayCaption = makeLabel(this, "replayCaption", QStringLiteral("Replay commands:"));
+    tieLabel(replayCaption, m_replayText);
     auto* foot = new QVBoxLayout;
     foot->addLayout(chooser);
+    foot->addWidget(replayCaption);
     foot->addWidget(m_replayText);
     return foot;
 }
@@ -321,8 +324,8 @@ void BuildLab::nameControls()
     nameControl(m_shareChart, QStringLiteral("Share chart"));
     nameControl(m_chosenBuildBox, QStringLiteral("Chosen build"),
                 QStringLiteral("The build that Use This Build takes and whose career Show Replay shows"));
-    nameControl(m_replayText, QStringLiteral("Replay commands"),
-                QStringLiteral("The new and play command lines of kirimaki-sim that play the chosen career again"));
+    m_replayText->setAccessibleDescription(
+        QStringLiteral("The new and play command lines of kirimaki-sim that play the chosen career again"));
     nameControl(m_startButton, QStringLiteral("Start"), QStringLiteral("Plays the careers of every ticked build"));
     nameControl(m_cancelButton, QStringLiteral("Cancel"), QStringLiteral("Stops the study; the results so far stay"));
     nameControl(m_useButton, QStringLiteral("Use This Build"),

@@ -468,6 +468,17 @@ def check_up_raises(game, window):
         game.faults.add(title, "Up leaves the value at %g" % before, bar)
 
 
+def study_by_keys(game, window):
+    """The lab's study by keys: Return on Start, then on Cancel, where the
+    focus went; the lab is walked again as the stopped study left it."""
+    keyboard, title = Keyboard(game), name_of(window)
+    offers = lambda name: lambda: game.window(title) and choose(offered_buttons(game.window(title)), [name])
+    keyboard.press(title, "Start", offers("Cancel"), "lab, Start", focused_first=False)
+    keyboard.press(title, "Cancel", offers("Start"), "lab, Cancel")
+    game.check_focus(title, "after the study stopped", "Start")
+    check_window(game.faults, game.window(title))
+
+
 def train_by_keys(game, keyboard):
     """The bonus screen by keys: one point spent, then Done."""
     title = "Bonus Statistic Increase"
@@ -537,6 +548,7 @@ def tour(game):
                                  ("View Banzuke", "Banzuke", "Close"),
                                  ("About", "About Kirimaki", "OK")):
         visit(game, main, button, title, close)
+    visit(game, main, "Build Lab", "Build Lab", "Close", lambda w: study_by_keys(game, w))
     keyboard = Keyboard(game)
     keyboard.check_reading_order("Kirimaki")
     keyboard.press("Kirimaki", "Tournament", lambda: game.window(" Kekka"), "main menu")
@@ -606,7 +618,8 @@ def scale(game):
     check_placement(game.faults, main)
     for button, title, close in (("Create Rikishi", "Create Rikishi", "Cancel"),
                                  ("View Rikishi", "View Rikishi", "Close"),
-                                 ("View Banzuke", "Banzuke", "Close")):
+                                 ("View Banzuke", "Banzuke", "Close"),
+                                 ("Build Lab", "Build Lab", "Close")):
         game.press(main, button)
         check_placement(game.faults, game.wait_window(title))
         game.press(game.window(title), close)

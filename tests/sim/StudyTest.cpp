@@ -4,13 +4,17 @@
 #include "rules/career/CreationPools.h"
 #include "sim/Study.h"
 #include "sim/StudyRace.h"
+#include "sim/StudyRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <iterator>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -37,6 +41,32 @@ StudySettings smallStudy(unsigned threads)
     return s;
 }
 
+void expectSameRows(const std::vector<BuildSummary>& got, const std::vector<BuildSummary>& want)
+{
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t b = 0; b < want.size(); ++b) {
+        SCOPED_TRACE("build " + std::to_string(b + 1));
+        EXPECT_EQ(got[b].build, want[b].build);
+        EXPECT_EQ(got[b].careers, want[b].careers);
+        EXPECT_TRUE(std::equal(std::begin(got[b].reached), std::end(got[b].reached), std::begin(want[b].reached)));
+        EXPECT_EQ(got[b].atOrAbove, want[b].atOrAbove);
+        EXPECT_EQ(got[b].medianBashoToOzeki, want[b].medianBashoToOzeki);
+        EXPECT_EQ(got[b].meanYusho, want[b].meanYusho);
+        EXPECT_EQ(got[b].kachiKoshiRate, want[b].kachiKoshiRate);
+    }
+}
+
+// The report of a run once it has left Playing.
+StudyReport ended(const StudyRun& run)
+{
+    for (;;) {
+        StudyReport r = run.report();
+        if (r.state != StudyReport::State::Playing)
+            return r;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 } // namespace
 
 // Careers run at once on several threads must neither share state nor depend
@@ -45,17 +75,8 @@ TEST(Study, SameTableForAnyNumberOfThreads)
 {
     const std::vector<BuildSummary> one = playStudy(smallStudy(1));
     for (unsigned threads : {2u, 7u}) {
-        const std::vector<BuildSummary> many = playStudy(smallStudy(threads));
-        ASSERT_EQ(many.size(), one.size());
-        for (std::size_t b = 0; b < one.size(); ++b) {
-            SCOPED_TRACE("build " + std::to_string(b + 1) + ", threads " + std::to_string(threads));
-            EXPECT_EQ(many[b].build, one[b].build);
-            EXPECT_TRUE(std::equal(std::begin(many[b].reached), std::end(many[b].reached), std::begin(one[b].reached)));
-            EXPECT_EQ(many[b].atOrAbove, one[b].atOrAbove);
-            EXPECT_EQ(many[b].medianBashoToOzeki, one[b].medianBashoToOzeki);
-            EXPECT_EQ(many[b].meanYusho, one[b].meanYusho);
-            EXPECT_EQ(many[b].kachiKoshiRate, one[b].kachiKoshiRate);
-        }
+        SCOPED_TRACE("threads " + std::to_string(threads));
+        expectSameRows(playStudy(smallStudy(threads)), one);
     }
     // The study is not trivially flat: its builds do not all end alike.
     std::set<double> kachiKoshi;
@@ -151,4 +172,55 @@ TEST(StudyRace, FinalistsHaveTheFullStudysRows)
     EXPECT_TRUE(std::equal(std::begin(race[0].reached), std::end(race[0].reached), std::begin(same.reached)));
     EXPECT_EQ(race[0].atOrAbove, same.atOrAbove);
     EXPECT_EQ(race[0].meanYusho, same.meanYusho);
+}
+
+// The lab's study: each round's rows are those of a study of that many
+// careers, the last the whole study's; on its own thread it ends with them,
+// and a stop keeps the rounds played.
+TEST(StudyRun, RoundsGrowIntoTheWholeStudy)
+{
+    EXPECT_EQ(roundSizes(25), (std::vector<int>{10, 20, 25}));
+    EXPECT_EQ(roundSizes(10), (std::vector<int>{10}));
+    EXPECT_EQ(roundSizes(3), (std::vector<int>{3}));
+    StudySettings s = smallStudy(2);
+    s.builds.pop_back();
+    s.careers = 25;
+    std::vector<int> rounds;
+    const std::vector<BuildSummary> rows =
+        playStudyInRounds(s, [&](const std::vector<BuildSummary>& sofar, int careersEach) {
+            rounds.push_back(careersEach);
+            StudySettings fewer = s;
+            fewer.careers = careersEach;
+            SCOPED_TRACE("round of " + std::to_string(careersEach));
+            expectSameRows(sofar, playStudy(fewer));
+        });
+    EXPECT_EQ(rounds, roundSizes(25));
+    expectSameRows(rows, playStudy(s));
+
+    std::atomic<int> notes{0};
+    StudyRun run(s, [&notes] { ++notes; });
+    const StudyReport done = ended(run);
+    EXPECT_EQ(done.state, StudyReport::State::Finished);
+    EXPECT_EQ(done.careersEach, 25);
+    EXPECT_EQ(done.careersDone, 50);
+    EXPECT_EQ(done.careersTotal, 50);
+    expectSameRows(done.rows, rows);
+    EXPECT_GT(notes.load(), 0);
+}
+
+TEST(StudyRun, StopKeepsTheRoundsPlayed)
+{
+    StudySettings s = smallStudy(2);
+    s.careers = 100000;
+    StudyRun run(s, {});
+    while (run.report().careersEach < 10)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    run.stop();
+    const StudyReport stopped = ended(run);
+    EXPECT_EQ(stopped.state, StudyReport::State::Stopped);
+    EXPECT_GE(stopped.careersEach, 10);
+    EXPECT_LT(stopped.careersDone, stopped.careersTotal);
+    StudySettings played = s;
+    played.careers = stopped.careersEach;
+    expectSameRows(stopped.rows, playStudy(played));
 }
