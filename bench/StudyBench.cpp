@@ -6,10 +6,13 @@
 #include "sim/CareerPlay.h"
 #include "sim/CareerStore.h"
 #include "sim/Study.h"
+#include "sim/StudyRun.h"
 #include "sim/Transcript.h"
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
@@ -87,6 +90,35 @@ void oneCareerPlayedWithSaves(benchmark::State& state)
 
 const long kCores = std::max(1u, std::thread::hardware_concurrency());
 
+// A study the size of the lab's rounds (10, 20, then 40 careers of each
+// build) on every core: played at once, as `study` plays it ...
+constexpr int kLabCareers = 40;
+
+void studyOfTheLabsSize(benchmark::State& state)
+{
+    StudySettings s = settings(static_cast<unsigned>(kCores));
+    s.careers = kLabCareers;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(playStudy(s));
+    state.SetItemsProcessed(state.iterations() * 2 * kLabCareers);
+}
+
+// ... and as the lab plays it: in rounds, on a thread of its own, its
+// reports read by a watcher every millisecond, as a window's would be.
+void studyInTheLab(benchmark::State& state)
+{
+    StudySettings s = settings(static_cast<unsigned>(kCores));
+    s.careers = kLabCareers;
+    std::atomic<long> notes{0};
+    for (auto _ : state) {
+        StudyRun run(s, [&notes] { ++notes; });
+        while (run.report().state == StudyReport::State::Playing)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    state.SetItemsProcessed(state.iterations() * 2 * kLabCareers);
+    state.counters["reports"] = benchmark::Counter(static_cast<double>(notes), benchmark::Counter::kAvgIterations);
+}
+
 } // namespace
 
 // The CPU column is the whole process's: the same on one thread and on several
@@ -98,6 +130,8 @@ BENCHMARK(studyCareers)
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(studyOfTheLabsSize)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(studyInTheLab)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(oneCareerInMemory)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(oneCareerPlayedWithSaves)->UseRealTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -202,27 +203,39 @@ struct CareerQueue {
     std::vector<std::atomic<int>> doneOfBuild;
     std::vector<int> wanted; // careers of each build in the list
     std::exception_ptr failure;
-    std::mutex failureMutex;
+    std::mutex mutex; // guards failure and workersLeft
+    std::condition_variable lastWorkerLeft;
+    unsigned workersLeft = 0;
 
     void fail(std::exception_ptr e)
     {
-        const std::lock_guard<std::mutex> lock(failureMutex);
+        const std::lock_guard<std::mutex> lock(mutex);
         if (!failure)
             failure = e;
         next = total;
     }
+
+    void leave()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (--workersLeft == 0)
+            lastWorkerLeft.notify_all();
+    }
 };
 
 // The calling thread only reports, a few times a second, while the others
-// play; a report that asks to stop lets no worker take another career.
+// play; a report that asks to stop lets no worker take another career. It
+// wakes as the last worker leaves, not at its next report: a study played
+// in rounds would otherwise wait for nothing at the end of every round.
 bool reportWhilePlaying(CareerQueue& queue, const StudyProgress& progress)
 {
     bool goOn = true;
-    while (progress && goOn && queue.next.load() < queue.total) {
+    while (progress && goOn) {
         goOn = progress(queue.buildsDone.load(), queue.done.load());
-        if (goOn)
-            // Often enough that a window's Cancel is felt at once.
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::unique_lock<std::mutex> lock(queue.mutex);
+        // Often enough that a window's Cancel is felt at once.
+        if (goOn && queue.lastWorkerLeft.wait_for(lock, std::chrono::milliseconds(100), [&queue] { return queue.workersLeft == 0; }))
+            break;
     }
     if (!goOn)
         queue.next = queue.total;
@@ -255,9 +268,11 @@ std::vector<CareerResult> playCareers(const StudySettings& settings, const std::
                 queue.fail(std::current_exception());
             }
         }
+        queue.leave();
     };
     const unsigned threads = std::max(
         1u, static_cast<unsigned>(std::min<std::size_t>(settings.threads, std::max<std::size_t>(which.size(), 1))));
+    queue.workersLeft = threads;
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t)
         workers.emplace_back(work);
