@@ -90,17 +90,16 @@ void oneCareerPlayedWithSaves(benchmark::State& state)
 
 const long kCores = std::max(1u, std::thread::hardware_concurrency());
 
-// A study the size of the lab's rounds (10, 20, then 40 careers of each
-// build) on every core: played at once, as `study` plays it ...
-constexpr int kLabCareers = 40;
-
+// A study of state.range(0) careers of each build on every core (the lab
+// plays 40 in rounds of 10, 20 and 40; 200, its first study, in six rounds):
+// played at once, as `study` plays it ...
 void studyOfTheLabsSize(benchmark::State& state)
 {
     StudySettings s = settings(static_cast<unsigned>(kCores));
-    s.careers = kLabCareers;
+    s.careers = static_cast<int>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(playStudy(s));
-    state.SetItemsProcessed(state.iterations() * 2 * kLabCareers);
+    state.SetItemsProcessed(state.iterations() * 2 * s.careers);
 }
 
 // ... and as the lab plays it: in rounds, on a thread of its own, its
@@ -108,14 +107,14 @@ void studyOfTheLabsSize(benchmark::State& state)
 void studyInTheLab(benchmark::State& state)
 {
     StudySettings s = settings(static_cast<unsigned>(kCores));
-    s.careers = kLabCareers;
+    s.careers = static_cast<int>(state.range(0));
     std::atomic<long> notes{0};
     for (auto _ : state) {
         StudyRun run(s, [&notes] { ++notes; });
         while (run.report().state == StudyReport::State::Playing)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    state.SetItemsProcessed(state.iterations() * 2 * kLabCareers);
+    state.SetItemsProcessed(state.iterations() * 2 * s.careers);
     state.counters["reports"] = benchmark::Counter(static_cast<double>(notes), benchmark::Counter::kAvgIterations);
 }
 
@@ -130,8 +129,8 @@ BENCHMARK(studyCareers)
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(studyOfTheLabsSize)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(studyInTheLab)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(studyOfTheLabsSize)->Arg(40)->Arg(200)->ArgName("careers")->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(studyInTheLab)->Arg(40)->Arg(200)->ArgName("careers")->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(oneCareerInMemory)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(oneCareerPlayedWithSaves)->UseRealTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
