@@ -53,17 +53,6 @@ std::string medianWords(const std::optional<double>& median)
     return text;
 }
 
-std::string buildWords(const CreationValues& values)
-{
-    std::string text = std::to_string(values.height) + " cm, " + std::to_string(values.weight) + " kg";
-    std::string abilities;
-    for (std::size_t i = 0; i < kAbilityCount; ++i)
-        if (values.abilities[i] > kMinAbility)
-            abilities += (abilities.empty() ? "; " : ", ") + std::string(kAbilityNames[i]) + " " +
-                         std::to_string(values.abilities[i]);
-    return text + abilities;
-}
-
 std::string shareWords(const std::vector<BuildSummary>& rows, const std::vector<int>& numbers, int rank)
 {
     if (rows.empty() || rank < 0 || rank > 4)

@@ -26,9 +26,6 @@ std::string progressWords(long done, long total, double seconds);
 std::string percentWords(double share);
 std::string medianWords(const std::optional<double>& median);
 
-// "185 cm, 125 kg; Strength 3, Agility 3, ..." (only the abilities above 1).
-std::string buildWords(const CreationValues& values);
-
 // The ranks a window lets the player chart: Komusubi to Yokozuna.
 extern const char* const kRankWords[5];
 

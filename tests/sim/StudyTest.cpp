@@ -5,6 +5,7 @@
 #include "sim/Study.h"
 #include "sim/StudyRace.h"
 #include "sim/StudyRun.h"
+#include "sim/StudyWords.h"
 
 #include <gtest/gtest.h>
 
@@ -223,4 +224,17 @@ TEST(StudyRun, StopKeepsTheRoundsPlayed)
     StudySettings played = s;
     played.careers = stopped.careersEach;
     expectSameRows(stopped.rows, playStudy(played));
+}
+
+// The lab's words: the time left from the pace so far, none before the first
+// career or after the last; a median in whole basho unless it falls between.
+TEST(StudyWords, ProgressAndMedians)
+{
+    EXPECT_EQ(progressWords(120, 600, 3.0), "120 of 600 careers played, about 12 s left");
+    EXPECT_EQ(progressWords(7, 10, 1.0), "7 of 10 careers played, about 1 s left");
+    EXPECT_EQ(progressWords(0, 600, 2.0), "0 of 600 careers played");
+    EXPECT_EQ(progressWords(600, 600, 9.0), "600 of 600 careers played");
+    EXPECT_EQ(medianWords(23.0), "23");
+    EXPECT_EQ(medianWords(17.5), "17.5");
+    EXPECT_EQ(medianWords(std::nullopt), "never");
 }
