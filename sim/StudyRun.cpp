@@ -55,8 +55,14 @@ StudyRun::StudyRun(StudySettings settings, std::function<void()> notify) : m_not
 
 StudyRun::~StudyRun()
 {
+    finish();
+}
+
+void StudyRun::finish()
+{
     stop();
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 StudyReport StudyRun::report() const

@@ -53,6 +53,9 @@ public:
     // Asks the study to stop and returns at once: no career is begun after
     // the next report, and the rows of the rounds played stay.
     void stop() { m_stopWanted = true; }
+    // Stops the study and waits for the careers under way: the report is
+    // then the last one.
+    void finish();
     StudyReport report() const;
 
 private:

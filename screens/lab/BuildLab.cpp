@@ -342,8 +342,15 @@ void BuildLab::openOver(QWidget* opener, const CreationValues* build)
 {
     const QWidget* window = opener ? opener->window() : nullptr;
     const bool modal = window && window->isModal();
-    if (isVisible() && (windowModality() != Qt::NonModal) != modal)
-        hide(); // the modality changes only while hidden
+    if (isVisible() && (windowModality() != Qt::NonModal) != modal) {
+        // The modality changes only while hidden, and hiding stops the
+        // study: it is ended here, so that the build asked for is taken.
+        hide();
+        if (m_run) {
+            m_run->finish();
+            showReport();
+        }
+    }
     if (!isVisible())
         setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     if (build && !studying())

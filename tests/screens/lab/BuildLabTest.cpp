@@ -165,6 +165,38 @@ private slots:
         QCOMPARE(folderBytes(), before);
     }
 
+    // A study begun from the main menu gives way when the creation form asks
+    // to try its build: the lab comes back over the form with it.
+    void theFormsBuildEndsAStudyFromTheMainMenu()
+    {
+        ::startGame(&m_career, m_driver);
+        BuildLab* lab = screens().buildLab();
+        screens().mainMenu()->m_buildLabButton->click();
+        lab->m_careersBox->setValue(5000);
+        lab->m_startButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(lab->shown().careersDone > 0, 60000);
+        bool tried = false;
+        m_driver->m_hooks[lab] = [&] {
+            QVERIFY(lab->isModal());
+            QCOMPARE(lab->shown().state, StudyReport::State::Stopped);
+            QCOMPARE(lab->m_buildEditors[0]->values().height, 186);
+            QVERIFY(lab->m_startButton->isEnabled() && lab->m_buildEditors[0]->m_heightBox->isEnabled());
+            tried = true;
+            lab->close();
+        };
+        m_driver->m_anyOpening = [&](QWidget* w) {
+            if (auto* form = qobject_cast<CreationScreen*>(w)) {
+                press(form->m_weightBar, Qt::Key_PageDown, 1);
+                press(form->m_heightBar, Qt::Key_Up, 6);
+                form->m_tryBuildButton->click();
+                QTRY_VERIFY(tried);
+                form->m_cancelButton->click();
+            }
+        };
+        screens().mainMenu()->m_createRikishiButton->click();
+        QVERIFY(tried);
+    }
+
     // Two builds, 20 careers of 5 basho: the table of kirimaki-sim's study
     // for the same options and seed, row for row, and its replay lines.
     void aStudyEndsWithTheTableOfTheHeadlessStudy()
