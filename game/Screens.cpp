@@ -141,11 +141,6 @@ void Screens::openCreationForm(const CreationValues* build)
     form->exec();
 }
 
-CreationScreen* Screens::openCreationScreen() const
-{
-    return m_openCreationForm.data();
-}
-
 void Screens::useBuild(const CreationValues& values)
 {
     if (m_openCreationForm) {

@@ -53,8 +53,6 @@ public:
     AboutBox* aboutBox() const { return m_aboutBox.get(); }
     HistoryScreen* historyScreen() const { return m_historyScreen.get(); }
     BuildLab* buildLab() const { return m_buildLab.get(); }
-    // The creation form open now, or null.
-    CreationScreen* openCreationScreen() const;
     ErrorBox* errorBox() const { return m_errorBox.get(); }
     RikishiViewer* rikishiViewer() const { return m_rikishiViewer.get(); }
     BanzukeScreen* banzukeScreen() const { return m_banzukeScreen.get(); }

@@ -53,12 +53,6 @@ QCheckBox* makeTick(QWidget* parent, const QString& name, const char* caption, b
     return box;
 }
 
-// A row caption of the builds' grid.
-QLabel* rowCaption(QWidget* parent, const QString& caption)
-{
-    return makeLabel(parent, nullptr, caption);
-}
-
 std::vector<int> tickedCodes(const QCheckBox* const* boxes, std::size_t count)
 {
     std::vector<int> codes;
@@ -121,7 +115,7 @@ QWidget* BuildLab::buildBuildsPanel()
         captions << QString::fromLatin1(name);
     captions << QStringLiteral("Ability points left");
     for (int row = 1; row < captions.size(); ++row)
-        grid->addWidget(rowCaption(box, captions[row]), row, 0);
+        grid->addWidget(makeLabel(box, nullptr, captions[row]), row, 0);
     for (int b = 0; b < 3; ++b) {
         auto* editor = new BuildEditor(box, b + 1);
         editor->addTo(grid, b + 1);
